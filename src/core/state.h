@@ -1,0 +1,70 @@
+// The game state machine: every screen and dialog is a row of one fixed table with up to three
+// operations. Exactly one state is current; the frame loop runs its update once per frame.
+#pragma once
+
+#include <cstdint>
+
+namespace bv {
+
+using StateEnter = int32_t (*)(int32_t previousId, int32_t newId, int32_t argument);
+using StateUpdate = int32_t (*)(int32_t updateArgument);
+using StateExit = int32_t (*)(int32_t leavingId);
+
+struct StateDef {
+    int32_t id;
+    int32_t music; // 0 title music, 16 win music, 50 in-game playlist
+    StateEnter enter;
+    StateUpdate update;
+    StateExit exit;
+    const char* name;
+    const char* helpTag;
+    int32_t reserved[4];
+};
+
+constexpr int32_t kMusicTitle = 0;
+constexpr int32_t kMusicWin = 16;
+constexpr int32_t kMusicPlaylist = 50;
+constexpr int32_t kStateQueueCapacity = 99;
+
+// The fixed table of 38 states (state_table.cpp).
+extern const StateDef kStateTable[];
+int32_t stateCount();
+const StateDef* findState(int32_t id);
+
+int32_t currentStateId();
+int32_t previousStateId();
+int32_t updateArgument();
+bool changedThisFrame();
+void changeState(int32_t id, int32_t argument = 0);
+void changeStateOnce(int32_t id, int32_t argument = 0);
+void setStateSilently(int32_t id);
+void updateCurrentState();
+int32_t stateMusic();
+// The current state's help tag, or nullptr when it has none or it is "no_help".
+const char* helpTag();
+
+// Dialog queue of the game board: (state id, argument) pairs in arrival order. A pair that does
+// not fit (99 pending) is refused and queueState returns false.
+bool queueState(int32_t id, int32_t argument);
+int32_t queuedCount();
+// Opens the first queued dialog when the board (state 2) is current; at most one per call.
+void drainStateQueue();
+
+// What music selection needs from audio. Until audio is up, every hook is absent and a state
+// change leaves the music alone.
+struct MusicHooks {
+    bool (*musicLoaded)();
+    void (*stopMusic)();
+    void (*startPlaylist)();
+    void (*playTrack)(int32_t track); // plays sound 0 or 16 on the music channel and applies the volume
+};
+void setMusicHooks(const MusicHooks& hooks);
+int32_t currentMusic();
+
+// The table the machine runs on: the game's own by default; tests install tables of their own.
+void useStateTable(const StateDef* rows, int32_t count);
+
+// Back to the start (current 0, no update, music -1, empty queue): start-up and tests.
+void resetStateMachine();
+
+} // namespace bv

@@ -1,0 +1,80 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace bv::platform {
+
+int32_t fsOpen(const char* path, int32_t mode) {
+    if (!path) return -1;
+    int flags = 0;
+    switch (mode) {
+    case kRead:
+        flags = O_RDONLY;
+        break;
+    case kWrite:
+        flags = O_WRONLY | O_CREAT | O_TRUNC;
+        break;
+    case kUpdate:
+        flags = O_WRONLY | O_CREAT;
+        break;
+    case kAppendText:
+        flags = O_WRONLY | O_CREAT | O_APPEND;
+        break;
+    default:
+        return -1;
+    }
+    int fd = ::open(path, flags | O_CLOEXEC, 0644);
+    if (fd < 0) return -1;
+    if (mode == kRead) {
+        // A folder opens fine on Linux but is not a file.
+        struct stat st;
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return -1;
+        }
+    }
+    return fd;
+}
+
+int32_t fsRead(int32_t handle, void* buffer, int32_t count) {
+    if (handle < 0 || count <= 0) return 0;
+    int32_t done = 0;
+    auto* bytes = static_cast<char*>(buffer);
+    while (done < count) {
+        ssize_t n = ::read(handle, bytes + done, static_cast<size_t>(count - done));
+        if (n <= 0) break;
+        done += static_cast<int32_t>(n);
+    }
+    return done;
+}
+
+int32_t fsWrite(int32_t handle, const void* buffer, int32_t count) {
+    if (handle < 0 || count <= 0) return 0;
+    int32_t done = 0;
+    const auto* bytes = static_cast<const char*>(buffer);
+    while (done < count) {
+        ssize_t n = ::write(handle, bytes + done, static_cast<size_t>(count - done));
+        if (n <= 0) break;
+        done += static_cast<int32_t>(n);
+    }
+    return done;
+}
+
+int32_t fsSeek(int32_t handle, int32_t offset, int32_t origin) {
+    if (handle < 0) return -1;
+    int whence = origin == 0 ? SEEK_SET : origin == 1 ? SEEK_CUR : SEEK_END;
+    off_t at = ::lseek(handle, offset, whence);
+    return at < 0 ? -1 : static_cast<int32_t>(at);
+}
+
+void fsClose(int32_t handle) {
+    if (handle >= 0) ::close(handle);
+}
+
+bool changeDirectory(const char* path) {
+    return path && ::chdir(path) == 0;
+}
+
+} // namespace bv::platform

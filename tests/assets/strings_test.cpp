@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <unordered_map>
+
+#include "asset_fixture.h"
+#include "assets/archive_writer.h"
+#include "assets/hash.h"
+#include "assets/strings.h"
+
+namespace {
+
+using bvtest::AssetFolderTest;
+using bvtest::tableFile;
+
+std::u16string str(const char16_t* text) {
+    return text ? std::u16string(text) : std::u16string(u"<none>");
+}
+
+class StringTableTest : public AssetFolderTest {
+  protected:
+    void load(const std::u16string& content) {
+        bvtest::writeFile(file("table.txt"), tableFile(content));
+        bv::initText("table.txt");
+    }
+};
+
+TEST_F(StringTableTest, EscapesBecomeLineBreaksAndQuotes) {
+    load(u"\"twoLines\" \"first\\nsecond\"\r\n"
+         u"\"quoted\" \"say \\\"hi\\\"\"\r\n"
+         u"\"slash\" \"a\\b\\\\c\"\r\n");
+    const std::u16string expected = {u'f', u'i', u'r', u's', u't', u'\n', bv::kLineBreakFiller,
+                                     u's', u'e', u'c', u'o', u'n', u'd'};
+    EXPECT_EQ(str(bv::text("twoLines")), expected);
+    EXPECT_EQ(str(bv::text("quoted")), u"say \"hi\"");
+    // A backslash before anything but n or a quote stands for itself.
+    EXPECT_EQ(str(bv::text("slash")), u"a\\b\\\\c");
+}
+
+TEST_F(StringTableTest, KeysMatchWithoutRegardToCase) {
+    load(u"\"quitDlgTitle\" \"Leaving?\"\r\n");
+    ASSERT_NE(bv::text("quitDlgTitle"), nullptr);
+    EXPECT_EQ(bv::text("QUITDLGTITLE"), bv::text("quitDlgTitle"));
+    EXPECT_EQ(bv::text("quitdlgtitle"), bv::text("quitDlgTitle"));
+    EXPECT_EQ(str(bv::text("quitDlgTitle")), u"Leaving?");
+    EXPECT_EQ(bv::text("quitDlgTitl"), nullptr);
+    EXPECT_EQ(bv::text(nullptr), nullptr);
+}
+
+TEST_F(StringTableTest, RepeatedKeyTakesItsLastTextAndNeighboursKeepTheirs) {
+    load(u"\"dup\" \"first\"\n\"mid\" \"middle\"\n\"DUP\" \"second\"\n\"after\" \"last\"\n");
+    EXPECT_EQ(str(bv::text("dup")), u"second");
+    EXPECT_EQ(str(bv::text("mid")), u"middle");
+    EXPECT_EQ(str(bv::text("after")), u"last");
+}
+
+TEST_F(StringTableTest, EmptyKeyIsIgnoredAndEmptyTextIsNone) {
+    load(u"\"\" \"orphan\"\n\"k\" \"v\"\n\"blank\" \"\"\n");
+    EXPECT_EQ(bv::text(""), nullptr);
+    EXPECT_EQ(str(bv::text("k")), u"v");
+    EXPECT_EQ(bv::text("blank"), nullptr);
+    EXPECT_EQ(bv::keyTextIndex("blank"), 0);
+    // "orphan" was never pooled: the only pooled text is "v".
+    EXPECT_EQ(str(bv::textByIndex(1)), u"v");
+    EXPECT_EQ(bv::textByIndex(2), nullptr);
+}
+
+TEST_F(StringTableTest, KeysWithTheSameTextShareOnePooledText) {
+    load(u"\"ok\" \"OK\"\n\"confirm\" \"OK\"\n\"cancel\" \"Cancel\"\n");
+    EXPECT_EQ(bv::keyTextIndex("ok"), bv::keyTextIndex("confirm"));
+    EXPECT_EQ(bv::text("ok"), bv::text("confirm"));
+    EXPECT_NE(bv::keyTextIndex("ok"), bv::keyTextIndex("cancel"));
+    EXPECT_EQ(bv::keyTextIndex("missing"), 0);
+    EXPECT_EQ(bv::textByIndex(0), nullptr);
+    EXPECT_EQ(bv::textByIndex(-1), nullptr);
+    EXPECT_EQ(str(bv::textByIndex(bv::keyTextIndex("cancel"))), u"Cancel");
+}
+
+TEST_F(StringTableTest, LongTextsThatDifferAfterTheHashedPartStayApart) {
+    const std::u16string common(260, u'x');
+    const std::u16string a = common + u"ending one";
+    const std::u16string b = common + u"ending two";
+    load(u"\"a\" \"" + a + u"\"\n\"b\" \"" + b + u"\"\n");
+    EXPECT_NE(bv::keyTextIndex("a"), bv::keyTextIndex("b"));
+    EXPECT_EQ(str(bv::text("a")), a);
+    EXPECT_EQ(str(bv::text("b")), b);
+}
+
+TEST_F(StringTableTest, DifferentKeysWithOneHashStayApart) {
+    // Search for two keys whose name hashes collide (birthday search, a few hundred thousand).
+    std::unordered_map<uint32_t, std::string> seen;
+    std::string first, second;
+    for (int i = 0; first.empty(); ++i) {
+        std::string key = "k" + std::to_string(i);
+        auto [at, added] = seen.emplace(bv::nameHash(key.c_str()), key);
+        if (!added) first = at->second, second = key;
+        ASSERT_LT(i, 3000000);
+    }
+    std::u16string content = u"\"" + std::u16string(first.begin(), first.end()) + u"\" \"one\"\n\"" +
+                             std::u16string(second.begin(), second.end()) + u"\" \"two\"\n";
+    load(content);
+    EXPECT_EQ(str(bv::text(first.c_str())), u"one");
+    EXPECT_EQ(str(bv::text(second.c_str())), u"two");
+}
+
+TEST_F(StringTableTest, TextOutsideQuotesIsSkippedAndPairsMaySpanLines) {
+    load(u"// greetings, no quotes here\r\n\"hello\"\r\n   \"Hello there\"  trailing words\r\n\"bye\" "
+         u"\"Bye\"");
+    EXPECT_EQ(str(bv::text("hello")), u"Hello there");
+    EXPECT_EQ(str(bv::text("bye")), u"Bye");
+}
+
+TEST_F(StringTableTest, StringRunningIntoALineEndDropsOnlyItsPair) {
+    load(
+        u"\"a\" \"unterminated\r\n\"b\" \"fine\"\r\n\"c\" \"also\r\n\"d\" \"good\"\r\n\"last\" \"at the end");
+    EXPECT_EQ(bv::text("a"), nullptr);
+    EXPECT_EQ(str(bv::text("b")), u"fine");
+    EXPECT_EQ(bv::text("c"), nullptr);
+    EXPECT_EQ(str(bv::text("d")), u"good");
+    EXPECT_EQ(str(bv::text("last")), u"at the end"); // the end of the data ends a string
+}
+
+TEST_F(StringTableTest, OverlongTextsAreCutAtTheLimit) {
+    const std::u16string longText(6000, u'y');
+    load(u"\"long\" \"" + longText + u"\"\n\"next\" \"n\"\n");
+    EXPECT_EQ(str(bv::text("long")), std::u16string(bv::kMaxTextUnits, u'y'));
+    EXPECT_EQ(str(bv::text("next")), u"n");
+}
+
+TEST_F(StringTableTest, KeysAreCutToTheirLowBytes) {
+    load(u"\"\u0171ey\" \"value\"\n");
+    EXPECT_EQ(str(bv::text("qey")), u"value"); // U+0171 has the low byte 0x71, 'q'
+}
+
+TEST_F(StringTableTest, PoolsGrowPastTheirInitialSizes) {
+    // 3000 keys (initial room 2300) with 3000 texts of 100 units (initial room 236000 bytes).
+    std::u16string content;
+    for (int i = 0; i < 3000; ++i) {
+        std::string n = std::to_string(i);
+        std::u16string n16(n.begin(), n.end());
+        content += u"\"key" + n16 + u"\" \"" + n16 + std::u16string(100 - n16.size(), u'.') + u"\"\n";
+    }
+    load(content);
+    for (int i = 0; i < 3000; i += 7) {
+        std::string n = std::to_string(i);
+        std::u16string n16(n.begin(), n.end());
+        ASSERT_EQ(str(bv::text(("KEY" + n).c_str())), n16 + std::u16string(100 - n16.size(), u'.')) << i;
+    }
+}
+
+TEST_F(StringTableTest, TableIsReadFromTheArchive) {
+    writeArchive(
+        bv::buildArchive({{"bvx_2_english.txt", tableFile(u"\"resumeGame\" \"Keep Playing\"\r\n")}}));
+    bv::archiveOpen("bb_Blob32");
+    bv::initText("bvx_2_english.txt");
+    EXPECT_EQ(str(bv::text("resumeGame")), u"Keep Playing");
+}
+
+using StringTableDeathTest = StringTableTest;
+
+TEST_F(StringTableDeathTest, FileWithoutByteOrderMarkIsFatal) {
+    bvtest::writeFile(file("plain.txt"), tableFile(u"\"k\" \"v\"", false));
+    EXPECT_EXIT(bv::initText("plain.txt"), testing::ExitedWithCode(255),
+                "initText was passed the file plain.txt which is not in PC Unicode format.");
+    // A big-endian mark is not the mark either.
+    bvtest::writeFile(file("big.txt"), std::vector<uint8_t>{0xFE, 0xFF, 0, '"'});
+    EXPECT_EXIT(bv::initText("big.txt"), testing::ExitedWithCode(255), "big.txt which is not in PC Unicode");
+}
+
+TEST_F(StringTableDeathTest, MissingFileIsFatal) {
+    EXPECT_EXIT(bv::initText("nothere.txt"), testing::ExitedWithCode(255),
+                "Fatal error, couldn't open nothere.txt");
+}
+
+TEST(TextConversionTest, WidenIntoFormatsThenWidensLatin1) {
+    char16_t out[32];
+    EXPECT_EQ(bv::widenInto(out, 32, "%d houses, %s", 12, "caf\xE9"), 15);
+    EXPECT_EQ(std::u16string(out), u"12 houses, caf\u00E9");
+    EXPECT_EQ(bv::widenInto(out, 4, "%s", "abcdef"), 3);
+    EXPECT_EQ(std::u16string(out), u"abc");
+    EXPECT_EQ(bv::widenInto(out, 1, "abc"), 0);
+    EXPECT_EQ(out[0], 0);
+}
+
+TEST(TextConversionTest, WidenIntoHandlesResultsLongerThanItsStackBuffer) {
+    std::vector<char16_t> out(3000);
+    std::string big(2500, 'z');
+    EXPECT_EQ(bv::widenInto(out.data(), 3000, "<%s>", big.c_str()), 2502);
+    EXPECT_EQ(std::u16string(out.data()), u"<" + std::u16string(2500, u'z') + u">");
+}
+
+TEST(TextConversionTest, WidenCopiesLiterallyIntoASharedBuffer) {
+    EXPECT_EQ(std::u16string(bv::widen("100% sure")), u"100% sure");
+    const std::string big(600, 'w');
+    EXPECT_EQ(std::u16string(bv::widen(big.c_str())), std::u16string(bv::kWideBufferUnits - 1, u'w'));
+    EXPECT_EQ(bv::widen("a"), bv::widen("b")); // one shared buffer
+    EXPECT_EQ(std::u16string(bv::widen(nullptr)), u"");
+}
+
+TEST(TextConversionTest, NarrowKeepsLowBytesUpTo998Characters) {
+    EXPECT_EQ(std::string(bv::narrow(u"\u20AC5 caf\u00E9")), std::string("\xAC"
+                                                                         "5 caf\xE9"));
+    const std::u16string big(1200, u'n');
+    EXPECT_EQ(std::string(bv::narrow(big.c_str())), std::string(998, 'n'));
+    EXPECT_EQ(std::string(bv::narrow(nullptr)), "");
+    char small[3] = {'?', '?', '?'};
+    bv::narrowInto(small, 3, u"wxyz");
+    EXPECT_EQ(std::string(small), "wx");
+}
+
+} // namespace

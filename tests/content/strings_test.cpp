@@ -1,0 +1,186 @@
+// The built string table against the manifest: every key the game looks up is there with exactly
+// the placeholders the code passes, and every text fits where it is drawn.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "assets/strings.h"
+#include "content/content_support.h"
+#include "support/test_support.h"
+
+namespace {
+
+using bvtest::manifest;
+
+std::string upper(std::string s) {
+    for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The pairs of the built UTF-16 file, read independently of the game's loader.
+std::vector<std::pair<std::u16string, std::u16string>> builtPairs() {
+    std::vector<uint8_t> b = bvtest::readBytes(bvtest::contentDir() + "/bvx_2_english.txt");
+    std::u16string units;
+    for (size_t i = 0; i + 1 < b.size(); i += 2) units.push_back(char16_t(b[i] | b[i + 1] << 8));
+    std::vector<std::u16string> strings;
+    size_t i = units.empty() || units[0] != 0xFEFF ? 0 : 1;
+    while (true) {
+        size_t open = units.find(u'"', i);
+        if (open == std::u16string::npos) break;
+        std::u16string s;
+        size_t j = open + 1;
+        for (; j < units.size() && units[j] != u'"'; ++j) {
+            if (units[j] == u'\\' && j + 1 < units.size() && (units[j + 1] == u'n' || units[j + 1] == u'"')) {
+                s.push_back(units[j + 1] == u'n' ? u'\n' : u'"');
+                ++j;
+            } else {
+                s.push_back(units[j]);
+            }
+        }
+        strings.push_back(s);
+        i = j + 1;
+    }
+    std::vector<std::pair<std::u16string, std::u16string>> pairs;
+    for (size_t k = 0; k + 1 < strings.size(); k += 2) pairs.emplace_back(strings[k], strings[k + 1]);
+    return pairs;
+}
+
+std::string narrowKey(const std::u16string& s) {
+    return std::string(s.begin(), s.end());
+}
+
+class StringTable : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        bvtest::ensureMemory();
+        bv::resetTextForTests();
+        bv::initText((bvtest::contentDir() + "/bvx_2_english.txt").c_str());
+    }
+    static void TearDownTestSuite() { bv::resetTextForTests(); }
+};
+
+TEST_F(StringTable, FileStartsWithTheByteOrderMark) {
+    std::vector<uint8_t> b = bvtest::readBytes(bvtest::contentDir() + "/bvx_2_english.txt");
+    ASSERT_GE(b.size(), 2u);
+    EXPECT_EQ(b[0], 0xFF);
+    EXPECT_EQ(b[1], 0xFE);
+}
+
+TEST_F(StringTable, EveryManifestKeyHasATextWithExactlyItsPlaceholders) {
+    ASSERT_GT(manifest().keys.size(), 280u);
+    for (const bvtest::ManifestKey& key : manifest().keys) {
+        const char16_t* t = bv::text(key.name.c_str());
+        ASSERT_NE(t, nullptr) << "missing key " << key.name;
+        std::u16string text(t);
+        EXPECT_FALSE(text.empty()) << key.name;
+        EXPECT_EQ(bvtest::placeholderSignature(text), key.signature) << "placeholders of " << key.name;
+        // Lookups ignore case: the upper-case spelling finds the same text.
+        EXPECT_EQ(bv::text(upper(key.name).c_str()), t) << key.name;
+    }
+}
+
+TEST_F(StringTable, LetteredFamiliesAreCompleteAndStopWhereTheyShould) {
+    struct Family {
+        const char* base;
+        int count;
+    };
+    for (Family f :
+         {Family{"creditR", 9}, Family{"abbrevMonth", 12}, Family{"diffTitle", 3}, Family{"history", 5},
+          Family{"femaleNames", 10}, Family{"maleNames", 10}, Family{"economy_tags", 7}}) {
+        for (int n = 0; n < f.count; ++n) {
+            std::string key = std::string(f.base) + char('a' + n); // counted with lower-case letters
+            EXPECT_NE(bv::text(key.c_str()), nullptr) << key;
+        }
+        std::string past = std::string(f.base) + char('A' + f.count);
+        EXPECT_EQ(bv::text(past.c_str()), nullptr) << past << " would lengthen the family";
+    }
+}
+
+TEST_F(StringTable, FileHoldsOnlyManifestKeysEachOnce) {
+    std::set<std::string> known;
+    for (const bvtest::ManifestKey& key : manifest().keys) {
+        EXPECT_TRUE(known.insert(upper(key.name)).second) << "manifest lists " << key.name << " twice";
+    }
+    std::set<std::string> seen;
+    auto pairs = builtPairs();
+    EXPECT_EQ(pairs.size(), known.size());
+    for (const auto& [k, v] : pairs) {
+        std::string key = upper(narrowKey(k));
+        EXPECT_TRUE(seen.insert(key).second) << "key twice in the table: " << narrowKey(k);
+        EXPECT_TRUE(known.count(key)) << "key not in the manifest: " << narrowKey(k);
+    }
+}
+
+TEST_F(StringTable, TextsUseOnlyDrawableLatin1AndSafePercentSigns) {
+    for (const auto& [k, v] : builtPairs()) {
+        for (size_t i = 0; i < v.size(); ++i) {
+            char16_t c = v[i];
+            bool drawable = (c >= 32 && c <= 126) || (c >= 161 && c <= 255) || c == u'\n';
+            EXPECT_TRUE(drawable) << narrowKey(k) << " holds character " << int(c);
+            if (c == u'%') {
+                char16_t next = i + 1 < v.size() ? v[i + 1] : u' ';
+                bool conversion = next == u'd' || next == u's' || next == u'f';
+                // A literal '%' must not read as a conversion or flag to either formatter.
+                EXPECT_TRUE(conversion || next == u' ' || next == u'.' || next == u',')
+                    << narrowKey(k) << ": unsafe '%' at " << i;
+                ++i;
+            }
+        }
+    }
+}
+
+TEST_F(StringTable, CentredTextsAndLabelsHoldNoLineBreak) {
+    for (const bvtest::ManifestKey& key : manifest().keys) {
+        if (key.fit != "line" && key.fit != "btn") continue;
+        std::u16string text(bv::text(key.name.c_str()));
+        EXPECT_EQ(text.find(u'\n'), std::u16string::npos) << key.name;
+    }
+}
+
+// Typical arguments: two-digit counts, a rate, and a money text of typical length.
+std::u16string withSampleArguments(const std::u16string& text) {
+    std::u16string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'%' && i + 1 < text.size()) {
+            char16_t c = text[i + 1];
+            if (c == u'd')
+                out += u"99";
+            else if (c == u's')
+                out += u"$250,000";
+            else if (c == u'f')
+                out += u"15.5";
+            else
+                out += text.substr(i, 2);
+            ++i;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+TEST_F(StringTable, TextsFitTheirButtonsLinesAndBoxes) {
+    std::map<std::string, bvtest::Font> fonts;
+    for (const bvtest::ManifestKey& key : manifest().keys) {
+        if (key.fit.empty()) continue;
+        if (!fonts.count(key.font))
+            fonts[key.font] = bvtest::parseFont(bvtest::readBytes(bvtest::contentDir() + "/" + key.font));
+        const bvtest::Font& font = fonts[key.font];
+        ASSERT_TRUE(font.ok) << key.font << ": " << font.problem;
+        std::u16string text = withSampleArguments(bv::text(key.name.c_str()));
+        int width = font.textWidth(text);
+        if (key.fit == "btn") {
+            EXPECT_LE(width, key.width - 16)
+                << key.name << " is too wide for its " << key.width << " px button";
+        } else if (key.fit == "line") {
+            EXPECT_LE(width, key.width) << key.name << " is too wide for its line";
+        } else {
+            int lines = font.wrappedLines(text, key.width);
+            EXPECT_LE(lines * font.lineHeight(), key.height)
+                << key.name << " takes " << lines << " lines of " << font.lineHeight() << " px";
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,233 @@
+// The state machine: order of exit and enter, arguments, music selection and the dialog queue.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/state.h"
+
+namespace {
+
+std::vector<std::string> g_log;
+int32_t g_enterResult = 0;
+
+int32_t logEnter(int32_t prev, int32_t now, int32_t arg) {
+    g_log.push_back("enter " + std::to_string(prev) + "->" + std::to_string(now) + " arg " +
+                    std::to_string(arg));
+    return g_enterResult;
+}
+int32_t logUpdate(int32_t arg) {
+    g_log.push_back("update " + std::to_string(arg));
+    return 0;
+}
+int32_t logExit(int32_t leaving) {
+    g_log.push_back("exit " + std::to_string(leaving) + " current " + std::to_string(bv::currentStateId()));
+    return 0;
+}
+// An enter that immediately moves on to state 2.
+int32_t bounceEnter(int32_t, int32_t, int32_t) {
+    g_log.push_back("bounce");
+    bv::changeState(2, 7);
+    return 99;
+}
+
+const bv::StateDef kTable[] = {
+    {0, 0, logEnter, logUpdate, logExit, "menu", "no_help", {}},
+    {2, 50, logEnter, logUpdate, logExit, "board", "NO_HELP", {}},
+    {4, 0, logEnter, logUpdate, nullptr, "setup", nullptr, {}},
+    {49, 50, nullptr, logUpdate, nullptr, "no enter", "counterHelp", {}},
+    {60, 16, logEnter, logUpdate, logExit, "win", nullptr, {}},
+    {5, 50, bounceEnter, logUpdate, logExit, "bounce", nullptr, {}},
+    {33, 50, logEnter, logUpdate, logExit, "dialog", nullptr, {}},
+};
+
+std::vector<std::string> g_music;
+bool g_musicLoaded = true;
+
+class StateMachine : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        bv::resetStateMachine();
+        bv::useStateTable(kTable, static_cast<int32_t>(std::size(kTable)));
+        g_log.clear();
+        g_music.clear();
+        g_musicLoaded = true;
+        g_enterResult = 0;
+        bv::setMusicHooks({[] { return g_musicLoaded; }, [] { g_music.push_back("stop"); },
+                           [] { g_music.push_back("playlist"); },
+                           [](int32_t t) { g_music.push_back("track " + std::to_string(t)); }});
+    }
+    void TearDown() override {
+        bv::useStateTable(bv::kStateTable, bv::stateCount());
+        bv::setMusicHooks({});
+        bv::resetStateMachine();
+    }
+};
+
+TEST_F(StateMachine, ExitRunsAfterTheNewStateIsCurrentAndBeforeEnter) {
+    bv::changeState(0);
+    g_log.clear();
+    bv::changeState(2, 5);
+    ASSERT_EQ(g_log.size(), 2u);
+    EXPECT_EQ(g_log[0], "exit 0 current 2");
+    EXPECT_EQ(g_log[1], "enter 0->2 arg 5");
+    EXPECT_EQ(bv::previousStateId(), 0);
+    EXPECT_EQ(bv::currentStateId(), 2);
+}
+
+TEST_F(StateMachine, UnknownIdChangesNothing) {
+    bv::changeState(2);
+    g_log.clear();
+    g_music.clear();
+    bv::changeState(17);
+    bv::setStateSilently(17);
+    EXPECT_TRUE(g_log.empty());
+    EXPECT_TRUE(g_music.empty());
+    EXPECT_EQ(bv::currentStateId(), 2);
+}
+
+TEST_F(StateMachine, EnterResultIsTheUpdateArgumentAndStateWithoutEnterKeepsIt) {
+    g_enterResult = 42;
+    bv::changeState(2);
+    bv::updateCurrentState();
+    EXPECT_EQ(g_log.back(), "update 42");
+    bv::changeState(49);
+    EXPECT_EQ(bv::updateArgument(), 42);
+    bv::updateCurrentState();
+    EXPECT_EQ(g_log.back(), "update 42");
+}
+
+TEST_F(StateMachine, ChangingToItselfRunsExitThenEnterAndKeepsTheMusic) {
+    bv::changeState(2);
+    g_log.clear();
+    g_music.clear();
+    bv::changeState(2);
+    ASSERT_EQ(g_log.size(), 2u);
+    EXPECT_EQ(g_log[0], "exit 2 current 2");
+    EXPECT_EQ(g_log[1], "enter 2->2 arg 0");
+    EXPECT_TRUE(g_music.empty());
+}
+
+TEST_F(StateMachine, ChangeStateOnceRefusesASecondChangeInTheSameFrame) {
+    bv::changeState(0);
+    bv::changeStateOnce(2);
+    EXPECT_EQ(bv::currentStateId(), 0);
+    bv::updateCurrentState(); // the dispatch clears the flag
+    EXPECT_FALSE(bv::changedThisFrame());
+    bv::changeStateOnce(2);
+    EXPECT_EQ(bv::currentStateId(), 2);
+    bv::changeState(4); // a plain change still goes through
+    EXPECT_EQ(bv::currentStateId(), 4);
+}
+
+TEST_F(StateMachine, NestedChangeInsideEnterCompletesAndItsMusicWins) {
+    bv::changeState(60); // win music
+    g_log.clear();
+    g_music.clear();
+    bv::changeState(5);
+    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::previousStateId(), 5);
+    // The inner change's argument is what the update sees; the outer enter's result comes last.
+    EXPECT_EQ(bv::updateArgument(), 99);
+    ASSERT_GE(g_music.size(), 2u);
+    EXPECT_EQ(g_music[0], "stop");
+    EXPECT_EQ(g_music[1], "playlist");
+}
+
+TEST_F(StateMachine, MusicSelectionFollowsTheTable) {
+    bv::changeState(0);
+    EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "track 0"}));
+    g_music.clear();
+    bv::changeState(4); // title music goes on playing
+    EXPECT_TRUE(g_music.empty());
+    bv::changeState(60);
+    EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "track 16"}));
+    g_music.clear();
+    bv::changeState(2);
+    EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "playlist"}));
+    g_music.clear();
+    bv::changeState(33); // playlist to playlist: untouched
+    EXPECT_TRUE(g_music.empty());
+    EXPECT_EQ(bv::currentMusic(), 50);
+}
+
+TEST_F(StateMachine, MusicIsLeftAloneUntilAudioHasLoaded) {
+    g_musicLoaded = false;
+    bv::changeState(0);
+    EXPECT_TRUE(g_music.empty());
+    EXPECT_EQ(bv::currentMusic(), -1);
+    g_musicLoaded = true;
+    bv::changeState(4);
+    EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "track 0"}));
+}
+
+TEST_F(StateMachine, SetStateSilentlyRunsNoExitOrEnter) {
+    g_enterResult = 8;
+    bv::changeState(2);
+    bv::changeState(33);
+    g_log.clear();
+    bv::setStateSilently(2);
+    EXPECT_TRUE(g_log.empty());
+    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::previousStateId(), 2); // untouched by the silent switch
+    bv::updateCurrentState();
+    EXPECT_EQ(g_log.back(), "update 8");
+}
+
+TEST_F(StateMachine, HelpTagIgnoresNoHelpInAnyCase) {
+    bv::changeState(2);
+    EXPECT_EQ(bv::helpTag(), nullptr);
+    bv::changeState(4);
+    EXPECT_EQ(bv::helpTag(), nullptr);
+    bv::changeState(49);
+    ASSERT_NE(bv::helpTag(), nullptr);
+    EXPECT_STREQ(bv::helpTag(), "counterHelp");
+}
+
+TEST_F(StateMachine, QueuedDialogsOpenOnePerFrameInOrderOnlyFromTheBoard) {
+    bv::changeState(2);
+    ASSERT_TRUE(bv::queueState(33, 1));
+    ASSERT_TRUE(bv::queueState(60, 2));
+    ASSERT_TRUE(bv::queueState(4, 3));
+    g_log.clear();
+    bv::drainStateQueue();
+    EXPECT_EQ(bv::currentStateId(), 33);
+    EXPECT_EQ(g_log.back(), "enter 2->33 arg 1");
+    bv::drainStateQueue(); // not on the board: nothing opens
+    EXPECT_EQ(bv::currentStateId(), 33);
+    EXPECT_EQ(bv::queuedCount(), 2);
+    bv::changeState(2);
+    bv::drainStateQueue();
+    EXPECT_EQ(bv::currentStateId(), 60);
+    EXPECT_EQ(g_log.back(), "enter 2->60 arg 2");
+    bv::changeState(2);
+    bv::drainStateQueue();
+    EXPECT_EQ(g_log.back(), "enter 2->4 arg 3");
+    EXPECT_EQ(bv::queuedCount(), 0);
+}
+
+TEST_F(StateMachine, QueueRefusesThePairThatDoesNotFit) {
+    for (int i = 0; i < bv::kStateQueueCapacity; ++i) ASSERT_TRUE(bv::queueState(33, i));
+    EXPECT_FALSE(bv::queueState(33, 1000));
+    EXPECT_EQ(bv::queuedCount(), bv::kStateQueueCapacity);
+}
+
+TEST(StateTable, HasTheThirtyEightRowsWithUniqueIdsInRange) {
+    ASSERT_EQ(bv::stateCount(), 38);
+    std::vector<int32_t> seen;
+    for (int i = 0; i < bv::stateCount(); ++i) {
+        const bv::StateDef& row = bv::kStateTable[i];
+        EXPECT_GE(row.id, 0);
+        EXPECT_LE(row.id, 63);
+        EXPECT_TRUE(row.music == 0 || row.music == 16 || row.music == 50) << row.name;
+        for (int32_t id : seen) EXPECT_NE(id, row.id);
+        seen.push_back(row.id);
+    }
+    EXPECT_EQ(bv::kStateTable[3].id, 60);
+    EXPECT_EQ(bv::kStateTable[3].music, 16);
+    EXPECT_EQ(bv::kStateTable[24].id, 4);
+    EXPECT_EQ(bv::kStateTable[24].music, 0);
+    EXPECT_EQ(bv::kStateTable[37].id, 63);
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+// Lines: covered pixels, end points, colour and alpha gradients and the flat blended line.
+#include <climits>
+#include <cstdlib>
+#include <set>
+#include <utility>
+
+#include "canvas.h"
+#include "gfx/draw.h"
+
+using namespace bv;
+using gfxtest::Canvas;
+using gfxtest::refBlend;
+
+namespace {
+
+class LineTest : public gfxtest::DrawTest {};
+
+std::set<std::pair<int, int>> litPixels(const Canvas& c, uint32_t background) {
+    std::set<std::pair<int, int>> lit;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            if (c.at(x, y) != background) lit.insert({x, y});
+    return lit;
+}
+
+TEST_F(LineTest, OpaqueLineCoversBothEnds) {
+    Canvas c(0);
+    drawLine(c.pixels(), 10, 10, 14, 10, 0xFFFFFF, 0xFFFFFF, 255, 255);
+    EXPECT_EQ(litPixels(c, 0),
+              (std::set<std::pair<int, int>>{{10, 10}, {11, 10}, {12, 10}, {13, 10}, {14, 10}}));
+}
+
+TEST_F(LineTest, SteepLineStepsHalfAPixelAcross) {
+    // n = 6 steps of (0.5, 1): x = 10, 10.5, 11, 11.5, 12, 12.5, 13 truncated.
+    const std::set<std::pair<int, int>> expected{{10, 20}, {10, 21}, {11, 22}, {11, 23},
+                                                 {12, 24}, {12, 25}, {13, 26}};
+    Canvas down(0);
+    drawLine(down.pixels(), 10, 20, 13, 26, 0xFFFFFF, 0xFFFFFF, 255, 255);
+    EXPECT_EQ(litPixels(down, 0), expected);
+    // Backwards the steps are (-0.5, -1): 13, 12.5, 12, 11.5, 11, 10.5, 10 truncated.
+    Canvas up(0);
+    drawLine(up.pixels(), 13, 26, 10, 20, 0xFFFFFF, 0xFFFFFF, 255, 255);
+    EXPECT_EQ(litPixels(up, 0), (std::set<std::pair<int, int>>{
+                                    {13, 26}, {12, 25}, {12, 24}, {11, 23}, {11, 22}, {10, 21}, {10, 20}}));
+}
+
+TEST_F(LineTest, EndPointIsReachedOnLongLines) {
+    const int lines[][4] = {
+        {0, 0, 3, 10}, {0, 0, 7, 599}, {799, 0, 0, 599}, {5, 590, 797, 3}, {1, 1, 300, 299}};
+    for (const auto& l : lines) {
+        Canvas c(0);
+        drawLine(c.pixels(), l[0], l[1], l[2], l[3], 0x00FF00, 0x00FF00, 255, 255);
+        EXPECT_EQ(c.at(l[0], l[1]), 0x00FF00u);
+        EXPECT_EQ(c.at(l[2], l[3]), 0x00FF00u) << l[2] << "," << l[3];
+        const int n = std::max(std::abs(l[2] - l[0]), std::abs(l[3] - l[1]));
+        EXPECT_EQ(int(litPixels(c, 0).size()), n + 1);
+    }
+}
+
+TEST_F(LineTest, ColourGradientRunsFromTheFirstStepToTheEnd) {
+    // n = 5: start and first step in colour1, then t = 1/4, 2/4, 3/4, 1 for the other steps.
+    Canvas c(0x777777);
+    drawLine(c.pixels(), 0, 0, 5, 0, 0x000000, 0xC80064, 255, 255);
+    const uint32_t expected[] = {0x000000, 0x000000, 0x320019, 0x640032, 0x96004B, 0xC80064};
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(c.at(x, 0), expected[x]) << x;
+    EXPECT_EQ(c.at(6, 0), 0x777777u);
+}
+
+TEST_F(LineTest, OneStepLineTakesTheFirstColour) {
+    // i / (n - 1) would be 0 / 0 here; both points take colour1.
+    Canvas c(0);
+    drawLine(c.pixels(), 5, 5, 6, 6, 0x112233, 0x445566, 255, 255);
+    EXPECT_EQ(c.at(5, 5), 0x112233u);
+    EXPECT_EQ(c.at(6, 6), 0x112233u);
+    drawLine(c.pixels(), 20, 5, 21, 5, 0x112233, 0x445566, 100, 200);
+    EXPECT_EQ(c.at(20, 5), refBlend(0x112233, 0, 100));
+    EXPECT_EQ(c.at(21, 5), refBlend(0x112233, 0, 100));
+    EXPECT_EQ(litPixels(c, 0).size(), 4u);
+}
+
+TEST_F(LineTest, SinglePointLine) {
+    Canvas c(0);
+    drawLine(c.pixels(), 9, 9, 9, 9, 0xABCDEF, 0x123456, 255, 255);
+    EXPECT_EQ(c.at(9, 9), 0xABCDEFu);
+    EXPECT_EQ(litPixels(c, 0).size(), 1u);
+}
+
+TEST_F(LineTest, AlphaGradientBlendsEachPoint) {
+    // White over black, alpha 0 -> 200 over n = 5: 0, 0, 50, 100, 150, 200; (255*a + 1) >> 8.
+    Canvas c(0);
+    drawLine(c.pixels(), 0, 3, 5, 3, 0xFFFFFF, 0xFFFFFF, 0, 200);
+    const uint32_t channel[] = {0, 0, 49, 99, 149, 199};
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(c.at(x, 3), channel[x] * 0x010101u) << x;
+}
+
+TEST_F(LineTest, FlatBlendedLineStopsBeforeItsEnd) {
+    Canvas c(0xFF605040);
+    drawLine(c.pixels(), 10, 10, 15, 10, 0x102030, 0x102030, 64, 64);
+    for (int x = 10; x < 15; ++x) EXPECT_EQ(c.at(x, 10), 0x004B433Bu) << x;
+    EXPECT_EQ(c.at(15, 10), 0xFF605040u);
+    EXPECT_EQ(c.at(9, 10), 0xFF605040u);
+    // Drawn leftwards it covers the same run from the other side: 11..15, not 10.
+    drawLine(c.pixels(), 15, 12, 10, 12, 0x102030, 0x102030, 64, 64);
+    for (int x = 11; x <= 15; ++x) EXPECT_EQ(c.at(x, 12), 0x004B433Bu) << x;
+    EXPECT_EQ(c.at(10, 12), 0xFF605040u);
+    EXPECT_EQ(c.countOther(0xFF605040), 10);
+}
+
+TEST_F(LineTest, FlatBlendedLineCrossingTheClipIsClippedPointByPoint) {
+    // Not inside the clip rectangle, so drawn point by point with both ends, then clipped.
+    Canvas c(0);
+    setClip(12, 0, 800, 600);
+    drawLine(c.pixels(), 10, 10, 15, 10, 0xFFFFFF, 0xFFFFFF, 100, 100);
+    for (int x = 12; x <= 15; ++x) EXPECT_EQ(c.at(x, 10), refBlend(0xFFFFFF, 0, 100)) << x;
+    EXPECT_EQ(litPixels(c, 0).size(), 4u);
+}
+
+TEST_F(LineTest, LinesAreClippedAtEveryEdge) {
+    Canvas c(0);
+    setClip(100, 100, 200, 200);
+    drawLine(c.pixels(), 50, 150, 250, 150, 0xFF, 0xFF, 255, 255); // left and right
+    drawLine(c.pixels(), 150, 50, 150, 250, 0xFF, 0xFF, 255, 255); // top and bottom
+    drawLine(c.pixels(), 50, 50, 250, 250, 0xFF, 0xFF, 255, 128);  // blended diagonal
+    for (const auto& p : litPixels(c, 0)) {
+        EXPECT_GE(p.first, 100);
+        EXPECT_LT(p.first, 200);
+        EXPECT_GE(p.second, 100);
+        EXPECT_LT(p.second, 200);
+    }
+    EXPECT_NE(c.at(100, 150), 0u);
+    EXPECT_NE(c.at(199, 150), 0u);
+    EXPECT_NE(c.at(150, 100), 0u);
+    EXPECT_NE(c.at(150, 199), 0u);
+    EXPECT_NE(c.at(100, 100), 0u);
+    EXPECT_NE(c.at(199, 199), 0u);
+}
+
+TEST_F(LineTest, HugeLinesOnlyWalkTheVisiblePart) {
+    Canvas c(0);
+    // From INT_MIN to INT_MAX on both axes: the steps are exactly (1, 1), passing (0, 0) to (599, 599).
+    drawLine(c.pixels(), INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0xFFFFFF, 0xFFFFFF, 255, 255);
+    EXPECT_EQ(c.at(0, 0), 0xFFFFFFu);
+    EXPECT_EQ(c.at(599, 599), 0xFFFFFFu);
+    EXPECT_EQ(c.at(1, 0), 0u);
+    EXPECT_EQ(litPixels(c, 0).size(), 600u);
+    drawLine(c.pixels(), 400, INT_MIN, 400, INT_MAX, 0x0000FF, 0xFF0000, 10, 250);
+    drawLine(c.pixels(), INT_MAX, INT_MIN, INT_MAX, INT_MAX, 0x0000FF, 0x0000FF, 255, 255); // off screen
+    EXPECT_EQ(litPixels(c, 0).size(), 600u + 600u - 1u); // the vertical line crosses (400, 400)
+    EXPECT_TRUE(c.guardsIntact());
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+// Sprites drawn plain, placed by their offsets, mirrored, scaled and brightened, pixel by pixel.
+#include <climits>
+
+#include "canvas.h"
+#include "gfx/draw.h"
+
+using namespace bv;
+using gfxtest::Canvas;
+using gfxtest::refBlend;
+using gfxtest::TestSprite;
+
+namespace {
+
+class SpriteTest : public gfxtest::DrawTest {};
+
+// An opaque sprite pixel drawn at brightness 1: the rule at alpha 255, top byte set.
+uint32_t opaqueOver(uint32_t colour, uint32_t background) {
+    return refBlend(colour, background, 255) | 0xFF000000u;
+}
+
+// A sprite whose every pixel is different and opaque.
+TestSprite patterned(int w, int h, int xOffset, int yOffset) {
+    TestSprite t(w, h, xOffset, yOffset);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) t.at(x, y) = 0xFF000040u | uint32_t(x * 7) << 16 | uint32_t(y * 5) << 8;
+    return t;
+}
+
+TEST_F(SpriteTest, EachPixelIsBlendedWithItsOwnAlpha) {
+    Canvas c(0x0000FF);
+    TestSprite t(3, 1);
+    t.at(0, 0) = 0xFF80FF10; // opaque: 128 -> 127, 255 -> 254, 16 -> 15 by (c*255 + 1) >> 8
+    t.at(1, 0) = 0x80FF0000; // half: red (255*128+1)>>8 = 127, blue (255*127+1)>>8 = 126
+    t.at(2, 0) = 0x00FFFFFF; // transparent
+    drawSprite(c.pixels(), 10, 20, &t.s, false);
+    EXPECT_EQ(c.at(10, 20), 0xFF7FFE0Fu);
+    EXPECT_EQ(c.at(11, 20), 0xFF7F007Eu);
+    EXPECT_EQ(c.at(12, 20), 0x0000FFu);
+    EXPECT_EQ(c.countOther(0x0000FF), 2);
+    EXPECT_EQ(lastSpriteRect(), (Rect{10, 20, 3, 1}));
+}
+
+TEST_F(SpriteTest, OffsetsPlaceThePictureAndMirroringTurnsItAboutTheHotSpot) {
+    TestSprite t = patterned(30, 40, -10, -20);
+    Canvas c(0);
+    drawSprite(c.pixels(), 100, 100, &t.s, false);
+    EXPECT_EQ(c.at(90, 80), opaqueOver(t.at(0, 0), 0));
+    EXPECT_EQ(c.at(119, 119), opaqueOver(t.at(29, 39), 0));
+    EXPECT_EQ(c.at(105, 90), opaqueOver(t.at(15, 10), 0));
+    EXPECT_EQ(c.at(89, 80), 0u);
+    EXPECT_EQ(c.at(90, 79), 0u);
+    EXPECT_EQ(c.at(120, 119), 0u);
+    EXPECT_EQ(c.at(119, 120), 0u);
+    EXPECT_EQ(c.countOther(0), 30 * 40);
+    EXPECT_EQ(lastSpriteRect(), (Rect{90, 80, 30, 40}));
+
+    // Mirrored: left edge at 100 - (30 - 10) = 80, columns from the right end.
+    Canvas m(0);
+    drawSprite(m.pixels(), 100, 100, &t.s, true);
+    EXPECT_EQ(m.at(80, 80), opaqueOver(t.at(29, 0), 0));
+    EXPECT_EQ(m.at(109, 80), opaqueOver(t.at(0, 0), 0));
+    EXPECT_EQ(m.at(85, 119), opaqueOver(t.at(24, 39), 0));
+    EXPECT_EQ(m.at(79, 80), 0u);
+    EXPECT_EQ(m.at(110, 80), 0u);
+    EXPECT_EQ(m.countOther(0), 30 * 40);
+    EXPECT_EQ(lastSpriteRect(), (Rect{80, 80, 30, 40}));
+}
+
+TEST_F(SpriteTest, DoubleSizeRepeatsEveryPixelTwiceEachWay) {
+    TestSprite t = patterned(10, 10, 0, 0);
+    Canvas c(0x101010);
+    drawSpriteScaled(c.pixels(), 50, 60, &t.s, 20, 20, false, 1.0f);
+    Canvas m(0x101010);
+    drawSpriteScaled(m.pixels(), 50, 60, &t.s, 20, 20, true, 1.0f);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) {
+            ASSERT_EQ(c.at(50 + x, 60 + y), opaqueOver(t.at(x / 2, y / 2), 0x101010)) << x << "," << y;
+            // Mirrored with offset 0 the picture ends at the hot spot: left = 50 - 20.
+            ASSERT_EQ(m.at(30 + x, 60 + y), opaqueOver(t.at(9 - x / 2, y / 2), 0x101010)) << x << "," << y;
+        }
+    EXPECT_EQ(c.countOther(0x101010), 400);
+    EXPECT_EQ(m.countOther(0x101010), 400);
+}
+
+TEST_F(SpriteTest, ScalingSamplesInEightDotEightFixedPoint) {
+    // Two columns stretched to six: step (2 << 8) / 6 = 85, so column 3 samples 255 >> 8 = 0,
+    // where exact arithmetic would already pick source column 1.
+    TestSprite t(2, 1);
+    t.at(0, 0) = 0xFF0000FF;
+    t.at(1, 0) = 0xFFFF0000;
+    Canvas c(0);
+    drawSpriteScaled(c.pixels(), 0, 0, &t.s, 6, 1, false, 1.0f);
+    const uint32_t left = opaqueOver(0xFF0000FF, 0), right = opaqueOver(0xFFFF0000, 0);
+    const uint32_t expected[] = {left, left, left, left, right, right};
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(c.at(x, 0), expected[x]) << x;
+}
+
+TEST_F(SpriteTest, ScaledOffsetsScaleWithThePicture) {
+    TestSprite t = patterned(10, 10, -4, -3);
+    Canvas c(0);
+    // left = 200 + (-4 * 20) / 10 = 192, top = 100 + (-3 * 30) / 10 = 91.
+    drawSpriteScaled(c.pixels(), 200, 100, &t.s, 20, 30, false, 1.0f);
+    EXPECT_EQ(lastSpriteRect(), (Rect{192, 91, 20, 30}));
+    EXPECT_EQ(c.at(192, 91), opaqueOver(t.at(0, 0), 0));
+    EXPECT_EQ(c.at(191, 91), 0u);
+    EXPECT_EQ(c.at(192, 90), 0u);
+    EXPECT_EQ(c.countOther(0), 20 * 30);
+    // Mirrored: left = 200 + (-(10 - 4) * 20) / 10 = 188.
+    drawSpriteScaled(c.pixels(), 200, 100, &t.s, 20, 30, true, 1.0f);
+    EXPECT_EQ(lastSpriteRect(), (Rect{188, 91, 20, 30}));
+    // Nothing at a size below 1.
+    Canvas e(0);
+    drawSpriteScaled(e.pixels(), 200, 100, &t.s, 0, 30, false, 1.0f);
+    drawSpriteScaled(e.pixels(), 200, 100, &t.s, 20, -1, false, 1.0f);
+    EXPECT_EQ(e.countOther(0), 0);
+}
+
+TEST_F(SpriteTest, BrightnessAppliesFromAlpha224Up) {
+    TestSprite t(5, 1);
+    t.at(0, 0) = 0xE664320A; // alpha 230: 100, 50, 10
+    t.at(1, 0) = 0xC864320A; // alpha 200
+    t.at(2, 0) = 0xFFC86407; // alpha 255: 200, 100, 7
+    t.at(3, 0) = 0xE064320A; // alpha 224: brightened
+    t.at(4, 0) = 0xDF64320A; // alpha 223: blended only
+    Canvas c(0x204060);      // 32, 64, 96
+    drawSpriteScaled(c.pixels(), 0, 0, &t.s, 5, 1, false, 1.5f);
+    // Alpha 230: mixed (old*25 + (c+1)*231) >> 8 = 94, 52, 19, then * 1.5 = 141, 78, 28; top byte 0.
+    EXPECT_EQ(c.at(0, 0), 0x008D4E1Cu);
+    // Alpha 200: (c*200 + old*55 + 1) >> 8 = 85, 52, 28; top byte 255.
+    EXPECT_EQ(c.at(1, 0), 0xFF55341Cu);
+    // Alpha 255: no mixing; 300 held to 255, 150, 10.5 -> 10.
+    EXPECT_EQ(c.at(2, 0), 0x00FF960Au);
+    // Alpha 224: (32*31 + 101*225) >> 8 = 92, (64*31 + 51*225) >> 8 = 52, (96*31 + 11*225) >> 8 = 21.
+    EXPECT_EQ(c.at(3, 0), uint32_t(92 * 3 / 2) << 16 | uint32_t(52 * 3 / 2) << 8 | uint32_t(21 * 3 / 2));
+    EXPECT_EQ(c.at(4, 0), refBlend(0x64320A, 0x204060, 223) | 0xFF000000u);
+
+    // At exactly 1.0 even opaque pixels take the blending path.
+    Canvas one(0x204060);
+    drawSpriteScaled(one.pixels(), 0, 0, &t.s, 5, 1, false, 1.0f);
+    EXPECT_EQ(one.at(2, 0), 0xFFC76306u);
+}
+
+TEST_F(SpriteTest, SpritesAreClippedAtEveryEdge) {
+    TestSprite t = patterned(20, 20, 0, 0);
+    Canvas c(0);
+    drawSprite(c.pixels(), -10, -10, &t.s, false);
+    drawSprite(c.pixels(), 790, 590, &t.s, false);
+    EXPECT_EQ(c.at(0, 0), opaqueOver(t.at(10, 10), 0));
+    EXPECT_EQ(c.at(9, 9), opaqueOver(t.at(19, 19), 0));
+    EXPECT_EQ(c.at(799, 599), opaqueOver(t.at(9, 9), 0));
+    EXPECT_EQ(c.at(790, 590), opaqueOver(t.at(0, 0), 0));
+    EXPECT_EQ(c.countOther(0), 200);
+    EXPECT_TRUE(c.guardsIntact());
+
+    Canvas k(0);
+    setClip(100, 100, 110, 105);
+    drawSprite(k.pixels(), 95, 95, &t.s, true); // mirrored: left = 95 - 20 = 75, nothing visible
+    EXPECT_EQ(k.countOther(0), 0);
+    drawSprite(k.pixels(), 95, 95, &t.s, false);
+    EXPECT_EQ(k.countOther(0), 10 * 5);
+    EXPECT_EQ(k.at(100, 100), opaqueOver(t.at(5, 5), 0));
+    EXPECT_EQ(k.at(109, 104), opaqueOver(t.at(14, 9), 0));
+}
+
+TEST_F(SpriteTest, WildSizesAndPositionsStayInTheBuffer) {
+    TestSprite t = patterned(4, 4, INT_MIN / 2, 0);
+    Canvas c(0);
+    drawSpriteScaled(c.pixels(), 0, 0, &t.s, INT_MAX, INT_MAX, false, 1.0f);
+    drawSpriteScaled(c.pixels(), INT_MAX, INT_MIN, &t.s, INT_MAX, 3, true, 2.0f);
+    drawSprite(c.pixels(), INT_MIN, INT_MAX, &t.s, true);
+    drawSpriteFaded(c.pixels(), INT_MAX, INT_MAX, &t.s, INT_MAX, INT_MAX, true, 100);
+    drawSpriteShine(c.pixels(), INT_MIN, INT_MIN, &t.s, false, 0.5f);
+    drawSpriteFast(c.pixels(), INT_MAX, INT_MAX, &t.s, true);
+    drawSilhouette(c.pixels(), INT_MIN, INT_MIN, &t.s, true, 5);
+    EXPECT_TRUE(c.guardsIntact());
+
+    // A 4 x 4 sprite stretched hugely from (0, 0) with no offset fills the screen with its
+    // top left pixel (the 8.8 step rounds down to 0).
+    TestSprite u = patterned(4, 4, 0, 0);
+    Canvas d(0);
+    drawSpriteScaled(d.pixels(), 0, 0, &u.s, INT_MAX, INT_MAX, false, 1.0f);
+    EXPECT_EQ(d.countOther(opaqueOver(u.at(0, 0), 0)), 0);
+    EXPECT_TRUE(d.guardsIntact());
+}
+
+TEST_F(SpriteTest, MissingOrEmptySpritesDrawNothing) {
+    Canvas c(0);
+    TestSprite t(3, 3, 0, 0, 0xFFFFFFFF);
+    t.s.pixels = nullptr;
+    TestSprite empty(0, 0);
+    const Sprite* sprites[] = {nullptr, &t.s, &empty.s};
+    for (const Sprite* s : sprites) {
+        drawSprite(c.pixels(), 5, 5, s, false);
+        drawSpriteScaled(c.pixels(), 5, 5, s, 10, 10, true, 1.5f);
+        drawSpriteFaded(c.pixels(), 5, 5, s, 10, 10, false, 100);
+        drawSpriteShine(c.pixels(), 5, 5, s, false, 0.5f);
+        drawSpriteFast(c.pixels(), 5, 5, s, false);
+        drawSilhouette(c.pixels(), 5, 5, s, false, 9);
+    }
+    EXPECT_EQ(c.countOther(0), 0);
+}
+
+} // namespace
