@@ -3,10 +3,12 @@
 
 #include <cstdint>
 
+#include "gfx/framebuffer.h"
+
 namespace bv {
 
-constexpr int32_t kScreenWidth = 800;
-constexpr int32_t kScreenHeight = 600;
+constexpr int32_t kScreenWidth = kFrameWidth;
+constexpr int32_t kScreenHeight = kFrameHeight;
 
 // Allocates the frame buffer and creates the display (window and presentation).
 void displayInit(int32_t width, int32_t height, bool windowed, const char* title);
