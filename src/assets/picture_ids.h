@@ -27,15 +27,15 @@ constexpr int32_t kIconArrowLeft = 5; // round arrow buttons, centre
 constexpr int32_t kIconArrowRight = 6;
 constexpr int32_t kIconCheckClear = 7; // 22 x 22, top-left
 constexpr int32_t kIconCheckSet = 8;
-constexpr int32_t kIconOptionsButton = 9; // board panel options button at (110, 475), centre
+constexpr int32_t kIconOptionsButton = 9;  // board panel options button at (110, 475), centre
 constexpr int32_t kIconAvatarBacking = 10; // round plate behind portraits, centre
 constexpr int32_t kIconAvatarOverlay = 11; // gold ring drawn over the large portrait, centre
 constexpr int32_t kIconArrowUp = 12;       // price control arrows, centre
 constexpr int32_t kIconArrowDown = 13;
 constexpr int32_t kIconStarFull = 14; // 14 x 14, centre; also the work-finished spark
 constexpr int32_t kIconStarEmpty = 15;
-constexpr int32_t kIconRivalFrame = 16; // plate behind a rival's small portrait on the board, centre
-constexpr int32_t kIconGoalCheck = 17;  // check mark left of a met goal, centre
+constexpr int32_t kIconRivalFrame = 16;   // plate behind a rival's small portrait on the board, centre
+constexpr int32_t kIconGoalCheck = 17;    // check mark left of a met goal, centre
 constexpr int32_t kIconPointerUpper = 18; // tutorial arrows: point right, anchored on the tip
 constexpr int32_t kIconPointerLower = 19;
 constexpr int32_t kIconRadioOff = 20; // editor mode radio button, top-left
@@ -49,7 +49,7 @@ constexpr int32_t kIconFaceNeutral = 27;
 constexpr int32_t kIconFaceUnhappy = 28;
 constexpr int32_t kIconPriceReduced = 29; // floating pictures over houses, centre
 constexpr int32_t kIconInfo = 30;
-constexpr int32_t kIconGaugeDial = 31; // hot spot = needle pivot (bottom middle of the dial)
+constexpr int32_t kIconGaugeDial = 31;   // hot spot = needle pivot (bottom middle of the dial)
 constexpr int32_t kIconBrowseArrow = 32; // points left; mirrored for right, centre
 constexpr int32_t kIconWorkStarted = 33;
 constexpr int32_t kIconRenterLeaves = 34;
@@ -86,10 +86,10 @@ constexpr int32_t kIconCount = 64;
 
 // "bkgnd": all top-left. Text on the panel, the top bar's plaques and the game-done card is
 // meant to be dark (brown or black) on light.
-constexpr int32_t kBkgndBoardPanel = 0; // 800 x 180 at (0, 420)
-constexpr int32_t kBkgndTopBar = 1;     // 800 x 84 at (0, 0), transparent below the bar
-constexpr int32_t kBkgndGameDone = 2;   // 800 x 600, text card (440..745, 130..400)
-constexpr int32_t kBkgndTitle = 3;      // 800 x 600
+constexpr int32_t kBkgndBoardPanel = 0;     // 800 x 180 at (0, 420)
+constexpr int32_t kBkgndTopBar = 1;         // 800 x 84 at (0, 0), transparent below the bar
+constexpr int32_t kBkgndGameDone = 2;       // 800 x 600, text card (440..745, 130..400)
+constexpr int32_t kBkgndTitle = 3;          // 800 x 600
 constexpr int32_t kBkgndAvatarBackdrop = 4; // set-up screen, centre, at (400, 120)
 constexpr int32_t kBkgndAnnouncePlate = 5;  // purchase announcement avatar plate, top-left
 constexpr int32_t kBkgndCount = 6;
@@ -99,8 +99,8 @@ constexpr int32_t kCharacterBank = 26;
 constexpr int32_t kCharacterCount = 27;
 constexpr int32_t kSmallCharacterCount = 28; // entry 27 is replaced at start-up
 
-constexpr int32_t kAudioBoxCount = 30; // lit 0..9, dim 10..19, beyond the maximum 20..29
-constexpr int32_t kSparkCount = 4;     // "part"
+constexpr int32_t kAudioBoxCount = 30;   // lit 0..9, dim 10..19, beyond the maximum 20..29
+constexpr int32_t kSparkCount = 4;       // "part"
 constexpr int32_t kNumberFontCount = 58; // "bfnt": index = character code
 
 } // namespace bv::pic

@@ -39,7 +39,7 @@ void walkSprite(uint32_t* target, const Sprite& s, int64_t left, int64_t top, in
     const int32_t visible = a.x1 - a.x0;
     const int32_t firstCol = int32_t(a.x0 - left);
     if (!mirror && width == s.width) {
-        // One to one along the row: read the source row straight, which the compiler vectorises.
+        // One to one along the row: reading the source row straight lets the compiler vectorise it.
         for (int32_t y = a.y0; y < a.y1; ++y) {
             const int32_t row = int32_t(y - top);
             const uint32_t* src = s.pixels + ((sy * row) >> 8) * s.width + firstCol;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/backend.h"
+#include "platform/sound_backend.h"
 
 namespace bv::platform {
 
@@ -30,11 +31,13 @@ std::string withSlash(std::string folder) {
 void useSdl() {
     g_backend.reset(makeSdlBackend());
     g_headless = false;
+    selectSound(makeSdlSound(), false);
 }
 
 void useHeadless() {
     g_backend.reset(makeHeadlessBackend());
     g_headless = true;
+    selectSound(makeHeadlessSound(), true);
 }
 
 bool isHeadless() {
@@ -82,7 +85,10 @@ std::string programFolder() {
 }
 
 void setProgramFolder(const std::string& folder) {
-    g_programFolder = withSlash(folder);
+    // Kept absolute: loading a map changes the working folder.
+    std::error_code ec;
+    std::filesystem::path path = std::filesystem::absolute(folder, ec);
+    g_programFolder = withSlash(ec ? folder : path.lexically_normal().string());
 }
 
 std::string userDataFolder() {

