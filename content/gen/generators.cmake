@@ -44,3 +44,38 @@ endfunction()
 bv_generator(bvgen_fonts SOURCES ${BV_GEN_DIR}/fonts.cpp LIBS Freetype::Freetype)
 bv_generate(fonts bvgen_fonts OUTPUTS ${BV_FONT_FILES})
 list(APPEND BV_BLOB_FILES ${BV_FONT_FILES})
+
+# Drawing: cairo (with its FreeType text) over the shared helpers and the town art.
+add_library(bvgen_art STATIC ${BV_GEN_DIR}/paint.cpp ${BV_GEN_DIR}/house_art.cpp ${BV_GEN_DIR}/nature_art.cpp)
+target_link_libraries(bvgen_art PUBLIC bvgen_core PkgConfig::CAIRO Freetype::Freetype)
+set_target_properties(bvgen_art PROPERTIES ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/lib)
+
+bv_generator(bvgen_ui LIBS bvgen_art SOURCES ${BV_GEN_DIR}/ui_main.cpp ${BV_GEN_DIR}/icons_a.cpp
+  ${BV_GEN_DIR}/icons_b.cpp ${BV_GEN_DIR}/icon_shapes.cpp ${BV_GEN_DIR}/ui_pieces.cpp ${BV_GEN_DIR}/logos.cpp ${BV_GEN_DIR}/small_sets.cpp ${BV_GEN_DIR}/backgrounds.cpp
+  ${BV_GEN_DIR}/scenes.cpp)
+bv_generate(ui bvgen_ui OUTPUTS ${BV_UI_SET_FILES})
+list(APPEND BV_BLOB_FILES ${BV_UI_SET_FILES})
+
+bv_generator(bvgen_people LIBS bvgen_art SOURCES ${BV_GEN_DIR}/portraits.cpp ${BV_GEN_DIR}/portrait_hair.cpp)
+bv_generate(people bvgen_people OUTPUTS ${BV_PEOPLE_SET_FILES})
+list(APPEND BV_BLOB_FILES ${BV_PEOPLE_SET_FILES})
+
+bv_generator(bvgen_town LIBS bvgen_art SOURCES ${BV_GEN_DIR}/town_main.cpp ${BV_GEN_DIR}/houses.cpp
+  ${BV_GEN_DIR}/objects_nature.cpp ${BV_GEN_DIR}/objects_street.cpp ${BV_GEN_DIR}/objects_roads.cpp)
+bv_generate(town bvgen_town ARGS ${BV_GAME_DIR} OUTPUTS ${BV_TOWN_SET_FILES})
+list(APPEND BV_BLOB_FILES ${BV_TOWN_SET_FILES})
+
+# Sound: synthesis, and Ogg Vorbis encoding for the music (and the one Ogg effect).
+pkg_check_modules(BV_VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile)
+add_library(bvgen_sound STATIC ${BV_GEN_DIR}/synth.cpp ${BV_GEN_DIR}/ogg.cpp)
+target_link_libraries(bvgen_sound PUBLIC bvgen_core PkgConfig::VORBIS PkgConfig::BV_VORBISFILE)
+set_target_properties(bvgen_sound PROPERTIES ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/lib)
+
+bv_generator(bvgen_sfx LIBS bvgen_sound SOURCES ${BV_GEN_DIR}/sfx.cpp)
+bv_generate(effects bvgen_sfx OUTPUTS ${BV_EFFECT_FILES})
+list(APPEND BV_BLOB_FILES ${BV_EFFECT_FILES})
+
+bv_generator(bvgen_music LIBS bvgen_sound SOURCES ${BV_GEN_DIR}/music.cpp ${BV_GEN_DIR}/music_main.cpp)
+bv_generate(music_a bvgen_music ARGS 0 8 OUTPUTS ${BV_MUSIC_FILES_A})
+bv_generate(music_b bvgen_music ARGS 9 16 OUTPUTS ${BV_MUSIC_FILES_B})
+list(APPEND BV_BLOB_FILES ${BV_MUSIC_FILES_A} ${BV_MUSIC_FILES_B})

@@ -16,7 +16,9 @@ struct Frame {
 // A path in the side wall's plane: u runs 0..1 from the front corner to the back, v is the
 // height above the ground in pixels.
 void sideQuad(cairo_t* cr, const Frame& f, double u0, double v0, double u1, double v1) {
-    auto pt = [&](double u, double v) { return std::pair<double, double>{f.R + u * f.dx, f.B + u * f.dy - v}; };
+    auto pt = [&](double u, double v) {
+        return std::pair<double, double>{f.R + u * f.dx, f.B + u * f.dy - v};
+    };
     auto [ax, ay] = pt(u0, v0);
     auto [bx, by] = pt(u1, v0);
     auto [cx, cy] = pt(u1, v1);
@@ -81,7 +83,8 @@ void porch(cairo_t* cr, const HouseStyle& s, double x, double groundY, double w,
         cairo_rectangle(cr, px, top, 2.5, h + 6);
         fillAndOutline(cr, s.trim, 0.9);
     }
-    polygon(cr, {x - w / 2 - 9, top + 1, x + w / 2 + 9, top + 1, x + w / 2 + 5, top - 5, x - w / 2 - 5, top - 5});
+    polygon(cr,
+            {x - w / 2 - 9, top + 1, x + w / 2 + 9, top + 1, x + w / 2 + 5, top - 5, x - w / 2 - 5, top - 5});
     litFill(cr, s.roofColour, x - w / 2, top - 5, x + w / 2, top + 1, 0.25, 0.15);
     outline(cr, 1.1);
 }
@@ -140,7 +143,8 @@ void roofShape(cairo_t* cr, const HouseStyle& s, const Frame& f) {
         break;
     }
     case Roof::kGableFront: {
-        polygon(cr, {f.cx, f.T - rh - 2, f.R + o, f.T + 3, f.R + o + f.dx, f.T + f.dy + 3, f.cx + f.dx, f.T - rh + f.dy - 2});
+        polygon(cr, {f.cx, f.T - rh - 2, f.R + o, f.T + 3, f.R + o + f.dx, f.T + f.dy + 3, f.cx + f.dx,
+                     f.T - rh + f.dy - 2});
         litFill(cr, darker(roof, 0.12), f.cx, f.T - rh, f.R + f.dx, f.T, 0.1, 0.2);
         cairo_save(cr);
         cairo_clip_preserve(cr);
@@ -156,7 +160,8 @@ void roofShape(cairo_t* cr, const HouseStyle& s, const Frame& f) {
         polygon(cr, {f.L, f.T, f.R, f.T, f.cx, f.T - rh});
         litFill(cr, s.wall, f.L, f.T - rh, f.R, f.T, 0.25, 0.12);
         outline(cr, 1.1);
-        cairo_move_to(cr, f.L - o, f.T + 3), cairo_line_to(cr, f.cx, f.T - rh - 2), cairo_line_to(cr, f.R + o, f.T + 3);
+        cairo_move_to(cr, f.L - o, f.T + 3), cairo_line_to(cr, f.cx, f.T - rh - 2),
+            cairo_line_to(cr, f.R + o, f.T + 3);
         cairo_set_line_width(cr, 4.2);
         setColour(cr, ink::kOutline);
         cairo_stroke_preserve(cr);
@@ -173,7 +178,8 @@ void roofShape(cairo_t* cr, const HouseStyle& s, const Frame& f) {
         polygon(cr, {f.R + o, f.T + 2, f.R + o + f.dx, f.T + f.dy + 2, f.R - in + f.dx / 2 + o, topY});
         litFill(cr, darker(roof, 0.15), f.R, topY, f.R + f.dx, f.T, 0.05, 0.15);
         outline(cr, 1.3);
-        polygon(cr, {f.L - o, f.T + 2, f.R + o, f.T + 2, f.R - in + f.dx / 2 + o, topY, f.L + in + f.dx / 2 - o, topY});
+        polygon(cr, {f.L - o, f.T + 2, f.R + o, f.T + 2, f.R - in + f.dx / 2 + o, topY,
+                     f.L + in + f.dx / 2 - o, topY});
         litFill(cr, roof, f.L, topY, f.R, f.T, 0.25, 0.2);
         cairo_save(cr);
         cairo_clip_preserve(cr);
@@ -184,9 +190,11 @@ void roofShape(cairo_t* cr, const HouseStyle& s, const Frame& f) {
     }
     case Roof::kFlat: {
         double p = 7;
-        polygon(cr, {f.L - 2, f.T - p, f.R + 2, f.T - p, f.R + 2 + f.dx, f.T - p + f.dy, f.L - 2 + f.dx, f.T - p + f.dy});
+        polygon(cr, {f.L - 2, f.T - p, f.R + 2, f.T - p, f.R + 2 + f.dx, f.T - p + f.dy, f.L - 2 + f.dx,
+                     f.T - p + f.dy});
         fillAndOutline(cr, lighter(roof, 0.2), 1.1);
-        polygon(cr, {f.R + 2, f.T - p, f.R + 2 + f.dx, f.T - p + f.dy, f.R + 2 + f.dx, f.T + f.dy, f.R + 2, f.T});
+        polygon(cr,
+                {f.R + 2, f.T - p, f.R + 2 + f.dx, f.T - p + f.dy, f.R + 2 + f.dx, f.T + f.dy, f.R + 2, f.T});
         fillAndOutline(cr, darker(s.trim, 0.2), 1.1);
         cairo_rectangle(cr, f.L - 2, f.T - p, f.W + 4, p);
         litFill(cr, s.trim, f.L, f.T - p, f.R, f.T, 0.2, 0.08);
@@ -195,9 +203,11 @@ void roofShape(cairo_t* cr, const HouseStyle& s, const Frame& f) {
     }
     case Roof::kMansard: {
         double k = rh * 0.8;
-        polygon(cr, {f.R + 3, f.T, f.R + 3 + f.dx, f.T + f.dy, f.R - 6 + f.dx, f.T + f.dy - k, f.R - 6, f.T - k});
+        polygon(cr,
+                {f.R + 3, f.T, f.R + 3 + f.dx, f.T + f.dy, f.R - 6 + f.dx, f.T + f.dy - k, f.R - 6, f.T - k});
         fillAndOutline(cr, darker(roof, 0.2), 1.2);
-        polygon(cr, {f.L + 6, f.T - k, f.R - 6, f.T - k, f.R - 6 + f.dx, f.T - k + f.dy, f.L + 6 + f.dx, f.T - k + f.dy});
+        polygon(cr, {f.L + 6, f.T - k, f.R - 6, f.T - k, f.R - 6 + f.dx, f.T - k + f.dy, f.L + 6 + f.dx,
+                     f.T - k + f.dy});
         fillAndOutline(cr, lighter(roof, 0.1), 1.1);
         polygon(cr, {f.L - 3, f.T, f.R + 3, f.T, f.R - 6, f.T - k, f.L + 6, f.T - k});
         litFill(cr, roof, f.L, f.T - k, f.R, f.T, 0.25, 0.2);
@@ -277,7 +287,8 @@ void garage(cairo_t* cr, const HouseStyle& s, const Frame& f) {
     outline(cr, 1);
     setColour(cr, darker(s.trim, 0.25));
     cairo_set_line_width(cr, 0.8);
-    for (double y = f.B - gh + 11; y < f.B - 1; y += 4) cairo_move_to(cr, x0 + 5, y), cairo_line_to(cr, x0 + gw - 5, y);
+    for (double y = f.B - gh + 11; y < f.B - 1; y += 4)
+        cairo_move_to(cr, x0 + 5, y), cairo_line_to(cr, x0 + gw - 5, y);
     cairo_stroke(cr);
     polygon(cr, {x0 - 3, f.B - gh + 1, f.L + 1, f.B - gh + 1, f.L + 1, f.B - gh - 5, x0 - 1, f.B - gh - 5});
     fillAndOutline(cr, s.roof == Roof::kFlat ? s.trim : s.roofColour, 1.1);
@@ -292,9 +303,11 @@ void drawHouse(cairo_t* cr, double cx, double groundY, const HouseStyle& s) {
     f.dx = s.depth * 0.55, f.dy = -s.depth * 0.32;
 
     // A soft shadow thrown down-right onto the ground.
-    ellipsePath(cr, cx + f.dx * 0.5 + 4, groundY - 0.5, f.W / 2 + f.dx * 0.5 + 8, 4);
-    setColour(cr, withAlpha(hexColour(0x1E2A14), 0.22));
-    cairo_fill(cr);
+    if (s.shadow) {
+        ellipsePath(cr, cx + f.dx * 0.5 + 4, groundY - 0.5, f.W / 2 + f.dx * 0.5 + 8, 4);
+        setColour(cr, withAlpha(hexColour(0x1E2A14), 0.22));
+        cairo_fill(cr);
+    }
 
     if (s.garage) garage(cr, s, f);
     // Side wall, in shade, with one window per storey.
@@ -345,7 +358,8 @@ void drawHouse(cairo_t* cr, double cx, double groundY, const HouseStyle& s) {
                 litFill(cr, s.wall, x - winW, wy, x + winW, f.B, 0.3, 0.1);
                 outline(cr, 1.1);
                 window(cr, s, x - winW / 2 - 2, wy + 1, winW + 4, winH, false);
-                polygon(cr, {x - winW / 2 - 8, wy - 3, x + winW / 2 + 8, wy - 3, x + winW / 2 + 4, wy - 8, x - winW / 2 - 4, wy - 8});
+                polygon(cr, {x - winW / 2 - 8, wy - 3, x + winW / 2 + 8, wy - 3, x + winW / 2 + 4, wy - 8,
+                             x - winW / 2 - 4, wy - 8});
                 fillAndOutline(cr, s.roofColour, 1.1);
                 continue;
             }
@@ -356,12 +370,16 @@ void drawHouse(cairo_t* cr, double cx, double groundY, const HouseStyle& s) {
     if (s.columns) doorX = f.cx;
     double doorH = std::min(storeyH * 0.72, 22.0);
     door(cr, s, doorX, f.B, 11, doorH);
-    if (s.columns) portico(cr, s, f);
-    else if (s.porch) porch(cr, s, doorX, f.B, 11, doorH);
+    if (s.columns)
+        portico(cr, s, f);
+    else if (s.porch)
+        porch(cr, s, doorX, f.B, 11, doorH);
     if (s.turret) turret(cr, s, f.L + 4, f.B, f.H + s.roofHeight * 0.35);
     if (s.bushes) {
-        drawBush(cr, f.L + 6, f.B + 1, 14, hexColour(0x4E9A3A), hexColour(0xF07AA0), s.windowBoxes, uint64_t(f.W * 7));
-        drawBush(cr, f.R - 4, f.B + 1, 12, hexColour(0x5AA642), hexColour(0xFFD34D), false, uint64_t(f.H * 13));
+        drawBush(cr, f.L + 6, f.B + 1, 14, hexColour(0x4E9A3A), hexColour(0xF07AA0), s.windowBoxes,
+                 uint64_t(f.W * 7));
+        drawBush(cr, f.R - 4, f.B + 1, 12, hexColour(0x5AA642), hexColour(0xFFD34D), false,
+                 uint64_t(f.H * 13));
     }
 }
 

@@ -19,8 +19,10 @@ HouseStyle base(const Palette& p) {
     return s;
 }
 
-void add(std::vector<TownPicture>& out, const std::string& kind, const std::string& name, const HouseStyle& s) {
-    Picture p = cropped(260, 220, [&](cairo_t* cr) { drawHouse(cr, 120, 205, s); });
+void add(std::vector<TownPicture>& out, const std::string& kind, const std::string& name,
+         const HouseStyle& s) {
+    Picture p = cropped(
+        260, 220, [&](cairo_t* cr) { drawHouse(cr, 120, 205, s); }, name);
     if (p.height > 125) die("house %s is %d px high", name.c_str(), p.height);
     p.name = name + ".png";
     out.push_back({p, kind});
@@ -117,7 +119,8 @@ std::vector<TownPicture> drawHouses() {
     for (const Palette& p : mansions) {
         HouseStyle s = base(p);
         s.width = 132, s.wallHeight = 64, s.depth = 50, s.roofHeight = 30, s.storeys = 2, s.windows = 4;
-        s.roof = n == 1 ? Roof::kGableSide : Roof::kHip, s.columns = true, s.chimney = true, s.dormers = n != 0;
+        s.roof = n == 1 ? Roof::kGableSide : Roof::kHip, s.columns = true, s.chimney = true,
+        s.dormers = n != 0;
         s.shutters = n == 0, s.brick = n == 1;
         add(out, "mansions", std::string("mansion_") + p.name, s);
         ++n;

@@ -5,71 +5,6 @@
 
 namespace bv::gen {
 
-void roundButton(cairo_t* cr, double cx, double cy, double d, Colour base) {
-    double r = d / 2;
-    cairo_arc(cr, cx + 1, cy + 1.5, r - 1, 0, 2 * M_PI); // soft shadow down-right
-    setColour(cr, withAlpha(ink::kOutline, 0.35));
-    cairo_fill(cr);
-    cairo_arc(cr, cx, cy, r - 1.5, 0, 2 * M_PI);
-    litFill(cr, base, cx - r, cy - r, cx + r * 0.6, cy + r, 0.35, 0.2);
-    outline(cr, 1.6);
-    gloss(cr, cx - r * 0.2, cy - r * 0.4, r * 0.65, r * 0.4, 0.6);
-}
-
-void arrowShape(cairo_t* cr, double cx, double cy, double len, double w) {
-    double x0 = cx - len / 2, x1 = cx + len / 2, head = len * 0.45;
-    polygon(cr, {x0, cy - w * 0.28, x1 - head, cy - w * 0.28, x1 - head, cy - w / 2, x1, cy, x1 - head, cy + w / 2,
-                 x1 - head, cy + w * 0.28, x0, cy + w * 0.28});
-}
-
-void coinShape(cairo_t* cr, double cx, double cy, double r) {
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    litFill(cr, ink::kGold, cx - r, cy - r, cx + r, cy + r, 0.45, 0.15);
-    outline(cr, std::max(1.0, r * 0.12), darker(ink::kGoldDark, 0.3));
-    cairo_arc(cr, cx, cy, r * 0.72, 0, 2 * M_PI);
-    setColour(cr, withAlpha(ink::kGoldDark, 0.6));
-    cairo_set_line_width(cr, std::max(0.8, r * 0.08));
-    cairo_stroke(cr);
-    setColour(cr, darker(ink::kGoldDark, 0.25));
-    text(cr, Face::kSansBold, r * 1.25, cx, cy + r * 0.45, "$", 1);
-}
-
-void signPost(cairo_t* cr, double cx, double baseY, double swing, Colour board, const char* line1,
-              const char* line2) {
-    // Post and arm.
-    double top = baseY - 44;
-    cairo_rectangle(cr, cx - 2.5, top, 5, 44);
-    litFill(cr, ink::kWood, cx - 3, top, cx + 3, top);
-    outline(cr, 1.2);
-    cairo_rectangle(cr, cx - 2.5, top, 17, 4);
-    litFill(cr, ink::kWood, cx, top, cx, top + 4);
-    outline(cr, 1.2);
-    // The board hangs from two hooks at the arm's end and swings about them.
-    cairo_save(cr);
-    cairo_translate(cr, cx + 8, top + 4);
-    cairo_rotate(cr, swing * M_PI / 180);
-    setColour(cr, ink::kOutline);
-    cairo_set_line_width(cr, 1);
-    cairo_move_to(cr, -8, 0), cairo_line_to(cr, -8, 4);
-    cairo_move_to(cr, 8, 0), cairo_line_to(cr, 8, 4);
-    cairo_stroke(cr);
-    roundedRect(cr, -17, 4, 34, 20, 3);
-    litFill(cr, board, -17, 4, 17, 24, 0.25, 0.15);
-    outline(cr, 1.4);
-    setColour(cr, ink::kWhite);
-    text(cr, Face::kSansCondensedBold, 8, 0, 12.5, line1, 1);
-    text(cr, Face::kSansCondensedBold, 8, 0, 21, line2, 1);
-    cairo_restore(cr);
-    // Grass tuft at the foot.
-    for (int i = -2; i <= 2; ++i) {
-        cairo_move_to(cr, cx + i * 2.2, baseY);
-        cairo_line_to(cr, cx + i * 3.2, baseY - 4 - (i % 2 ? 0 : 1.5));
-    }
-    setColour(cr, ink::kLeaf);
-    cairo_set_line_width(cr, 1.3);
-    cairo_stroke(cr);
-}
-
 namespace {
 
 Picture forSaleSign(int frame) {
@@ -175,8 +110,10 @@ Picture priceArrow(bool up) {
     litFill(cr, ink::kOrange, 0, 0, 26, 22, 0.35, 0.2);
     outline(cr, 1.5);
     gloss(cr, 10, 6, 9, 4, 0.5);
-    if (up) polygon(cr, {13, 5.5, 20, 15, 6, 15});
-    else polygon(cr, {13, 16.5, 20, 7, 6, 7});
+    if (up)
+        polygon(cr, {13, 5.5, 20, 15, 6, 15});
+    else
+        polygon(cr, {13, 16.5, 20, 7, 6, 7});
     fillAndOutline(cr, ink::kWhite, 1.2);
     Picture p = c.picture();
     p.anchorCentre();
@@ -187,8 +124,10 @@ Picture star(bool full) {
     Canvas c(14, 14);
     cairo_t* cr = c.cr();
     starPath(cr, 7, 7.6, 6.4, 2.8, 5);
-    if (full) litFill(cr, ink::kGold, 0, 0, 14, 14, 0.5, 0.15);
-    else litFill(cr, hexColour(0xE9DFC9), 0, 0, 14, 14, 0.3, 0.1);
+    if (full)
+        litFill(cr, ink::kGold, 0, 0, 14, 14, 0.5, 0.15);
+    else
+        litFill(cr, hexColour(0xE9DFC9), 0, 0, 14, 14, 0.3, 0.1);
     outline(cr, 1.1, full ? darker(ink::kGoldDark, 0.3) : hexColour(0x9C8F78));
     Picture p = c.picture();
     p.anchorCentre();
@@ -299,9 +238,12 @@ Picture face(int mood) {
     ellipsePath(cr, 14.2, 9, 1.3, 1.8);
     cairo_fill(cr);
     cairo_set_line_width(cr, 1.5);
-    if (mood == 0) cairo_arc(cr, 11, 11.5, 5, 0.2 * M_PI, 0.8 * M_PI);
-    else if (mood == 1) cairo_move_to(cr, 7, 15), cairo_line_to(cr, 15, 15);
-    else cairo_arc_negative(cr, 11, 19.5, 5, -0.2 * M_PI, -0.8 * M_PI);
+    if (mood == 0)
+        cairo_arc(cr, 11, 11.5, 5, 0.2 * M_PI, 0.8 * M_PI);
+    else if (mood == 1)
+        cairo_move_to(cr, 7, 15), cairo_line_to(cr, 15, 15);
+    else
+        cairo_arc_negative(cr, 11, 19.5, 5, -0.2 * M_PI, -0.8 * M_PI);
     cairo_stroke(cr);
     if (mood == 2) { // cross brows
         cairo_move_to(cr, 5.5, 5.5), cairo_line_to(cr, 9, 7);
@@ -386,32 +328,60 @@ Picture gaugeDial() {
 Picture iconFirstHalf(int i) {
     if (i <= 4) return forSaleSign(i);
     switch (i) {
-    case 5: return arrowButton(false);
-    case 6: return arrowButton(true);
-    case 7: return checkBox(false, 22, ink::kOutline);
-    case 8: return checkBox(true, 22, ink::kOutline);
-    case 9: return gearButton();
-    case 10: return avatarBacking();
-    case 11: return avatarOverlay();
-    case 12: return priceArrow(true);
-    case 13: return priceArrow(false);
-    case 14: return star(true);
-    case 15: return star(false);
-    case 16: return rivalFrame();
-    case 17: return goalCheck();
-    case 18: return pointer(-18);
-    case 19: return pointer(18);
-    case 20: return radio(false);
-    case 21: return radio(true);
-    case 22: return checkBox(false, 18, hexColour(0x214276));
-    case 23: return checkBox(true, 18, hexColour(0x214276));
-    case 24: return labelHandle();
-    case 25: return houseSymbol();
-    case 26: case 27: case 28: return face(i - 26);
-    case 29: return priceReduced();
-    case 30: return infoMark();
-    case 31: return gaugeDial();
-    default: die("no icon %d in the first half", i);
+    case 5:
+        return arrowButton(false);
+    case 6:
+        return arrowButton(true);
+    case 7:
+        return checkBox(false, 22, ink::kOutline);
+    case 8:
+        return checkBox(true, 22, ink::kOutline);
+    case 9:
+        return gearButton();
+    case 10:
+        return avatarBacking();
+    case 11:
+        return avatarOverlay();
+    case 12:
+        return priceArrow(true);
+    case 13:
+        return priceArrow(false);
+    case 14:
+        return star(true);
+    case 15:
+        return star(false);
+    case 16:
+        return rivalFrame();
+    case 17:
+        return goalCheck();
+    case 18:
+        return pointer(-18);
+    case 19:
+        return pointer(18);
+    case 20:
+        return radio(false);
+    case 21:
+        return radio(true);
+    case 22:
+        return checkBox(false, 18, hexColour(0x214276));
+    case 23:
+        return checkBox(true, 18, hexColour(0x214276));
+    case 24:
+        return labelHandle();
+    case 25:
+        return houseSymbol();
+    case 26:
+    case 27:
+    case 28:
+        return face(i - 26);
+    case 29:
+        return priceReduced();
+    case 30:
+        return infoMark();
+    case 31:
+        return gaugeDial();
+    default:
+        die("no icon %d in the first half", i);
     }
 }
 

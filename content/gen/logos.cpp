@@ -164,7 +164,8 @@ Picture titleWordmark() {
     for (int row = 0; row < 10; ++row) {
         double y = baseline - 66 + row * 11;
         cairo_move_to(cr, 0, y), cairo_line_to(cr, w, y);
-        for (double jx = (row % 2) * 12; jx < w; jx += 24) cairo_move_to(cr, jx, y), cairo_line_to(cr, jx, y + 11);
+        for (double jx = (row % 2) * 12; jx < w; jx += 24)
+            cairo_move_to(cr, jx, y), cairo_line_to(cr, jx, y + 11);
     }
     cairo_stroke(cr);
     gloss(cr, w * 0.35, baseline - 55, w * 0.4, 18, 0.35);

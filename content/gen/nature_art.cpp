@@ -79,10 +79,8 @@ void dots(cairo_t* cr, Rng& rng, const std::vector<Blob>& blobs, Colour c, int n
 void drawTree(cairo_t* cr, double cx, double groundY, TreeKind kind, double h, uint64_t seed) {
     Rng rng(seed);
     const Colour bark = hexColour(0x8A5A34);
-    // Ground shadow, offset down-right.
-    ellipsePath(cr, cx + h * 0.06, groundY - 0.5, h * 0.22, std::max(2.0, h * 0.035));
-    setColour(cr, withAlpha(hexColour(0x1E2A14), 0.22));
-    cairo_fill(cr);
+    // No ground shadow here: map objects must stay free of see-through pixels (tycoon maps make
+    // them opaque); scenes add their own shadows.
     switch (kind) {
     case TreeKind::kPine: {
         trunk(cr, cx, groundY, groundY - h * 0.25, h * 0.06, bark);
@@ -98,19 +96,14 @@ void drawTree(cairo_t* cr, double cx, double groundY, TreeKind kind, double h, u
             litFill(cr, hexColour(0x2F7A4A), cx - half, top, cx + half, base, 0.25, 0.25);
             outline(cr, 1.4);
         }
-        if (h > 60) { // a dusting of snow-bright tips for the big ones, catching the light
-            for (int t = 0; t < tiers; ++t) {
-                double base = groundY - h * 0.18 - t * h * 0.2;
-                gloss(cr, cx - h * 0.05, base - h * 0.2, h * 0.06, h * 0.05, 0.3);
-            }
-        }
         break;
     }
     case TreeKind::kPoplar: {
         trunk(cr, cx, groundY, groundY - h * 0.3, h * 0.05, bark);
         std::vector<Blob> blobs;
         for (int i = 0; i < 7; ++i)
-            blobs.push_back({cx + rng.range(-h * 0.04, h * 0.04), groundY - h * 0.3 - i * h * 0.1, h * (0.12 - i * 0.004)});
+            blobs.push_back({cx + rng.range(-h * 0.04, h * 0.04), groundY - h * 0.3 - i * h * 0.1,
+                             h * (0.12 - i * 0.004)});
         mass(cr, blobs, hexColour(0x4F9A3C));
         break;
     }
@@ -137,11 +130,12 @@ void drawTree(cairo_t* cr, double cx, double groundY, TreeKind kind, double h, u
         std::vector<Blob> blobs = crown(rng, cx, groundY - h * 0.66, h * 0.3, h * 0.2, 10, h * 0.12);
         mass(cr, blobs, hexColour(0x7DB548));
         setColour(cr, darker(hexColour(0x7DB548), 0.35));
-        cairo_set_line_width(cr, 1.4);
+        cairo_set_line_width(cr, 2.0);
         for (int i = 0; i < 14; ++i) { // hanging fronds
             double x = cx - h * 0.33 + i * h * 0.05;
             cairo_move_to(cr, x, groundY - h * 0.62);
-            cairo_curve_to(cr, x + 2, groundY - h * 0.4, x - 1, groundY - h * 0.3, x + 1, groundY - h * (0.14 + (i % 3) * 0.05));
+            cairo_curve_to(cr, x + 2, groundY - h * 0.4, x - 1, groundY - h * 0.3, x + 1,
+                           groundY - h * (0.14 + (i % 3) * 0.05));
         }
         cairo_stroke(cr);
         break;
@@ -151,24 +145,29 @@ void drawTree(cairo_t* cr, double cx, double groundY, TreeKind kind, double h, u
         if (kind == TreeKind::kMaple) leaf = hexColour(0xE8833A);
         if (kind == TreeKind::kBlossom) leaf = hexColour(0xF5A9C4);
         if (kind == TreeKind::kApple) leaf = hexColour(0x4FA03A);
-        trunk(cr, cx, groundY, groundY - h * 0.45, h * 0.085, kind == TreeKind::kBlossom ? hexColour(0x6E4A3A) : bark);
+        trunk(cr, cx, groundY, groundY - h * 0.45, h * 0.085,
+              kind == TreeKind::kBlossom ? hexColour(0x6E4A3A) : bark);
         std::vector<Blob> blobs = crown(rng, cx, groundY - h * 0.62, h * 0.3, h * 0.24, 11, h * 0.15);
         mass(cr, blobs, leaf);
-        if (kind == TreeKind::kApple) dots(cr, rng, blobs, hexColour(0xE2342B), int(h / 6), std::max(1.3, h * 0.025));
-        if (kind == TreeKind::kBlossom) dots(cr, rng, blobs, hexColour(0xFFF4F8), int(h / 4), std::max(1.0, h * 0.018));
-        if (kind == TreeKind::kMaple) dots(cr, rng, blobs, hexColour(0xF6C343), int(h / 6), std::max(1.0, h * 0.02));
+        if (kind == TreeKind::kApple)
+            dots(cr, rng, blobs, hexColour(0xE2342B), int(h / 6), std::max(1.3, h * 0.025));
+        if (kind == TreeKind::kBlossom)
+            dots(cr, rng, blobs, hexColour(0xFFF4F8), int(h / 4), std::max(1.0, h * 0.018));
+        if (kind == TreeKind::kMaple)
+            dots(cr, rng, blobs, hexColour(0xF6C343), int(h / 6), std::max(1.0, h * 0.02));
         break;
     }
     }
 }
 
-void drawBush(cairo_t* cr, double cx, double groundY, double width, Colour leaf, Colour flowers, bool flowering,
-              uint64_t seed) {
+void drawBush(cairo_t* cr, double cx, double groundY, double width, Colour leaf, Colour flowers,
+              bool flowering, uint64_t seed) {
     Rng rng(seed);
     std::vector<Blob> blobs;
     const double r = width * 0.3;
     for (int i = 0; i < 5; ++i)
-        blobs.push_back({cx - width * 0.3 + i * width * 0.15, groundY - r * rng.range(0.8, 1.25), r * rng.range(0.8, 1.1)});
+        blobs.push_back({cx - width * 0.3 + i * width * 0.15, groundY - r * rng.range(0.8, 1.25),
+                         r * rng.range(0.8, 1.1)});
     blobs.push_back({cx, groundY - r * 1.5, r});
     mass(cr, blobs, leaf, 1.2);
     if (flowering) dots(cr, rng, blobs, flowers, int(width / 3), std::max(1.0, width * 0.05));

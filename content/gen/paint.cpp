@@ -11,14 +11,21 @@
 namespace bv::gen {
 
 Colour hexColour(uint32_t rgb, double alpha) {
-    return {double(rgb >> 16 & 255) / 255.0, double(rgb >> 8 & 255) / 255.0, double(rgb & 255) / 255.0, alpha};
+    return {double(rgb >> 16 & 255) / 255.0, double(rgb >> 8 & 255) / 255.0, double(rgb & 255) / 255.0,
+            alpha};
 }
 Colour mix(Colour a, Colour b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
 }
-Colour lighter(Colour c, double t) { return mix(c, {1, 1, 1, c.a}, t); }
-Colour darker(Colour c, double t) { return mix(c, {0, 0, 0, c.a}, t); }
-Colour withAlpha(Colour c, double a) { return {c.r, c.g, c.b, a}; }
+Colour lighter(Colour c, double t) {
+    return mix(c, {1, 1, 1, c.a}, t);
+}
+Colour darker(Colour c, double t) {
+    return mix(c, {0, 0, 0, c.a}, t);
+}
+Colour withAlpha(Colour c, double a) {
+    return {c.r, c.g, c.b, a};
+}
 
 Canvas::Canvas(int width, int height) : width_(width), height_(height) {
     surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
@@ -53,7 +60,9 @@ Picture Canvas::picture() const {
     return p;
 }
 
-void setColour(cairo_t* cr, Colour c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
+void setColour(cairo_t* cr, Colour c) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
+}
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
     r = std::min({r, w / 2, h / 2});
@@ -71,8 +80,10 @@ void starPath(cairo_t* cr, double cx, double cy, double outer, double inner, int
         double r = i % 2 ? inner : outer;
         double a = -M_PI / 2 + turn + i * M_PI / points;
         double x = cx + r * std::cos(a), y = cy + r * std::sin(a);
-        if (i == 0) cairo_move_to(cr, x, y);
-        else cairo_line_to(cr, x, y);
+        if (i == 0)
+            cairo_move_to(cr, x, y);
+        else
+            cairo_line_to(cr, x, y);
     }
     cairo_close_path(cr);
 }
@@ -90,8 +101,10 @@ void polygon(cairo_t* cr, std::initializer_list<double> xy) {
     cairo_new_sub_path(cr);
     bool first = true;
     for (auto it = xy.begin(); it != xy.end() && it + 1 != xy.end(); it += 2) {
-        if (first) cairo_move_to(cr, *it, *(it + 1));
-        else cairo_line_to(cr, *it, *(it + 1));
+        if (first)
+            cairo_move_to(cr, *it, *(it + 1));
+        else
+            cairo_line_to(cr, *it, *(it + 1));
         first = false;
     }
     cairo_close_path(cr);
@@ -109,7 +122,8 @@ void fillAndOutline(cairo_t* cr, Colour fill, double lineWidth, Colour outlineCo
     outline(cr, lineWidth, outlineColour);
 }
 
-void litFill(cairo_t* cr, Colour base, double x0, double y0, double x1, double y1, double light, double shade) {
+void litFill(cairo_t* cr, Colour base, double x0, double y0, double x1, double y1, double light,
+             double shade) {
     cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
     Colour a = lighter(base, light), b = darker(base, shade);
     cairo_pattern_add_color_stop_rgba(p, 0, a.r, a.g, a.b, a.a);

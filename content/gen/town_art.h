@@ -24,7 +24,8 @@ struct HouseStyle {
     bool brick = false, siding = false;
     bool chimney = false, porch = false, bay = false, turret = false, garage = false;
     bool columns = false, dormers = false, windowBoxes = false, shutters = false, bushes = true;
-    int doorSide = 0; // -1 left, 0 middle, 1 right
+    bool shadow = true; // a soft ground shadow (never on map objects, which must stay opaque-or-clear)
+    int doorSide = 0;   // -1 left, 0 middle, 1 right
     double dormerOffset = 0;
 };
 
@@ -32,11 +33,11 @@ void drawHouse(cairo_t* cr, double cx, double groundY, const HouseStyle& s);
 
 enum class TreeKind { kOak, kPine, kBirch, kMaple, kBlossom, kPoplar, kApple, kWillow };
 void drawTree(cairo_t* cr, double cx, double groundY, TreeKind kind, double height, uint64_t seed);
-void drawBush(cairo_t* cr, double cx, double groundY, double width, Colour leaf, Colour flowers, bool flowering,
-              uint64_t seed);
+void drawBush(cairo_t* cr, double cx, double groundY, double width, Colour leaf, Colour flowers,
+              bool flowering, uint64_t seed);
 
 // Renders a drawing into a picture cropped to its visible pixels, anchored at its bottom middle.
-template <typename Draw> Picture cropped(int canvasW, int canvasH, Draw draw) {
+template <typename Draw> Picture cropped(int canvasW, int canvasH, Draw draw, const std::string& name = "") {
     Canvas c(canvasW, canvasH);
     draw(c.cr());
     Picture full = c.picture();
@@ -46,8 +47,9 @@ template <typename Draw> Picture cropped(int canvasW, int canvasH, Draw draw) {
             if (full.at(x, y) >> 24) {
                 x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
             }
-    if (x1 < 0) die("drawing left nothing visible");
-    if (x0 == 0 || y0 == 0 || x1 == canvasW - 1 || y1 == canvasH - 1) die("drawing touches its canvas edge");
+    if (x1 < 0) die("drawing %s left nothing visible", name.c_str());
+    if (x0 == 0 || y0 == 0 || x1 == canvasW - 1 || y1 == canvasH - 1)
+        die("drawing %s touches its canvas edge", name.c_str());
     Picture p(x1 - x0 + 1, y1 - y0 + 1);
     for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x) p.at(x, y) = full.at(x0 + x, y0 + y);

@@ -18,6 +18,11 @@ std::vector<Picture> drawNumberFont();
 // Icon parts shared by the two icon files and the backgrounds.
 Picture iconFirstHalf(int index);  // 0..31
 Picture iconSecondHalf(int index); // 32..63
+// The nine panel-frame pieces (icons 45..53 in order), the three button pieces (55..57) and the
+// title menu's ornament (54).
+std::vector<Picture> framePieces();
+std::vector<Picture> buttonPieces();
+Picture titleBanner();
 // A round glossy button of diameter d centred at (cx, cy) in `base` colour.
 void roundButton(cairo_t* cr, double cx, double cy, double d, Colour base);
 // A chunky arrow pointing right, centred at (cx, cy), `len` long and `w` thick.

@@ -8,7 +8,8 @@ namespace {
 
 void writeSet(const std::string& dir, const char* name, const std::vector<bv::gen::Picture>& pictures,
               int expected) {
-    if (int(pictures.size()) != expected) bv::gen::die("set %s has %zu pictures, not %d", name, pictures.size(), expected);
+    if (int(pictures.size()) != expected)
+        bv::gen::die("set %s has %zu pictures, not %d", name, pictures.size(), expected);
     bv::gen::writeFile(bv::gen::outPath(dir, std::string(name) + ".bin"), bv::gen::encodeBinSet(pictures));
 }
 

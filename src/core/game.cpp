@@ -3,14 +3,26 @@
 #include <cstdio>
 
 #include "assets/archive.h"
+#include "assets/sprites.h"
 #include "assets/strings.h"
+#include "audio/audio.h"
 #include "core/input.h"
 #include "core/memory.h"
 #include "core/state.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
+#include "gfx/draw_list.h"
 #include "gfx/framebuffer.h"
+#include "levels/map.h"
+#include "levels/save.h"
 #include "platform/platform.h"
+#include "screens/screens.h"
+#include "sim/effect_list.h"
+#include "sim/float_effects.h"
+#include "sim/game_update.h"
+#include "sim/owners.h"
+#include "ui/hotspots.h"
+#include "ui/quit_dialog.h"
 
 namespace bv {
 
@@ -42,24 +54,52 @@ int32_t chooseFirstState(bool gameInProgress, bool playerNameStored) {
 
 void gameInit() {
     memStartup();
+    clearEffects();
     screenBackup = static_cast<uint32_t*>(memAllocZeroed(kScreenBytes));
     archiveOpen("bb_Blob32");
     initText("bvx_2_english.txt");
-    // No saved settings are read yet: the game starts windowed and without a stored player name.
-    bool windowed = true;
+    // The last player's options and high scores; no save means full screen.
+    loadPlayer(0);
+    const bool playerStored = playerName[0] != 0;
+    const bool windowed = savedWindowed();
     displayInit(kScreenWidth, kScreenHeight, windowed, kWindowTitle);
     readPixelFormat();
+    loadStartupSprites();
+    resetClip();
+    allocMapTileBuffers();
     resetClip();
     fillRect(frameBuffer, 0, 0, kScreenWidth, kScreenHeight, 0);
+    audioInit();
+    enableSavedOptions();
+    runLogoSequence();
     resetInput();
-    changeState(chooseFirstState(false, false));
+    initHotSpots();
+    initDrawList();
+    loadMapPictureSets();
+    // The map's tile grid is sized by the first reduced object picture, which exists only now.
+    allocMapTileBuffers();
+    changeState(chooseFirstState(gameStarted != 0, playerStored));
 }
 
 void runFrame() {
+    // While the quit dialog is open its own passes replace the frame: no state, no wait, no clock.
+    if (quitDialogOpen) {
+        quitDialogPass();
+        // The dialog's passes keep no frame clock, but need not spin the processor either.
+        platform::sleepMs(10);
+        return;
+    }
     uint32_t t0 = platform::ticks();
     pumpInput();
     if (fullScreenToggleRequested()) toggleFullScreen(isWindowed());
+    clearHotSpots();
+    // Anchor changes of house and object pictures last one frame.
+    resetExAnchors(houseSprites);
+    resetExAnchors(objectSprites);
     updateCurrentState();
+    runTimedObjects();
+    updateEffects();
+    dispatchHotSpots();
     markDirty(0, 0, kScreenWidth, kScreenHeight);
     present();
 
@@ -74,14 +114,11 @@ void runFrame() {
     frameMs = frameTicks * kTickMs;
     totalTicks += frameTicks;
     frameCount += 1;
+    audioUpdate(frameTicks, frameCount);
 
     if (quitRequested()) {
-        int32_t state = currentStateId();
         setQuitRequested(false);
-        // The quit confirmation dialog belongs to the dialog layer; until it is there every close ends the
-        // game.
-        (void)state;
-        exitGame = 1;
+        handleQuitRequest();
     }
 }
 
@@ -90,6 +127,7 @@ void requestExit() {
 }
 
 void gameShutdown() {
+    stopAllSound();
     displayShutdown(false);
 }
 

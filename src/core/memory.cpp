@@ -111,10 +111,15 @@ MemStats memStats() {
 }
 
 void memStartup() {
+    static void* reserved = nullptr;
+    if (reserved) {
+        memInit(reserved, kPoolBytes); // a second start-up in one process reuses the block
+        return;
+    }
     // The pool is reserved, never touched beyond its first header, so it costs address space only.
-    void* block = std::malloc(kPoolBytes);
-    if (!block) fatal("memAlloc failure reserving the memory pool.\n");
-    memInit(block, kPoolBytes);
+    reserved = std::malloc(kPoolBytes);
+    if (!reserved) fatal("memAlloc failure reserving the memory pool.\n");
+    memInit(reserved, kPoolBytes);
 }
 
 } // namespace bv

@@ -2,16 +2,27 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <istream>
 #include <ostream>
 #include <sstream>
 
+#include "assets/hash.h"
+#include "assets/strings.h"
 #include "core/game.h"
 #include "core/input.h"
 #include "core/state.h"
 #include "gfx/display.h"
+#include "gfx/draw.h"
 #include "gfx/png_write.h"
+#include "levels/map.h"
+#include "levels/map_draw.h"
+#include "levels/scenario.h"
 #include "platform/platform.h"
+#include "screens/town_view.h"
+#include "sim/calendar.h"
+#include "sim/houses.h"
+#include "sim/sim_report.h"
 
 namespace bv {
 
@@ -39,6 +50,19 @@ void pushChar(char16_t ch) {
     e.type = Event::Char;
     e.ch = ch;
     platform::headless::pushEvent(e);
+}
+
+// Starts the scenario file `name` ("career" or "career.bvx") at level 0 as game set-up does.
+bool startScenarioNamed(const std::string& name, int32_t difficulty) {
+    buildScenarioList();
+    const std::string wanted = name.find('.') == std::string::npos ? name + ".bvx" : name;
+    for (int32_t i = 0; i < scenarioListCount; ++i) {
+        if (!namesEqual(narrow(scenarioList[i]), wanted.c_str())) continue;
+        currentDifficulty = difficulty;
+        chosenScenario = i;
+        return startScenario() == 0;
+    }
+    return false;
 }
 
 void frames(int n) {
@@ -70,12 +94,17 @@ bool parseColour(const std::string& s, uint32_t& colour) {
 std::string stateLine() {
     std::ostringstream line;
     line << "STATE id=" << currentStateId() << " prev=" << previousStateId() << " frame=" << frameCount
-         << " ticks=" << totalTicks << " exit=" << exitGame;
+         << " ticks=" << totalTicks << " exit=" << exitGame
+         << " scenario=" << (scenarioFileName[0] ? scenarioFileName : "-") << " level=" << currentLevel
+         << " houses=" << houseCount << " " << simStatePairs() << " " << marketStatePairs();
     return line.str();
 }
 
 ScriptResult runScript(std::istream& in, std::ostream& out) {
     ScriptResult result;
+    // Loading scenarios and maps moves into the maps folder: pictures go where the script started.
+    const std::filesystem::path startFolder = std::filesystem::current_path();
+    auto outputPath = [&](const std::string& file) { return (startFolder / file).string(); };
     std::string raw;
     int lineNo = 0;
     auto fail = [&](const std::string& message) {
@@ -132,12 +161,30 @@ ScriptResult runScript(std::istream& in, std::ostream& out) {
             int32_t id = 0;
             if (!(line >> id)) return fail("state needs an id");
             changeState(id);
+        } else if (cmd == "load-scenario") {
+            std::string name;
+            int32_t difficulty = -1;
+            if (!(line >> name >> difficulty) || difficulty < 0 || difficulty > 2)
+                return fail("load-scenario needs a scenario name and a difficulty 0..2");
+            if (!startScenarioNamed(name, difficulty)) return fail("cannot start scenario " + name);
+        } else if (cmd == "load-map") {
+            std::string name;
+            if (!(line >> name)) return fail("load-map needs a map name");
+            if (!loadMap(name.c_str())) return fail("cannot load map " + name);
+        } else if (cmd == "map-shot") {
+            std::string file;
+            if (!(line >> file)) return fail("map-shot needs a file name");
+            resetClip();
+            fillRect(frameBuffer, 0, 0, kMapWidth, kMapHeight, 0);
+            drawMapTown();
+            if (!writePng(outputPath(file), frameBuffer, kMapWidth, kMapHeight, false))
+                return fail("cannot write " + file);
         } else if (cmd == "shot") {
             std::string file;
             if (!(line >> file)) return fail("shot needs a file name");
             const uint32_t* pixels = platform::headless::lastFrame();
             if (!pixels) return fail("no frame has been presented yet");
-            if (!writePng(file, pixels, kScreenWidth, kScreenHeight, false))
+            if (!writePng(outputPath(file), pixels, kScreenWidth, kScreenHeight, false))
                 return fail("cannot write " + file);
         } else if (cmd == "expect-state") {
             int32_t id = 0;
@@ -162,8 +209,19 @@ ScriptResult runScript(std::istream& in, std::ostream& out) {
             }
         } else if (cmd == "expect-exit") {
             if (!exitGame) return fail("the game has not ended");
+        } else if (cmd == "select") {
+            int32_t house = -1;
+            if (!(line >> house)) return fail("select needs a house index");
+            if (!getHouse(house)) return fail("no house " + std::to_string(house));
+            selectHouse(house);
+        } else if (cmd == "hurry") {
+            hurry();
         } else if (cmd == "print-state") {
             out << stateLine() << "\n";
+        } else if (cmd == "print-house") {
+            int32_t house = -1;
+            if (!(line >> house) || !getHouse(house)) return fail("print-house needs a house index");
+            out << houseLine(house) << "\n";
         } else {
             return fail("unknown command '" + cmd + "'");
         }

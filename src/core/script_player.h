@@ -12,7 +12,17 @@
 //   expect-state ID     fail unless the current state is ID
 //   expect-pixel X Y RRGGBB   fail unless that pixel of the current frame has that colour
 //   expect-exit         fail unless the game has asked to end
-//   print-state         print one line "STATE id=.. prev=.. frame=.." (more pairs are added over time)
+//   load-scenario NAME D  start the scenario file NAME (".bvx" may be left out) at level 0 with
+//                       difficulty D (0 Easy, 1 Normal, 2 Hard), as game set-up does
+//   load-map NAME       load the map NAME from the maps folder in place of the current one
+//   map-shot FILE.png   draw the current map's town (800 x 450: ground, objects, labels, houses)
+//                       and write it as PNG
+//   select I            select house I as a click on it does (it flies to the panel and is
+//                       selected when it lands, after 200 ms of board time)
+//   hurry               finish the month quickly, as the "EndMonth" button does
+//   print-state         print one line "STATE id=.. prev=.. frame=.. scenario=<file> level=<index>
+//                       houses=<count> .." (more pairs are added over time)
+//   print-house I       print "HOUSE i=<I>" and every field of the house's record as name=value
 // Blank lines and lines starting with '#' are ignored.
 #pragma once
 

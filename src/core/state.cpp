@@ -141,6 +141,10 @@ int32_t queuedCount() {
     return g_m.queueCount;
 }
 
+void clearStateQueue() {
+    g_m.queueCount = 0;
+}
+
 void drainStateQueue() {
     if (g_m.current != 2 || g_m.queueCount <= 0) return;
     int32_t id = g_m.queueIds[0];

@@ -47,6 +47,8 @@ const char* helpTag();
 // not fit (99 pending) is refused and queueState returns false.
 bool queueState(int32_t id, int32_t argument);
 int32_t queuedCount();
+// Drops every pending pair (a new game starts with an empty queue).
+void clearStateQueue();
 // Opens the first queued dialog when the board (state 2) is current; at most one per call.
 void drainStateQueue();
 

@@ -1,0 +1,80 @@
+// From one level to the next: winning a level (the celebration or, after the last level, the
+// game-done screen) and the next level's start on the same town or on a new one.
+#include <cstring>
+
+#include "assets/hash.h"
+#include "audio/sound.h"
+#include "core/state.h"
+#include "levels/goals.h"
+#include "levels/map.h"
+#include "levels/scenario.h"
+#include "sim/calendar.h"
+#include "sim/cash.h"
+#include "sim/float_effects.h"
+#include "sim/houses.h"
+#include "sim/owner.h"
+#include "sim/portfolio.h"
+#include "sim/sparks.h"
+
+namespace bv {
+
+namespace {
+
+// Map names compare without regard to ASCII case.
+bool sameMap(const char* a, const char* b) {
+    for (;; ++a, ++b) {
+        char ca = *a, cb = *b;
+        if (ca >= 'a' && ca <= 'z') ca = static_cast<char>(ca - 32);
+        if (cb >= 'a' && cb <= 'z') cb = static_cast<char>(cb - 32);
+        if (ca != cb) return false;
+        if (ca == 0) return true;
+    }
+}
+
+} // namespace
+
+void levelComplete() {
+    if (currentLevel + 1 >= scenario.levelCount) {
+        playSound(kSoundYouWin);
+        changeState(kStateYouWin);
+    } else {
+        changeState(kStateLevelWon);
+    }
+}
+
+int32_t advanceToNextLevel() {
+    // Pending announcements belong to the level that ended.
+    clearEffects();
+    char previousMap[kMapFileBytes];
+    std::memcpy(previousMap, currentMapFile(), sizeof previousMap);
+    previousMap[kMapFileBytes - 1] = 0;
+    ++currentLevel;
+    int32_t changed = 0;
+    if (!sameMap(previousMap, currentMapFile())) {
+        // The player's holdings are sold off: what they were worth becomes cash on the new map.
+        const int32_t worth = netWorth(kOwnerPlayer);
+        // A freshly loaded town has zeroed records, which would make the player the owner of
+        // every house: it starts as a new game's town does, with the bank. (Should the map fail
+        // to load, the old town is reset the same way, so the holdings are not counted twice.)
+        loadMap(currentMapFile());
+        initHouses();
+        selectedHouse = -1;
+        // Dialogs queued on the old town name houses that are not there any more.
+        clearStateQueue();
+        setCash(kOwnerPlayer, worth);
+        changed = 1;
+    }
+    levelStart();
+    monthsElapsed = 0;
+    // A hold carried over from the level just won would let the new level be won early.
+    goalHoldCounter = 0;
+    return changed;
+}
+
+int32_t levelIntroEnter(int32_t, int32_t, int32_t) {
+    advanceToNextLevel();
+    changeState(kStateGoals);
+    return 0;
+}
+
+} // namespace bv

@@ -1,0 +1,239 @@
+// Save files: the last-player file and one save per player. A save is written to a temporary file
+// beside the real one and renamed over it only when complete, so a crash while saving leaves the
+// previous save whole.
+#include "levels/save.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "assets/strings.h"
+#include "audio/audio.h"
+#include "core/state.h"
+#include "levels/map.h"
+#include "levels/scenario.h"
+#include "platform/platform.h"
+#include "sim/calendar.h"
+#include "sim/daily_loop.h"
+#include "sim/game_update.h"
+#include "sim/houses.h"
+#include "sim/owners.h"
+#include "ui/dialog.h"
+
+namespace bv {
+
+namespace {
+
+// A save file is the block, the houses of one map and a few sizes; anything longer is damaged.
+constexpr size_t kMaxSaveFileBytes = 8u << 20;
+constexpr int32_t kResumeMonthsLimit = 120;
+
+int32_t g_writeLimit = -1;
+bool g_windowed = false;
+
+bool unsafeChar(unsigned char c) {
+    return c < 32 || c == 127 || std::strchr("/\\:*?\"<>|", c) != nullptr;
+}
+
+bool readWhole(const std::string& path, std::vector<uint8_t>& out) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    uint8_t chunk[4096];
+    size_t n = 0;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
+        if (out.size() + n > kMaxSaveFileBytes) break;
+        out.insert(out.end(), chunk, chunk + n);
+    }
+    std::fclose(f);
+    return true;
+}
+
+uint32_t readU32(const std::vector<uint8_t>& d, size_t at) {
+    if (at + 4 > d.size()) return 0;
+    return uint32_t(d[at]) | uint32_t(d[at + 1]) << 8 | uint32_t(d[at + 2]) << 16 | uint32_t(d[at + 3]) << 24;
+}
+
+void appendU32(std::vector<uint8_t>& d, uint32_t v) {
+    for (int i = 0; i < 4; ++i) d.push_back(uint8_t(v >> (8 * i)));
+}
+
+// Writes the bytes to path + ".tmp" and renames that over path. Nothing changes at path unless
+// every byte was written.
+bool writeReplacing(const std::string& path, const std::vector<uint8_t>& bytes) {
+    const std::string tmp = path + ".tmp";
+    std::FILE* f = std::fopen(tmp.c_str(), "wb");
+    if (!f) return false;
+    size_t count = bytes.size();
+    const bool cut = g_writeLimit >= 0 && size_t(g_writeLimit) < count;
+    if (cut) count = size_t(g_writeLimit);
+    const bool ok = std::fwrite(bytes.data(), 1, count, f) == count && std::fflush(f) == 0;
+    std::fclose(f);
+    // A cut write stands for a program killed mid-save: the temporary file stays behind.
+    if (cut) return false;
+    if (!ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
+        std::remove(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+// No save, or nothing in it: a clear block, a window (a first launch should not take over the
+// screen), the tutorial reset, default volumes.
+int32_t setDefaults() {
+    std::memset(saveBlock(), 0, kSaveBlockBytes);
+    setBlockInt(kOffMusicVolume, kDefaultMusicVolume);
+    setBlockInt(kOffEffectVolume, kDefaultEffectVolume);
+    setBlockInt(kOffStateId, 0);
+    setBlockInt(kOffPreviousStateId, -1);
+    scatterBlock();
+    g_windowed = true;
+    tutorialActive = 0;
+    return 0;
+}
+
+} // namespace
+
+bool nameCharAllowed(char16_t c, int32_t position) {
+    if (c > 255) return false;
+    if (unsafeChar(static_cast<unsigned char>(c))) return false;
+    return !(position == 0 && c == u'.');
+}
+
+std::string saveFileNameFor(const char* name) {
+    std::string safe;
+    for (int32_t i = 0; name && name[i] && i < kLastPlayerBytes - 1; ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        safe.push_back(unsafeChar(c) || (i == 0 && c == '.') ? '_' : char(c));
+    }
+    return safe + "_" + kLastPlayerFile;
+}
+
+std::string saveFilePathFor(const char* name) {
+    return platform::userDataFolder() + saveFileNameFor(name);
+}
+
+void writeLastPlayer() {
+    std::vector<uint8_t> bytes(kLastPlayerBytes, 0);
+    for (int32_t i = 0; i < kLastPlayerBytes - 1 && playerName[i]; ++i)
+        bytes[size_t(i)] = uint8_t(playerName[i]);
+    writeReplacing(platform::userDataFolder() + kLastPlayerFile, bytes);
+}
+
+void writeSavedGame() {
+    writeLastPlayer();
+    setBlockInt(kOffVersion, kSaveVersion);
+    if (!gameStarted) return;
+    gatherBlock();
+    std::vector<uint8_t> bytes;
+    bytes.reserve(8 + kSaveBlockBytes + size_t(houseCount > 0 ? houseCount : 0) * kSaveHouseBytes);
+    appendU32(bytes, kSaveBlockBytes);
+    bytes.insert(bytes.end(), saveBlock(), saveBlock() + kSaveBlockBytes);
+    appendU32(bytes, kSaveHouseBytes);
+    for (int32_t i = 0; i < houseCount && houseStates; ++i) {
+        const uint8_t* h = reinterpret_cast<const uint8_t*>(&houseStates[i]);
+        bytes.insert(bytes.end(), h, h + kSaveHouseBytes);
+    }
+    writeReplacing(saveFilePathFor(playerName), bytes);
+}
+
+int32_t loadSaveFile(int32_t loadGame, const std::string& path) {
+    std::vector<uint8_t> file;
+    if (!readWhole(path, file) || file.size() <= 4) return setDefaults();
+    // The stored size is held to the block; a short file gives what it has.
+    size_t size = readU32(file, 0);
+    if (size > kSaveBlockBytes) size = kSaveBlockBytes;
+    if (size > file.size() - 4) size = file.size() - 4;
+    if (size == 0) return setDefaults();
+
+    // Keep the game as it is until the block is known to be usable.
+    static uint8_t previous[kSaveBlockBytes];
+    std::memcpy(previous, saveBlock(), kSaveBlockBytes);
+    std::memset(saveBlock(), 0, kSaveBlockBytes);
+    setBlockInt(kOffMusicVolume, kDefaultMusicVolume);
+    setBlockInt(kOffEffectVolume, kDefaultEffectVolume);
+    std::memcpy(saveBlock(), file.data() + 4, size);
+    g_windowed = blockInt(kOffWindowed) != 0;
+
+    if (loadGame) {
+        // The scenario and its level's map come first: they decide how many houses follow.
+        char name[sizeof scenarioFileName];
+        std::memcpy(name, saveBlock() + kOffScenarioFile, sizeof name);
+        name[sizeof name - 1] = 0;
+        const int32_t level = blockInt(kOffLevel);
+        const int32_t difficulty = blockInt(kOffDifficulty);
+        const int32_t keepLevel = currentLevel, keepDifficulty = currentDifficulty;
+        currentLevel = (level >= 0 && level < kMaxLevels) ? level : 0;
+        currentDifficulty = (difficulty >= 0 && difficulty < kDifficultyCount) ? difficulty : 0;
+        if (name[0] == 0 || loadScenario(name, 0) != 0) {
+            currentLevel = keepLevel;
+            currentDifficulty = keepDifficulty;
+            std::memcpy(saveBlock(), previous, kSaveBlockBytes);
+            return -1;
+        }
+        if (currentLevel >= scenario.levelCount && scenario.levelCount > 0) currentLevel = 0;
+    }
+    scatterBlock();
+    if (!loadGame) return 1;
+
+    const size_t houseAt = 4 + size;
+    size_t record = readU32(file, houseAt);
+    if (record > kSaveHouseBytes) record = kSaveHouseBytes;
+    for (int32_t i = 0; i < houseCount && houseStates; ++i) {
+        HouseState& h = houseStates[i];
+        std::memset(&h, 0, sizeof h);
+        const size_t at = houseAt + 4 + size_t(i) * record;
+        if (record && at < file.size()) {
+            const size_t n = (file.size() - at < record) ? file.size() - at : record;
+            std::memcpy(&h, file.data() + at, n);
+        }
+        if (h.owner < kOwnerPlayer || h.owner > kOwnerBank) h.owner = kOwnerBank;
+        if (h.level < -1 || h.level > kMaxLevel) h.level = 0;
+        if (h.rentLevel < 0 || h.rentLevel > 2) h.rentLevel = 1;
+        if (h.renterHistory < 0 || h.renterHistory > 4) h.renterHistory = 0;
+    }
+    setBlockInt(kOffLoading, 0);
+    return 1;
+}
+
+int32_t loadPlayer(int32_t loadGame) {
+    std::vector<uint8_t> last;
+    if (!readWhole(platform::userDataFolder() + kLastPlayerFile, last) ||
+        last.size() < size_t(kLastPlayerBytes))
+        return 0;
+    std::memset(playerName, 0, sizeof playerName);
+    for (int32_t i = 0; i < kLastPlayerBytes - 1 && last[size_t(i)]; ++i)
+        playerName[i] = char(last[size_t(i)]);
+    return loadSaveFile(loadGame, saveFilePathFor(playerName));
+}
+
+bool savedWindowed() {
+    return g_windowed;
+}
+
+bool gameResumable() {
+    return gameStarted && monthsElapsed < kResumeMonthsLimit;
+}
+
+void setSaveWriteLimitForTests(int32_t bytes) {
+    g_writeLimit = bytes;
+}
+
+int32_t resumeGameUpdate(int32_t) {
+    const int32_t result = loadPlayer(1);
+    if (result == 1) {
+        int32_t state = blockInt(kOffStateId);
+        if (state == kStateOptions || state == 59 || !findState(state) || state == 22) state = kStateGame;
+        changeState(state);
+        return 0;
+    }
+    changeState(0);
+    if (result == -1) {
+        // The scenario the game was played in is gone or unreadable; the save stays as it is.
+        const char16_t* title = text("resumeFailedTitle");
+        const char16_t* body = text("resumeFailedBody");
+        if (title && body) simpleDialogCentred(0, 500, 220, title, body);
+    }
+    return 0;
+}
+
+} // namespace bv

@@ -1,0 +1,173 @@
+// The persistent block: the game's state copied into one fixed image and back. Reading back never
+// trusts the image: every index and id is checked before the game uses it.
+#include <cstring>
+
+#include "audio/audio.h"
+#include "core/state.h"
+#include "gfx/display.h"
+#include "levels/map.h"
+#include "levels/save.h"
+#include "levels/scenario.h"
+#include "sim/calendar.h"
+#include "sim/credit.h"
+#include "sim/daily_loop.h"
+#include "sim/economy.h"
+#include "sim/game_update.h"
+#include "sim/houses.h"
+#include "sim/owner.h"
+#include "sim/tenancy.h"
+
+namespace bv {
+
+namespace {
+
+uint8_t g_block[kSaveBlockBytes];
+
+constexpr int32_t kSimWordCount = 7;
+int32_t* const kSimWords[kSimWordCount] = {&dayClock,
+                                           &hurryMonth,
+                                           &foreclosedHouse,
+                                           &tutorialActive,
+                                           &ownerOverlayShown,
+                                           &pendingApplicantHouse,
+                                           &pendingApplicantHistory};
+
+void putWords(uint32_t offset, const int32_t* words, int32_t count) {
+    for (int32_t i = 0; i < count; ++i) setBlockInt(offset + 4 * uint32_t(i), words[i]);
+}
+
+void getWords(uint32_t offset, int32_t* words, int32_t count) {
+    for (int32_t i = 0; i < count; ++i) words[i] = blockInt(offset + 4 * uint32_t(i));
+}
+
+int32_t clampInt(int32_t v, int32_t lo, int32_t hi) {
+    return v < lo ? lo : (v > hi ? hi : v);
+}
+
+// A house index that is not a house of the current map means "none".
+int32_t houseOrNone(int32_t index) {
+    return (index >= 0 && index < houseCount) ? index : -1;
+}
+
+// The ids a saved state may resume in: the board and the screens and dialogs opened from it.
+// A dialog's own data (the offer, the house it is about) lives in the block as well.
+bool resumableState(int32_t id) {
+    return id == 2 || id == 3 || id == 16 || id == 54 || id == 59 || id == 60 || id == 61;
+}
+
+bool g_optionsLive = false;
+
+} // namespace
+
+void enableSavedOptions() {
+    g_optionsLive = true;
+    applySavedOptions();
+}
+
+void applySavedOptions() {
+    // Before audio is up the sound layer must not be touched; start-up applies them afterwards.
+    if (!g_optionsLive) return;
+    // The setters hold the volumes to their ranges.
+    setMusicVolume(blockInt(kOffMusicVolume));
+    setEffectVolume(blockInt(kOffEffectVolume));
+    // The display follows the stored windowed flag (a missing save means full screen).
+    const bool windowed = blockInt(kOffWindowed) != 0;
+    if (isWindowed() != windowed) toggleFullScreen(!windowed);
+}
+
+uint8_t* saveBlock() {
+    return g_block;
+}
+
+int32_t blockInt(uint32_t offset) {
+    if (offset + 4 > kSaveBlockBytes) return 0;
+    const uint8_t* p = g_block + offset;
+    return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
+                                uint32_t(p[3]) << 24);
+}
+
+void setBlockInt(uint32_t offset, int32_t value) {
+    if (offset + 4 > kSaveBlockBytes) return;
+    const uint32_t v = static_cast<uint32_t>(value);
+    uint8_t* p = g_block + offset;
+    p[0] = uint8_t(v);
+    p[1] = uint8_t(v >> 8);
+    p[2] = uint8_t(v >> 16);
+    p[3] = uint8_t(v >> 24);
+}
+
+void gatherBlock() {
+    setBlockInt(kOffVersion, kSaveVersion);
+    putWords(kOffEconomy, economySchedule, kScheduleLength);
+    for (int32_t i = 0; i < kOwnerCount; ++i)
+        std::memcpy(g_block + kOffOwners + 100 * uint32_t(i), &owners[i], sizeof(OwnerRecord));
+    std::memcpy(g_block + kOffBankOwner, &owners[kOwnerBank], sizeof(OwnerRecord));
+    for (int32_t i = 0; i < kSimWordCount; ++i) setBlockInt(kOffSimWords + 4 * uint32_t(i), *kSimWords[i]);
+    setBlockInt(kOffCreditNotice, creditNotice.improvePending);
+    setBlockInt(kOffCreditNotice + 4, creditNotice.slipPending);
+    setBlockInt(kOffCreditNotice + 8, creditNotice.noticeDelay);
+    setBlockInt(kOffGameInProgress, gameStarted);
+    setBlockInt(kOffDifficulty, currentDifficulty);
+    setBlockInt(kOffMonthsElapsed, monthsElapsed);
+    setBlockInt(kOffStateId, currentStateId());
+    setBlockInt(kOffPreviousStateId, previousStateId());
+    setBlockInt(kOffTransient, 0);
+    setBlockInt(kOffTransient + 4, 0);
+    setBlockInt(kOffWindowed, isWindowed() ? 1 : 0);
+    setBlockInt(kOffSelectedHouse, selectedHouse);
+    std::memcpy(g_block + kOffScenarioFile, scenarioFileName, sizeof scenarioFileName);
+    g_block[kOffScenarioFile + sizeof scenarioFileName - 1] = 0;
+    setBlockInt(kOffCalendar, startMonth);
+    setBlockInt(kOffCalendar + 4, startYear);
+    setBlockInt(kOffCalendar + 8, dayOfMonth);
+    setBlockInt(kOffLevel, currentLevel);
+    setBlockInt(kOffMusicVolume, musicVolume());
+    setBlockInt(kOffEffectVolume, effectVolume());
+    setBlockInt(kOffChosenScenario, chosenScenario);
+    setBlockInt(kOffScenarioLoaded, scenarioLoaded);
+    setBlockInt(kOffBlockSizeCopy, int32_t(kSaveBlockBytes));
+}
+
+void scatterBlock() {
+    getWords(kOffEconomy, economySchedule, kScheduleLength);
+    for (int32_t& e : economySchedule) e = clampInt(e, 0, kEconomyLevels - 1);
+    for (int32_t i = 0; i < kOwnerCount; ++i)
+        std::memcpy(&owners[i], g_block + kOffOwners + 100 * uint32_t(i), sizeof(OwnerRecord));
+    std::memcpy(&owners[kOwnerBank], g_block + kOffBankOwner, sizeof(OwnerRecord));
+    for (int32_t i = 0; i <= kOwnerBank; ++i) {
+        OwnerRecord& o = owners[i];
+        o.avatar = clampInt(o.avatar, 0, 25);
+        o.creditRating = clampInt(o.creditRating, 0, kCreditRatings - 1);
+        if (o.creditPoints < 0) o.creditPoints = 0;
+        o.style = clampInt(o.style, 0, 2);
+    }
+    for (int32_t i = 0; i < kSimWordCount; ++i) *kSimWords[i] = blockInt(kOffSimWords + 4 * uint32_t(i));
+    if (dayClock < 0 || dayClock >= kDayMs) dayClock = 0;
+    hurryMonth = hurryMonth ? 1 : 0;
+    foreclosedHouse = houseOrNone(foreclosedHouse);
+    pendingApplicantHouse = houseOrNone(pendingApplicantHouse);
+    pendingApplicantHistory = clampInt(pendingApplicantHistory, 0, 4);
+    creditNotice.improvePending = blockInt(kOffCreditNotice) ? 1 : 0;
+    creditNotice.slipPending = blockInt(kOffCreditNotice + 4) ? 1 : 0;
+    creditNotice.noticeDelay = clampInt(blockInt(kOffCreditNotice + 8), 0, 100000);
+    gameStarted = blockInt(kOffGameInProgress) ? 1 : 0;
+    currentDifficulty = clampInt(blockInt(kOffDifficulty), 0, kDifficultyCount - 1);
+    monthsElapsed = blockInt(kOffMonthsElapsed);
+    if (monthsElapsed < 0) monthsElapsed = 0;
+    g_block[kOffScenarioFile + sizeof scenarioFileName - 1] = 0;
+    std::memcpy(scenarioFileName, g_block + kOffScenarioFile, sizeof scenarioFileName);
+    startMonth = clampInt(blockInt(kOffCalendar), 0, 11);
+    startYear = blockInt(kOffCalendar + 4);
+    dayOfMonth = clampInt(blockInt(kOffCalendar + 8), 0, 30);
+    currentLevel = clampInt(blockInt(kOffLevel), 0, kMaxLevels - 1);
+    chosenScenario = blockInt(kOffChosenScenario);
+    if (chosenScenario < 0 || chosenScenario >= kMaxScenarios) chosenScenario = 0;
+    scenarioLoaded = blockInt(kOffScenarioLoaded) ? 1 : 0;
+    selectedHouse = houseOrNone(blockInt(kOffSelectedHouse));
+    applySavedOptions();
+    // State ids are checked where the game resumes (resumeGameUpdate); keep a sane copy here.
+    const int32_t state = blockInt(kOffStateId);
+    if (!resumableState(state)) setBlockInt(kOffStateId, gameStarted ? 2 : 0);
+}
+
+} // namespace bv

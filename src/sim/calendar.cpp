@@ -1,0 +1,75 @@
+#include "sim/calendar.h"
+
+#include "audio/sound.h"
+#include "core/game.h"
+#include "sim/cash.h"
+#include "sim/daily_loop.h"
+#include "sim/houses.h"
+#include "sim/later_steps.h"
+
+namespace bv {
+
+int32_t dayClock = 0;
+int32_t dayOfMonth = 0;
+int32_t monthsElapsed = 0;
+int32_t startMonth = 0;
+int32_t startYear = 0;
+int32_t hurryMonth = 0;
+
+namespace {
+constexpr int32_t kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+} // namespace
+
+int32_t daysInMonth(int32_t monthOfYear) {
+    return monthOfYear >= 0 && monthOfYear < 12 ? kMonthLengths[monthOfYear] : 30;
+}
+
+int32_t currentMonthOfYear() {
+    return static_cast<int32_t>((static_cast<int64_t>(startMonth) + monthsElapsed) % 12);
+}
+
+int32_t currentYear() {
+    return saturate32((static_cast<int64_t>(startMonth) + monthsElapsed) / 12 + startYear);
+}
+
+void advanceDayClock() {
+    const int32_t perTick = hurryMonth ? kHurriedDayMs : kTickMs;
+    // Saturating: while the level's time is up the clock keeps counting without a new day.
+    dayClock = addSaturated(dayClock, mulSaturated(perTick, frameTicks));
+    if (dayClock >= kDayMs) nextDay();
+}
+
+void nextDay() {
+    if (levelTermCheck()) return;
+    dayClock = 0;
+    ++dayOfMonth;
+    if (dayOfMonth >= daysInMonth(currentMonthOfYear())) monthEnd();
+    dailyWearStep();
+    dailyHouseLoop();
+}
+
+void monthEnd() {
+    ++monthsElapsed;
+    dayOfMonth = 0;
+    hurryMonth = 0;
+    for (int32_t i = 0; i < houseCount; ++i) {
+        HouseState& h = houseStates[i];
+        h.renterMood = renterMoodOf(i);
+        h.crankyMonths = h.crankyMonths > 1 ? h.crankyMonths - 1 : 0;
+    }
+    monthEndGoalCheck();
+}
+
+void hurry() {
+    hurryMonth = 1;
+    playSound(kSoundClickWhoosh);
+}
+
+void resetCalendar() {
+    dayClock = 0;
+    dayOfMonth = 0;
+    monthsElapsed = 0;
+    hurryMonth = 0;
+}
+
+} // namespace bv

@@ -1,0 +1,36 @@
+// Steps the game clock calls into that belong to parts of the game still to come: the rivals,
+// the market, repairs and renovation, and the level's goals. Each is an empty call with the name
+// and the place the clock expects; the part that fills it moves the body into its own file and
+// removes it from here.
+#pragma once
+
+#include <cstdint>
+
+namespace bv {
+
+// Every frame of the board, in this order after the day clock.
+void rivalsTick();       // the rival investors' turns
+void houseFrameTimers(); // evictions, renovations and permanent-damage countdowns
+void bankListingTimer(); // the bank putting houses on the market
+
+// Each day, before the daily house loop.
+void dailyWearStep(); // wear of rented houses and the damage it causes
+
+// The market, from the daily listing step.
+// The automatic price cut of a rival's or the bank's listing: the new asking price, or the
+// current one when the seller keeps it.
+int32_t automaticPriceCut(int32_t house);
+// The anonymous outside buyer makes an offer on a listed house.
+void outsideBuyerOffer(int32_t house);
+
+// The message telling the player that the renter of one of the player's houses has left.
+void showRenterLeftMessage(int32_t house);
+
+// The level's goals and term.
+// The term check of the day clock: true when the level's months are over (the level then ends
+// and the day does not advance). Until the level flow exists it only reports the term.
+bool levelTermCheck();
+void monthEndGoalCheck();  // after the month counter has grown
+void immediateGoalCheck(); // the board's per-frame goal check
+
+} // namespace bv

@@ -1,0 +1,7 @@
+#include "sim/owner.h"
+
+namespace bv {
+
+OwnerRecord owners[kOwnerCount + 1] = {};
+
+} // namespace bv

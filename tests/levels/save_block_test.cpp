@@ -1,0 +1,183 @@
+// The saved game's bytes: the file layout, the fixed offsets of the persistent block, the
+// last-player file, separate players, and the file names formed from a player's name.
+#include "save_fixture.h"
+
+namespace bvtest {
+namespace {
+
+using namespace bv;
+
+TEST_F(SaveTest, FileHoldsSizesAndBlockWithFieldsAtTheirFixedOffsets) {
+    fillGame();
+    selectedHouse = -1;
+    houseCount = 0;
+    writeSavedGame();
+    const std::vector<uint8_t> f = readFile(saveFile());
+    ASSERT_EQ(f.size(), 4u + 16296u + 4u);
+    EXPECT_EQ(le32(f, 0), 16296u);
+    EXPECT_EQ(le32(f, 4 + 16296), 188u);
+    auto at = [&](uint32_t offset) { return int32_t(le32(f, 4 + offset)); };
+    EXPECT_EQ(at(8660), 16296);
+    EXPECT_EQ(at(13588), 1);
+    EXPECT_EQ(at(13592), 0);
+    EXPECT_EQ(at(13596), 2);
+    EXPECT_EQ(at(13616), 17);
+    EXPECT_EQ(at(13752), 0);
+    EXPECT_EQ(at(13756), 0);
+    EXPECT_EQ(at(14228), -1);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&f[4 + 14232])), "career.bvx");
+    EXPECT_EQ(at(15240), 4);
+    EXPECT_EQ(at(15244), 2031);
+    EXPECT_EQ(at(15248), 12);
+    EXPECT_EQ(at(15336), 3);
+    EXPECT_EQ(at(15476), 64);
+    EXPECT_EQ(at(15480), 3);
+    EXPECT_EQ(at(15488), 5);
+    EXPECT_NE(at(8692), 0) << "version marker";
+    // Owner records of 100 bytes from 12504: avatar at +0, cash at +4, rating at +8.
+    for (int32_t o = 0; o < 5; ++o) {
+        EXPECT_EQ(at(12504 + 100 * o), 20 + o);
+        EXPECT_EQ(at(12504 + 100 * o + 4), 100000 * (o + 1) + 7);
+        EXPECT_EQ(at(12504 + 100 * o + 8), o);
+    }
+    // The economy schedule starts the economy area.
+    EXPECT_EQ(at(10100), 0);
+    EXPECT_EQ(at(10100 + 4 * 13), 13 % 7);
+}
+
+TEST_F(SaveTest, WithoutGameInProgressOnlyTheLastPlayerFileIsWritten) {
+    setName("Zoe");
+    writeSavedGame();
+    const std::vector<uint8_t> last = readFile(lastPlayerFile());
+    ASSERT_EQ(last.size(), 10u);
+    EXPECT_EQ(std::memcmp(last.data(), "Zoe\0\0\0\0\0\0\0", 10), 0);
+    EXPECT_FALSE(std::filesystem::exists(saveFile("Zoe")));
+}
+
+TEST_F(SaveTest, LoadWithFlagZeroRestoresOptionsAndProgressFlag) {
+    fillGame();
+    writeSavedGame();
+    gameStarted = 0;
+    monthsElapsed = 0;
+    setMusicVolume(10);
+    setEffectVolume(10);
+    EXPECT_EQ(loadPlayer(0), 1);
+    EXPECT_STREQ(playerName, "Ann");
+    EXPECT_EQ(gameStarted, 1);
+    EXPECT_EQ(monthsElapsed, 17);
+    EXPECT_EQ(musicVolume(), 64);
+    EXPECT_EQ(effectVolume(), 3);
+}
+
+TEST_F(SaveTest, ShortBlockKeepsDefaultVolumes) {
+    fillGame();
+    writeSavedGame();
+    std::vector<uint8_t> f = readFile(saveFile());
+    // Claim 15000 bytes: the volumes at 15476 and 15480 lie beyond and keep their defaults.
+    f[0] = uint8_t(15000 & 0xFF);
+    f[1] = uint8_t(15000 >> 8);
+    writeFile(saveFile(), f);
+    EXPECT_EQ(loadSaveFile(0, saveFile()), 1);
+    EXPECT_EQ(musicVolume(), 30);
+    EXPECT_EQ(effectVolume(), 8);
+    EXPECT_EQ(monthsElapsed, 17) << "fields inside the 15000 bytes still load";
+}
+
+TEST_F(SaveTest, NoSaveGivesDefaults) {
+    fillGame();
+    EXPECT_EQ(loadSaveFile(0, saveFile("Nobody")), 0);
+    EXPECT_EQ(gameStarted, 0);
+    EXPECT_EQ(musicVolume(), 30);
+    EXPECT_EQ(effectVolume(), 8);
+    EXPECT_TRUE(savedWindowed()) << "a first launch opens a window";
+    EXPECT_EQ(loadPlayer(0), 0) << "no last-player file";
+}
+
+TEST_F(SaveTest, TwoPlayersKeepSeparateSaves) {
+    fillGame();
+    setName("Ann");
+    monthsElapsed = 3;
+    setMusicVolume(11);
+    writeSavedGame();
+    setName("Bob");
+    monthsElapsed = 7;
+    setMusicVolume(22);
+    writeSavedGame();
+    EXPECT_EQ(loadPlayer(0), 1);
+    EXPECT_STREQ(playerName, "Bob");
+    EXPECT_EQ(monthsElapsed, 7);
+    EXPECT_EQ(musicVolume(), 22);
+    setName("Ann");
+    writeLastPlayer();
+    EXPECT_EQ(loadPlayer(0), 1);
+    EXPECT_STREQ(playerName, "Ann");
+    EXPECT_EQ(monthsElapsed, 3);
+    EXPECT_EQ(musicVolume(), 11);
+}
+
+TEST_F(SaveTest, InterruptedSaveKeepsThePreviousOne) {
+    fillGame();
+    monthsElapsed = 5;
+    writeSavedGame();
+    const std::vector<uint8_t> before = readFile(saveFile());
+    monthsElapsed = 9;
+    for (int32_t cut : {0, 3, 100, 16299, 16303}) {
+        setSaveWriteLimitForTests(cut);
+        writeSavedGame();
+        EXPECT_EQ(readFile(saveFile()), before) << "cut after " << cut << " bytes";
+    }
+    setSaveWriteLimitForTests(-1);
+    writeSavedGame();
+    EXPECT_EQ(loadSaveFile(0, saveFile()), 1);
+    EXPECT_EQ(monthsElapsed, 9);
+}
+
+TEST_F(SaveTest, UnsafeNamesStayInsideTheSaveFolder) {
+    EXPECT_EQ(saveFileNameFor("Ann"), "Ann_bvx2.sav");
+    EXPECT_EQ(saveFileNameFor(""), "_bvx2.sav");
+    EXPECT_EQ(saveFileNameFor("../x"), "_._x_bvx2.sav");
+    EXPECT_EQ(saveFileNameFor("a/b\\c:d"), "a_b_c_d_bvx2.sav");
+    EXPECT_EQ(saveFileNameFor("*?\"<>|"), "_______bvx2.sav");
+    EXPECT_EQ(saveFileNameFor("\x01\x1f\x7f"), "____bvx2.sav");
+    EXPECT_EQ(saveFileNameFor(".hidden"), "_hidden_bvx2.sav");
+    // Only the 9 name characters count, whatever follows in memory.
+    EXPECT_EQ(saveFileNameFor("ABCDEFGHIJKL"), "ABCDEFGHI_bvx2.sav");
+    // Latin-1 letters are kept.
+    EXPECT_EQ(saveFileNameFor("Jos\xe9"), "Jos\xe9_bvx2.sav");
+
+    setName("../..");
+    fillGame();
+    writeSavedGame();
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir_.path()))
+        names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[0], "_._.._bvx2.sav");
+    EXPECT_EQ(names[1], "bvx2.sav");
+}
+
+TEST_F(SaveTest, NameCharactersUnsafeInFileNamesAreRefused) {
+    for (char16_t c : {u'/', u'\\', u':', u'*', u'?', u'"', u'<', u'>', u'|', char16_t(1), char16_t(31),
+                       char16_t(127), char16_t(0x263A)})
+        EXPECT_FALSE(nameCharAllowed(c, 2)) << int(c);
+    EXPECT_FALSE(nameCharAllowed(u'.', 0));
+    EXPECT_TRUE(nameCharAllowed(u'.', 1));
+    EXPECT_TRUE(nameCharAllowed(u'A', 0));
+    EXPECT_TRUE(nameCharAllowed(u' ', 3));
+    EXPECT_TRUE(nameCharAllowed(char16_t(0xE9), 0));
+}
+
+TEST_F(SaveTest, ResumeIsOfferedOnlyBelowOneHundredTwentyMonths) {
+    gameStarted = 1;
+    monthsElapsed = 119;
+    EXPECT_TRUE(gameResumable());
+    monthsElapsed = 120;
+    EXPECT_FALSE(gameResumable());
+    gameStarted = 0;
+    monthsElapsed = 0;
+    EXPECT_FALSE(gameResumable());
+}
+
+} // namespace
+} // namespace bvtest

@@ -1,0 +1,179 @@
+// Saving and loading a real game: a shipped scenario played a little, saved, disturbed and loaded
+// back must come back byte for byte; damaged files of many shapes load without harm.
+#include <filesystem>
+
+#include "assets/archive.h"
+#include "assets/sprites.h"
+#include "gfx/framebuffer.h"
+#include "levels/map_picture.h"
+#include "picture_sets.h"
+#include "save_fixture.h"
+#include "ui/hotspots.h"
+
+namespace bvtest {
+namespace {
+
+using namespace bv;
+
+class SaveLoadTest : public SaveTest {
+  protected:
+    static void SetUpTestSuite() {
+        ensureMemory();
+        platform::setProgramFolder(std::string(BV_GAME_DIR) + "/");
+        archiveOpen("bb_Blob32");
+        loadMapPictureSets();
+        // The screens entered on the way (goals, exit dialog) draw into a frame.
+        allocFrameBuffer();
+        initHotSpots();
+    }
+    static void TearDownTestSuite() {
+        clearMap();
+        freePicture(backgroundPicture);
+        freeTownSets();
+        archiveCloseForTests();
+    }
+
+    void SetUp() override {
+        SaveTest::SetUp();
+        buildScenarioList();
+        ASSERT_GT(scenarioListCount, 0);
+        chosenScenario = 0;
+        currentDifficulty = 1;
+        ASSERT_EQ(startScenario(), 0);
+        resetGame();
+        ASSERT_GT(houseCount, 2);
+        // Some play: houses change hands, a renter moves in, the month moves on.
+        for (int32_t i = 0; i < houseCount; ++i) {
+            houseStates[i].owner = i % 6;
+            houseStates[i].askingPrice = 1000 * i + 1;
+            houseStates[i].wear = 0.25f * float(i % 4);
+        }
+        houseStates[1].hasRenter = 1;
+        houseStates[1].renterHistory = 3;
+        monthsElapsed = 7;
+        dayOfMonth = 9;
+        owners[0].cash = 54321;
+        owners[0].avatar = 22;
+        selectedHouse = 2;
+        changeState(kStateGame);
+    }
+
+    std::vector<uint8_t> houseBytes() const {
+        const auto* p = reinterpret_cast<const uint8_t*>(houseStates);
+        return std::vector<uint8_t>(p, p + size_t(houseCount) * sizeof(HouseState));
+    }
+    std::vector<uint8_t> blockBytes() const {
+        gatherBlock();
+        return std::vector<uint8_t>(saveBlock(), saveBlock() + kSaveBlockBytes);
+    }
+};
+
+TEST_F(SaveLoadTest, RoundTripRestoresBlockAndHousesByteForByte) {
+    const std::vector<uint8_t> houses = houseBytes();
+    const std::vector<uint8_t> block = blockBytes();
+    writeSavedGame();
+    const std::vector<uint8_t> f = readFile(saveFile());
+    ASSERT_EQ(f.size(), 8u + 16296u + size_t(houseCount) * 188u);
+
+    // Disturb everything the save holds.
+    for (int32_t i = 0; i < houseCount; ++i) houseStates[i].owner = kOwnerBank;
+    monthsElapsed = 0;
+    dayOfMonth = 0;
+    owners[0].cash = 1;
+    selectedHouse = -1;
+    currentDifficulty = 0;
+
+    EXPECT_EQ(loadSaveFile(1, saveFile()), 1);
+    EXPECT_EQ(houseBytes(), houses);
+    EXPECT_EQ(blockBytes(), block);
+    EXPECT_EQ(monthsElapsed, 7);
+    EXPECT_EQ(owners[0].cash, 54321);
+    EXPECT_EQ(selectedHouse, 2);
+    EXPECT_EQ(currentDifficulty, 1);
+}
+
+TEST_F(SaveLoadTest, ResumeContinuesInTheSavedStateAndOptionsBecomeTheBoard) {
+    writeSavedGame();
+    changeState(0);
+    resumeGameUpdate(0);
+    EXPECT_EQ(currentStateId(), kStateGame);
+    EXPECT_EQ(monthsElapsed, 7);
+
+    changeState(kStateDisplayGoals);
+    writeSavedGame();
+    changeState(0);
+    resumeGameUpdate(0);
+    EXPECT_EQ(currentStateId(), kStateDisplayGoals);
+
+    for (int32_t saved : {kStateOptions, 59}) {
+        changeState(saved);
+        writeSavedGame();
+        changeState(0);
+        resumeGameUpdate(0);
+        EXPECT_EQ(currentStateId(), kStateGame) << "saved in state " << saved;
+    }
+}
+
+TEST_F(SaveLoadTest, MissingScenarioFallsBackAndLeavesTheSaveAlone) {
+    std::strcpy(scenarioFileName, "no_such_town.bvx");
+    writeSavedGame();
+    const std::vector<uint8_t> before = readFile(saveFile());
+    monthsElapsed = 2;
+    EXPECT_EQ(loadSaveFile(1, saveFile()), -1);
+    EXPECT_EQ(monthsElapsed, 2) << "the game stays as it was";
+    resumeGameUpdate(0);
+    EXPECT_NE(currentStateId(), kStateGame);
+    EXPECT_EQ(readFile(saveFile()), before);
+}
+
+TEST_F(SaveLoadTest, DamagedFilesOfManyShapesLoadWithinRange) {
+    writeSavedGame();
+    const std::vector<uint8_t> good = readFile(saveFile());
+    auto put = [](std::vector<uint8_t>& f, size_t at, uint32_t v) {
+        for (int i = 0; i < 4 && at + size_t(i) < f.size(); ++i) f[at + size_t(i)] = uint8_t(v >> (8 * i));
+    };
+    std::vector<std::vector<uint8_t>> shapes;
+    for (size_t cut : {size_t(0), size_t(1), size_t(4), size_t(5), size_t(100), size_t(16299), size_t(16300),
+                       size_t(16303), size_t(16304), size_t(16304 + 188 + 17)})
+        shapes.emplace_back(good.begin(), good.begin() + long(std::min(cut, good.size())));
+    std::vector<uint8_t> f = good;
+    put(f, 0, 0xFFFFFFFFu); // block size far too large
+    shapes.push_back(f);
+    f = good;
+    put(f, 4 + 16296, 0x7FFFFFFFu); // house record size far too large
+    shapes.push_back(f);
+    f = good;
+    put(f, 4 + 16296, 3); // tiny house records
+    shapes.push_back(f);
+    f = good;
+    for (uint32_t off : {kOffStateId, kOffLevel, kOffDifficulty, kOffSelectedHouse, kOffChosenScenario,
+                         kOffMonthsElapsed, kOffCalendar + 8, kOffOwners, kOffOwners + 8, kOffMusicVolume})
+        put(f, 4 + off, 0x80000001u);
+    for (int32_t i = 0; i < houseCount; ++i) put(f, 8 + 16296 + size_t(i) * 188 + 80, 77); // owner ids
+    shapes.push_back(f);
+    f = good;
+    f.insert(f.end(), 1 << 20, 0xAB); // oversized
+    shapes.push_back(f);
+
+    for (size_t k = 0; k < shapes.size(); ++k) {
+        SCOPED_TRACE(k);
+        writeFile(saveFile(), shapes[k]);
+        for (int32_t flag : {0, 1}) {
+            const int32_t r = loadSaveFile(flag, saveFile());
+            // A block too short to name its scenario cannot be resumed: -1, the game untouched.
+            EXPECT_TRUE(r == 0 || r == 1 || (flag == 1 && r == -1)) << r;
+            EXPECT_TRUE(currentDifficulty >= 0 && currentDifficulty <= 2);
+            EXPECT_TRUE(currentLevel >= 0 && currentLevel < kMaxLevels);
+            EXPECT_TRUE(selectedHouse >= -1 && selectedHouse < houseCount);
+            EXPECT_TRUE(owners[0].avatar >= 0 && owners[0].avatar <= 25);
+            EXPECT_TRUE(musicVolume() >= 0 && musicVolume() <= 100);
+            for (int32_t i = 0; i < houseCount; ++i)
+                ASSERT_TRUE(houseStates[i].owner >= 0 && houseStates[i].owner <= 5);
+            const int32_t state = blockInt(kOffStateId);
+            EXPECT_TRUE(findState(state) != nullptr) << state;
+        }
+    }
+}
+
+} // namespace
+} // namespace bvtest

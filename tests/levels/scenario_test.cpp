@@ -1,0 +1,247 @@
+// Scenario files byte by byte, the defaults on load, record sizes that differ from ours, and the
+// level start.
+#include "levels_fixture.h"
+#include "sim/owner.h"
+
+namespace bvtest {
+namespace {
+
+using namespace bv;
+
+constexpr size_t kRecordsAt = 8 + kSettingsBytes;
+
+size_t slotOffset(int level, int difficulty) {
+    return kRecordsAt + (size_t(level) * 3 + size_t(difficulty)) * kLevelRecordBytes;
+}
+
+// A scenario with something distinct in every slot that matters.
+void fillScenario() {
+    scenario.levelCount = 3;
+    setText(scenario.scenarioName, u"Maple Lane");
+    setText(scenario.scenarioDescription, u"Three streets, one dream.");
+    scenario.careerMode = 1;
+    scenario.conditionScalar = 0.25f;
+    scenario.bankListInterval = 7000;
+    scenario.maxBankListings = 6;
+    scenario.minBankListings = 2;
+    scenario.fixedDownPaymentPct = 20;
+    scenario.fixedMortgageRate = 9.5f;
+    for (int level = 0; level < 3; ++level) {
+        for (int d = 0; d < 3; ++d) {
+            LevelRecord& r = levelTable[d][level];
+            r.monthsToPlay = 10 + level * 3 + d;
+            r.startingCash = 1000 * (level + 1) + d;
+            r.minCash = 50000 + level * 10 + d;
+            r.playFullTerm = (level + d) & 1;
+            r.minRenterHistory = 1 + d;
+            r.numSales = level;
+            std::snprintf(r.mapFile, sizeof r.mapFile, "street%d", level);
+            setText(r.title, u"Level title");
+        }
+    }
+}
+
+// A scenario file made by hand: settings of `settingsSize` bytes, records of `recordSize` bytes,
+// each filled by `fill` (given the slot's bytes, level and difficulty).
+template <class Fill>
+Bytes handMadeFile(uint32_t settingsSize, const Bytes& settings, uint32_t recordSize, Fill fill) {
+    Bytes out;
+    put32(out, settingsSize);
+    Bytes s = settings;
+    s.resize(settingsSize, 0xEE);
+    putBytes(out, s.data(), s.size());
+    put32(out, recordSize);
+    for (int level = 0; level < 50; ++level) {
+        for (int d = 0; d < 3; ++d) {
+            Bytes record(recordSize, 0);
+            fill(record, level, d);
+            putBytes(out, record.data(), record.size());
+        }
+    }
+    return out;
+}
+
+using ScenarioFileTest = LevelsTest;
+
+TEST_F(ScenarioFileTest, SavedFileHasTheExactLayout) {
+    fillScenario();
+    ASSERT_EQ(saveScenario("maple"), 0);
+    Bytes file = readFile(mapsFile("maple.bvx"));
+    ASSERT_EQ(file.size(), 915444u);
+    EXPECT_EQ(get32(file, 0), 4036u);
+    EXPECT_EQ(get32(file, 4), 3u); // levelCount
+    EXPECT_EQ(file[8], 'M');       // scenarioName, UTF-16LE
+    EXPECT_EQ(file[9], 0);
+    EXPECT_EQ(get32(file, 4 + 4004), 1u);    // careerMode
+    EXPECT_EQ(get32(file, 4 + 4016), 7000u); // bankListInterval
+    EXPECT_EQ(get32(file, 4 + 4024), 2u);    // minBankListings
+    EXPECT_EQ(get32(file, 4 + 4036), 6076u);
+    // Level 2 Hard: the 9th record.
+    const size_t r = slotOffset(2, 2);
+    EXPECT_EQ(get32(file, r + 32), 3002u); // startingCash
+    EXPECT_EQ(get32(file, r + 36), 18u);   // monthsToPlay
+    EXPECT_EQ(get32(file, r + 4060), 2u);  // numSales
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&file[r + 4064])), "street2");
+    EXPECT_EQ(get32(file, r + 6060), 50022u); // minCash
+    EXPECT_EQ(get32(file, r + 6068), 0u);     // playFullTerm
+    EXPECT_EQ(get32(file, r + 6072), 3u);     // minRenterHistory
+    // Unused slots are written as zeros.
+    const size_t last = slotOffset(49, 2);
+    for (size_t i = slotOffset(3, 0); i < last + kLevelRecordBytes; i += 997) EXPECT_EQ(file[i], 0) << i;
+}
+
+TEST_F(ScenarioFileTest, RoundTripIsByteExact) {
+    fillScenario();
+    ASSERT_EQ(saveScenario("first"), 0);
+    clearScenario();
+    ASSERT_EQ(readScenarioFile("first"), 0);
+    EXPECT_EQ(scenario.levelCount, 3);
+    EXPECT_EQ(textOf(scenario.scenarioName), u"Maple Lane");
+    EXPECT_EQ(levelTable[2][1].monthsToPlay, 15);
+    ASSERT_EQ(saveScenario("second"), 0);
+    EXPECT_EQ(readFile(mapsFile("first.bvx")), readFile(mapsFile("second.bvx")));
+}
+
+TEST_F(ScenarioFileTest, ZeroSettingsGetTheirDefaults) {
+    Bytes settings(4036, 0);
+    settings[4020] = 0; // minBankListings stays 0
+    writeFile(mapsFile("bare.bvx"), handMadeFile(4036, settings, 6076, [](Bytes&, int, int) {}));
+    ASSERT_EQ(readScenarioFile("bare"), 0);
+    EXPECT_FLOAT_EQ(scenario.conditionScalar, 0.1f);
+    EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f);
+    EXPECT_EQ(scenario.bankListInterval, 10000);
+    EXPECT_EQ(scenario.maxBankListings, 5);
+    EXPECT_EQ(scenario.fixedDownPaymentPct, 15);
+    EXPECT_EQ(scenario.minBankListings, 0);
+}
+
+TEST_F(ScenarioFileTest, NonZeroSettingsAreKept) {
+    fillScenario();
+    ASSERT_EQ(saveScenario("kept"), 0);
+    clearScenario();
+    ASSERT_EQ(readScenarioFile("kept"), 0);
+    EXPECT_FLOAT_EQ(scenario.conditionScalar, 0.25f);
+    EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 9.5f);
+    EXPECT_EQ(scenario.maxBankListings, 6);
+    EXPECT_EQ(scenario.fixedDownPaymentPct, 20);
+}
+
+TEST_F(ScenarioFileTest, ShortRecordsClearTheLaterFieldsOfEverySlot) {
+    // A longer scenario first, with values in the fields a 6060-byte record does not reach.
+    fillScenario();
+    for (auto& row : levelTable)
+        for (LevelRecord& r : row) r.minCash = 777, r.playFullTerm = 1, r.minRenterHistory = 4;
+    ASSERT_EQ(saveScenario("long"), 0);
+    ASSERT_EQ(readScenarioFile("long"), 0);
+
+    writeFile(mapsFile("short.bvx"), handMadeFile(4036, Bytes(4036, 0), 6060, [](Bytes& r, int level, int d) {
+                  r[36] = uint8_t(20 + level);          // monthsToPlay
+                  r[44] = 'T';                          // title "T"
+                  r[2044] = 'I';                        // intro "I"
+                  r[4044] = uint8_t(d + 1);             // numPurchases
+                  std::memcpy(&r[4064], "town.map", 8); // mapFile
+              }));
+    ASSERT_EQ(readScenarioFile("short"), 0);
+    for (int level = 0; level < 50; ++level) {
+        for (int d = 0; d < 3; ++d) {
+            const LevelRecord& r = levelTable[d][level];
+            ASSERT_EQ(r.monthsToPlay, 20 + level);
+            ASSERT_EQ(textOf(r.title), u"T");
+            ASSERT_EQ(textOf(r.introText), u"I");
+            ASSERT_EQ(r.numPurchases, d + 1);
+            ASSERT_STREQ(r.mapFile, "town.map");
+            ASSERT_EQ(r.minCash, 0) << level << "/" << d;
+            ASSERT_EQ(r.playFullTerm, 0);
+            ASSERT_EQ(r.minRenterHistory, 0);
+        }
+    }
+}
+
+TEST_F(ScenarioFileTest, LongerStoredSizesAreReadOnlyUpToOurRecords) {
+    Bytes settings(4036, 0);
+    settings[0] = 2;             // levelCount
+    settings.resize(4100, 0x7F); // 64 bytes of a future layout
+    writeFile(mapsFile("future.bvx"), handMadeFile(4100, settings, 6200, [](Bytes& r, int level, int) {
+                  r[36] = uint8_t(level + 1);                           // monthsToPlay
+                  for (size_t i = 6076; i < r.size(); ++i) r[i] = 0x55; // beyond our record
+              }));
+    ASSERT_EQ(readScenarioFile("future"), 0);
+    EXPECT_EQ(scenario.levelCount, 2);
+    EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f); // our settings end before the extra bytes
+    for (int level = 0; level < 50; ++level) {
+        for (int d = 0; d < 3; ++d) {
+            ASSERT_EQ(levelTable[d][level].monthsToPlay, level + 1);
+            ASSERT_EQ(levelTable[d][level].resetToBank, 0); // the previous slot's tail is not read in
+            ASSERT_EQ(levelTable[d][level].minRenterHistory, 0);
+        }
+    }
+}
+
+TEST_F(ScenarioFileTest, DamagedOrMissingFilesChangeNothing) {
+    fillScenario();
+    ASSERT_EQ(saveScenario("good"), 0);
+    Bytes good = readFile(mapsFile("good.bvx"));
+    Bytes cut(good.begin(), good.end() - 1);
+    writeFile(mapsFile("cut.bvx"), cut);
+    Bytes hugeSettings = good;
+    hugeSettings[3] = 0x7F; // settings size of about 2 GB
+    writeFile(mapsFile("huge.bvx"), hugeSettings);
+    Bytes hugeRecords = good;
+    hugeRecords[4 + 4036 + 3] = 0x40;
+    writeFile(mapsFile("records.bvx"), hugeRecords);
+    writeFile(mapsFile("tiny.bvx"), Bytes{1, 2});
+
+    currentLevel = 2;
+    for (const char* name : {"cut", "huge", "records", "tiny", "absent"}) {
+        EXPECT_EQ(loadScenario(name, 1), -1) << name;
+        EXPECT_EQ(scenario.levelCount, 3) << name;
+        EXPECT_EQ(levelTable[1][2].minCash, 50021) << name;
+        EXPECT_EQ(currentLevel, 2) << name;
+    }
+}
+
+TEST_F(ScenarioFileTest, NamesAreCutAtTheirFirstDot) {
+    fillScenario();
+    ASSERT_EQ(saveScenario("camp.old.backup"), 0);
+    EXPECT_TRUE(std::filesystem::exists(mapsFile("camp.bvx")));
+    EXPECT_FALSE(std::filesystem::exists(mapsFile("camp.old.bvx")));
+    clearScenario();
+    EXPECT_EQ(readScenarioFile("camp.map"), 0);
+    EXPECT_EQ(scenario.levelCount, 3);
+    EXPECT_EQ(readScenarioFile("camp"), 0);
+}
+
+TEST_F(ScenarioFileTest, UnterminatedTextsAreCutAtTheirCapacity) {
+    Bytes settings(4036, 0);
+    for (size_t i = 4; i < 4004; i += 2) settings[i] = 'A'; // name and description without a NUL
+    writeFile(mapsFile("runon.bvx"), handMadeFile(4036, settings, 6076, [](Bytes& r, int, int) {
+                  for (size_t i = 44; i < 4044; i += 2) r[i] = 'B';
+                  std::memset(&r[4064], 'C', 1996);
+              }));
+    ASSERT_EQ(readScenarioFile("runon"), 0);
+    EXPECT_EQ(textOf(scenario.scenarioName).size(), 999u);
+    EXPECT_EQ(textOf(scenario.scenarioDescription).size(), 999u);
+    EXPECT_EQ(textOf(levelTable[2][49].introText).size(), 999u);
+    EXPECT_EQ(std::strlen(levelTable[0][0].mapFile), 1995u);
+}
+
+TEST_F(ScenarioFileTest, LoadingWithoutResetKeepsTheLevelAndRunsTheLevelStart) {
+    fillScenario();
+    levelTable[1][2].resetToBank = 1;
+    ASSERT_EQ(saveScenario("resume"), 0);
+    owners[0].cash = 5;
+    owners[0].housesBought = 4;
+    owners[5].cash = 99;
+    currentLevel = 2;
+    ASSERT_EQ(loadScenario("resume", 0), 0);
+    EXPECT_EQ(currentLevel, 2);
+    for (int i = 0; i < kOwnerCount; ++i) EXPECT_EQ(owners[i].cash, 3001); // level 2 Normal
+    EXPECT_EQ(owners[0].housesBought, 0);
+    EXPECT_EQ(owners[5].cash, 99); // the bank is not an owner that starts with cash
+    ASSERT_EQ(loadScenario("resume", 1), 0);
+    EXPECT_EQ(currentLevel, 0);
+    EXPECT_EQ(owners[0].cash, 1001);
+}
+
+} // namespace
+} // namespace bvtest

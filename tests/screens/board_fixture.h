@@ -1,0 +1,47 @@
+// The real game on the headless backend with a shipped scenario on the board (state 2), and the
+// helpers the board's tests share: houses handed to the player, whole frames, clicks, and looks
+// at the presented frame.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "assets/sprite.h"
+
+namespace boardtest {
+
+// Starts the scenario file at level 0 on Normal through a new game (state 1) and the board.
+void startOnBoard(const char* scenarioFile);
+// One frame of the frame loop (one tick of the headless clock).
+void frame();
+void frames(int32_t n);
+// Mouse down and up over two frames, as a player's click.
+void click(int32_t x, int32_t y);
+void moveMouse(int32_t x, int32_t y);
+// Frames until the calendar shows that month and day, or the board is left (a dialog opened).
+void runUntil(int32_t month, int32_t day);
+
+// House i becomes the player's with a 60-month mortgage of `principal` at 12 %, and optionally a
+// renter (history 3, normal rent).
+void givePlayerHouse(int32_t i, int32_t principal, bool renter);
+// A pixel that shows house i in the town (its own in the hit map, above the panel), or false.
+bool housePixel(int32_t i, int32_t& x, int32_t& y);
+
+// The last presented frame's pixel (0xRRGGBB).
+uint32_t shownPixel(int32_t x, int32_t y);
+// Pixels of the presented frame in the rectangle that are much darker than the cream panel:
+// where text of the brown fonts was drawn.
+int32_t darkPixels(int32_t x, int32_t y, int32_t w, int32_t h);
+// The presented frame as PNG into the folder named by BV_SHOTS, when it is set (for looking).
+void shot(const std::string& name);
+
+class BoardTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+};
+
+} // namespace boardtest

@@ -1,0 +1,145 @@
+// The day clock, month lengths, hurried days and the month end.
+#include <gtest/gtest.h>
+
+#include "audio/sound.h"
+#include "core/game.h"
+#include "sim/calendar.h"
+#include "sim/houses.h"
+#include "sim/sim_fixture.h"
+
+namespace {
+
+using simtest::SimTest;
+
+class Calendar : public SimTest {
+  protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        simtest::makeTown(2);
+    }
+};
+
+TEST_F(Calendar, ADayTakes31FrameTicks) {
+    simtest::frames(30); // 990 ms
+    EXPECT_EQ(bv::dayOfMonth, 0);
+    EXPECT_EQ(bv::dayClock, 990);
+    simtest::frames(1); // 1023 ms: the new day starts the clock again from 0
+    EXPECT_EQ(bv::dayOfMonth, 1);
+    EXPECT_EQ(bv::dayClock, 0);
+    simtest::frames(31);
+    EXPECT_EQ(bv::dayOfMonth, 2);
+}
+
+TEST_F(Calendar, LongFramesStillRunOneDayAtATime) {
+    bv::frameTicks = 10;
+    bv::frameMs = 330;
+    simtest::frames(3); // 990 ms
+    EXPECT_EQ(bv::dayOfMonth, 0);
+    simtest::frames(1);
+    EXPECT_EQ(bv::dayOfMonth, 1);
+}
+
+TEST_F(Calendar, HurriedDaysPassEveryFrameWhateverItsTicks) {
+    const int32_t sounds0 = bv::soundRequestCount();
+    bv::hurry();
+    EXPECT_EQ(bv::hurryMonth, 1);
+    EXPECT_EQ(bv::lastSoundRequested(), 40);
+    EXPECT_EQ(bv::soundRequestCount(), sounds0 + 1);
+    simtest::frames(1);
+    EXPECT_EQ(bv::dayOfMonth, 1);
+    bv::frameTicks = 7;
+    bv::frameMs = 231;
+    simtest::frames(1);
+    EXPECT_EQ(bv::dayOfMonth, 2);
+    // January: the month ends on the 31st day, which the loop then processes as day 0.
+    simtest::frames(28);
+    EXPECT_EQ(bv::dayOfMonth, 30);
+    EXPECT_EQ(bv::monthsElapsed, 0);
+    simtest::frames(1);
+    EXPECT_EQ(bv::monthsElapsed, 1);
+    EXPECT_EQ(bv::dayOfMonth, 0);
+    EXPECT_EQ(bv::hurryMonth, 0); // the month end stops the hurry
+    bv::frameTicks = 1;
+    bv::frameMs = 33;
+    simtest::frames(1);
+    EXPECT_EQ(bv::dayOfMonth, 0);
+}
+
+TEST_F(Calendar, MonthLengthsWithoutLeapYears) {
+    const int32_t lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int32_t m = 0; m < 12; ++m) EXPECT_EQ(bv::daysInMonth(m), lengths[m]);
+    EXPECT_EQ(bv::daysInMonth(12), 30);
+    EXPECT_EQ(bv::daysInMonth(-1), 30);
+    // A whole year of days, February 28 days long in every year.
+    bv::startMonth = 0;
+    int32_t total = 0;
+    for (int32_t year = 0; year < 5; ++year) {
+        for (int32_t m = 0; m < 12; ++m) {
+            const int32_t month = bv::monthsElapsed;
+            int32_t d = 0;
+            while (bv::monthsElapsed == month) {
+                bv::nextDay();
+                ++d;
+            }
+            EXPECT_EQ(d, lengths[m]) << "year " << year << " month " << m;
+            total += d;
+        }
+    }
+    EXPECT_EQ(total, 5 * 365);
+    EXPECT_EQ(bv::currentYear(), 5);
+    EXPECT_EQ(bv::currentMonthOfYear(), 0);
+}
+
+TEST_F(Calendar, CalendarOriginShiftsTheMonthOfYear) {
+    bv::startMonth = 1; // February first
+    bv::startYear = 2010;
+    EXPECT_EQ(bv::currentMonthOfYear(), 1);
+    for (int32_t d = 0; d < 27; ++d) bv::nextDay();
+    EXPECT_EQ(bv::monthsElapsed, 0);
+    bv::nextDay();
+    EXPECT_EQ(bv::monthsElapsed, 1);
+    EXPECT_EQ(bv::currentMonthOfYear(), 2);
+    bv::monthsElapsed = 11;
+    EXPECT_EQ(bv::currentMonthOfYear(), 0);
+    EXPECT_EQ(bv::currentYear(), 2011);
+}
+
+TEST_F(Calendar, MonthEndRefreshesMoodsAndCalmsCrankySellers) {
+    bv::HouseState& a = bv::houseStates[0];
+    bv::HouseState& b = bv::houseStates[1];
+    a.crankyMonths = 2;
+    b.crankyMonths = -3; // below 1 becomes 0
+    a.level = 2;
+    a.renterHistory = 0;
+    a.renterMood = bv::kMoodHappy; // stale
+    bv::hurryMonth = 1;
+    bv::dayOfMonth = 20;
+    bv::monthEnd();
+    EXPECT_EQ(bv::monthsElapsed, 1);
+    EXPECT_EQ(bv::dayOfMonth, 0);
+    EXPECT_EQ(bv::hurryMonth, 0);
+    EXPECT_EQ(a.crankyMonths, 1);
+    EXPECT_EQ(b.crankyMonths, 0);
+    EXPECT_EQ(a.renterMood, bv::kMoodUnhappy);
+    bv::monthEnd();
+    EXPECT_EQ(a.crankyMonths, 0);
+}
+
+TEST_F(Calendar, TimeUpStopsTheDaysAndKeepsTheClock) {
+    simtest::resetWorld(true, 1);
+    simtest::makeTown(1);
+    for (int32_t d = 0; d < 31; ++d) bv::nextDay();
+    EXPECT_EQ(bv::monthsElapsed, 1);
+    bv::dayClock = 1500;
+    bv::nextDay();
+    EXPECT_EQ(bv::dayOfMonth, 0);
+    EXPECT_EQ(bv::dayClock, 1500); // left unchanged
+    bv::hurry();
+    bv::frameTicks = 10;
+    bv::dayClock = 2147480000;
+    simtest::frames(3); // the clock cannot wrap while the level waits to end
+    EXPECT_EQ(bv::dayClock, 2147483647);
+    EXPECT_EQ(bv::monthsElapsed, 1);
+}
+
+} // namespace

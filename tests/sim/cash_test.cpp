@@ -1,0 +1,166 @@
+// Money texts, cash changes (now and delayed), saturation and the mortgage payment.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "core/game.h"
+#include "sim/cash.h"
+#include "sim/effect_list.h"
+#include "sim/owner.h"
+#include "sim/sim_fixture.h"
+
+namespace {
+
+using simtest::SimTest;
+
+std::string money(int32_t amount) {
+    char buffer[bv::kMoneyTextBytes];
+    const int32_t n = bv::moneyStr(buffer, sizeof buffer, amount);
+    EXPECT_EQ(n, static_cast<int32_t>(std::strlen(buffer)));
+    return buffer;
+}
+
+TEST(MoneyText, EveryWorkedExample) {
+    EXPECT_EQ(money(0), "$0");
+    EXPECT_EQ(money(7), "$7");
+    EXPECT_EQ(money(999), "$999");
+    EXPECT_EQ(money(1000), "$1,000");
+    EXPECT_EQ(money(1234), "$1,234");
+    EXPECT_EQ(money(-4500), "-$4,500");
+    EXPECT_EQ(money(99999), "$99,999");
+    EXPECT_EQ(money(-99999), "-$99,999");
+    EXPECT_EQ(money(100000), "$100K");
+    EXPECT_EQ(money(-100000), "-$100K");
+    EXPECT_EQ(money(250999), "$250K");
+    EXPECT_EQ(money(999999), "$999K");
+    EXPECT_EQ(money(1000000), "$1.00 M");
+    EXPECT_EQ(money(1250000), "$1.25 M");
+    EXPECT_EQ(money(-1234567), "-$1.23 M");
+    EXPECT_EQ(money(-3000000), "-$3.00 M");
+    EXPECT_EQ(money(INT32_MAX), "$2147.48 M");
+    EXPECT_EQ(money(INT32_MIN), "-$2147.48 M"); // its magnitude does not fit 32 bits
+}
+
+TEST(MoneyText, SharedBufferHoldsTheLatestText) {
+    const char* a = bv::moneyStr(1234);
+    EXPECT_STREQ(a, "$1,234");
+    EXPECT_EQ(bv::moneyStr(-5), a);
+    EXPECT_STREQ(a, "-$5");
+}
+
+TEST(MoneyText, ShortBuffersAreCutAndTerminated) {
+    char buffer[8];
+    std::memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(bv::moneyStr(buffer, 4, 1234567), 3);
+    EXPECT_STREQ(buffer, "$1.");
+    EXPECT_EQ(buffer[4], 'x'); // nothing past the capacity
+    EXPECT_EQ(bv::moneyStr(buffer, 1, 5), 0);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(bv::moneyStr(buffer, 0, 5), 0);
+    EXPECT_EQ(bv::moneyStr(nullptr, 100, 5), 0);
+    EXPECT_EQ(bv::moneyStr(buffer, 7, -4500), 6);
+    EXPECT_STREQ(buffer, "-$4,50");
+}
+
+TEST(CountText, CommaGroupsWithoutDollarOrAbbreviation) {
+    char buffer[32];
+    bv::countStr(buffer, sizeof buffer, -12345);
+    EXPECT_STREQ(buffer, "-12,345");
+    bv::countStr(buffer, sizeof buffer, 1234567);
+    EXPECT_STREQ(buffer, "1,234,567");
+    bv::countStr(buffer, sizeof buffer, 0);
+    EXPECT_STREQ(buffer, "0");
+    bv::countStr(buffer, sizeof buffer, INT32_MIN);
+    EXPECT_STREQ(buffer, "-2,147,483,648");
+}
+
+TEST(MortgagePayment, StandardAnnuity) {
+    EXPECT_NEAR(bv::mortgagePayment(100000, 12.0f, 60), 2224.44f, 0.01f);
+    EXPECT_NEAR(bv::mortgagePayment(170000, 18.0f, 60), 4316.89f, 0.05f);
+    EXPECT_EQ(bv::mortgagePayment(0, 12.0f, 60), 0.0f);
+    EXPECT_EQ(bv::mortgagePayment(100000, 12.0f, 0), 0.0f);
+}
+
+TEST(MortgagePayment, ZeroRateRepaysInEqualParts) {
+    EXPECT_FLOAT_EQ(bv::mortgagePayment(60000, 0.0f, 60), 1000.0f);
+    EXPECT_FLOAT_EQ(bv::mortgagePayment(500, 0.0f, 1), 500.0f);
+}
+
+TEST(Saturation, SumsAndProductsStayInRange) {
+    EXPECT_EQ(bv::addSaturated(INT32_MAX, 1), INT32_MAX);
+    EXPECT_EQ(bv::addSaturated(INT32_MIN, -1), INT32_MIN);
+    EXPECT_EQ(bv::addSaturated(-5, 3), -2);
+    EXPECT_EQ(bv::mulSaturated(100000, 100000), INT32_MAX);
+    EXPECT_EQ(bv::mulSaturated(-100000, 100000), INT32_MIN);
+    EXPECT_EQ(bv::scaleMoney(1000, 0.9f), 899);
+    EXPECT_EQ(bv::scaleMoney(-1000, 0.9f), -899); // toward zero
+    EXPECT_EQ(bv::scaleMoney(INT32_MAX, 1.4f), INT32_MAX);
+    EXPECT_EQ(bv::truncMoney(std::nan("")), 0);
+    EXPECT_EQ(bv::truncMoney(-2.9), -2);
+}
+
+class Cash : public SimTest {};
+
+TEST_F(Cash, AddCashIgnoresUnknownOwnersAndSaturates) {
+    bv::owners[0].cash = 100;
+    bv::addCash(0, 50);
+    EXPECT_EQ(bv::owners[0].cash, 150);
+    bv::addCash(5, 7);
+    EXPECT_EQ(bv::owners[5].cash, 7);
+    bv::addCash(6, 1000);
+    bv::addCash(-1, 1000);
+    EXPECT_EQ(bv::cashOf(6), 0);
+    bv::owners[1].cash = INT32_MAX - 10;
+    bv::addCash(1, 1000); // a very rich rival stays rich
+    EXPECT_EQ(bv::owners[1].cash, INT32_MAX);
+    bv::owners[2].cash = INT32_MIN + 10;
+    bv::addCash(2, -1000);
+    EXPECT_EQ(bv::owners[2].cash, INT32_MIN);
+    bv::owners[3].cash = 10;
+    bv::addCashClamped(3, -50, false);
+    EXPECT_EQ(bv::owners[3].cash, -40);
+    bv::addCashClamped(3, -50, true);
+    EXPECT_EQ(bv::owners[3].cash, 0);
+    bv::setCash(4, 25000);
+    EXPECT_EQ(bv::cashOf(4), 25000);
+}
+
+TEST_F(Cash, DelayedCashLandsInTheFirstFrameItsDelayFallsBelowZero) {
+    bv::owners[0].cash = 0;
+    bv::addCashLater(1200, 0, 384);
+    EXPECT_EQ(bv::timedObjectCount(), 1);
+    for (int i = 0; i < 11; ++i) bv::runTimedObjects(); // 363 ms: 21 left
+    EXPECT_EQ(bv::owners[0].cash, 0);
+    bv::runTimedObjects(); // 396 ms
+    EXPECT_EQ(bv::owners[0].cash, 1200);
+    EXPECT_EQ(bv::timedObjectCount(), 0);
+    bv::addCashLater(5, 0, 0); // no flight: the next frame
+    EXPECT_EQ(bv::owners[0].cash, 1200);
+    bv::runTimedObjects();
+    EXPECT_EQ(bv::owners[0].cash, 1205);
+}
+
+TEST_F(Cash, DelayedCashIsPaidAtOnceWhenTheListIsFull) {
+    bv::owners[0].cash = 0;
+    for (int32_t i = 0; i < bv::kMaxTimedObjects; ++i) bv::addCashLater(1, 1, 100000);
+    EXPECT_EQ(bv::timedObjectCount(), bv::kMaxTimedObjects);
+    bv::addCashLater(77, 0, 1000);
+    EXPECT_EQ(bv::owners[0].cash, 77);
+    bv::clearTimedObjects();
+    EXPECT_EQ(bv::timedObjectCount(), 0);
+    EXPECT_EQ(bv::owners[1].cash, 0); // cleared changes are dropped
+}
+
+TEST_F(Cash, FrameLengthDrivesTheDelay) {
+    bv::owners[0].cash = 0;
+    bv::addCashLater(10, 0, 100);
+    bv::frameTicks = 4;
+    bv::frameMs = 132;
+    bv::runTimedObjects();
+    EXPECT_EQ(bv::owners[0].cash, 10);
+}
+
+} // namespace

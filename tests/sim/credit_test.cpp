@@ -1,0 +1,170 @@
+// Credit points, ratings, the notice one second after a change, and what a rating costs.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "audio/sound.h"
+#include "core/state.h"
+#include "levels/scenario.h"
+#include "sim/credit.h"
+#include "sim/float_effects.h"
+#include "sim/owner.h"
+#include "sim/sim_fixture.h"
+
+namespace {
+
+using simtest::SimTest;
+
+class Credit : public SimTest {};
+
+TEST_F(Credit, RatingIsTheHighestRowThePointsReach) {
+    struct Case {
+        int32_t points, rating;
+    } cases[] = {{0, 0},   {49, 0},  {50, 1},  {99, 1},   {100, 2},  {200, 3},  {399, 3},
+                 {400, 4}, {600, 5}, {800, 6}, {1000, 7}, {1199, 7}, {1200, 8}, {INT32_MAX, 8}};
+    for (const Case& c : cases) {
+        bv::owners[2].creditPoints = c.points;
+        bv::owners[2].creditRating = 5; // the stored rating does not hold it up (no hysteresis)
+        EXPECT_EQ(bv::creditRatingOf(2), c.rating) << c.points;
+    }
+}
+
+TEST_F(Credit, PlayerRatingRiseOpensTheNoticeOneSecondLater) {
+    bv::owners[0].creditPoints = 48;
+    const int32_t sounds0 = bv::soundRequestCount();
+    bv::creditEvent(bv::kCreditPurchase, 0, 300, 200);
+    EXPECT_EQ(bv::owners[0].creditPoints, 58);
+    EXPECT_EQ(bv::owners[0].creditRating, 1);
+    EXPECT_EQ(bv::soundRequestCount(), sounds0 + 1);
+    EXPECT_EQ(bv::lastSoundRequested(), 37); // harp flourish
+    // The points fly from the house to the gauge as "$10".
+    ASSERT_EQ(bv::activeFloatEffects(), 1);
+    const bv::FloatEffect& e = bv::floatEffect(0);
+    EXPECT_EQ(e.kind, bv::kFloatMoneyFlight);
+    EXPECT_EQ(e.amount, 10);
+    EXPECT_FLOAT_EQ(e.startX, 300.0f);
+    EXPECT_FLOAT_EQ(e.endX, 730.0f);
+    EXPECT_FLOAT_EQ(e.endY, 40.0f);
+    EXPECT_EQ(bv::creditNotice.improvePending, 1);
+    EXPECT_EQ(bv::creditNotice.noticeDelay, 1000);
+    // 30 frames of 33 ms leave 10 ms; the 31st opens state 29 through the queue.
+    simtest::frames(30);
+    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::creditNotice.noticeDelay, 10);
+    simtest::frames(1);
+    EXPECT_EQ(bv::currentStateId(), 29);
+    EXPECT_EQ(bv::creditNotice.improvePending, 0);
+    EXPECT_EQ(bv::creditNotice.noticeDelay, 0);
+    EXPECT_FLOAT_EQ(bv::loanRateOf(0), 15.0f);
+    EXPECT_EQ(bv::downPaymentPct(0), 25);
+}
+
+TEST_F(Credit, PlayerRatingFallOpensTheSlipNotice) {
+    bv::owners[0].creditPoints = 120;
+    bv::owners[0].creditRating = 2;
+    bv::creditEvent(bv::kCreditForeclosure, 0, 10, 10);
+    EXPECT_EQ(bv::owners[0].creditPoints, 45);
+    EXPECT_EQ(bv::owners[0].creditRating, 0);
+    EXPECT_EQ(bv::lastSoundRequested(), 29); // out of luck
+    EXPECT_EQ(bv::floatEffect(0).amount, -75);
+    EXPECT_EQ(bv::creditNotice.slipPending, 1);
+    EXPECT_EQ(bv::creditNotice.improvePending, 0);
+    simtest::frames(31);
+    EXPECT_EQ(bv::currentStateId(), 30);
+}
+
+TEST_F(Credit, PointsNeverFallBelowZero) {
+    bv::owners[1].creditPoints = 30;
+    bv::creditEvent(bv::kCreditForeclosure, 1, 0, 0);
+    EXPECT_EQ(bv::owners[1].creditPoints, 0);
+    bv::owners[1].creditPoints = INT32_MAX - 5;
+    bv::creditEvent(bv::kCreditPayOffMortgage, 1, 0, 0);
+    EXPECT_EQ(bv::owners[1].creditPoints, INT32_MAX);
+}
+
+TEST_F(Credit, RivalsAndUnchangedRatingsShowNothing) {
+    bv::owners[3].creditPoints = 45;
+    const int32_t sounds0 = bv::soundRequestCount();
+    bv::creditEvent(bv::kCreditPurchase, 3, 0, 0);
+    EXPECT_EQ(bv::owners[3].creditRating, 1);
+    bv::creditEvent(bv::kCreditPaidBill, 0, 0, 0); // player: 2 points, still rating 0
+    EXPECT_EQ(bv::owners[0].creditPoints, 2);
+    EXPECT_EQ(bv::soundRequestCount(), sounds0);
+    EXPECT_EQ(bv::activeFloatEffects(), 0);
+    EXPECT_EQ(bv::creditNotice.noticeDelay, 0);
+    bv::creditEvent(bv::kCreditPurchase, 5, 0, 0); // the bank has no credit
+    bv::creditEvent(bv::kCreditPurchase, 9, 0, 0);
+    bv::creditEvent(42, 0, 0, 0);
+    EXPECT_EQ(bv::owners[5].creditPoints, 0);
+    EXPECT_EQ(bv::owners[0].creditPoints, 2);
+}
+
+TEST_F(Credit, WithoutTheAdvancedEconomyCreditIsFixed) {
+    bv::scenario.advancedEconomy = 0;
+    bv::scenario.fixedDownPaymentPct = 20;
+    bv::scenario.fixedMortgageRate = 9.5f;
+    bv::owners[0].creditPoints = 1000;
+    bv::owners[0].creditRating = 7;
+    bv::creditEvent(bv::kCreditPurchase, 0, 0, 0);
+    EXPECT_EQ(bv::owners[0].creditPoints, 1000);
+    EXPECT_EQ(bv::creditRatingOf(0), 3);
+    EXPECT_EQ(bv::downPaymentPct(0), 20);
+    EXPECT_FLOAT_EQ(bv::loanRateOf(0), 9.5f);
+    EXPECT_EQ(bv::downPayment(0, 100000), 20000);
+    bv::scenario.fixedDownPaymentPct = 0; // not loaded through the file: the default still holds
+    bv::scenario.fixedMortgageRate = 0.0f;
+    EXPECT_EQ(bv::downPaymentPct(0), 15);
+    EXPECT_FLOAT_EQ(bv::loanRateOf(0), 18.0f);
+}
+
+TEST_F(Credit, PurchasingLimitAndDownPayment) {
+    bv::owners[0].cash = 30000;
+    bv::owners[0].creditRating = 0;
+    EXPECT_EQ(bv::maxPurchase(0), 100000);
+    bv::owners[0].creditRating = 8;
+    EXPECT_EQ(bv::maxPurchase(0), 375000);
+    EXPECT_EQ(bv::maxPurchase(5), 10000000);
+    EXPECT_EQ(bv::downPayment(0, 199999), 15999); // 8 %, truncated
+    bv::owners[0].cash = 2000000000;              // x 100 would wrap in 32 bits
+    EXPECT_EQ(bv::maxPurchase(0), INT32_MAX);
+    bv::owners[0].cash = -30000;
+    EXPECT_EQ(bv::maxPurchase(0), -375000);
+    bv::owners[0].creditRating = 0;
+    EXPECT_EQ(bv::downPayment(0, INT32_MAX), 644245094); // 30 % of the largest price, no wrap
+    bv::owners[0].creditRating = 77;                     // a damaged saved rating reads the top row
+    EXPECT_EQ(bv::downPaymentPct(0), 8);
+}
+
+TEST_F(Credit, GaugeRatioAndNeedle) {
+    bv::owners[0].creditRating = 0;
+    bv::owners[0].creditPoints = 20;
+    EXPECT_FLOAT_EQ(bv::creditGaugeRatio(), 0.4f);
+    float dx = 0, dy = 0;
+    bv::creditGaugeNeedle(0.4f, &dx, &dy);
+    EXPECT_LT(dx, 0.0f); // leans left of vertical
+    EXPECT_NEAR(dx, -6.0f, 1e-4);
+    EXPECT_NEAR(dx * dx + dy * dy, 900.0f, 0.01f);
+    bv::owners[0].creditRating = 3;
+    bv::owners[0].creditPoints = 245; // (245 - 90) / (400 - 90)
+    EXPECT_FLOAT_EQ(bv::creditGaugeRatio(), 0.5f);
+    bv::creditGaugeNeedle(0.5f, &dx, &dy);
+    EXPECT_NEAR(dx, 0.0f, 1e-5);
+    EXPECT_NEAR(dy, 30.0f, 1e-4);
+    bv::owners[0].creditRating = 8;
+    EXPECT_FLOAT_EQ(bv::creditGaugeRatio(), 1.0f);
+    bv::creditGaugeNeedle(5.0f, &dx, &dy); // held to 0.97
+    EXPECT_NEAR(dx, 28.2f, 1e-3);
+    bv::creditGaugeNeedle(-1.0f, &dx, &dy);
+    EXPECT_NEAR(dx, -28.2f, 1e-3);
+}
+
+TEST_F(Credit, EventTable) {
+    const int32_t points[9] = {-75, -4, 2, 2, 2, 2, 2, 20, 10};
+    for (int32_t k = 0; k < 9; ++k) EXPECT_EQ(bv::creditEventPoints(k), points[k]) << k;
+    EXPECT_STREQ(bv::creditEventLabel(bv::kCreditForeclosure), "Foreclosure");
+    EXPECT_STREQ(bv::creditEventLabel(bv::kCreditPurchase), "purchase property");
+    EXPECT_STREQ(bv::creditEventLabel(9), "");
+    EXPECT_EQ(bv::creditEventPoints(-1), 0);
+}
+
+} // namespace

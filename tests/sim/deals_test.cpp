@@ -1,0 +1,252 @@
+// Deals: the purchase and its bookkeeping, the player's offers and the seller's answers, buyers'
+// offers on the player's houses and the player's counter.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "audio/sound.h"
+#include "core/state.h"
+#include "levels/scenario.h"
+#include "sim/calendar.h"
+#include "sim/cash.h"
+#include "sim/credit.h"
+#include "sim/economy.h"
+#include "sim/houses.h"
+#include "sim/market.h"
+#include "sim/owner.h"
+#include "sim/sim_fixture.h"
+
+namespace {
+
+using simtest::SimTest;
+
+std::vector<std::pair<int32_t, int32_t>> g_entered;
+
+int32_t record(int32_t, int32_t id, int32_t argument) {
+    g_entered.emplace_back(id, argument);
+    return argument;
+}
+
+const bv::StateDef kDealStates[] = {
+    {2, 50, nullptr, nullptr, nullptr, "game", nullptr, {}},
+    {38, 50, record, nullptr, nullptr, "house offer", nullptr, {}},
+    {50, 50, record, nullptr, nullptr, "dlg sold at asking price", nullptr, {}},
+};
+
+// The monthly payment of a 60-month loan, worked out here in double precision.
+double annuity(double principal, double ratePct) {
+    const double r = ratePct / 1200.0;
+    return principal * r / (1.0 - std::pow(1.0 + r, -60.0));
+}
+
+class Deals : public SimTest {
+  protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        bv::scenario.advancedEconomy = 0; // fixed terms: 15 % down, 18 %
+        bv::resetMarket();
+        simtest::makeTown(4);
+        g_entered.clear();
+        bv::useStateTable(kDealStates, 3);
+        bv::resetStateMachine();
+        bv::setStateSilently(2);
+    }
+    static bv::HouseState& listed(int32_t i, int32_t owner, int32_t price) {
+        bv::HouseState& h = bv::houseStates[i];
+        h.owner = owner;
+        h.forSale = 1;
+        h.askingPrice = price;
+        return h;
+    }
+};
+
+TEST_F(Deals, PurchasePaysOffTheSellerAndGivesTheBuyerASixtyMonthMortgage) {
+    bv::HouseState& h = listed(0, 1, 120000);
+    simtest::giveHouse(0, 1, 50000);
+    h.extraDebt = 3000;
+    h.monthsInArrears = 2;
+    h.hasRenter = 1;
+    h.level = 2;
+    bv::owners[1].cash = 1000;
+    bv::owners[0].cash = 100000;
+    bv::dayOfMonth = 7;
+    ASSERT_EQ(bv::purchase(0, 0, 100000), 1);
+    EXPECT_EQ(bv::owners[1].cash, 1000 + 50000 - 3000);
+    EXPECT_EQ(bv::owners[0].cash, 100000 - 15000);
+    EXPECT_EQ(h.owner, 0);
+    EXPECT_EQ(h.purchasePrice, 100000);
+    EXPECT_EQ(h.prevPurchasePrice, 50000);
+    EXPECT_EQ(h.prevExtraDebt, 3000);
+    EXPECT_EQ(h.extraDebt, 0);
+    EXPECT_EQ(h.mtgPrincipal, 85000);
+    EXPECT_FLOAT_EQ(h.mtgRate, 18.0f);
+    EXPECT_NEAR(h.mtgPayment, annuity(85000, 18.0), 1.0);
+    EXPECT_EQ(h.forSale, 0u);
+    EXPECT_EQ(h.monthsInArrears, 0);
+    EXPECT_FLOAT_EQ(h.applicantProgress, 0.75f);
+    EXPECT_EQ(h.purchaseDay, 7);
+    EXPECT_EQ(bv::owners[0].housesBought, 1);
+    EXPECT_EQ(bv::owners[1].housesSold, 1);
+    // The renter and the level stay with the house.
+    EXPECT_EQ(h.hasRenter, 1u);
+    EXPECT_EQ(h.level, 2);
+}
+
+TEST_F(Deals, ASellersOtherDebtEmptiesButNeverOverdrawsHisCash) {
+    listed(0, 1, 100000);
+    simtest::giveHouse(0, 1, 95000);
+    bv::houseStates[0].extraDebt = 20000;
+    bv::owners[1].cash = 2000;
+    bv::owners[0].cash = 50000;
+    ASSERT_EQ(bv::purchase(0, 0, 100000), 1);
+    EXPECT_EQ(bv::owners[1].cash, 0); // 2000 + 5000 - 20000 held at 0
+}
+
+TEST_F(Deals, APurchaseByTheOwnerOrWithBadIdsIsRefused) {
+    listed(0, 0, 100000);
+    bv::owners[0].cash = 50000;
+    EXPECT_EQ(bv::purchase(0, 0, 100000), 0);
+    EXPECT_EQ(bv::purchase(6, 1, 100000), 0);
+    EXPECT_EQ(bv::purchase(0, 9, 100000), 0);
+    EXPECT_EQ(bv::purchase(1, 0, -1), 0);
+    EXPECT_EQ(bv::houseStates[0].forSale, 1u);
+    EXPECT_EQ(bv::owners[0].cash, 50000);
+    EXPECT_EQ(bv::owners[0].housesSold, 0);
+}
+
+TEST_F(Deals, PurchaseEarnsTheBuyerCreditPoints) {
+    bv::scenario.advancedEconomy = 1;
+    for (int32_t& m : bv::economySchedule) m = 3;
+    listed(0, 5, 100000);
+    bv::owners[0].cash = 100000;
+    const int32_t before = bv::owners[0].creditPoints;
+    ASSERT_EQ(bv::purchase(0, 0, 100000), 1);
+    EXPECT_EQ(bv::owners[0].creditPoints, before + bv::creditEventPoints(bv::kCreditPurchase));
+    EXPECT_EQ(bv::houseStates[0].mtgPrincipal, 100000 - bv::downPayment(0, 100000));
+}
+
+TEST_F(Deals, AnOfferAtTheReserveBuysTheHouse) {
+    listed(0, 5, 100000);
+    bv::owners[0].cash = 60000;
+    bv::dealOffer = bv::sellerReserve(0);
+    EXPECT_EQ(bv::submitPlayerOffer(0), bv::kOfferAccepted);
+    EXPECT_EQ(bv::houseStates[0].owner, 0);
+    EXPECT_EQ(bv::owners[0].cash, 60000 - bv::dealOffer * 15 / 100);
+}
+
+TEST_F(Deals, AnOfferFarBelowTheReserveIsOutOfTheBallpark) {
+    listed(0, 5, 100000);
+    bv::owners[0].cash = 60000;
+    // Value 100000, reserve 96001; a tenth of the value is 10000: 86000 is 10001 below.
+    bv::dealOffer = 86000;
+    EXPECT_EQ(bv::submitPlayerOffer(0), bv::kOfferBallpark);
+    EXPECT_EQ(bv::houseStates[0].crankyMonths, 2);
+    EXPECT_EQ(bv::houseStates[0].owner, 5);
+}
+
+TEST_F(Deals, ACloseOfferIsCounteredAtTheRoundedReserveOrRefusedForAMonth) {
+    bv::owners[0].cash = 60000;
+    int32_t counters = 0, noDeals = 0;
+    for (int32_t n = 0; n < 400; ++n) {
+        bv::HouseState& h = listed(0, 5, 100000);
+        h.crankyMonths = 0;
+        bv::dealOffer = 91100; // under the lowest draw's 91200; 4901 below the reserve
+        const int32_t outcome = bv::submitPlayerOffer(0);
+        if (outcome == bv::kOfferCounter) {
+            ++counters;
+            EXPECT_EQ(bv::dealCounter, 96000); // 96001 to the nearest hundred
+            EXPECT_EQ(bv::dealHouse, 0);
+            EXPECT_EQ(h.crankyMonths, 0);
+        } else {
+            ASSERT_EQ(outcome, bv::kOfferNoDeal);
+            ++noDeals;
+            EXPECT_EQ(h.crankyMonths, 1);
+        }
+    }
+    EXPECT_NEAR(counters, 320, 45);
+    EXPECT_EQ(counters + noDeals, 400);
+}
+
+TEST_F(Deals, AFarOfferIsCounteredHalfwayAndOnlyWhenThePlayerCanFinanceIt) {
+    bv::owners[0].cash = 60000; // can finance up to 400000
+    int32_t counters = 0;
+    for (int32_t n = 0; n < 100; ++n) {
+        listed(0, 5, 100000).crankyMonths = 0;
+        bv::dealOffer = 90000; // 6001 below the reserve: more than a twentieth
+        if (bv::submitPlayerOffer(0) == bv::kOfferCounter) {
+            ++counters;
+            EXPECT_EQ(bv::dealCounter, 98000); // halfway between the asking price and 96001
+        }
+    }
+    EXPECT_GT(counters, 50);
+    bv::owners[0].cash = 10000; // 66666 at 15 % down
+    for (int32_t n = 0; n < 50; ++n) {
+        listed(0, 5, 100000).crankyMonths = 0;
+        bv::dealOffer = 90000;
+        EXPECT_NE(bv::submitPlayerOffer(0), bv::kOfferCounter);
+    }
+}
+
+TEST_F(Deals, ScarceStrongMarketSellsAPlayersHouseAtTheAskingPriceWithoutADialog) {
+    bv::scenario.advancedEconomy = 1;
+    for (int32_t& m : bv::economySchedule) m = 0;
+    simtest::makeTown(1); // nothing comparable: scarce, so the bid is 103..109 %
+    listed(0, 0, 100000);
+    bv::owners[5].cash = 0;
+    bv::buyerOffer(bv::kOwnerBank, 0);
+    EXPECT_EQ(bv::houseStates[0].owner, bv::kOwnerBank);
+    EXPECT_EQ(bv::dealOffer, 100000);
+    EXPECT_EQ(bv::owners[0].cash, 100000);
+    bv::drainStateQueue();
+    ASSERT_EQ(g_entered.size(), 1u);
+    EXPECT_EQ(g_entered[0], std::make_pair(50, 0));
+}
+
+TEST_F(Deals, AnOfferUnderTheAskingPriceOpensTheOfferDialog) {
+    listed(1, 0, 100000);
+    bv::offerOnPlayerHouse(2, 1, 90000);
+    EXPECT_EQ(bv::dealBuyer, 2);
+    EXPECT_EQ(bv::dealHouse, 1);
+    EXPECT_EQ(bv::dealOffer, 90000);
+    EXPECT_EQ(bv::dealCounter, 90000);
+    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundBuyerOffer);
+    EXPECT_EQ(bv::houseStates[1].owner, 0);
+    bv::drainStateQueue();
+    ASSERT_EQ(g_entered.size(), 1u);
+    EXPECT_EQ(g_entered[0], std::make_pair(38, 1));
+}
+
+TEST_F(Deals, ABuyerWithoutEnoughCashWalksAwaySilently) {
+    listed(0, 1, 100000);
+    bv::owners[5].cash = 90000; // not even the lowest bid with its reserve payments
+    bv::buyerOffer(bv::kOwnerBank, 0);
+    EXPECT_EQ(bv::houseStates[0].owner, 1);
+    EXPECT_EQ(bv::queuedCount(), 0);
+    bv::owners[5].cash = 200000;
+    bv::buyerOffer(bv::kOwnerBank, 0);
+    EXPECT_EQ(bv::houseStates[0].owner, bv::kOwnerBank);
+}
+
+TEST_F(Deals, CounterThresholdsAndTheCounterAtTheAskingPrice) {
+    EXPECT_EQ(bv::counterThreshold(90000, 90000, 100000), 0);
+    EXPECT_EQ(bv::counterThreshold(90000, 95000, 100000), 60);
+    EXPECT_EQ(bv::counterThreshold(90000, 100000, 100000), 110);
+    bv::HouseState& h = listed(0, 0, 100000);
+    bv::owners[3].cash = 1000000;
+    bv::dealBuyer = 3;
+    bv::dealHouse = 0;
+    bv::dealOffer = 90000;
+    bv::dealCounter = 100000;
+    for (int32_t n = 0; n < 200; ++n) ASSERT_FALSE(bv::submitPlayerCounter());
+    EXPECT_EQ(h.owner, 0);
+    EXPECT_EQ(h.crankyMonths, 1);
+    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundRefused);
+    // A counter at the offer is always taken.
+    bv::dealCounter = 90000;
+    EXPECT_TRUE(bv::submitPlayerCounter());
+    EXPECT_EQ(h.owner, 3);
+    EXPECT_EQ(h.purchasePrice, 90000);
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+// The economy schedule, its queries and the outlook words.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "core/random.h"
+#include "levels/scenario.h"
+#include "sim/calendar.h"
+#include "sim/economy.h"
+#include "sim/sim_fixture.h"
+
+namespace {
+
+using simtest::SimTest;
+
+class Economy : public SimTest {};
+
+TEST_F(Economy, FirstYearIsFixedAndEveryLaterMonthIsWithinRange) {
+    bv::resetEconomy();
+    const int32_t firstYear[12] = {3, 2, 1, 0, 2, 4, 5, 4, 3, 2, 1, 0};
+    for (int32_t m = 0; m < 12; ++m) EXPECT_EQ(bv::economySchedule[m], firstYear[m]) << m;
+    for (int32_t m = 0; m < bv::kScheduleLength; ++m) {
+        EXPECT_GE(bv::economySchedule[m], 0) << m;
+        EXPECT_LE(bv::economySchedule[m], 6) << m;
+    }
+    bv::monthsElapsed = 0;
+    EXPECT_EQ(bv::currentEconomy(), 3);
+    bv::monthsElapsed = 3;
+    EXPECT_EQ(bv::currentEconomy(), 0);
+    bv::monthsElapsed = 6;
+    EXPECT_EQ(bv::currentEconomy(), 5);
+}
+
+// Every level longer than a year must still see the economy move: over many new games, no
+// twelve months after the first year stand still, every two years see a boom (0..2) and a slump
+// (4..6), and consecutive months never jump by more than two steps.
+TEST_F(Economy, LaterYearsKeepSwingingBetweenBoomAndSlump) {
+    for (int game = 0; game < 40; ++game) {
+        bv::resetEconomy();
+        const int32_t* s = bv::economySchedule;
+        for (int32_t start = 12; start + 12 <= bv::kScheduleLength; ++start) {
+            const auto [lo, hi] = std::minmax_element(s + start, s + start + 12);
+            EXPECT_GE(*hi - *lo, 1) << "game " << game << " months " << start << "..";
+        }
+        for (int32_t start = 12; start + 24 <= bv::kScheduleLength; ++start) {
+            const auto [lo, hi] = std::minmax_element(s + start, s + start + 24);
+            EXPECT_LE(*lo, 2) << "game " << game << " months " << start << "..";
+            EXPECT_GE(*hi, 4) << "game " << game << " months " << start << "..";
+        }
+        for (int32_t m = 12; m < bv::kScheduleLength; ++m)
+            EXPECT_LE(std::abs(s[m] - s[m - 1]), 2) << "game " << game << " month " << m;
+    }
+}
+
+TEST_F(Economy, NewGamesDrawDifferentLaterYears) {
+    bv::resetEconomy();
+    int32_t first[bv::kScheduleLength];
+    std::memcpy(first, bv::economySchedule, sizeof first);
+    bv::resetEconomy();
+    EXPECT_NE(std::memcmp(first, bv::economySchedule, sizeof first), 0);
+    EXPECT_EQ(std::memcmp(first, bv::economySchedule, 12 * sizeof(int32_t)), 0);
+}
+
+TEST_F(Economy, RampLandsOnItsTargetInEqualSteps) {
+    bv::economySchedule[19] = 1;
+    EXPECT_EQ(bv::appendRamp(20, 5, 4), 25);
+    // step (4 + 0.5) / 5 = 0.9: 0.9, 1.8, 2.7, 3.6, 4.5 -> +0, +1, +2, +3, +4
+    const int32_t up[5] = {1, 2, 3, 4, 5};
+    for (int32_t k = 0; k < 5; ++k) EXPECT_EQ(bv::economySchedule[20 + k], up[k]) << k;
+    EXPECT_EQ(bv::appendRamp(25, 3, -5), 28); // 5 -> 0: -1.83, -3.67, -5.5
+    EXPECT_EQ(bv::economySchedule[25], 4);
+    EXPECT_EQ(bv::economySchedule[26], 2);
+    EXPECT_EQ(bv::economySchedule[27], 0);
+    EXPECT_EQ(bv::appendRamp(28, 2, -3), 30); // held at 0
+    EXPECT_EQ(bv::economySchedule[29], 0);
+    EXPECT_EQ(bv::appendRamp(117, 10, 1), 120); // stops at the end of the schedule
+}
+
+TEST_F(Economy, RandomWalkStaysInRangeAndStopsAtTheEnd) {
+    bv::economySchedule[99] = 3;
+    EXPECT_EQ(bv::appendRandomWalk(100, 50, -3, 4), 120);
+    for (int32_t m = 100; m < 120; ++m) {
+        EXPECT_GE(bv::economySchedule[m], 0);
+        EXPECT_LE(bv::economySchedule[m], 6);
+        EXPECT_LE(std::abs(bv::economySchedule[m] - bv::economySchedule[m - 1]), 3);
+    }
+}
+
+TEST_F(Economy, WithoutTheAdvancedEconomyEveryMonthIsNeutral) {
+    bv::resetEconomy();
+    bv::scenario.advancedEconomy = 0;
+    for (int32_t m : {0, 3, 6, 50, 119, 500}) EXPECT_EQ(bv::economyAt(m), 3);
+    bv::monthsElapsed = 2;
+    EXPECT_FALSE(bv::economyWorsensSoon());
+}
+
+TEST_F(Economy, MonthsPastTheScheduleReadItsLastEntry) {
+    bv::resetEconomy();
+    bv::economySchedule[119] = 5;
+    EXPECT_EQ(bv::economyAt(119), 5);
+    EXPECT_EQ(bv::economyAt(120), 5);
+    EXPECT_EQ(bv::economyAt(100000), 5);
+    EXPECT_EQ(bv::economyAt(-4), bv::economySchedule[0]);
+    bv::economySchedule[50] = 99; // a damaged saved schedule reads as the weakest economy
+    EXPECT_EQ(bv::economyAt(50), 6);
+    EXPECT_FLOAT_EQ(bv::economyValueFactor(9), 0.7f);
+}
+
+TEST_F(Economy, WorsensSoonLooksTwoMonthsAhead) {
+    bv::resetEconomy();
+    bv::monthsElapsed = 3; // 0, then 2, 4
+    EXPECT_TRUE(bv::economyWorsensSoon());
+    bv::monthsElapsed = 8; // 3, then 2, 1
+    EXPECT_FALSE(bv::economyWorsensSoon());
+    bv::monthsElapsed = 9; // 2, 1, 0
+    EXPECT_FALSE(bv::economyWorsensSoon());
+    bv::economySchedule[11] = 3;
+    EXPECT_TRUE(bv::economyWorsensSoon()); // two months ahead counts
+}
+
+TEST_F(Economy, OutlookWords) {
+    bv::resetEconomy();
+    struct Case {
+        int32_t now, next;
+        const char* word;
+    } cases[] = {
+        {3, 2, "growing"},   {5, 4, "improving"},        {2, 2, "stable"}, {4, 4, "flat"},
+        {1, 3, "shrinking"}, {4, 6, "furtherWeakening"}, {3, 3, "stable"}, {6, 0, "improving"},
+    };
+    bv::monthsElapsed = 40;
+    for (const Case& c : cases) {
+        bv::economySchedule[40] = c.now;
+        bv::economySchedule[41] = c.next;
+        EXPECT_STREQ(bv::economyOutlookKey(), c.word) << c.now << " -> " << c.next;
+    }
+    bv::resetEconomy();
+    bv::monthsElapsed = 0;
+    EXPECT_STREQ(bv::economyOutlookKey(), "growing");
+    EXPECT_EQ(bv::economyTrend(), 3);
+    bv::monthsElapsed = 119;
+    EXPECT_EQ(bv::economyTrend(), 0);
+    EXPECT_STREQ(bv::economyOutlookKey(), "sustained");
+    bv::monthsElapsed = 118;
+    EXPECT_NE(bv::economyTrend(), 0);
+    bv::monthsElapsed = 400;
+    EXPECT_STREQ(bv::economyOutlookKey(), "sustained");
+}
+
+TEST_F(Economy, ChartPointsStartAtThePreviousMonth) {
+    bv::resetEconomy();
+    bv::monthsElapsed = 0;
+    EXPECT_EQ(bv::economyChartIndex(0), 3); // month 0 at the start
+    EXPECT_EQ(bv::economyChartIndex(1), 3);
+    EXPECT_EQ(bv::economyChartIndex(4), 0); // month 3
+    bv::monthsElapsed = 5;
+    EXPECT_EQ(bv::economyChartIndex(0), 2); // month 4
+    bv::monthsElapsed = 115;
+    EXPECT_TRUE(bv::economyChartSegmentDrawn(5));  // month 119
+    EXPECT_FALSE(bv::economyChartSegmentDrawn(6)); // month 120
+}
+
+} // namespace

@@ -1,0 +1,191 @@
+// House values, rents, moods and costs, with the worked figures to the dollar.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "levels/scenario.h"
+#include "sim/calendar.h"
+#include "sim/economy.h"
+#include "sim/houses.h"
+#include "sim/owner.h"
+#include "sim/sim_fixture.h"
+
+namespace {
+
+using simtest::SimTest;
+
+class Houses : public SimTest {};
+
+TEST_F(Houses, RentsUseFloatFactorsTruncatedToTheDollar) {
+    simtest::makeTown(1);
+    bv::HouseState& h = bv::houseStates[0];
+    h.level = 0;
+    EXPECT_EQ(bv::rent(0, bv::kRentNormal), 899); // 0.9f is just below 0.9
+    h.level = 1;
+    EXPECT_EQ(bv::rent(0, bv::kRentNormal), 1049);
+    h.level = 2;
+    EXPECT_EQ(bv::rent(0, bv::kRentLow), 1104);
+    h.level = 4;
+    EXPECT_EQ(bv::rent(0, bv::kRentHigh), 2299);
+    h.rentLevel = bv::kRentHigh;
+    EXPECT_EQ(bv::currentRent(0), 2299);
+}
+
+TEST_F(Houses, RentLevelsOutsideTheTablesAreHeldToItsEnds) {
+    simtest::makeTown(1);
+    bv::HouseState& h = bv::houseStates[0];
+    h.level = 9;
+    EXPECT_EQ(bv::rent(0, 7), 2299); // level 4, high rent
+    h.level = -1;                    // permanent damage: the level-0 row
+    EXPECT_EQ(bv::rent(0, bv::kRentNormal), 899);
+    EXPECT_EQ(bv::rent(0, -3), 764); // low rent: trunc(899 x 0.85f)
+}
+
+TEST_F(Houses, ValueFollowsLevelAndEconomy) {
+    simtest::makeTown(1);
+    bv::houseStates[0].level = 2;
+    bv::scenario.advancedEconomy = 0; // neutral economy
+    EXPECT_EQ(bv::currentValue(0), 120000);
+    bv::scenario.advancedEconomy = 1;
+    bv::economySchedule[0] = 0; // the strongest economy: x 1.4f
+    bv::monthsElapsed = 0;
+    EXPECT_EQ(bv::currentValue(0), 167999);
+    bv::economySchedule[0] = 6;
+    EXPECT_EQ(bv::currentValue(0), 83999); // 0.7f is just below 0.7
+}
+
+TEST_F(Houses, DamagedHouseIsWorthLessThanLevelZero) {
+    simtest::makeTown(1);
+    bv::scenario.advancedEconomy = 0;
+    bv::houseStates[0].level = -1;
+    EXPECT_EQ(bv::currentValue(0), 90000);
+}
+
+TEST_F(Houses, HugeBaseValueSaturatesInsteadOfWrapping) {
+    simtest::HouseTemplate shape;
+    shape.baseValue = 2000000000;
+    simtest::makeTown(1, shape);
+    bv::houseStates[0].level = 4;
+    bv::scenario.advancedEconomy = 1;
+    bv::economySchedule[0] = 0;
+    EXPECT_EQ(bv::currentValue(0), INT32_MAX);
+    bv::mapHouses[0].baseValue = INT32_MIN;
+    EXPECT_EQ(bv::currentValue(0), INT32_MIN);
+}
+
+TEST_F(Houses, MoodComparesRenterHistoryWithLevelAndRent) {
+    simtest::makeTown(1);
+    bv::houseStates[0].renterHistory = 2;
+    EXPECT_EQ(bv::moodFor(0, 2, bv::kRentNormal), bv::kMoodHappy);
+    EXPECT_EQ(bv::moodFor(0, 2, bv::kRentHigh), bv::kMoodNeutral);
+    EXPECT_EQ(bv::moodFor(0, 2, bv::kRentLow), bv::kMoodHappy);
+    bv::houseStates[0].renterHistory = 0;
+    EXPECT_EQ(bv::moodFor(0, 2, bv::kRentNormal), bv::kMoodUnhappy);
+    EXPECT_EQ(bv::moodFor(0, 2, bv::kRentLow), bv::kMoodNeutral);
+    EXPECT_EQ(bv::moodFor(0, 2, bv::kRentHigh), bv::kMoodUnhappy);
+    // A difference of 3 stays unhappy even at low rent.
+    EXPECT_EQ(bv::moodFor(0, 3, bv::kRentLow), bv::kMoodUnhappy);
+    bv::houseStates[0].level = 2;
+    bv::houseStates[0].rentLevel = bv::kRentLow;
+    EXPECT_EQ(bv::renterMoodOf(0), bv::kMoodNeutral);
+}
+
+TEST_F(Houses, BadIndexesGiveNothing) {
+    simtest::makeTown(3);
+    for (int32_t bad : {-1, 3, INT32_MAX, INT32_MIN}) {
+        EXPECT_EQ(bv::getHouse(bad), nullptr) << bad;
+        EXPECT_EQ(bv::getMapHouse(bad), nullptr) << bad;
+        EXPECT_EQ(bv::currentValue(bad), 0);
+        EXPECT_EQ(bv::rent(bad, 1), 0);
+        EXPECT_EQ(bv::renterMoodOf(bad), bv::kMoodNeutral);
+        EXPECT_EQ(bv::renovationCost(bad), 0);
+        EXPECT_EQ(bv::comparableListings(bad, false), 0);
+    }
+    EXPECT_EQ(bv::getHouse(2), &bv::houseStates[2]);
+    bv::selectedHouse = 7;
+    EXPECT_EQ(bv::selectedHouseState(), nullptr);
+    bv::selectedHouse = 1;
+    EXPECT_EQ(bv::selectedHouseState(), &bv::houseStates[1]);
+    bv::selectedHouse = -1;
+}
+
+TEST_F(Houses, ComparableListingsCountValueRatiosFromPointEightToBelowOnePointTwo) {
+    simtest::makeTown(5);
+    bv::scenario.advancedEconomy = 0;
+    const int32_t values[5] = {100000, 110000, 80000, 83334, 125000};
+    for (int32_t i = 0; i < 5; ++i) bv::mapHouses[i].baseValue = values[i];
+    // 100000 / 110000 = 0.91 counts; / 80000 = 1.25 does not; / 83334 = 1.19999 counts;
+    // / 125000 = 0.8 counts (the lower end is included). The house itself never counts.
+    EXPECT_EQ(bv::comparableListings(0, false), 3);
+    EXPECT_EQ(bv::comparableListings(0, true), 0);
+    bv::houseStates[1].forSale = 1;
+    bv::houseStates[2].forSale = 1;
+    bv::houseStates[0].forSale = 1;
+    EXPECT_EQ(bv::comparableListings(0, true), 1);
+}
+
+TEST_F(Houses, WorkCosts) {
+    simtest::makeTown(1);
+    bv::HouseState& h = bv::houseStates[0];
+    bv::mapHouses[0].upgradeCost = 6000;
+    h.level = 1;
+    EXPECT_EQ(bv::upgradeCostOf(0), 6000);
+    EXPECT_EQ(bv::renovationCost(0), 14400); // 6000 x 3 x 0.8f = 14400.0004
+    h.level = 4;
+    EXPECT_EQ(bv::renovationCost(0), 0);
+    // Repairs: upgradeCost div (12..16) x the level's factor; level -1 uses level 0's 0.5.
+    for (int32_t level : {-1, 0, 2, 4}) {
+        h.level = level;
+        const float factor = level == 4 ? 1.5f : (level == 2 ? 1.0f : 0.5f);
+        for (int k = 0; k < 30; ++k) {
+            const int32_t cost = bv::repairCostDraw(0);
+            EXPECT_GE(cost, static_cast<int32_t>((6000 / 16) * static_cast<double>(factor))) << level;
+            EXPECT_LE(cost, static_cast<int32_t>((6000 / 12) * static_cast<double>(factor))) << level;
+        }
+    }
+}
+
+TEST_F(Houses, OwnershipCounts) {
+    simtest::makeTown(6);
+    bv::houseStates[1].owner = 0;
+    bv::houseStates[3].owner = 0;
+    bv::houseStates[3].forSale = 1;
+    bv::houseStates[4].owner = 2;
+    EXPECT_EQ(bv::housesOwnedBy(0), 2);
+    EXPECT_EQ(bv::listedHousesOf(0), 1);
+    EXPECT_EQ(bv::unlistedHousesOf(0), 1);
+    EXPECT_EQ(bv::housesOwnedBy(bv::kOwnerBank), 3);
+    EXPECT_EQ(bv::housesOwnedBy(2), 1);
+    EXPECT_EQ(bv::nthHouseOf(0, 0), 1);
+    EXPECT_EQ(bv::nthHouseOf(0, 1), 3);
+    EXPECT_EQ(bv::nthHouseOf(0, 2), -1);
+    EXPECT_EQ(bv::nthHouseOf(0, -1), -1);
+}
+
+TEST_F(Houses, NewGameLeavesEveryHouseWithTheBankAtLevelZeroOrOne) {
+    simtest::makeTown(200);
+    for (int32_t i = 0; i < 200; ++i) {
+        bv::houseStates[i].owner = 0;
+        bv::houseStates[i].forSale = 1;
+        bv::houseStates[i].hasRenter = 1;
+        bv::houseStates[i].mtgPrincipal = 5;
+        bv::houseStates[i].reserved8[2] = 7;
+    }
+    bv::initHouses();
+    int32_t levels[2] = {0, 0};
+    for (int32_t i = 0; i < 200; ++i) {
+        const bv::HouseState& h = bv::houseStates[i];
+        EXPECT_EQ(h.owner, bv::kOwnerBank);
+        ASSERT_TRUE(h.level == 0 || h.level == 1);
+        ++levels[h.level];
+        EXPECT_EQ(h.rentLevel, bv::kRentNormal);
+        EXPECT_EQ(h.forSale, 0u);
+        EXPECT_EQ(h.hasRenter, 0u);
+        EXPECT_EQ(h.mtgPrincipal, 0);
+        EXPECT_EQ(h.reserved8[2], 0u);
+    }
+    EXPECT_GT(levels[0], 50); // both levels are drawn
+    EXPECT_GT(levels[1], 50);
+}
+
+} // namespace

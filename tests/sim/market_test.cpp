@@ -1,0 +1,224 @@
+// The market's price rules: the bank's listing band, automatic cuts, the seller's reserve and
+// acceptance, the outside buyer's bid, and the bank's listing timer.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+#include <string>
+
+#include "levels/scenario.h"
+#include "sim/calendar.h"
+#include "sim/economy.h"
+#include "sim/houses.h"
+#include "sim/market.h"
+#include "sim/owner.h"
+#include "sim/sim_fixture.h"
+#include "sim/sim_report.h"
+
+namespace {
+
+using simtest::SimTest;
+
+class Market : public SimTest {
+  protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        bv::resetMarket();
+        simtest::makeTown(4);
+        setEconomy(bv::kEconomyNeutral);
+    }
+    // The advanced economy at index e for the whole schedule.
+    static void setEconomy(int32_t e) {
+        bv::scenario.advancedEconomy = 1;
+        for (int32_t& m : bv::economySchedule) m = e;
+    }
+    static bv::HouseState& listed(int32_t i, int32_t owner, int32_t price, int32_t daysSinceCut = 0) {
+        bv::HouseState& h = bv::houseStates[i];
+        h.owner = owner;
+        h.forSale = 1;
+        h.askingPrice = price;
+        h.daysSinceCut = daysSinceCut;
+        return h;
+    }
+};
+
+TEST_F(Market, BankBandsHaveTheStepCountsOfTheSinglePrecisionConstants) {
+    const int32_t expected[7] = {12, 10, 8, 7, 10, 12, 18};
+    for (int32_t e = 0; e < 7; ++e) EXPECT_EQ(bv::bankPriceSteps(e), expected[e]) << e;
+    EXPECT_EQ(bv::bankPriceSteps(7), 0);
+    EXPECT_EQ(bv::bankPriceSteps(-1), 0);
+}
+
+TEST_F(Market, BankListsAHundredThousandHouseAtIndexThreeInThousandDollarSteps) {
+    for (uint32_t d = 0; d < 7; ++d)
+        EXPECT_EQ(bv::bankAskingPriceFor(100000, 3, d), 96000 + 1000 * int32_t(d)) << d;
+    // Index 0 runs 0.98..1.09; index 6 0.75..0.92.
+    EXPECT_EQ(bv::bankAskingPriceFor(100000, 0, 0), 98000);
+    EXPECT_EQ(bv::bankAskingPriceFor(100000, 0, 11), 109000);
+    EXPECT_EQ(bv::bankAskingPriceFor(100000, 6, 17), 92000);
+    // Rounded to the nearest hundred, halves upward: 0.96 x 123456 = 118517.76 -> 118517 -> 118500.
+    EXPECT_EQ(bv::bankAskingPriceFor(123456, 3, 0), 118500);
+    EXPECT_EQ(bv::bankAskingPriceFor(1050, 4, 10), 1100); // 0.9 + 0.1 = 1.0: 1050 -> 1100
+}
+
+TEST_F(Market, BankPriceDrawsCoverTheWholeBandAndNothingElse) {
+    std::set<int32_t> seen;
+    for (int32_t n = 0; n < 500; ++n) seen.insert(bv::bankAskingPrice(0, 100000));
+    EXPECT_EQ(seen.size(), 7u);
+    EXPECT_EQ(*seen.begin(), 96000);
+    EXPECT_EQ(*seen.rbegin(), 102000);
+}
+
+TEST_F(Market, PriceCutsFollowTheEconomysTable) {
+    // Index 3 on day 45: threshold 25. The percentages are single-precision factors, so 4 % of
+    // 100000 is trunc(3999.99991) = 3999.
+    EXPECT_EQ(bv::priceCutFor(100000, 3, 45, 24), 100000);
+    EXPECT_EQ(bv::priceCutFor(100000, 3, 45, 25), 96001);
+    EXPECT_EQ(bv::priceCutFor(100000, 3, 70, 0), 96001); // certain once the threshold is 0
+    EXPECT_EQ(bv::priceCutFor(100000, 3, 30, 99), 100000);
+    // Weak economies may cut from day 16, by more.
+    EXPECT_EQ(bv::priceCutFor(100000, 6, 16, 23), 100000);
+    EXPECT_EQ(bv::priceCutFor(100000, 6, 16, 24), 90000);
+    EXPECT_EQ(bv::priceCutFor(100000, 5, 15, 99), 100000);
+    EXPECT_EQ(bv::priceCutFor(100000, 0, 100, 0), 99001);
+    EXPECT_EQ(bv::priceCutFor(100000, 7, 200, 99), 100000);
+    // A listing past its certain day (the economy weakened under it) is still cut, not never.
+    EXPECT_EQ(bv::priceCutFor(100000, 3, 95, 0), 96001);
+}
+
+TEST_F(Market, ARivalsListingIsCutAtMostTwice) {
+    bv::HouseState& h = listed(0, 1, 100000);
+    int32_t firstCutDay = -1;
+    for (int32_t d = 1; d <= 200; ++d) {
+        simtest::days(1);
+        if (firstCutDay < 0 && h.priceCuts > 0) firstCutDay = d;
+    }
+    EXPECT_GE(firstCutDay, 45);
+    EXPECT_LE(firstCutDay, 70);
+    EXPECT_EQ(h.priceCuts, 2);
+    EXPECT_EQ(h.askingPrice, 92161); // 100000 -> 96001 -> 92161
+}
+
+TEST_F(Market, ReserveDiscountsTheAskingPriceByEconomyAndWaitingTime) {
+    listed(0, 1, 100000, 10);
+    EXPECT_EQ(bv::sellerReserve(0), 96001); // 4 % in single precision is 3999.99991
+
+    bv::houseStates[0].daysSinceCut = 31;
+    EXPECT_EQ(bv::sellerReserve(0), 95000);
+    setEconomy(6);
+    EXPECT_EQ(bv::sellerReserve(0), 91500);
+    setEconomy(4);
+    bv::houseStates[0].daysSinceCut = 15;
+    EXPECT_EQ(bv::sellerReserve(0), 95000);
+    bv::houseStates[0].daysSinceCut = 16;
+    EXPECT_EQ(bv::sellerReserve(0), 94001);
+    // Unlisted: the current value is the base.
+    setEconomy(3);
+    bv::houseStates[1].daysSinceCut = 0;
+    bv::houseStates[1].askingPrice = 5; // not listed: ignored
+    EXPECT_NEAR(bv::sellerReserve(1), bv::currentValue(1) * 0.96, 1.0);
+}
+
+TEST_F(Market, SellerTakesTheReserveAlwaysAndNinetyFivePercentOnlyOnTheLowestDraw) {
+    listed(0, 1, 100000, 10); // reserve 96001
+    for (uint32_t d = 0; d < 5; ++d) EXPECT_TRUE(bv::sellerAcceptsWith(0, 96001, d)) << d;
+    EXPECT_FALSE(bv::sellerAcceptsWith(0, 95000, 4)); // 99 % of the reserve is 95040
+    EXPECT_TRUE(bv::sellerAcceptsWith(0, 91200, 0));
+    for (uint32_t d = 1; d < 5; ++d) EXPECT_FALSE(bv::sellerAcceptsWith(0, 91200, d)) << d;
+    EXPECT_FALSE(bv::sellerAcceptsWith(0, 91100, 0));
+}
+
+TEST_F(Market, OutsideBidRangesAndTheScarcityBonus) {
+    EXPECT_EQ(bv::outsideBidPercent(0, false, 0), 98);
+    EXPECT_EQ(bv::outsideBidPercent(0, false, 6), 104);
+    EXPECT_EQ(bv::outsideBidPercent(0, true, 6), 109); // only index 0 may go over the asking price
+    EXPECT_EQ(bv::outsideBidPercent(1, true, 3), 100);
+    EXPECT_EQ(bv::outsideBidPercent(3, false, 0), 88);
+    EXPECT_EQ(bv::outsideBidPercent(3, true, 6), 99);
+    EXPECT_EQ(bv::outsideBidPercent(5, false, 14), 79);
+    EXPECT_EQ(bv::outsideBidPercent(6, true, 0), 0);
+    EXPECT_EQ(bv::outsideBidPercent(7, false, 0), 0);
+}
+
+TEST_F(Market, ScarcityCountsComparableListings) {
+    simtest::makeTown(10);
+    listed(0, 1, 100000);
+    EXPECT_TRUE(bv::marketScarce(0)); // nothing comparable listed
+    listed(1, 5, 100000);
+    EXPECT_TRUE(bv::marketScarce(0)); // 1 in 10
+    listed(2, 5, 100000);
+    EXPECT_FALSE(bv::marketScarce(0)); // 2 in 10
+    // Bids draw within the range: index 3 not scarce gives 88..94 % of 100000.
+    for (int32_t n = 0; n < 100; ++n) {
+        const int32_t bid = bv::outsideBid(0);
+        EXPECT_GE(bid, 88000);
+        EXPECT_LE(bid, 94000);
+    }
+}
+
+TEST_F(Market, BankListsItsCheapestUnlistedHouseOnItsTimer) {
+    simtest::makeTown(3);
+    bv::mapHouses[0].baseValue = 150000;
+    bv::mapHouses[1].baseValue = 90000;
+    bv::mapHouses[2].baseValue = 90000;
+    for (int32_t i = 0; i < 3; ++i) bv::houseStates[i].level = 0;
+    bv::scenario.bankListInterval = 10000;
+    bv::scenario.maxBankListings = 2;
+    bv::scenario.minBankListings = 0;
+    bv::bankListingTick(9999);
+    EXPECT_EQ(bv::listedHousesOf(bv::kOwnerBank), 0);
+    bv::bankListingTick(1);
+    ASSERT_EQ(bv::listedHousesOf(bv::kOwnerBank), 1);
+    EXPECT_EQ(bv::houseStates[1].forSale, 1u); // the first of the two cheapest
+    EXPECT_EQ(bv::houseStates[1].listingCooldown, bv::kListingCooldown);
+    EXPECT_EQ(bv::bankListTimer, 0);
+    bv::bankListingTick(10000);
+    EXPECT_EQ(bv::houseStates[2].forSale, 1u);
+    // At the maximum the timer stays at 0.
+    bv::bankListingTick(25000);
+    EXPECT_EQ(bv::bankListTimer, 0);
+    EXPECT_EQ(bv::houseStates[0].forSale, 0u);
+    // Below the minimum the bank lists at once.
+    bv::scenario.minBankListings = 3;
+    bv::bankListingTick(1);
+    EXPECT_EQ(bv::houseStates[0].forSale, 1u);
+}
+
+TEST_F(Market, PriceControlStepsAndClamps) {
+    EXPECT_EQ(bv::smallPriceStep(99999, false), 200);
+    EXPECT_EQ(bv::largePriceStep(99999, false), 2500);
+    EXPECT_EQ(bv::smallPriceStep(99999, true), 10);
+    EXPECT_EQ(bv::largePriceStep(99999, true), 10000);
+    EXPECT_EQ(bv::smallPriceStep(100000, false), 1000);
+    EXPECT_EQ(bv::largePriceStep(999999, true), 25000);
+    EXPECT_EQ(bv::smallPriceStep(1000000, true), 1000);
+    EXPECT_EQ(bv::largePriceStep(1000000, false), 50000);
+    EXPECT_EQ(bv::stepPrice(100, -2500, 0, 500), 0);
+    EXPECT_EQ(bv::stepPrice(400, 200, 0, 500), 500);
+    EXPECT_EQ(bv::stepPrice(INT32_MAX - 5, 250000, 0, INT32_MAX), INT32_MAX);
+    EXPECT_EQ(bv::stepPrice(1200, -200, 0, INT32_MAX), 1000);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Market, ReportLinesNameTheSelectedHouseAndEveryField) {
+    bv::selectedHouse = -1;
+    EXPECT_EQ(bv::marketStatePairs(), "selected=-1 owner=-1 listed=0 ask=0");
+    listed(2, 3, 123400);
+    bv::selectedHouse = 2;
+    EXPECT_EQ(bv::marketStatePairs(), "selected=2 owner=3 listed=1 ask=123400");
+    const std::string line = bv::houseLine(2);
+    EXPECT_EQ(line.rfind("HOUSE i=2 forSale=1 askingPrice=123400 level=0 ", 0), 0u) << line;
+    EXPECT_NE(line.find(" owner=3 "), std::string::npos);
+    EXPECT_NE(line.find(" bankHold=0"), std::string::npos);
+    // Every named field of the record (36, the reserved words left out) after the index.
+    size_t pairs = 0;
+    for (char c : line) pairs += c == '=' ? 1 : 0;
+    EXPECT_EQ(pairs, 37u);
+    EXPECT_EQ(bv::houseLine(4), "");
+    bv::selectedHouse = -1;
+}
+
+} // namespace

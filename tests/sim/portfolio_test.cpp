@@ -1,0 +1,69 @@
+// An owner's rent, mortgage outgo, equity and net worth.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "levels/scenario.h"
+#include "sim/houses.h"
+#include "sim/owner.h"
+#include "sim/portfolio.h"
+#include "sim/sim_fixture.h"
+
+namespace {
+
+class Portfolio : public simtest::SimTest {
+  protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        bv::scenario.advancedEconomy = 0; // values are the base values at level 0
+        simtest::makeTown(4);
+    }
+};
+
+TEST_F(Portfolio, SumsOverTheOwnersHouses) {
+    simtest::giveHouse(0, 1, 60000, 12.0f); // payment 1334
+    simtest::giveHouse(1, 1, 1000, 12.0f);  // payment 22: the principal is the larger
+    bv::houseStates[1].mtgPrincipal = 10;   // last term: only 10 due
+    simtest::giveHouse(2, 2, 0);
+    bv::houseStates[0].hasRenter = 1; // 899
+    bv::houseStates[2].hasRenter = 1; // someone else's renter
+    bv::houseStates[3].hasRenter = 1; // the bank's
+    EXPECT_EQ(bv::rentIncome(1), 899);
+    EXPECT_EQ(bv::mortgageOutgo(1), 1334 + 10);
+    EXPECT_EQ(bv::cashFlow(1), 899 - 1344);
+    bv::houseStates[0].monthsInArrears = 2;
+    // 100000 - (60000 + 1334 + 2 x 1334)
+    EXPECT_EQ(bv::houseEquity(0), 100000 - 60000 - 1334 - 2668);
+    EXPECT_EQ(bv::houseEquity(1), 100000 - 10 - 10);
+    EXPECT_EQ(bv::totalEquity(1), bv::houseEquity(0) + bv::houseEquity(1));
+    bv::owners[1].cash = -5000;
+    EXPECT_EQ(bv::netWorth(1), bv::totalEquity(1) - 5000);
+    EXPECT_EQ(bv::netWorth(3), 0);
+    EXPECT_EQ(bv::houseEquity(9), 0);
+}
+
+TEST_F(Portfolio, LargeHoldingsSaturate) {
+    simtest::HouseTemplate rich;
+    rich.baseValue = 1500000000;
+    rich.baseRent = 1500000000;
+    simtest::makeTown(3, rich);
+    for (int32_t i = 0; i < 3; ++i) {
+        simtest::giveHouse(i, 0);
+        bv::houseStates[i].hasRenter = 1;
+    }
+    bv::owners[0].cash = INT32_MAX;
+    EXPECT_EQ(bv::totalEquity(0), INT32_MAX);
+    EXPECT_EQ(bv::netWorth(0), INT32_MAX);
+    EXPECT_EQ(bv::rentIncome(0), INT32_MAX);
+    for (int32_t i = 0; i < 3; ++i) {
+        bv::houseStates[i].mtgPrincipal = INT32_MAX;
+        bv::houseStates[i].mtgPayment = INT32_MAX;
+        bv::houseStates[i].monthsInArrears = 3;
+    }
+    bv::owners[0].cash = 0;
+    EXPECT_EQ(bv::netWorth(0), INT32_MIN); // deep in debt, not rich
+    EXPECT_EQ(bv::mortgageOutgo(0), INT32_MAX);
+    EXPECT_EQ(bv::cashFlow(0), 0); // both ends saturated: INT32_MAX - INT32_MAX
+}
+
+} // namespace

@@ -1,0 +1,128 @@
+// The player's renters: answering applicants, choosing the rent level, the renter-left message.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "audio/sound.h"
+#include "core/state.h"
+#include "gfx/framebuffer.h"
+#include "sim/calendar.h"
+#include "sim/houses.h"
+#include "sim/owner.h"
+#include "sim/renters.h"
+#include "sim/sim_fixture.h"
+#include "sim/tenancy.h"
+#include "ui/dialog.h"
+
+namespace {
+
+using simtest::SimTest;
+
+class Renters : public SimTest {
+  protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        simtest::makeTown(3);
+        simtest::giveHouse(1, bv::kOwnerPlayer);
+        bv::houseStates[1].level = 2;
+    }
+};
+
+TEST_F(Renters, AnAcceptedApplicantMovesInWithTheHistoryOfTheQueueArgument) {
+    bv::dayOfMonth = 9;
+    ASSERT_TRUE(bv::takeApplicantFromArgument(bv::applicantArgument(1, 3)));
+    bv::acceptApplicant();
+    const bv::HouseState& h = bv::houseStates[1];
+    EXPECT_EQ(h.hasRenter, 1u);
+    EXPECT_EQ(h.renterHistory, 3);
+    EXPECT_EQ(h.renterSinceDay, 9);
+    EXPECT_EQ(h.renterMood, bv::moodFor(1, 2, bv::kRentNormal));
+    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundRenterIn);
+    EXPECT_EQ(bv::pendingApplicantHouse, -1);
+    // Nothing is waiting any more: a second answer does nothing.
+    bv::houseStates[1].hasRenter = 0;
+    bv::acceptApplicant();
+    EXPECT_EQ(h.hasRenter, 0u);
+}
+
+TEST_F(Renters, ARefusedApplicantIsGoneAndTheProgressStartsAgain) {
+    bv::houseStates[1].applicantProgress = 0.0f;
+    ASSERT_TRUE(bv::takeApplicantFromArgument(bv::applicantArgument(1, 2)));
+    bv::refuseApplicant();
+    EXPECT_EQ(bv::pendingApplicantHouse, -1);
+    EXPECT_EQ(bv::houseStates[1].hasRenter, 0u);
+    EXPECT_EQ(bv::houseStates[1].applicantProgress, 0.0f);
+    // An argument naming no house makes nothing pending.
+    EXPECT_FALSE(bv::takeApplicantFromArgument(bv::applicantArgument(7, 2)));
+    bv::acceptApplicant();
+    for (int32_t i = 0; i < 3; ++i) EXPECT_EQ(bv::houseStates[i].hasRenter, 0u);
+}
+
+TEST_F(Renters, TheRentChoiceStaysWithinLowAndHigh) {
+    bv::houseStates[1].rentLevel = bv::kRentHigh;
+    bv::beginRentChoice(1);
+    EXPECT_EQ(bv::rentChoice, bv::kRentHigh);
+    const int32_t sounds = bv::soundRequestCount();
+    EXPECT_FALSE(bv::stepRentChoice(1));
+    EXPECT_EQ(bv::soundRequestCount(), sounds); // no step, no sound
+    EXPECT_TRUE(bv::stepRentChoice(-1));
+    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundRentStep);
+    EXPECT_TRUE(bv::stepRentChoice(-1));
+    EXPECT_FALSE(bv::stepRentChoice(-1));
+    EXPECT_EQ(bv::rentChoice, bv::kRentLow);
+    // A stored level out of range starts the choice inside it.
+    bv::houseStates[1].rentLevel = 9;
+    bv::beginRentChoice(1);
+    EXPECT_EQ(bv::rentChoice, bv::kRentHigh);
+}
+
+TEST_F(Renters, ApplyingTheChoiceSetsTheRentAndTheMood) {
+    bv::HouseState& h = bv::houseStates[1];
+    bv::moveIn(1, 4); // demanding renter in a level-2 house
+    h.rentLevel = bv::kRentNormal;
+    h.renterMood = bv::renterMoodOf(1);
+    bv::beginRentChoice(1);
+    bv::stepRentChoice(-1);
+    bv::applyRentChoice(1);
+    EXPECT_EQ(h.rentLevel, bv::kRentLow);
+    EXPECT_EQ(h.renterMood, bv::moodFor(1, 2, bv::kRentLow));
+    EXPECT_LT(bv::moodFor(1, 2, bv::kRentLow), bv::moodFor(1, 2, bv::kRentHigh));
+    EXPECT_EQ(bv::rent(1, bv::rentChoice), bv::currentRent(1));
+}
+
+TEST_F(Renters, KeysForLevelsAndMoods) {
+    EXPECT_STREQ(bv::rentLevelKey(0), "lowRent");
+    EXPECT_STREQ(bv::rentLevelKey(2), "highRent");
+    EXPECT_STREQ(bv::rentLevelKey(3), "");
+    EXPECT_STREQ(bv::renterMoodKey(1), "neutralRenter");
+    EXPECT_STREQ(bv::renterWouldBeKey(2), "renterWouldBeUnhappy");
+    EXPECT_STREQ(bv::renterWouldBeKey(-1), "");
+}
+
+TEST_F(Renters, ThePlayerIsToldWhenARenterLeavesButNotOfOthers) {
+    const bv::StateDef rows[] = {{2, 50, nullptr, nullptr, nullptr, "game", nullptr, {}},
+                                 {27, 50, nullptr, nullptr, nullptr, "simple dialog", nullptr, {}}};
+    bv::useStateTable(rows, 2);
+    // The message opens over a still picture of the board: it needs a frame to copy.
+    std::vector<uint32_t> frame(size_t(bv::kFrameWidth) * bv::kFrameHeight);
+    uint32_t* const previousFrame = bv::frameBuffer;
+    bv::frameBuffer = frame.data();
+    bv::resetStateMachine();
+    bv::setStateSilently(2);
+    bv::moveIn(0, 2); // the bank's house
+    bv::renterLeaves(0);
+    EXPECT_EQ(bv::currentStateId(), 2);
+    bv::moveIn(1, 2);
+    bv::houseStates[1].wear = 0.5f;
+    bv::renterLeaves(1);
+    EXPECT_EQ(bv::currentStateId(), 27);
+    EXPECT_EQ(bv::simpleDialogParams().value, 2);
+    EXPECT_EQ(bv::simpleDialogParams().originX, 400);
+    EXPECT_EQ(bv::simpleDialogParams().originY, 300);
+    EXPECT_EQ(bv::houseStates[1].hasRenter, 0u);
+    EXPECT_EQ(bv::houseStates[1].renterHistory, 2); // kept: it rates the next applicant
+    EXPECT_EQ(bv::houseStates[1].wear, 0.0f);
+    bv::frameBuffer = previousFrame;
+}
+
+} // namespace

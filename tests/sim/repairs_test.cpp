@@ -1,0 +1,383 @@
+// Wear, repairs, permanent damage and work on houses, through the board's own clock.
+#include <gtest/gtest.h>
+
+#include "core/random.h"
+#include "core/state.h"
+#include "gfx/framebuffer.h"
+#include "levels/map.h"
+#include "sim/calendar.h"
+#include "sim/cash.h"
+#include "sim/daily_loop.h"
+#include "sim/effect_list.h"
+#include "sim/game_update.h"
+#include "sim/houses.h"
+#include "sim/owner.h"
+#include "sim/repairs.h"
+#include "sim/sim_fixture.h"
+#include "sim/sparks.h"
+#include "sim/tenancy.h"
+
+namespace {
+
+using namespace bv;
+
+int32_t board(int32_t) {
+    gameUpdate();
+    return 0;
+}
+int32_t keepArgument(int32_t, int32_t, int32_t argument) {
+    return argument;
+}
+
+// The board and the dialogs these rules open; only the board runs.
+const StateDef kTable[] = {
+    {0, 50, nullptr, nullptr, nullptr, "attract", nullptr, {}},
+    {2, 50, nullptr, board, nullptr, "game", nullptr, {}},
+    {15, 50, keepArgument, nullptr, nullptr, "repairs dlg", nullptr, {}},
+    {27, 50, nullptr, nullptr, nullptr, "simple dialog", nullptr, {}},
+    {52, 50, keepArgument, nullptr, nullptr, "state renos complete", nullptr, {}},
+    {55, 50, keepArgument, nullptr, nullptr, "Rent applicant", nullptr, {}},
+    {62, 50, keepArgument, nullptr, nullptr, "last chance repairs dlg", nullptr, {}},
+};
+
+class RepairsTest : public simtest::SimTest {
+  protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        simtest::resetWorld(false);
+        if (!frameBuffer) allocFrameBuffer();
+        useStateTable(kTable, static_cast<int32_t>(sizeof kTable / sizeof kTable[0]));
+        resetStateMachine();
+        setStateSilently(2);
+        resetRepairs();
+        queueRenosCompleteDialog = 0;
+        tutorialActive = 1; // no applicants: the tests place their renters themselves
+        simtest::makeTown(3);
+    }
+    void TearDown() override {
+        queueRenosCompleteDialog = 1;
+        tutorialActive = 0;
+        SimTest::TearDown();
+    }
+    // A player's house with a renter of the given history and no other business.
+    HouseState& rented(int32_t i, int32_t history, int32_t owner = kOwnerPlayer) {
+        simtest::giveHouse(i, owner);
+        HouseState& h = houseStates[i];
+        h.hasRenter = 1;
+        h.renterHistory = history;
+        h.level = 2;
+        return h;
+    }
+    // Days of wear until the house's repair falls due (the queue gets state 15).
+    int32_t daysUntilRepair(int32_t i) {
+        for (int32_t day = 1; day <= 400; ++day) {
+            dailyWear();
+            if (houseStates[i].repairCost != 0) return day;
+        }
+        return -1;
+    }
+};
+
+TEST_F(RepairsTest, DayWearFollowsTheRenterHistoryAndIsHeldToItsRange) {
+    const int32_t low[6] = {70, 55, 25, 15, 10, 5};
+    for (int32_t history = -2; history <= 7; ++history) {
+        const int32_t t = low[std::clamp(history, 0, 5)];
+        float least = 1.0f, most = 0.0f;
+        for (int32_t k = 0; k < 2000; ++k) {
+            const float w = dayWear(history);
+            least = std::min(least, w);
+            most = std::max(most, w);
+        }
+        EXPECT_FLOAT_EQ(least, t / 1000.0f) << history;
+        EXPECT_FLOAT_EQ(most, (2 * t - 1) / 1000.0f) << history;
+    }
+}
+
+TEST_F(RepairsTest, BestRenterWearsOutIn53To100DaysAndWorstIn8To15) {
+    for (int32_t history : {4, 0}) {
+        int32_t least = 1000, most = 0;
+        for (int32_t trial = 0; trial < 200; ++trial) {
+            HouseState& h = rented(0, history);
+            h.wear = 0.0f;
+            h.repairCost = 0;
+            daysSinceDamage = 100;
+            const int32_t d = daysUntilRepair(0);
+            least = std::min(least, d);
+            most = std::max(most, d);
+        }
+        if (history == 4) {
+            EXPECT_GE(least, 53);
+            EXPECT_LE(most, 100);
+            EXPECT_LT(least, 70); // the draws do spread over the range
+        } else {
+            EXPECT_GE(least, 8);
+            EXPECT_LE(most, 15);
+        }
+    }
+}
+
+TEST_F(RepairsTest, DueRepairQueuesTheDialogWithACostAndClearsTheMeter) {
+    HouseState& h = rented(1, 0);
+    daysSinceDamage = 10;
+    h.wear = 0.999f;
+    dailyWear();
+    EXPECT_EQ(h.wear, 0.0f);
+    EXPECT_EQ(daysSinceDamage, 0);
+    // upgradeCost div (12..16), times the level-2 repair factor 1.0.
+    EXPECT_GE(h.repairCost, 6000 / 16);
+    EXPECT_LE(h.repairCost, 6000 / 12);
+    EXPECT_EQ(queuedCount(), 1);
+    drainStateQueue();
+    EXPECT_EQ(currentStateId(), 15);
+    EXPECT_EQ(updateArgument(), 1);
+}
+
+TEST_F(RepairsTest, QuietDaysHoldEveryHouseAfterAPlayersDamage) {
+    HouseState& a = rented(0, 0);
+    HouseState& b = rented(1, 0);
+    HouseState& rival = rented(2, 0, 1);
+    daysSinceDamage = 10;
+    a.wear = 0.999f;
+    dailyWear();
+    ASSERT_EQ(daysSinceDamage, 0);
+    const float bWear = b.wear, rivalWear = rival.wear;
+    for (int32_t d = 1; d <= kQuietDays; ++d) {
+        dailyWear();
+        EXPECT_EQ(a.wear, 0.0f) << d;
+        EXPECT_EQ(b.wear, bWear) << d;
+        EXPECT_EQ(rival.wear, rivalWear) << d;
+    }
+    dailyWear();
+    EXPECT_GT(a.wear, 0.0f);
+    EXPECT_GT(b.wear, bWear);
+}
+
+TEST_F(RepairsTest, RivalsKeepAFullMeterAndNoDialogOpens) {
+    HouseState& h = rented(0, 0, 2);
+    daysSinceDamage = 10;
+    h.wear = 0.999f;
+    dailyWear();
+    EXPECT_GT(h.wear, 1.0f);
+    EXPECT_EQ(queuedCount(), 0);
+    EXPECT_EQ(h.repairCost, 0);
+    EXPECT_EQ(daysSinceDamage, 11);
+}
+
+TEST_F(RepairsTest, WorkOnAHouseCancelsPendingDamageAndWear) {
+    HouseState& h = rented(0, 0);
+    h.damagePending = 1;
+    h.wear = 0.5f;
+    h.renoKind = kWorkUpgrade;
+    h.renoDuration = kUpgradeMs;
+    daysSinceDamage = 10;
+    dailyWear();
+    EXPECT_EQ(h.damagePending, 0u);
+    EXPECT_EQ(h.wear, 0.0f);
+}
+
+TEST_F(RepairsTest, PayRepairNeedsTheCash) {
+    HouseState& h = rented(0, 0);
+    h.damagePending = 1;
+    h.repairCost = 1000;
+    setCash(kOwnerPlayer, 999);
+    EXPECT_FALSE(payRepair(0));
+    EXPECT_EQ(h.damagePending, 1u);
+    EXPECT_EQ(cashOf(kOwnerPlayer), 999);
+    setCash(kOwnerPlayer, 1000);
+    EXPECT_TRUE(payRepair(0));
+    EXPECT_EQ(h.damagePending, 0u);
+    EXPECT_EQ(cashOf(kOwnerPlayer), 0);
+    EXPECT_FALSE(payRepair(-1));
+    EXPECT_FALSE(payRepair(houseCount));
+}
+
+TEST_F(RepairsTest, LastChanceAtDoubleCostThenTheLevelDropsOnTheNextFrame) {
+    HouseState& h = rented(0, 4);
+    h.damagePending = 1;
+    h.repairCost = 1000;
+    setCash(kOwnerPlayer, 1500);
+    frameWorkStep(kPermanentDamageMs - 1);
+    EXPECT_EQ(currentStateId(), 2);
+    frameWorkStep(1);
+    EXPECT_EQ(currentStateId(), kStateLastChanceRepairs);
+    EXPECT_EQ(updateArgument(), 0);
+    EXPECT_EQ(h.repairCost, 2000);
+    EXPECT_EQ(h.damagePending, 1u);
+    // "fixNow" cannot pay: nothing is taken, and the board's next frame takes the level.
+    EXPECT_FALSE(payRepair(0));
+    setStateSilently(2);
+    frameWorkStep(33);
+    EXPECT_EQ(h.level, 1);
+    EXPECT_EQ(h.damagePending, 0u);
+    EXPECT_EQ(h.owner, kOwnerPlayer);
+    EXPECT_EQ(cashOf(kOwnerPlayer), 1500);
+    EXPECT_EQ(currentStateId(), 27); // the permanent-damage message
+}
+
+TEST_F(RepairsTest, LastChancePaidKeepsTheLevel) {
+    HouseState& h = rented(0, 4);
+    h.damagePending = 1;
+    h.repairCost = 1000;
+    h.damageCountdown = kPermanentDamageMs;
+    setCash(kOwnerPlayer, 5000);
+    frameWorkStep(33);
+    ASSERT_EQ(currentStateId(), kStateLastChanceRepairs);
+    EXPECT_TRUE(payRepair(0));
+    EXPECT_EQ(cashOf(kOwnerPlayer), 3000);
+    setStateSilently(2);
+    frameWorkStep(33);
+    EXPECT_EQ(h.level, 2);
+    EXPECT_EQ(currentStateId(), 2);
+}
+
+TEST_F(RepairsTest, LevelZeroFallsToMinusOneThenIsCondemnedToTheBank) {
+    HouseState& h = rented(0, 4);
+    h.level = 0;
+    h.repairCost = 1000;
+    setCash(kOwnerPlayer, 0);
+    h.damagePending = 1;
+    frameWorkStep(kPermanentDamageMs);
+    EXPECT_EQ(h.level, -1);
+    EXPECT_EQ(h.owner, kOwnerPlayer);
+    setStateSilently(2);
+    h.damagePending = 1;
+    h.damageCountdown = 0;
+    frameWorkStep(kPermanentDamageMs);
+    EXPECT_EQ(h.level, 0);
+    EXPECT_EQ(h.owner, kOwnerBank);
+    EXPECT_EQ(h.damagePending, 0u);
+}
+
+TEST_F(RepairsTest, OtherOwnersLoseALevelSilently) {
+    HouseState& h = rented(0, 4, 3);
+    h.damagePending = 1;
+    owners[3].cash = 1000000;
+    frameWorkStep(kPermanentDamageMs);
+    EXPECT_EQ(h.level, 1);
+    EXPECT_EQ(currentStateId(), 2);
+}
+
+TEST_F(RepairsTest, DeclinedLastChanceDropsALevel) {
+    HouseState& h = rented(0, 4);
+    h.damagePending = 1;
+    declineRepair(0);
+    EXPECT_EQ(h.level, 1);
+    EXPECT_EQ(h.damagePending, 0u);
+    declineRepair(99); // a bad index changes nothing
+}
+
+TEST_F(RepairsTest, UpgradeTakesThirteenDaysAndRaisesOneLevel) {
+    HouseState& h = rented(0, 2);
+    setCash(kOwnerPlayer, 10000);
+    ASSERT_TRUE(canUpgrade(0));
+    startUpgrade(0);
+    EXPECT_EQ(cashOf(kOwnerPlayer), 4000);
+    EXPECT_EQ(h.renoKind, kWorkUpgrade);
+    EXPECT_EQ(h.hasRenter, 1u); // the renter stays
+    frameWorkStep(kUpgradeMs - 1);
+    EXPECT_EQ(h.level, 2);
+    frameWorkStep(1);
+    EXPECT_EQ(h.level, 3);
+    EXPECT_EQ(h.renoKind, kWorkNone);
+    EXPECT_EQ(owners[0].renovationsDone, 1);
+    EXPECT_EQ(owners[0].completeRenosDone, 0);
+    EXPECT_EQ(burstEmitterCount(), 1);
+    EXPECT_FALSE(canUpgrade(-1));
+}
+
+TEST_F(RepairsTest, AHurriedMonthRunsWorkADayPerTick) {
+    HouseState& h = rented(0, 2);
+    setCash(kOwnerPlayer, 10000);
+    startUpgrade(0);
+    hurry();
+    simtest::frames(12);
+    EXPECT_EQ(h.renoElapsed, 12000);
+    simtest::frames(1);
+    EXPECT_EQ(h.level, 3);
+}
+
+TEST_F(RepairsTest, CompleteRenovationMovesTheRenterOutForEightDaysThenWorks26) {
+    HouseState& h = rented(0, 2);
+    setCash(kOwnerPlayer, 100000);
+    ASSERT_TRUE(canRenovate(0));
+    startCompleteReno(0);
+    EXPECT_EQ(cashOf(kOwnerPlayer), 100000 - renovationCost(0) + 0);
+    EXPECT_EQ(renovationCost(0), static_cast<int32_t>(6000 * 2 * 0.8f));
+    EXPECT_EQ(h.evicting, 1u);
+    frameWorkStep(kMoveOutMs - 1);
+    EXPECT_EQ(h.hasRenter, 1u);
+    EXPECT_EQ(h.renoElapsed, 0);
+    frameWorkStep(1);
+    EXPECT_EQ(h.hasRenter, 0u);
+    EXPECT_EQ(h.evicting, 0u);
+    EXPECT_EQ(h.renoElapsed, 1); // the work starts in the frame the renter leaves
+    frameWorkStep(kCompleteRenoMs - 2);
+    EXPECT_EQ(h.level, 2);
+    frameWorkStep(1);
+    EXPECT_EQ(h.level, 4);
+    EXPECT_EQ(owners[0].completeRenosDone, 1);
+    EXPECT_EQ(owners[0].renovationsDone, 1);
+}
+
+TEST_F(RepairsTest, WorkIsOfferedOnlyWhereItMakesSenseAndIsAffordable) {
+    HouseState& h = rented(0, 2);
+    setCash(kOwnerPlayer, 1000000);
+    h.level = 3;
+    EXPECT_FALSE(canRenovate(0)); // level + 1 < 4 fails
+    EXPECT_TRUE(canUpgrade(0));
+    h.level = 4;
+    EXPECT_FALSE(canUpgrade(0));
+    h.level = 2;
+    h.renoKind = kWorkUpgrade;
+    EXPECT_FALSE(canUpgrade(0));
+    EXPECT_FALSE(canRenovate(0));
+    h.renoKind = kWorkNone;
+    setCash(kOwnerPlayer, upgradeCostOf(0) - 1);
+    EXPECT_FALSE(canUpgrade(0));
+    setCash(kOwnerPlayer, upgradeCostOf(0));
+    EXPECT_TRUE(canUpgrade(0));
+    EXPECT_FALSE(canRenovate(0));
+}
+
+TEST_F(RepairsTest, FinishedPlayerWorkQueuesTheRenovationsCompleteDialog) {
+    queueRenosCompleteDialog = 1;
+    rented(1, 2);
+    setCash(kOwnerPlayer, 100000);
+    startUpgrade(1);
+    frameWorkStep(kUpgradeMs);
+    EXPECT_EQ(renosCompleteHouse, 1);
+    ASSERT_EQ(queuedCount(), 1);
+    drainStateQueue();
+    EXPECT_EQ(currentStateId(), kStateRenosComplete);
+    EXPECT_EQ(updateArgument(), 1);
+}
+
+TEST_F(RepairsTest, DamageMeterClickReopensTheRepairOrShowsTheMessage) {
+    HouseState& h = rented(2, 2);
+    damageMeterClicked(2);
+    EXPECT_EQ(currentStateId(), 27);
+    setStateSilently(2);
+    h.damagePending = 1;
+    damageMeterClicked(2);
+    EXPECT_EQ(currentStateId(), kStateRepairs);
+    EXPECT_EQ(updateArgument(), 2);
+    setStateSilently(2);
+    damageMeterClicked(300);
+    damageMeterClicked(-1);
+    EXPECT_EQ(currentStateId(), 2);
+}
+
+TEST_F(RepairsTest, CelebrationBurstLivesWhileTheBoardIsCurrent) {
+    startCelebrationBurst(100.0f, 200.0f);
+    simtest::frames(1);
+    EXPECT_EQ(burstSparkCount(), kBurstSparksPerTick);
+    simtest::frames(kBurstEmitterTicks);
+    EXPECT_EQ(burstEmitterCount(), 0);
+    EXPECT_EQ(burstSparkCount(), kBurstEmitterTicks * kBurstSparksPerTick);
+    setStateSilently(27);
+    runTimedObjects();
+    EXPECT_EQ(burstSparkCount(), 0);
+    EXPECT_EQ(timedObjectCount(), 0);
+}
+
+} // namespace
