@@ -145,6 +145,13 @@ void clearStateQueue() {
     g_m.queueCount = 0;
 }
 
+bool queuedPair(int32_t index, int32_t& id, int32_t& argument) {
+    if (index < 0 || index >= g_m.queueCount) return false;
+    id = g_m.queueIds[index];
+    argument = g_m.queueArgs[index];
+    return true;
+}
+
 void drainStateQueue() {
     if (g_m.current != 2 || g_m.queueCount <= 0) return;
     int32_t id = g_m.queueIds[0];

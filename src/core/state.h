@@ -49,6 +49,8 @@ bool queueState(int32_t id, int32_t argument);
 int32_t queuedCount();
 // Drops every pending pair (a new game starts with an empty queue).
 void clearStateQueue();
+// The i-th pending pair (the saved game keeps the queue); false outside 0..count-1.
+bool queuedPair(int32_t index, int32_t& id, int32_t& argument);
 // Opens the first queued dialog when the board (state 2) is current; at most one per call.
 void drainStateQueue();
 

@@ -5,6 +5,7 @@
 #include "audio/audio.h"
 #include "core/state.h"
 #include "gfx/display.h"
+#include "levels/goals.h"
 #include "levels/map.h"
 #include "levels/save.h"
 #include "levels/scenario.h"
@@ -96,6 +97,24 @@ void setBlockInt(uint32_t offset, int32_t value) {
     p[3] = uint8_t(v >> 24);
 }
 
+namespace {
+// Only dialogs are ever queued: never the menus, a new game, the board itself or the editor.
+bool queueableDialog(int32_t id) {
+    switch (id) {
+    case 0:
+    case 1:
+    case 2:
+    case 4:
+    case 22:
+    case 23:
+    case 44:
+        return false;
+    default:
+        return findState(id) != nullptr;
+    }
+}
+} // namespace
+
 void gatherBlock() {
     setBlockInt(kOffVersion, kSaveVersion);
     putWords(kOffEconomy, economySchedule, kScheduleLength);
@@ -121,6 +140,15 @@ void gatherBlock() {
     setBlockInt(kOffCalendar + 4, startYear);
     setBlockInt(kOffCalendar + 8, dayOfMonth);
     setBlockInt(kOffLevel, currentLevel);
+    setBlockInt(kOffGoalHold, goalHoldCounter);
+    // The dialog queue: 99 state ids, then 99 arguments, then the count.
+    for (int32_t i = 0; i < kStateQueueCapacity; ++i) {
+        int32_t id = 0, argument = 0;
+        queuedPair(i, id, argument);
+        setBlockInt(kOffEventQueue + 4 * uint32_t(i), id);
+        setBlockInt(kOffEventQueue + 4 * uint32_t(kStateQueueCapacity + i), argument);
+    }
+    setBlockInt(kOffEventQueue + 8 * uint32_t(kStateQueueCapacity), queuedCount());
     setBlockInt(kOffMusicVolume, musicVolume());
     setBlockInt(kOffEffectVolume, effectVolume());
     setBlockInt(kOffChosenScenario, chosenScenario);
@@ -160,6 +188,16 @@ void scatterBlock() {
     startYear = blockInt(kOffCalendar + 4);
     dayOfMonth = clampInt(blockInt(kOffCalendar + 8), 0, 30);
     currentLevel = clampInt(blockInt(kOffLevel), 0, kMaxLevels - 1);
+    goalHoldCounter = clampInt(blockInt(kOffGoalHold), 0, 1000);
+    // Queued dialogs come back only when they name a state of the table.
+    clearStateQueue();
+    const int32_t queued =
+        clampInt(blockInt(kOffEventQueue + 8 * uint32_t(kStateQueueCapacity)), 0, kStateQueueCapacity);
+    for (int32_t i = 0; i < queued; ++i) {
+        const int32_t id = blockInt(kOffEventQueue + 4 * uint32_t(i));
+        const int32_t argument = blockInt(kOffEventQueue + 4 * uint32_t(kStateQueueCapacity + i));
+        if (queueableDialog(id)) queueState(id, argument);
+    }
     chosenScenario = blockInt(kOffChosenScenario);
     if (chosenScenario < 0 || chosenScenario >= kMaxScenarios) chosenScenario = 0;
     scenarioLoaded = blockInt(kOffScenarioLoaded) ? 1 : 0;

@@ -22,9 +22,11 @@ int32_t explainTutorialUpdate(int32_t) {
     const int32_t centreX = kPanelX + kPanelW / 2;
     pushFont(&fontArial20Brown);
     setTextArea(kPanelX + 30, kPanelY, kPanelX + kPanelW - 30, kPanelY + kPanelH);
-    if (const char16_t* title = text("tut_title_explainTutorial")) drawText(centreX, kPanelY + 30, true, 0, title);
+    if (const char16_t* title = text("tut_title_explainTutorial"))
+        drawText(centreX, kPanelY + 30, true, 0, title);
     setFont(&fontArial15Brown);
-    if (const char16_t* body = text("tut_body_explainTutorial")) drawText(kPanelX + 30, kPanelY + 75, false, 0, body);
+    if (const char16_t* body = text("tut_body_explainTutorial"))
+        drawText(kPanelX + 30, kPanelY + 75, false, 0, body);
     popFont();
     setTextArea(0, 0, 800, 600);
     button(centreX, kPanelY + kPanelH - 40, 100, 30, text("ok"), kStateSetup, goStateClick);

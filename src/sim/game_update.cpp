@@ -3,6 +3,7 @@
 #include "core/game.h"
 #include "core/input.h"
 #include "core/state.h"
+#include "levels/goals.h"
 #include "levels/scenario.h"
 #include "sim/calendar.h"
 #include "sim/credit.h"
@@ -12,7 +13,9 @@
 #include "sim/float_effects.h"
 #include "sim/houses.h"
 #include "sim/later_steps.h"
+#include "sim/market.h"
 #include "sim/owners.h"
+#include "sim/repairs.h"
 #include "sim/tenancy.h"
 
 namespace bv {
@@ -50,6 +53,9 @@ void resetGame() {
     clearTimedObjects();
     clearEffects();
     clearStateQueue();
+    resetMarket();
+    resetRepairs();
+    goalHoldCounter = 0;
     creditNotice = {};
     pendingApplicantHouse = -1;
     foreclosedHouse = -1;

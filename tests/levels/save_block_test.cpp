@@ -1,5 +1,6 @@
 // The saved game's bytes: the file layout, the fixed offsets of the persistent block, the
 // last-player file, separate players, and the file names formed from a player's name.
+#include "levels/goals.h"
 #include "save_fixture.h"
 
 namespace bvtest {
@@ -177,6 +178,47 @@ TEST_F(SaveTest, ResumeIsOfferedOnlyBelowOneHundredTwentyMonths) {
     gameStarted = 0;
     monthsElapsed = 0;
     EXPECT_FALSE(gameResumable());
+}
+
+} // namespace
+} // namespace bvtest
+
+namespace bvtest {
+namespace {
+
+TEST_F(SaveTest, DialogQueueAndGoalHoldCounterComeBackAtTheirOffsets) {
+    bv::resetStateMachine();
+    bv::changeState(2);
+    ASSERT_TRUE(bv::queueState(55, 7));
+    ASSERT_TRUE(bv::queueState(24, 3));
+    ASSERT_TRUE(bv::queueState(61, 0)); // a state the table has
+    bv::goalHoldCounter = 2;
+    bv::gatherBlock();
+    EXPECT_EQ(bv::blockInt(15340), 2);
+    EXPECT_EQ(bv::blockInt(15492), 55);
+    EXPECT_EQ(bv::blockInt(15492 + 4), 24);
+    EXPECT_EQ(bv::blockInt(15492 + 99 * 4), 7);
+    EXPECT_EQ(bv::blockInt(15492 + 99 * 4 + 4), 3);
+    EXPECT_EQ(bv::blockInt(15492 + 198 * 4), 3) << "the count follows the two arrays";
+
+    bv::clearStateQueue();
+    bv::goalHoldCounter = 0;
+    bv::setBlockInt(15492 + 8, 17); // not a state of the table: dropped on load
+    bv::scatterBlock();
+    EXPECT_EQ(bv::goalHoldCounter, 2);
+    ASSERT_EQ(bv::queuedCount(), 2);
+    int32_t id = 0, argument = 0;
+    ASSERT_TRUE(bv::queuedPair(0, id, argument));
+    EXPECT_EQ(id, 55);
+    EXPECT_EQ(argument, 7);
+    ASSERT_TRUE(bv::queuedPair(1, id, argument));
+    EXPECT_EQ(id, 24);
+    EXPECT_EQ(argument, 3);
+
+    bv::setBlockInt(15492 + 198 * 4, 5000); // a damaged count reads no further than the arrays,
+    bv::scatterBlock();                     // and the empty slots (state 0) are not dialogs
+    EXPECT_EQ(bv::queuedCount(), 2);
+    bv::clearStateQueue();
 }
 
 } // namespace
