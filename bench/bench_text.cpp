@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "frame_copy.h"
 #include "gfx/font.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
@@ -54,25 +55,11 @@ std::u16string paragraph() {
     return text;
 }
 
-double frameCopySeconds() {
-    std::vector<uint32_t> a(bv::kFramePixels, 1), b(bv::kFramePixels);
-    double best = 1e9;
-    for (int i = 0; i < 20; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        std::memcpy(b.data(), a.data(), bv::kFrameBytes);
-        benchmark::DoNotOptimize(b.data());
-        benchmark::ClobberMemory();
-        best =
-            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
-}
-
 void runParagraph(benchmark::State& state, uint32_t style, bool measureOnly) {
     BenchFont f;
     std::vector<uint32_t> frame(bv::kFramePixels, 0xE8DCC0u);
     const std::u16string text = paragraph();
-    const double copy = frameCopySeconds();
+    const double copy = bvbench::frameCopySeconds();
     bv::resetClip();
     bv::resetTextStateForTests();
     bv::setFont(&f.font);

@@ -19,6 +19,7 @@
 #include "core/memory.h"
 #include "core/script_player.h"
 #include "core/state.h"
+#include "frame_copy.h"
 #include "gfx/framebuffer.h"
 #include "levels/map.h"
 #include "platform/platform.h"
@@ -40,20 +41,6 @@ std::string townGameFolder() {
         if (std::filesystem::exists(candidate / "bb_Blob32", error))
             return std::filesystem::absolute(candidate).lexically_normal().string();
     return "";
-}
-
-double townCopySeconds() {
-    std::vector<uint32_t> a(bv::kFramePixels, 1), b(bv::kFramePixels);
-    double best = 1e9;
-    for (int i = 0; i < 50; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        std::memcpy(b.data(), a.data(), bv::kFrameBytes);
-        benchmark::DoNotOptimize(b.data());
-        benchmark::ClobberMemory();
-        best =
-            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
 }
 
 // The tycoon game on the board, its town replaced by the largest shipped map, with a third of the
@@ -104,7 +91,7 @@ void BM_TownBoardFrame(benchmark::State& state) {
         state.SkipWithError("cannot start the board");
         return;
     }
-    const double copy = townCopySeconds();
+    const double copy = bvbench::frameCopySeconds(50);
     double seconds = 0.0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();

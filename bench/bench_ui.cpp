@@ -12,6 +12,7 @@
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "core/memory.h"
+#include "frame_copy.h"
 #include "gfx/draw.h"
 #include "gfx/draw_list.h"
 #include "gfx/font.h"
@@ -21,20 +22,6 @@
 #include "ui/hotspots.h"
 
 namespace {
-
-double frameCopySeconds() {
-    std::vector<uint32_t> a(bv::kFramePixels, 1), b(bv::kFramePixels);
-    double best = 1e9;
-    for (int i = 0; i < 20; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        std::memcpy(b.data(), a.data(), bv::kFrameBytes);
-        benchmark::DoNotOptimize(b.data());
-        benchmark::ClobberMemory();
-        best =
-            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
-}
 
 // A picture with a soft one-pixel rim, like the game's anti-aliased art.
 std::vector<uint32_t> softPicture(int w, int h, uint32_t colour) {
@@ -88,7 +75,7 @@ void noop(int32_t, int32_t, int32_t) {}
 
 void BM_ThirtyButtonFrame(benchmark::State& state) {
     static ButtonArt art;
-    const double copy = frameCopySeconds();
+    const double copy = bvbench::frameCopySeconds();
     std::vector<std::u16string> labels;
     for (int i = 0; i < 30; ++i) labels.push_back(u"Button " + std::u16string(1, char16_t('A' + i)));
     bv::resetClip();
@@ -108,7 +95,7 @@ BENCHMARK(BM_ThirtyButtonFrame);
 
 void BM_DrawListFlush2000(benchmark::State& state) {
     static ButtonArt art; // memory and the frame buffer
-    const double copy = frameCopySeconds();
+    const double copy = bvbench::frameCopySeconds();
     std::vector<uint32_t> px = softPicture(40, 60, 0x3A7A2A);
     bv::Sprite tree{};
     tree.width = 40;
