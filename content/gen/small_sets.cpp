@@ -38,6 +38,8 @@ std::vector<Picture> drawAudioBoxes() {
 }
 
 std::vector<Picture> drawSparks() {
+    // Drawn large: the celebration scales them by age / 13, so a young spark shows at about half
+    // this size and a fading one at up to twice it.
     std::vector<Picture> sparks;
     auto finish = [&](Canvas& c) {
         Picture p = c.picture();
@@ -45,18 +47,18 @@ std::vector<Picture> drawSparks() {
         sparks.push_back(p);
     };
     {
-        Canvas c(12, 12); // gold twinkle
-        starPath(c.cr(), 6, 6, 5.8, 1.6, 4);
+        Canvas c(30, 30); // gold twinkle
+        starPath(c.cr(), 15, 15, 14.5, 4, 4);
         setColour(c.cr(), hexColour(0xFFD95A));
         cairo_fill(c.cr());
-        cairo_arc(c.cr(), 6, 6, 1.8, 0, 2 * M_PI);
+        cairo_arc(c.cr(), 15, 15, 4.5, 0, 2 * M_PI);
         setColour(c.cr(), ink::kWhite);
         cairo_fill(c.cr());
         finish(c);
     }
     {
-        Canvas c(10, 10); // soft white glow
-        cairo_pattern_t* g = cairo_pattern_create_radial(5, 5, 0, 5, 5, 5);
+        Canvas c(24, 24); // soft white glow
+        cairo_pattern_t* g = cairo_pattern_create_radial(12, 12, 0, 12, 12, 12);
         cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 1);
         cairo_pattern_add_color_stop_rgba(g, 0.4, 1, 0.95, 0.75, 0.9);
         cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.85, 0.4, 0);
@@ -66,16 +68,16 @@ std::vector<Picture> drawSparks() {
         finish(c);
     }
     {
-        Canvas c(10, 10); // pink confetti diamond
-        polygon(c.cr(), {5, 0.5, 9.5, 5, 5, 9.5, 0.5, 5});
-        litFill(c.cr(), hexColour(0xF27BA8), 0, 0, 10, 10, 0.4, 0.1);
+        Canvas c(24, 24); // pink confetti diamond
+        polygon(c.cr(), {12, 1, 23, 12, 12, 23, 1, 12});
+        litFill(c.cr(), hexColour(0xF27BA8), 0, 0, 24, 24, 0.4, 0.1);
         cairo_new_path(c.cr());
         finish(c);
     }
     {
-        Canvas c(11, 11); // sky-blue star
-        starPath(c.cr(), 5.5, 6, 5.2, 2.3, 5);
-        litFill(c.cr(), hexColour(0x6EC6F2), 0, 0, 11, 11, 0.45, 0.1);
+        Canvas c(28, 28); // sky-blue star
+        starPath(c.cr(), 14, 15, 13, 5.8, 5);
+        litFill(c.cr(), hexColour(0x6EC6F2), 0, 0, 28, 28, 0.45, 0.1);
         cairo_new_path(c.cr());
         finish(c);
     }
