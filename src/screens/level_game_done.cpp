@@ -64,7 +64,8 @@ int32_t gameDoneUpdate(int32_t) {
     char name[kTextCapacity];
     narrowInto(name, sizeof name, scenario.scenarioName);
     pushFont(&fontArial15Brown);
-    setTextArea(450, 147, 735, 400);
+    // Wrapped a little inside the box so the words keep clear of the panel's rim.
+    setTextArea(450, 147, 722, 400);
     printKey(450, 170, false, 0, kTextKeys[std::clamp(currentDifficulty, 0, 2)], name);
     setTextArea(0, 0, 800, 600);
     popFont();
