@@ -14,6 +14,7 @@
 //          ownerOverlayShown, pendingApplicantHouse,
 //          pendingApplicantHistory, 7 x int32                          (ours)
 //   10708  credit notice: improvePending, slipPending, noticeDelay    (ours)
+//   10720  the tutorial's help setting                                 (ours)
 //   13604  scenario loaded flag                                        (ours)
 // Everything else in the block (offer, dialog and editor state, high scores, the event queue)
 // is kept byte for byte as it was loaded, so a save and a load leave it unchanged.
@@ -56,6 +57,7 @@ constexpr uint32_t kOffEventQueue = 15492;
 constexpr uint32_t kOffBankOwner = 10580;
 constexpr uint32_t kOffSimWords = 10680;
 constexpr uint32_t kOffCreditNotice = 10708;
+constexpr uint32_t kOffHelpSetting = 10720;
 constexpr uint32_t kOffScenarioLoaded = 13604;
 
 constexpr int32_t kSaveVersion = 2;

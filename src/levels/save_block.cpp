@@ -125,6 +125,7 @@ void gatherBlock() {
     setBlockInt(kOffCreditNotice, creditNotice.improvePending);
     setBlockInt(kOffCreditNotice + 4, creditNotice.slipPending);
     setBlockInt(kOffCreditNotice + 8, creditNotice.noticeDelay);
+    setBlockInt(kOffHelpSetting, helpSetting);
     setBlockInt(kOffGameInProgress, gameStarted);
     setBlockInt(kOffDifficulty, currentDifficulty);
     setBlockInt(kOffMonthsElapsed, monthsElapsed);
@@ -178,6 +179,8 @@ void scatterBlock() {
     creditNotice.improvePending = blockInt(kOffCreditNotice) ? 1 : 0;
     creditNotice.slipPending = blockInt(kOffCreditNotice + 4) ? 1 : 0;
     creditNotice.noticeDelay = clampInt(blockInt(kOffCreditNotice + 8), 0, 100000);
+    helpSetting = blockInt(kOffHelpSetting);
+    if (helpSetting != kHelpShown && helpSetting != kHelpHidden) helpSetting = 0;
     gameStarted = blockInt(kOffGameInProgress) ? 1 : 0;
     currentDifficulty = clampInt(blockInt(kOffDifficulty), 0, kDifficultyCount - 1);
     monthsElapsed = blockInt(kOffMonthsElapsed);

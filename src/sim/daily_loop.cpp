@@ -19,6 +19,7 @@ namespace bv {
 
 int32_t foreclosedHouse = -1;
 int32_t tutorialActive = 0;
+int32_t helpSetting = 0;
 
 namespace {
 

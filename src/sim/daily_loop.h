@@ -19,6 +19,11 @@ constexpr int32_t kStateRentApplicant = 55;
 extern int32_t foreclosedHouse;
 // While the tutorial runs no applicants arrive.
 extern int32_t tutorialActive;
+// The tutorial's help setting, switched by the options screen: 1 tips shown, 2 hidden (0 until
+// either sets it). Kept in the saved game.
+constexpr int32_t kHelpShown = 1;
+constexpr int32_t kHelpHidden = 2;
+extern int32_t helpSetting;
 
 void dailyHouseLoop();
 // Rent of a house with a renter: straight into a rival's cash; for the player it flies from the
