@@ -85,6 +85,8 @@ int32_t setDefaults() {
     setBlockInt(kOffEffectVolume, kDefaultEffectVolume);
     setBlockInt(kOffStateId, 0);
     setBlockInt(kOffPreviousStateId, -1);
+    // A first launch opens a window, and the options applied at start-up must say so too.
+    setBlockInt(kOffWindowed, 1);
     scatterBlock();
     g_windowed = true;
     tutorialActive = 0;
@@ -197,9 +199,11 @@ int32_t loadSaveFile(int32_t loadGame, const std::string& path) {
 
 int32_t loadPlayer(int32_t loadGame) {
     std::vector<uint8_t> last;
+    // Nobody has played yet: the options are the defaults, not an empty block (which would start
+    // the game with both volumes at 0).
     if (!readWhole(platform::userDataFolder() + kLastPlayerFile, last) ||
         last.size() < size_t(kLastPlayerBytes))
-        return 0;
+        return setDefaults();
     std::memset(playerName, 0, sizeof playerName);
     for (int32_t i = 0; i < kLastPlayerBytes - 1 && last[size_t(i)]; ++i)
         playerName[i] = char(last[size_t(i)]);

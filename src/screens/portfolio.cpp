@@ -30,7 +30,7 @@ constexpr int32_t kSoundBrowse = 20; // "generic_ui_10b.wav"
 constexpr int32_t kStateCreditDetails = 48;
 constexpr int32_t kLastOwner = kOwnerRivalLast; // the bank has no portfolio to show
 // Where the board's top bar hangs the gauge: below the bar's right end, clear of "EndMonth".
-constexpr int32_t kGaugeX = 730, kGaugeY = 88;
+constexpr int32_t kGaugeX = kCreditGaugeX, kGaugeY = kCreditGaugeY;
 // The house card's two text lines end about 180 pixels below its top; the arrows sit under them,
 // clear of the "ok" button.
 constexpr int32_t kCardX = 525, kCardY = 150;

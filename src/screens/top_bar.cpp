@@ -30,8 +30,8 @@ constexpr int32_t kStateCreditDetails = 48;
 constexpr uint32_t kTimeUpRed = 0xC00000;
 
 // The gauge hangs below the bar's right end, where the "EndMonth" button leaves it room.
-constexpr int32_t kGaugeX = 730;
-constexpr int32_t kGaugeY = 88;
+constexpr int32_t kGaugeX = kCreditGaugeX;
+constexpr int32_t kGaugeY = kCreditGaugeY;
 
 void endMonthClicked(int32_t, int32_t, int32_t) {
     hurry();

@@ -69,7 +69,8 @@ void creditEvent(int32_t kind, int32_t owner, int32_t x, int32_t y) {
     creditNotice.improvePending = points >= 0 ? 1 : 0;
     creditNotice.slipPending = points >= 0 ? 0 : 1;
     creditNotice.noticeDelay = kCreditNoticeDelayMs;
-    moneyFlight(static_cast<float>(x), static_cast<float>(y), kCreditGaugeX, kCreditGaugeY, points);
+    moneyFlight(static_cast<float>(x), static_cast<float>(y), static_cast<float>(kCreditGaugeX),
+                static_cast<float>(kCreditGaugeY), points);
     playSound(points < 0 ? kSoundOutOfLuck : kSoundHarpFlourish);
 }
 

@@ -94,6 +94,18 @@ TEST_F(SaveTest, NoSaveGivesDefaults) {
     EXPECT_EQ(loadPlayer(0), 0) << "no last-player file";
 }
 
+TEST_F(SaveTest, NoLastPlayerFileStartsWithDefaultOptionsNotAnEmptyBlock) {
+    fillGame();
+    setBlockInt(kOffMusicVolume, 0);
+    setBlockInt(kOffEffectVolume, 0);
+    setBlockInt(kOffWindowed, 0);
+    EXPECT_EQ(loadPlayer(0), 0);
+    EXPECT_EQ(blockInt(kOffMusicVolume), 30);
+    EXPECT_EQ(blockInt(kOffEffectVolume), 8);
+    EXPECT_EQ(blockInt(kOffWindowed), 1) << "the options applied at start-up keep the window";
+    EXPECT_TRUE(savedWindowed());
+}
+
 TEST_F(SaveTest, TwoPlayersKeepSeparateSaves) {
     fillGame();
     setName("Ann");

@@ -44,7 +44,7 @@ TEST_F(Credit, PlayerRatingRiseOpensTheNoticeOneSecondLater) {
     EXPECT_EQ(e.amount, 10);
     EXPECT_FLOAT_EQ(e.startX, 300.0f);
     EXPECT_FLOAT_EQ(e.endX, 730.0f);
-    EXPECT_FLOAT_EQ(e.endY, 40.0f);
+    EXPECT_FLOAT_EQ(e.endY, 88.0f) << "where the board draws the gauge, below \"End Month\"";
     EXPECT_EQ(bv::creditNotice.improvePending, 1);
     EXPECT_EQ(bv::creditNotice.noticeDelay, 1000);
     // 30 frames of 33 ms leave 10 ms; the 31st opens state 29 through the queue.
