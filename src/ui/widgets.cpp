@@ -13,6 +13,7 @@
 #include "gfx/text.h"
 #include "gfx/text_keys.h"
 #include "sim/owner.h"
+#include "sim/owners.h"
 
 namespace bv {
 
@@ -161,10 +162,10 @@ int32_t ownerAvatarIndex(int32_t owner) {
 }
 
 const char16_t* ownerDisplayName(int32_t owner) {
-    if (owner == kOwnerBank) return text("bank");
-    if (owner <= kOwnerPlayer || owner >= kOwnerCount) return nullptr;
-    const int32_t avatar = ownerAvatarIndex(owner);
-    return avatar < 10 ? lookupVariant("femaleNames", avatar) : lookupVariant("maleNames", avatar - 10);
+    // The player's own name too, as typed at name entry; nothing for an owner out of range.
+    if (owner < kOwnerPlayer || owner >= kOwnerCount) return nullptr;
+    const char16_t* name = ownerName(owner);
+    return name && name[0] ? name : nullptr;
 }
 
 void avatarPicture(int32_t x, int32_t y, int32_t owner, int32_t flags, bool clickable) {

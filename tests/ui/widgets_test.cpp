@@ -1,6 +1,8 @@
 // The panel frame, progress bar, picture buttons and the clickable avatar picture.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "audio/sound.h"
@@ -10,6 +12,7 @@
 #include "gfx/draw.h"
 #include "gfx/pulse.h"
 #include "sim/owner.h"
+#include "sim/owners.h"
 #include "ui/widgets.h"
 #include "ui_fixture.h"
 
@@ -189,3 +192,17 @@ TEST_F(Widgets, ClickableAvatarOpensThatOwnersPortfolio) {
 }
 
 } // namespace
+
+TEST_F(Widgets, TheDisplayNameOfThePlayerIsTheNameTyped) {
+    char saved[sizeof bv::playerName];
+    std::memcpy(saved, bv::playerName, sizeof saved);
+    std::memset(bv::playerName, 0, sizeof bv::playerName);
+    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerPlayer), nullptr) << "no name typed yet: nothing to show";
+    std::strcpy(bv::playerName, "Jo\xe9");
+    const char16_t* name = bv::ownerDisplayName(bv::kOwnerPlayer);
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(std::u16string(name), u"Jo\u00e9");
+    EXPECT_EQ(bv::ownerDisplayName(-1), nullptr);
+    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerCount), nullptr);
+    std::memcpy(bv::playerName, saved, sizeof saved);
+}
