@@ -22,6 +22,7 @@
 #include "screens/town_view.h"
 #include "sim/calendar.h"
 #include "sim/houses.h"
+#include "sim/owner.h"
 #include "sim/sim_report.h"
 
 namespace bv {
@@ -214,6 +215,14 @@ ScriptResult runScript(std::istream& in, std::ostream& out) {
             if (!(line >> house)) return fail("select needs a house index");
             if (!getHouse(house)) return fail("no house " + std::to_string(house));
             selectHouse(house);
+        } else if (cmd == "expect-owned") {
+            int32_t owner = -1, least = 0;
+            if (!(line >> owner >> least) || owner < 0 || owner > kOwnerBank)
+                return fail("expect-owned needs an owner 0..5 and a house count");
+            const int32_t held = housesOwnedBy(owner);
+            if (held < least)
+                return fail("owner " + std::to_string(owner) + " holds " + std::to_string(held) +
+                            " houses, expected at least " + std::to_string(least));
         } else if (cmd == "hurry") {
             hurry();
         } else if (cmd == "print-state") {

@@ -12,6 +12,7 @@
 //   expect-state ID     fail unless the current state is ID
 //   expect-pixel X Y RRGGBB   fail unless that pixel of the current frame has that colour
 //   expect-exit         fail unless the game has asked to end
+//   expect-owned OWNER MIN   fail unless owner 0..5 holds at least MIN houses
 //   load-scenario NAME D  start the scenario file NAME (".bvx" may be left out) at level 0 with
 //                       difficulty D (0 Easy, 1 Normal, 2 Hard), as game set-up does
 //   load-map NAME       load the map NAME from the maps folder in place of the current one

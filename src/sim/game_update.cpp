@@ -16,6 +16,7 @@
 #include "sim/market.h"
 #include "sim/owners.h"
 #include "sim/repairs.h"
+#include "sim/rivals.h"
 #include "sim/tenancy.h"
 
 namespace bv {

@@ -1,15 +1,13 @@
-// Steps the game clock calls into that belong to parts of the game still to come: the rivals,
-// the market, repairs and renovation, and the level's goals. Each is an empty call with the name
-// and the place the clock expects; the part that fills it moves the body into its own file and
-// removes it from here.
+// Steps the game clock calls into, declared in one place so the clock reads as the list of what
+// happens each frame and each day: the market, repairs and renovation, and the level's goals.
+// The rivals' turns (rivalsTick) live in sim/rivals.h.
 #pragma once
 
 #include <cstdint>
 
 namespace bv {
 
-// Every frame of the board, in this order after the day clock.
-void rivalsTick();       // the rival investors' turns
+// Every frame of the board, in this order after the day clock and the rivals' turns.
 void houseFrameTimers(); // evictions, renovations and permanent-damage countdowns
 void bankListingTimer(); // the bank putting houses on the market
 

@@ -188,9 +188,18 @@ void buyerOffer(int32_t buyer, int32_t house) {
     if (owners[buyer].cash >= needed) purchase(buyer, house, a);
 }
 
+bool playerOfferPending() {
+    for (int32_t k = 0; k < queuedCount(); ++k) {
+        int32_t id = 0, argument = 0;
+        if (!queuedPair(k, id, argument)) break;
+        if (id == kStateHouseOffer || id == kStateSoldAtAsking) return true;
+    }
+    return false;
+}
+
 void offerOnPlayerHouse(int32_t buyer, int32_t house, int32_t amount) {
     const HouseState* h = getHouse(house);
-    if (!h || !validOwner(buyer)) return;
+    if (!h || !validOwner(buyer) || playerOfferPending()) return;
     dealBuyer = buyer;
     dealHouse = house;
     if (h->askingPrice > amount) {

@@ -72,6 +72,11 @@ int32_t outsideBidPercent(int32_t economy, bool scarce, uint32_t draw);
 bool marketScarce(int32_t house);
 int32_t outsideBid(int32_t house);
 
+// Whether a buyer's offer on one of the player's houses is waiting in the dialog queue. The
+// negotiation is held in one set of globals, so a second offer before the first is answered
+// would show the player the wrong buyer or amount: no buyer makes one until it is answered.
+bool playerOfferPending();
+
 // A buyer (the outside buyer 5 or a rival) makes an offer on a listed house.
 void buyerOffer(int32_t buyer, int32_t house);
 // A buyer's offer on one of the player's houses: a dialog for an offer under the asking price,

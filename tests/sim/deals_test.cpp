@@ -217,6 +217,27 @@ TEST_F(Deals, AnOfferUnderTheAskingPriceOpensTheOfferDialog) {
     EXPECT_EQ(g_entered[0], std::make_pair(38, 1));
 }
 
+TEST_F(Deals, ASecondOfferWaitsUntilThePlayerHasAnsweredTheFirst) {
+    listed(1, 0, 100000);
+    listed(2, 0, 100000);
+    bv::offerOnPlayerHouse(2, 1, 90000);
+    ASSERT_TRUE(bv::playerOfferPending());
+    // The outside buyer, at the asking price or under it, leaves the offer on screen alone.
+    bv::offerOnPlayerHouse(bv::kOwnerBank, 2, 95000);
+    bv::offerOnPlayerHouse(bv::kOwnerBank, 2, 100000);
+    EXPECT_EQ(bv::dealBuyer, 2);
+    EXPECT_EQ(bv::dealHouse, 1);
+    EXPECT_EQ(bv::dealOffer, 90000);
+    EXPECT_EQ(bv::houseStates[2].owner, 0) << "no sale behind the player's back either";
+    EXPECT_EQ(bv::queuedCount(), 1);
+    // Once answered, the next buyer is heard.
+    bv::drainStateQueue();
+    EXPECT_FALSE(bv::playerOfferPending());
+    bv::offerOnPlayerHouse(bv::kOwnerBank, 2, 95000);
+    EXPECT_EQ(bv::dealBuyer, bv::kOwnerBank);
+    EXPECT_EQ(bv::dealHouse, 2);
+}
+
 TEST_F(Deals, ABuyerWithoutEnoughCashWalksAwaySilently) {
     listed(0, 1, 100000);
     bv::owners[5].cash = 90000; // not even the lowest bid with its reserve payments
