@@ -27,10 +27,7 @@ namespace bv {
 namespace {
 
 constexpr int32_t kSoundBrowse = 20; // "generic_ui_10b.wav"
-constexpr int32_t kStateCreditDetails = 48;
 constexpr int32_t kLastOwner = kOwnerRivalLast; // the bank has no portfolio to show
-// Where the board's top bar hangs the gauge: below the bar's right end, clear of "EndMonth".
-constexpr int32_t kGaugeX = kCreditGaugeX, kGaugeY = kCreditGaugeY;
 // The house card's two text lines end about 180 pixels below its top; the arrows sit under them,
 // clear of the "ok" button.
 constexpr int32_t kCardX = 525, kCardY = 150;
@@ -56,17 +53,6 @@ void browseClicked(int32_t, int32_t, int32_t step) {
     g_houseIndex += step;
     wrapIndexes();
     playSound(kSoundBrowse, 5);
-}
-
-// The board's gauge stands under the backdrop at the same place; here it is drawn again and made
-// clickable, so the credit details are one click away from a portfolio too.
-void creditGauge() {
-    if (!advancedEconomyOn()) return;
-    drawCreditGauge(kGaugeX, kGaugeY, creditGaugeRatio());
-    if (const Sprite* dial = spriteAt(iconSprites, pic::kIconGaugeDial)) {
-        const Rect r = spriteRectAt(kGaugeX, kGaugeY, dial, false);
-        addHotSpot(r.x, r.y, r.width, r.height + 34, goStateWhoosh, kStateCreditDetails);
-    }
 }
 
 void houseBrowser(int32_t count) {
@@ -115,7 +101,9 @@ int32_t portfolioUpdate(int32_t) {
     printKey(200, 330, false, 0, "propertiesOwned", count);
     popFont();
 
-    creditGauge();
+    // The board's gauge stands under the backdrop at the same place; drawn again it is clickable,
+    // so the credit details are one click away from a portfolio too.
+    drawBoardCreditGauge();
     houseBrowser(count);
     button(400, 400, 150, 30, text("ok"), kStateGame, goStateClick);
     return 0;

@@ -29,10 +29,6 @@ constexpr int32_t kEndMonthTag = 24; // the tutorial's "hurry the month" step po
 constexpr int32_t kStateCreditDetails = 48;
 constexpr uint32_t kTimeUpRed = 0xC00000;
 
-// The gauge hangs below the bar's right end, where the "EndMonth" button leaves it room.
-constexpr int32_t kGaugeX = kCreditGaugeX;
-constexpr int32_t kGaugeY = kCreditGaugeY;
-
 void endMonthClicked(int32_t, int32_t, int32_t) {
     hurry();
 }
@@ -59,15 +55,6 @@ void drawDate(int32_t y) {
         printBoardText(590, y, true, 0, u"%d/%d", monthsElapsed + 1, months);
 }
 
-void drawGauge() {
-    if (!advancedEconomyOn()) return;
-    drawCreditGauge(kGaugeX, kGaugeY, creditGaugeRatio());
-    if (const Sprite* dial = spriteAt(iconSprites, pic::kIconGaugeDial)) {
-        const Rect r = spriteRectAt(kGaugeX, kGaugeY, dial, false);
-        addHotSpot(r.x, r.y, r.width, r.height + 34, goStateWhoosh, kStateCreditDetails);
-    }
-}
-
 } // namespace
 
 void drawTopBar() {
@@ -80,9 +67,19 @@ void drawTopBar() {
     printBoardKey(375, y, true, 0, "whichLevel", currentLevel + 1, scenario.levelCount);
     drawDate(y);
     popFont();
-    drawGauge();
+    drawBoardCreditGauge();
     button(730, 17, 130, 30, text("EndMonth"), 0, endMonthClicked);
     tagLastHotSpot(kEndMonthTag);
+}
+
+void drawBoardCreditGauge() {
+    if (!advancedEconomyOn()) return;
+    drawCreditGauge(kCreditGaugeX, kCreditGaugeY, creditGaugeRatio());
+    if (const Sprite* dial = spriteAt(iconSprites, pic::kIconGaugeDial)) {
+        const Rect r = spriteRectAt(kCreditGaugeX, kCreditGaugeY, dial, false);
+        // The needle's text below the dial is part of the target.
+        addHotSpot(r.x, r.y, r.width, r.height + 34, goStateWhoosh, kStateCreditDetails);
+    }
 }
 
 } // namespace bv

@@ -33,6 +33,9 @@ void drawHouseCard(int32_t house, int32_t x, int32_t y, CardLayout layout = Card
 // The credit gauge: the dial with its hot spot at (x, y), a white needle for the ratio and the
 // "ratio" text below.
 void drawCreditGauge(int32_t x, int32_t y, float ratio);
+// The board's gauge where the top bar hangs it (advanced economy only), a click away from the
+// credit details (state 48); the portfolio draws it again over its backdrop.
+void drawBoardCreditGauge();
 // The economy chart with its plot's top-left corner at (x, y); only with the advanced economy.
 void drawEconomyChart(int32_t x, int32_t y);
 
