@@ -17,6 +17,7 @@
 #include "levels/save.h"
 #include "platform/platform.h"
 #include "screens/screens.h"
+#include "screens/tutorial.h"
 #include "sim/effect_list.h"
 #include "sim/float_effects.h"
 #include "sim/game_update.h"
@@ -99,6 +100,8 @@ void runFrame() {
     updateCurrentState();
     runTimedObjects();
     updateEffects();
+    // The overlay draws over the screen and strips the hot spots its step does not allow.
+    updateTutorial();
     dispatchHotSpots();
     markDirty(0, 0, kScreenWidth, kScreenHeight);
     present();

@@ -16,6 +16,7 @@ class Backend {
     virtual bool pollEvent(Event& event) = 0;
     virtual void setCursor(Cursor kind) = 0;
     virtual void showMessageBox(const char* title, const char* text) = 0;
+    virtual bool openUrl(const char* url) = 0;
     virtual uint32_t ticks() = 0;
     virtual void sleepMs(uint32_t ms) = 0;
     virtual std::string defaultProgramFolder() = 0;

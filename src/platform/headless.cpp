@@ -24,6 +24,8 @@ struct HeadlessState {
     bool fullScreen = false;
     int messageBoxes = 0;
     std::string lastMessage;
+    int urls = 0;
+    std::string lastUrl;
 };
 HeadlessState g_state;
 
@@ -57,6 +59,11 @@ class HeadlessBackend final : public Backend {
         g_state.lastMessage = text ? text : "";
         std::fprintf(stderr, "%s%s%s\n", title && *title ? title : "", title && *title ? ": " : "",
                      g_state.lastMessage.c_str());
+    }
+    bool openUrl(const char* url) override {
+        ++g_state.urls;
+        g_state.lastUrl = url;
+        return true;
     }
     uint32_t ticks() override { return g_state.clock; }
     void sleepMs(uint32_t ms) override { g_state.clock += ms; }
@@ -99,6 +106,12 @@ int messageBoxCount() {
 }
 const std::string& lastMessage() {
     return g_state.lastMessage;
+}
+int openedUrlCount() {
+    return g_state.urls;
+}
+const std::string& lastOpenedUrl() {
+    return g_state.lastUrl;
 }
 } // namespace headless
 

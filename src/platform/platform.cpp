@@ -69,6 +69,10 @@ void setCursor(Cursor kind) {
 void showMessageBox(const char* title, const char* text) {
     backend().showMessageBox(title, text);
 }
+bool openUrl(const char* url) {
+    if (!url || !*url) return false;
+    return backend().openUrl(url);
+}
 uint32_t ticks() {
     return backend().ticks();
 }

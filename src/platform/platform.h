@@ -56,6 +56,8 @@ void presentFrame(const uint32_t* pixels);
 bool pollEvent(Event& event);
 void setCursor(Cursor kind);
 void showMessageBox(const char* title, const char* text);
+// Hands a web address to the desktop's browser. False when nothing could take it.
+bool openUrl(const char* url);
 
 // Clock: milliseconds since an arbitrary start, and a sleep.
 uint32_t ticks();
@@ -79,6 +81,9 @@ uint64_t presentCount();
 Cursor cursor();
 int messageBoxCount();
 const std::string& lastMessage();
+// Web addresses are only recorded: how many were opened and the last one.
+int openedUrlCount();
+const std::string& lastOpenedUrl();
 } // namespace headless
 
 } // namespace bv::platform

@@ -163,6 +163,13 @@ class SdlBackend final : public Backend {
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title ? title : "", text ? text : "", window_);
     }
 
+    // SDL hands the address to the desktop (xdg-open on Linux) and does not wait for the browser.
+    bool openUrl(const char* url) override {
+        if (SDL_OpenURL(url) == 0) return true;
+        std::fprintf(stderr, "SDL_OpenURL failed: %s\n", SDL_GetError());
+        return false;
+    }
+
     uint32_t ticks() override {
         initTimer();
         return SDL_GetTicks();

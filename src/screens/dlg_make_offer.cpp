@@ -29,6 +29,7 @@ constexpr int32_t kBoxX = 125, kBoxY = 40, kBoxW = 550, kBoxH = 420;
 constexpr int32_t kControlX = 263, kControlY = 280;
 constexpr int32_t kInfoX = 420, kInfoY = 210, kInfoW = 235;
 // The unfinanced counter's message grows from the right of the board.
+constexpr int32_t kSubmitTag = 20; // the tutorial's "make offer" step points at it
 constexpr int32_t kRejectOriginX = 500, kRejectOriginY = 300;
 
 char16_t g_crankyText[kFormatBufferUnits];
@@ -155,6 +156,7 @@ int32_t updateMakeOffer(int32_t) {
     drawTerms(house);
     popFont();
     button(262, 420, 183, 30, text("makeOffer"), house, submitClicked);
+    tagLastHotSpot(kSubmitTag);
     button(537, 420, 183, 30, text("cancel"), kStateBoard, goStateClick);
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "levels/map.h"
 #include "levels/scenario.h"
 #include "screens/screens.h"
+#include "screens/tutorial.h"
 #include "sim/owner.h"
 #include "sim/owners.h"
 #include "ui/button.h"
@@ -109,6 +110,8 @@ int32_t setupDifficulty() {
 
 int32_t gameSetupEnter(int32_t, int32_t, int32_t) {
     buildScenarioList();
+    // The tour plays in its own gentle scenario, whose town has houses for sale from the start.
+    if (tutorialRunning() && tutorialScenarioIndex() >= 0) chosenScenario = tutorialScenarioIndex();
     if (chosenScenario < 0 || chosenScenario >= scenarioListCount) chosenScenario = 0;
     if (currentDifficulty < 0 || currentDifficulty >= kDifficultyCount) currentDifficulty = 1;
     loadHeader();

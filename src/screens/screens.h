@@ -43,7 +43,7 @@ int32_t gameSetupEnter(int32_t previousId, int32_t newId, int32_t argument);
 int32_t gameSetupUpdate(int32_t argument);
 int32_t exitGameEnter(int32_t previousId, int32_t newId, int32_t argument);
 int32_t exitGameUpdate(int32_t argument);
-// The tutorial's first page (state 63): what the tour shows, "ok" on to the set-up.
+// The tutorial's first page (state 63): the title background under the tutorial's panel.
 int32_t explainTutorialUpdate(int32_t argument);
 
 // Name entry's keys: backspace (8) and delete (127) remove the last character, Enter (13)

@@ -17,6 +17,7 @@
 #include "gfx/text.h"
 #include "levels/save.h"
 #include "screens/screens.h"
+#include "screens/tutorial.h"
 #include "sim/owners.h"
 #include "ui/button.h"
 #include "ui/format.h"
@@ -80,6 +81,7 @@ void playGameClicked(int32_t, int32_t, int32_t) {
 
 void tutorialClicked(int32_t, int32_t, int32_t) {
     playSound(kSoundMagicWand, 5);
+    startTutorial();
     changeState(kStateExplainTutorial);
 }
 

@@ -76,6 +76,13 @@ const HotSpot* findHotSpotByTag(int32_t tag) {
     return nullptr;
 }
 
+void keepHotSpotsTagged(int32_t tag) {
+    int32_t kept = 0;
+    for (int32_t i = 0; i < g_count; ++i)
+        if (g_spots[i].tag == tag) g_spots[kept++] = g_spots[i];
+    g_count = kept;
+}
+
 bool isMouseOver(const Rect& r) {
     const Point m = mousePos();
     return rectContains(r, m.x, m.y);

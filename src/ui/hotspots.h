@@ -45,6 +45,9 @@ int32_t hotSpotAt(int32_t x, int32_t y);
 int32_t hotSpotTagAt(int32_t x, int32_t y);
 // The first hot spot with that tag, or nullptr.
 const HotSpot* findHotSpotByTag(int32_t tag);
+// Removes every hot spot whose tag differs, keeping the order of the rest: the tutorial leaves
+// only the button its step is about clickable.
+void keepHotSpotsTagged(int32_t tag);
 // Whether the current mouse position lies inside the rectangle.
 bool isMouseOver(const Rect& r);
 
