@@ -103,8 +103,28 @@ void stopTutorial() {
     changeState(kStateAttract);
 }
 
+std::string fileUrlForPath(const std::string& path) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (const char c : path) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (std::isalnum(u) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+            url.push_back(c);
+        } else {
+            url.push_back('%');
+            url.push_back(kHex[u >> 4]);
+            url.push_back(kHex[u & 15]);
+        }
+    }
+    return url;
+}
+
+std::string gettingStartedUrl() {
+    return fileUrlForPath(platform::programFolder() + "help/getting_started.html");
+}
+
 void openGettingStarted() {
-    platform::openUrl(kGettingStartedUrl);
+    platform::openUrl(gettingStartedUrl().c_str());
     changeState(kStateAttract);
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "gfx/framebuffer.h"
 #include "ui/hotspots.h"
@@ -20,8 +21,12 @@ constexpr int32_t kTutorialGoalsTag = 23;
 // Where the first panel grows from: the title menu's panel corner.
 constexpr int32_t kTutorialGrowX = 740;
 constexpr int32_t kTutorialGrowY = 35;
-// The getting-started page on the maker's web server.
-constexpr const char* kGettingStartedUrl = "https://www.quillmoor-games.invalid/bvx2/getting_started.php";
+// The getting-started page shipped in the game folder ("help/getting_started.html"), as a file
+// address for the player's browser.
+std::string gettingStartedUrl();
+// A file path as the path part of a file address: everything but letters, digits, "/-._~" is
+// percent-encoded, so folders with spaces or other characters still open.
+std::string fileUrlForPath(const std::string& path);
 // The shipped scenario the tour plays in: its town has houses for sale from the start.
 constexpr const char* kTutorialScenarioFile = "first_steps.bvx";
 

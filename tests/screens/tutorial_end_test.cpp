@@ -55,7 +55,7 @@ TEST_F(TutorialEnd, TheConclusionOffersOkAndOnlineHelpAndPointsAtTheGoals) {
     const int opened = bv::platform::headless::openedUrlCount();
     click(s.x + 3 * s.width / 4, s.y + s.height - 40);
     EXPECT_EQ(bv::platform::headless::openedUrlCount(), opened + 1);
-    EXPECT_EQ(bv::platform::headless::lastOpenedUrl(), bv::kGettingStartedUrl);
+    EXPECT_EQ(bv::platform::headless::lastOpenedUrl(), bv::gettingStartedUrl());
     EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
     frame();
     EXPECT_FALSE(bv::tutorialRunning());
@@ -131,3 +131,14 @@ TEST_F(TutorialEnd, TheMakeOfferDialogTagsItsSubmitButton) {
 }
 
 } // namespace
+
+TEST(TutorialHelpPage, TheAddressIsTheShippedPageWithTheFolderEncoded) {
+    EXPECT_EQ(bv::fileUrlForPath("/home/jo/My Games/Brickvale 2/help/getting_started.html"),
+              "file:///home/jo/My%20Games/Brickvale%202/help/getting_started.html");
+    EXPECT_EQ(bv::fileUrlForPath("/opt/bv#1/%/\xc3\xa9"), "file:///opt/bv%231/%25/%C3%A9");
+    const std::string url = bv::gettingStartedUrl();
+    EXPECT_EQ(url.rfind("file:///", 0), 0u) << url;
+    const std::string tail = "/help/getting_started.html";
+    ASSERT_GE(url.size(), tail.size());
+    EXPECT_EQ(url.substr(url.size() - tail.size()), tail);
+}
