@@ -1,8 +1,13 @@
 // The headless backend: no window, a clock the test drives, injected input, and the last
 // presented frame kept for inspection.
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
+#include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/backend.h"
@@ -13,6 +18,20 @@ namespace bv::platform {
 namespace {
 
 constexpr uint32_t kStartClock = 100000; // fixed, so scripted runs repeat exactly
+
+// The save folder a headless run makes for itself goes again when the run ends, so test runs
+// leave nothing behind in /tmp. Only the process that made it removes it: a forked death test
+// that exits must not take its parent's folder away.
+struct TemporarySaves {
+    std::vector<std::string> paths;
+    pid_t maker = getpid();
+    ~TemporarySaves() {
+        if (getpid() != maker) return;
+        std::error_code ec;
+        for (const std::string& path : paths) std::filesystem::remove_all(path, ec);
+    }
+};
+TemporarySaves g_temporarySaves;
 
 struct HeadlessState {
     uint32_t clock = kStartClock;
@@ -72,7 +91,9 @@ class HeadlessBackend final : public Backend {
         // Headless runs never touch a player's own saves: a fresh folder of their own.
         char pattern[] = "/tmp/brickvale2-saves-XXXXXX";
         const char* made = mkdtemp(pattern);
-        return made ? std::string(made) + "/" : std::string("/tmp/");
+        if (!made) return std::string("/tmp/");
+        g_temporarySaves.paths.emplace_back(made);
+        return std::string(made) + "/";
     }
 };
 
