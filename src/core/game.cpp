@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "assets/archive.h"
+#include "assets/picture_tree.h"
 #include "assets/sprites.h"
 #include "assets/strings.h"
 #include "audio/audio.h"
@@ -77,6 +78,7 @@ void gameInit() {
     initHotSpots();
     initDrawList();
     loadMapPictureSets();
+    buildPictureTrees();
     // The map's tile grid is sized by the first reduced object picture, which exists only now.
     allocMapTileBuffers();
     changeState(chooseFirstState(gameStarted != 0, playerStored));

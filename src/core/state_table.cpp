@@ -1,6 +1,7 @@
 // The fixed table of game states. Ids are not consecutive; the order of rows is fixed.
 // Screens register their operations here as they are built.
 #include "core/state.h"
+#include "editor/editor_state.h"
 #include "levels/goals.h"
 #include "levels/save.h"
 #include "screens/level_screens.h"
@@ -31,7 +32,7 @@ const StateDef kStateTable[] = {
     {35,  50, avatarMessageEnter, avatarMessageUpdate, nullptr, "avtr response dlg", nullptr, {}},
     {38,  50, enterHouseOffer, updateHouseOffer, nullptr, "house offer",   nullptr,   {}},
     {49,  50, enterPlayerCounter, updatePlayerCounter, nullptr, "plyr counter offer", nullptr, {}},
-    {44,  50, nullptr, nullptr, nullptr, "Editor",                       nullptr,   {}},
+    {44,  50, editorEnter, editorUpdate, editorExit, "Editor",            nullptr,   {}},
     {45,  50, upgradeEnter, upgradeUpdate, nullptr, "upgrade house",                nullptr,   {}},
     {46,  50, enterSetRent, updateSetRent, nullptr, "set rent",            nullptr,   {}},
     {47,  50, enterSetSalePrice, updateSetSalePrice, nullptr, "Set sale price dlg", nullptr, {}},

@@ -1,0 +1,125 @@
+// The map editor's model: edit mode, selections, grid records, the house clipboard, the picture
+// choosers and the pick image, with the editing rules that act on the map in memory (houses,
+// object layers, labels). The state's panel and input handling build on these.
+#pragma once
+
+#include <cstdint>
+
+#include "assets/picture_tree.h"
+#include "levels/map.h"
+
+namespace bv {
+
+constexpr int32_t kEditorState = 44;
+
+enum EditMode : int32_t {
+    kModeScenario = 0,
+    kModeHouse = 1,
+    kModeBackground = 2,
+    kModeForeground = 3,
+    kModeLabels = 4,
+};
+
+// One grid record, seven int32 as saved with the game.
+struct GridRecord {
+    int32_t on;
+    int32_t upLeft;  // up-left alignment of plotted images
+    int32_t display; // draw the grid lines
+    int32_t xOffset;
+    int32_t yOffset;
+    int32_t width;
+    int32_t height;
+};
+constexpr int32_t kMasterGrid = 3; // grids[0..2] belong to modes 1..3
+
+// A picture chooser: a folder of a picture tree and a picture within it.
+struct PictureChooser {
+    PictureFolder* root;
+    PictureFolder* folder;
+    int32_t index; // into folder->pictures
+};
+
+struct EditorModel {
+    int32_t mode;
+    int32_t adjust;
+    int32_t selectedHouse;
+    int32_t selectedLabel;
+    int32_t selectedTile; // kept, not used
+    GridRecord grids[4];
+    int32_t useMasterGrid;
+    MapHouse clipboard;
+    int32_t clipboardFull;
+    PictureChooser choosers[3]; // houses, background objects, foreground objects
+    int32_t rememberedLevel;
+    int32_t animation;
+};
+extern EditorModel editor;
+
+// Clears the model: mode 0, grids off with 16 x 16 cells, choosers on the first folder of each tree that
+// lists pictures.
+void resetEditorModel();
+
+// --- Grid --------------------------------------------------------------------------------------
+// The record in force for a mode (1..3): its own, or the master record when that is in use.
+// Modes without a grid get the house record.
+GridRecord& gridFor(int32_t mode);
+// The point snapped to the grid in force when it is on: (x / width) * width + x offset, the same
+// for y, dividing toward zero. A width or height below 1 leaves that axis as it is.
+void snapToGrid(int32_t mode, int32_t& x, int32_t& y);
+
+// --- Houses ------------------------------------------------------------------------------------
+// The new-house rules: rent = value / 35; upgrade cost = (value / 35) x 2.1, truncated.
+void applyNewHouseRules(MapHouse& house);
+// A new house at the mouse (at (100, 100) when the mouse is outside the map) with the new-house
+// values and the given picture; it becomes the selected house. Returns its index or -1.
+int32_t insertHouse(int32_t mouseX, int32_t mouseY, int32_t pictureIndex);
+// Removes the selected house; with one house left the map has none. The selection moves to 0 if
+// it falls off the end.
+void deleteSelectedHouse();
+void copySelectedHouse();
+// A new house from the clipboard at the given point; selected. -1 when the clipboard is empty.
+int32_t pasteHouse(int32_t x, int32_t y);
+// The house's picture index and name set from a picture of the house set (-1: none).
+void setHousePicture(int32_t house, int32_t pictureIndex);
+
+// --- Objects -----------------------------------------------------------------------------------
+ObjectLayer& layerForMode(int32_t mode); // 2 background, anything else foreground
+// Whether the picture's box at (x, y) overlaps the 800 x 450 map.
+bool pictureOverlapsMap(const Sprite* picture, int32_t x, int32_t y);
+// A new object at (x, y) when its box overlaps the map: Xflip copied from the selected object,
+// alignment flag from the grid record. Returns its index, or -1 when it lies wholly outside.
+int32_t placeObject(int32_t mode, int32_t x, int32_t y, int32_t picture);
+// Moves the selected object of the mode's layer to the other layer; the mode follows it.
+void moveObjectToOtherLayer();
+
+// --- Labels ------------------------------------------------------------------------------------
+// The next slant of a label: 30 to 60, 60 to 0, anything else to 30.
+int32_t nextSlant(int32_t slant);
+
+// --- Choosers ----------------------------------------------------------------------------------
+// The chooser of a mode (1 houses, 2 background, 3 foreground; others: the house chooser).
+PictureChooser& chooserFor(int32_t mode);
+// The sprite-set index of the chooser's picture, or -1 when its folder has none.
+int32_t chooserPicture(const PictureChooser& chooser);
+// Steps through the folder's pictures, wrapping at both ends.
+void stepChooser(PictureChooser& chooser, int32_t step);
+// Makes the chooser show a picture of its set: the first folder of the tree that lists it.
+bool showPictureInChooser(PictureChooser& chooser, int32_t pictureIndex);
+
+// --- Pick image --------------------------------------------------------------------------------
+constexpr int32_t kPickHouse = 0x10000000;
+constexpr int32_t kPickBackground = 0x20000000;
+constexpr int32_t kPickForeground = 0x30000000;
+constexpr int32_t kPickLabel = 0x40000000;
+constexpr int32_t kPickKindMask = 0x70000000;
+extern int32_t* pickImage; // 800 x 600 cells
+// Background objects, labels, houses, foreground objects, in that order over each other.
+void rebuildPickImage();
+// The cell under (x, y); 0 outside the frame or where nothing is.
+int32_t pickAt(int32_t x, int32_t y);
+// Right click: a label selects mode 4 and the label; a house mode 1 and the house; an object
+// shows its picture in its layer's chooser, selects mode 2 or 3, sets adjust mode and selects it.
+// With pictureOnly only the object's picture is shown. Returns the cell picked.
+int32_t pickUnderMouse(int32_t x, int32_t y, bool pictureOnly);
+
+} // namespace bv

@@ -1,0 +1,286 @@
+// State 44, the editor: the town in the upper 800 x 450 pixels and the tool panel below, with
+// the keys and mouse rules of each edit mode.
+#include <algorithm>
+#include <cstdio>
+
+#include "assets/picture_ids.h"
+#include "assets/sprites.h"
+#include "assets/strings.h"
+#include "core/input.h"
+#include "core/state.h"
+#include "editor/editor.h"
+#include "editor/editor_state.h"
+#include "gfx/draw.h"
+#include "gfx/framebuffer.h"
+#include "gfx/text.h"
+#include "levels/map_draw.h"
+#include "levels/map_layers.h"
+#include "levels/scenario.h"
+#include "ui/button.h"
+#include "ui/hotspots.h"
+
+namespace bv {
+
+namespace {
+
+constexpr uint32_t kRed = 0xFF2020;
+constexpr uint32_t kWhite = 0xFFFFFF;
+bool g_pickDirty = true;
+
+bool mouseOnMap() {
+    const Point m = mousePos();
+    return m.x >= 0 && m.x < kMapWidth && m.y >= 0 && m.y < kMapHeight;
+}
+
+void modeClick(int32_t, int32_t, int32_t value) {
+    if (value != editor.mode) editor.adjust = 0;
+    editor.mode = value;
+}
+
+void clearHover() {
+    for (int32_t i = 0; i < houseCount; ++i) mapHouses[i].highlight = 0;
+}
+
+// Grid lines of a record: every height pixels from the y offset, every width from the x offset.
+void drawGridLines(const GridRecord& g) {
+    if (!g.on || !g.display || g.width < 2 || g.height < 2) return;
+    for (int32_t y = g.yOffset; y < kMapHeight; y += g.height)
+        if (y >= 0) fillRectAlpha(frameBuffer, 0, y, kMapWidth, 1, 0x303030, 128);
+    for (int32_t x = g.xOffset; x < kMapWidth; x += g.width)
+        if (x >= 0) fillRectAlpha(frameBuffer, x, 0, 1, kMapHeight, 0x303030, 128);
+}
+
+void drawModeButtons() {
+    static const char* const kLabels[] = {"scenario", "house", "bkgndObjects", "fgndObjects", "text"};
+    printKey(200, 585, true, kRed, "editMode");
+    for (int32_t m = 0; m < 5; ++m) {
+        const int32_t x = 255 + m * 110;
+        const Sprite* radio =
+            spriteAt(iconSprites, m == editor.mode ? pic::kIconRadioOn : pic::kIconRadioOff);
+        if (radio) drawSprite(frameBuffer, x, 580, radio, false);
+        const int32_t w = radio ? radio->width : 16;
+        addHotSpot(x, 578, w + 80, 20, modeClick, m);
+        printKey(x + w + 4, 581, false, kWhite, kLabels[m]);
+    }
+}
+
+void chooserArrow(int32_t, int32_t, int32_t value) {
+    stepChooser(chooserFor(editor.mode), value);
+}
+
+// The chooser of the current mode: folder, picture fitted into the 100 x 70 box, its name, arrows.
+void drawChooser() {
+    PictureChooser& c = chooserFor(editor.mode);
+    char path[120];
+    pictureFolderPath(c.folder, path, sizeof path);
+    printText(10, 458, false, kWhite, u"%s", path);
+    const int32_t picture = chooserPicture(c);
+    const SpriteExSet& set = editor.mode == kModeHouse ? houseSprites : objectSprites;
+    fillRect(frameBuffer, 10, 475, 100, 70, 0x202020);
+    if (picture >= 0) {
+        const Sprite& s = set.sprites[picture].sprite;
+        const float scale =
+            std::min({1.0f, 100.0f / float(std::max(1, s.width)), 70.0f / float(std::max(1, s.height))});
+        const int32_t w = std::max(1, int32_t(float(s.width) * scale)),
+                      h = std::max(1, int32_t(float(s.height) * scale));
+        Sprite copy = s;
+        copy.xOffset = 0;
+        copy.yOffset = 0;
+        drawSpriteScaled(frameBuffer, 10 + (100 - w) / 2, 475 + (70 - h) / 2, &copy, w, h, false, 1.0f);
+        printText(10, 548, false, kWhite, u"%s", set.sprites[picture].name);
+    }
+    button(135, 535, 30, 20, u"<", -1, chooserArrow);
+    button(175, 535, 30, 20, u">", 1, chooserArrow);
+}
+
+void adjustToggle(int32_t, int32_t, int32_t) {
+    editor.adjust = !editor.adjust;
+}
+
+void drawAdjustBox() {
+    const Sprite* box =
+        spriteAt(iconSprites, editor.adjust ? pic::kIconEditorCheckSet : pic::kIconEditorCheckClear);
+    if (box) drawSprite(frameBuffer, 650, 465, box, false);
+    addHotSpot(650, 465, 90, 22, adjustToggle, 0);
+    printKey(675, 470, false, kWhite, "adjustMode");
+}
+
+void houseMode() {
+    drawChooser();
+    drawAdjustBox();
+    if (typedChar() == 'a' || typedChar() == 'A') editor.adjust = !editor.adjust;
+    const Point m = mousePos();
+    if (isPressed(kSlotShift) && houseCount > 0)
+        editor.selectedHouse = editor.selectedHouse > 0 ? editor.selectedHouse - 1 : houseCount - 1;
+    if (isPressed(kSlotInsert)) {
+        int32_t x = m.x, y = m.y;
+        snapToGrid(kModeHouse, x, y);
+        insertHouse(mouseOnMap() ? x : -1, y, chooserPicture(chooserFor(kModeHouse)));
+        g_pickDirty = true;
+    }
+    if (ctrlCopy()) copySelectedHouse();
+    if (ctrlPaste() && pasteHouse(m.x, m.y) >= 0) g_pickDirty = true;
+    if (editor.selectedHouse < 0 || editor.selectedHouse >= houseCount) return;
+    MapHouse& h = mapHouses[editor.selectedHouse];
+    if (isPressed(kSlotDelete)) {
+        h.highlight = 0;
+        deleteSelectedHouse();
+        g_pickDirty = true;
+        return;
+    }
+    const int32_t picture = chooserPicture(chooserFor(kModeHouse));
+    if (picture >= 0 && picture != h.pictureIndex) {
+        setHousePicture(editor.selectedHouse, picture);
+        g_pickDirty = true;
+    }
+    if (leftHeld() && mouseOnMap()) {
+        int32_t x = m.x, y = m.y;
+        snapToGrid(kModeHouse, x, y);
+        h.x = x;
+        h.y = y;
+        g_pickDirty = true;
+    }
+    const int32_t dx = (rightHeldDir() ? 1 : 0) - (leftHeldDir() ? 1 : 0);
+    const int32_t dy = (downHeldDir() ? 1 : 0) - (upHeldDir() ? 1 : 0);
+    if (dx || dy) {
+        h.x += dx;
+        h.y += dy;
+        g_pickDirty = true;
+    }
+    h.highlight = (editor.animation & 2) ? 2 : 0;
+    printText(180, 480, false, kWhite, u"x: %d  y: %d", h.x, h.y);
+    printText(180, 500, false, kWhite, u"$%d  rent $%d  upgrade $%d", h.baseValue, h.baseRent, h.upgradeCost);
+}
+
+void objectMode() {
+    drawChooser();
+    drawAdjustBox();
+    if (typedChar() == 'a' || typedChar() == 'A') editor.adjust = !editor.adjust;
+    ObjectLayer& layer = layerForMode(editor.mode);
+    const Point m = mousePos();
+    int32_t sx = m.x, sy = m.y;
+    snapToGrid(editor.mode, sx, sy);
+    const int32_t picture = chooserPicture(chooserFor(editor.mode));
+    const bool clickOnMap = leftClicked() && mouseOnMap();
+    if (isPressed(kSlotInsert) || (clickOnMap && !editor.adjust)) {
+        if (placeObject(editor.mode, sx, sy, picture) >= 0) g_pickDirty = true;
+    } else if (editor.adjust && layer.selected >= 0 && layer.selected < layer.count) {
+        MapObject& o = layer.objects[layer.selected];
+        if (picture >= 0) o.picture = picture;
+        if (typedChar() == 's' || typedChar() == 'S') {
+            moveObjectToOtherLayer();
+        } else if (isPressed(kSlotDelete)) {
+            removeMapObject(layer, layer.selected);
+        } else {
+            const int32_t dx = (rightHeldDir() ? 1 : 0) - (leftHeldDir() ? 1 : 0);
+            const int32_t dy = (downHeldDir() ? 1 : 0) - (upHeldDir() ? 1 : 0);
+            if (dx || dy) moveMapObject(layer, layer.selected, o.x + dx, o.y + dy);
+            if (leftHeld() && mouseOnMap() && pictureOverlapsMap(objectPicture(o.picture), sx, sy))
+                moveMapObject(layer, layer.selected, sx, sy);
+        }
+        g_pickDirty = true;
+    }
+    if (layer.selected >= 0 && layer.selected < layer.count) {
+        const MapObject& o = layer.objects[layer.selected];
+        printText(200, 480, false, kWhite, u"x: %d  y: %d", o.x, o.y);
+        printText(200, 505, false, kWhite, u"%d of %d objects.", layer.selected, layer.count);
+    }
+}
+
+void labelMode() {
+    const Point m = mousePos();
+    if (isPressed(kSlotT)) {
+        changeState(2);
+        return;
+    }
+    if (isPressed(kSlotInsert) && mouseOnMap()) {
+        const int32_t i = addLabel(m.x, m.y, u"New Street", 30);
+        if (i >= 0) editor.selectedLabel = i;
+    }
+    if (editor.selectedLabel < 0 || editor.selectedLabel >= labelCount) return;
+    MapText& label = mapLabels[editor.selectedLabel];
+    if (isPressed(kSlotR)) label.slant = nextSlant(label.slant);
+    label.x += (rightHeldDir() ? 1 : 0) - (leftHeldDir() ? 1 : 0);
+    label.y += (downHeldDir() ? 1 : 0) - (upHeldDir() ? 1 : 0);
+    if (leftHeld() && mouseOnMap()) {
+        label.x = std::clamp(m.x, 0, kMapWidth - 1);
+        label.y = std::clamp(m.y, 0, kMapHeight - 1);
+    }
+    if (isPressed(kSlotDelete)) {
+        removeLabel(editor.selectedLabel);
+        editor.selectedLabel = 0;
+    }
+    g_pickDirty = true;
+    printText(200, 480, false, kWhite, u"label %d of %d", editor.selectedLabel + 1, labelCount);
+}
+
+} // namespace
+
+void markPickImageDirty() {
+    g_pickDirty = true;
+}
+
+int32_t editorEnter(int32_t, int32_t, int32_t) {
+    if (!editor.choosers[0].root) resetEditorModel();
+    editor.rememberedLevel = currentLevel;
+    editor.selectedHouse = 0;
+    setButtonLook(kButtonLookDrawn);
+    g_pickDirty = true;
+    return 0;
+}
+
+int32_t editorExit(int32_t) {
+    clearHover();
+    currentLevel = editor.rememberedLevel;
+    setButtonLook(kButtonLookSprite);
+    return 0;
+}
+
+int32_t editorUpdate(int32_t) {
+    editor.animation += 1;
+    if (g_pickDirty) rebuildPickImage();
+    g_pickDirty = false;
+    resetClip();
+    fillRect(frameBuffer, 0, 0, kMapWidth, kMapHeight, 0);
+    drawMapBelowHouses();
+    drawMapHouses();
+    drawMapAboveHouses();
+    drawGridLines(editor.grids[kMasterGrid]);
+    fillRect(frameBuffer, 0, kMapHeight, kFrameWidth, kFrameHeight - kMapHeight, 0);
+    if (!editor.useMasterGrid) drawGridLines(editor.grids[0]);
+    if (editorFormOpen()) {
+        editorFormUpdate();
+        return 0;
+    }
+    drawModeButtons();
+
+    const Point m = mousePos();
+    if (rightClicked()) pickUnderMouse(m.x, m.y, false);
+    if (typedChar() == 'p' || typedChar() == 'P') pickUnderMouse(m.x, m.y, true);
+    if (isPressed(kSlotE)) {
+        clearHover();
+        editorTestPlay();
+        return 0;
+    }
+    if (editor.mode != kModeHouse) clearHover();
+    switch (editor.mode) {
+    case kModeScenario:
+        editorScenarioPanel();
+        break;
+    case kModeHouse:
+        houseMode();
+        break;
+    case kModeBackground:
+    case kModeForeground:
+        objectMode();
+        break;
+    case kModeLabels:
+        labelMode();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+} // namespace bv

@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+#include "levels/map.h"
+#include "levels/map_layers.h"
+#include "levels/picture_sets.h"
+#include "support/test_support.h"
+
+namespace {
+
+class EditorModelTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        bvtest::ensureMemory();
+        // Houses: 40 x 30 and 20 x 20; objects: a 100 x 50 slab and a 10 x 10 stone.
+        bvtest::makePictureSet(bv::houseSprites,
+                               {{"cottage.png", 40, 30, 0xFF804020}, {"villa.png", 20, 20, 0xFF208040}});
+        bvtest::makePictureSet(bv::scaledHouseSprites, {{"", 40, 30, 0xFF804020}, {"", 20, 20, 0xFF208040}});
+        bvtest::makePictureSet(bv::objectSprites,
+                               {{"slab.png", 100, 50, 0xFF404040}, {"stone.png", 10, 10, 0xFF909090}});
+        bvtest::makePictureSet(bv::scaledObjectSprites,
+                               {{"", 100, 50, 0xFF404040}, {"", 10, 10, 0xFF909090}});
+        bv::clearMap();
+        bv::resetEditorModel();
+    }
+    void TearDown() override {
+        bv::clearMap();
+        bvtest::freeTownSets();
+    }
+};
+
+TEST_F(EditorModelTest, NewHouseRulesGiveRentAndUpgradeCostFromTheValue) {
+    bv::MapHouse house{};
+    house.baseValue = 200000;
+    bv::applyNewHouseRules(house);
+    EXPECT_EQ(house.baseRent, 5714);
+    EXPECT_EQ(house.upgradeCost, 11999);
+    house.baseValue = 35000; // 1000 x 2.1 must not come out as 2099
+    bv::applyNewHouseRules(house);
+    EXPECT_EQ(house.baseRent, 1000);
+    EXPECT_EQ(house.upgradeCost, 2100);
+    house.baseValue = 34;
+    bv::applyNewHouseRules(house);
+    EXPECT_EQ(house.baseRent, 0);
+    EXPECT_EQ(house.upgradeCost, 0);
+}
+
+TEST_F(EditorModelTest, InsertPlacesANewHouseAtTheMouseOrAt100x100OffTheMap) {
+    EXPECT_EQ(bv::insertHouse(250, 300, 1), 0);
+    EXPECT_EQ(bv::insertHouse(400, 450, 0), 1); // y 450 is the panel, not the map
+    EXPECT_EQ(bv::insertHouse(-1, 20, 0), 2);
+    ASSERT_EQ(bv::houseCount, 3);
+    EXPECT_EQ(bv::mapHouses[0].x, 250);
+    EXPECT_EQ(bv::mapHouses[0].y, 300);
+    EXPECT_EQ(bv::mapHouses[1].x, 100);
+    EXPECT_EQ(bv::mapHouses[1].y, 100);
+    EXPECT_EQ(bv::mapHouses[2].x, 100);
+    const bv::MapHouse& h = bv::mapHouses[0];
+    EXPECT_EQ(h.baseValue, 200000);
+    EXPECT_EQ(h.baseRent, 5714);
+    EXPECT_EQ(h.upgradeCost, 11999);
+    EXPECT_EQ(h.bedrooms, 3);
+    EXPECT_EQ(h.bathrooms, 2);
+    EXPECT_EQ(h.address[0], 0);
+    EXPECT_EQ(h.pictureIndex, 1);
+    EXPECT_STREQ(h.pictureName, "villa.png");
+    EXPECT_EQ(bv::editor.selectedHouse, 2);
+}
+
+TEST_F(EditorModelTest, DeleteRemovesTheSelectedHouseAndEmptiesOnTheLast) {
+    bv::insertHouse(10, 10, 0);
+    bv::insertHouse(20, 20, 0);
+    bv::insertHouse(30, 30, 0);
+    bv::editor.selectedHouse = 1;
+    bv::deleteSelectedHouse();
+    ASSERT_EQ(bv::houseCount, 2);
+    EXPECT_EQ(bv::mapHouses[1].x, 30);
+    EXPECT_EQ(bv::editor.selectedHouse, 1);
+    bv::deleteSelectedHouse(); // the last one: the selection falls back to 0
+    EXPECT_EQ(bv::houseCount, 1);
+    EXPECT_EQ(bv::editor.selectedHouse, 0);
+    bv::deleteSelectedHouse();
+    EXPECT_EQ(bv::houseCount, 0);
+    bv::deleteSelectedHouse(); // nothing left: nothing happens
+    EXPECT_EQ(bv::houseCount, 0);
+    EXPECT_EQ(bv::insertHouse(5, 5, 0), 0); // and the map takes houses again
+}
+
+TEST_F(EditorModelTest, CopyAndPasteMakeANewHouseWithTheSameFigures) {
+    EXPECT_EQ(bv::pasteHouse(1, 1), -1);
+    bv::insertHouse(10, 10, 1);
+    bv::mapHouses[0].baseValue = 123456;
+    bv::mapHouses[0].address[0] = u'Q';
+    bv::copySelectedHouse();
+    EXPECT_EQ(bv::pasteHouse(300, 200), 1);
+    EXPECT_EQ(bv::mapHouses[1].x, 300);
+    EXPECT_EQ(bv::mapHouses[1].y, 200);
+    EXPECT_EQ(bv::mapHouses[1].baseValue, 123456);
+    EXPECT_EQ(bv::mapHouses[1].address[0], u'Q');
+    EXPECT_EQ(bv::editor.selectedHouse, 1);
+}
+
+TEST_F(EditorModelTest, SnappingUsesTheModesGridOrTheMasterGrid) {
+    int32_t x = 37, y = 45;
+    bv::snapToGrid(bv::kModeHouse, x, y); // grids start off
+    EXPECT_EQ(x, 37);
+    bv::editor.grids[0] = bv::GridRecord{1, 0, 0, 3, 5, 10, 20};
+    bv::snapToGrid(bv::kModeHouse, x, y);
+    EXPECT_EQ(x, 33);
+    EXPECT_EQ(y, 45);
+    x = -7, y = -7; // division toward zero
+    bv::snapToGrid(bv::kModeHouse, x, y);
+    EXPECT_EQ(x, 3);
+    EXPECT_EQ(y, 5);
+
+    bv::editor.grids[bv::kMasterGrid] = bv::GridRecord{1, 0, 0, 0, 1, 25, 25};
+    bv::editor.useMasterGrid = 1;
+    for (int32_t mode : {bv::kModeHouse, bv::kModeBackground, bv::kModeForeground}) {
+        x = 60, y = 60;
+        bv::snapToGrid(mode, x, y);
+        EXPECT_EQ(x, 50) << mode;
+        EXPECT_EQ(y, 51) << mode;
+    }
+    bv::editor.grids[bv::kMasterGrid].width = 0; // a zero cell leaves that axis alone
+    x = 61, y = 61;
+    bv::snapToGrid(bv::kModeBackground, x, y);
+    EXPECT_EQ(x, 61);
+    EXPECT_EQ(y, 51);
+}
+
+TEST_F(EditorModelTest, ObjectsArePlacedOnlyWhereTheirPictureTouchesTheMap) {
+    // The slab is 100 x 50, anchored at its bottom centre.
+    EXPECT_GE(bv::placeObject(bv::kModeBackground, 400, 200, 0), 0);
+    EXPECT_GE(bv::placeObject(bv::kModeBackground, -49, 200, 0), 0);  // one column on the map
+    EXPECT_EQ(bv::placeObject(bv::kModeBackground, -50, 200, 0), -1); // wholly to the left
+    EXPECT_GE(bv::placeObject(bv::kModeBackground, 400, 499, 0), 0);  // top row 449
+    EXPECT_EQ(bv::placeObject(bv::kModeBackground, 400, 500, 0), -1);
+    EXPECT_EQ(bv::placeObject(bv::kModeBackground, 850, 200, 0), -1);
+    EXPECT_EQ(bv::placeObject(bv::kModeBackground, 400, 0, 0), -1); // wholly above
+    EXPECT_EQ(bv::backgroundObjects.count, 3);
+    EXPECT_EQ(bv::foregroundObjects.count, 0);
+}
+
+TEST_F(EditorModelTest, AnObjectMovesToTheOtherLayerAndTheModeFollows) {
+    bv::editor.mode = bv::kModeBackground;
+    bv::placeObject(bv::kModeBackground, 100, 100, 1);
+    bv::placeObject(bv::kModeBackground, 200, 300, 0);
+    bv::backgroundObjects.selected = 1;
+    bv::moveObjectToOtherLayer();
+    EXPECT_EQ(bv::editor.mode, bv::kModeForeground);
+    ASSERT_EQ(bv::backgroundObjects.count, 1);
+    ASSERT_EQ(bv::foregroundObjects.count, 1);
+    EXPECT_EQ(bv::foregroundObjects.objects[0].x, 200);
+    EXPECT_EQ(bv::foregroundObjects.objects[0].picture, 0);
+    EXPECT_EQ(bv::backgroundObjects.objects[0].x, 100);
+}
+
+TEST_F(EditorModelTest, LabelSlantCycles) {
+    EXPECT_EQ(bv::nextSlant(30), 60);
+    EXPECT_EQ(bv::nextSlant(60), 0);
+    EXPECT_EQ(bv::nextSlant(0), 30);
+    EXPECT_EQ(bv::nextSlant(45), 30);
+}
+
+TEST_F(EditorModelTest, PickImageLayersObjectsHousesAndForegroundInOrder) {
+    bv::placeObject(bv::kModeBackground, 200, 200, 0); // slab: x 150..249, y 150..199
+    bv::insertHouse(200, 190, 0);                      // house: x 180..219, y 160..189
+    bv::placeObject(bv::kModeForeground, 200, 180, 1); // stone: x 195..204, y 170..179
+    bv::rebuildPickImage();
+    EXPECT_EQ(bv::pickAt(155, 155), bv::kPickBackground | 0);
+    EXPECT_EQ(bv::pickAt(185, 165), bv::kPickHouse | 0);
+    EXPECT_EQ(bv::pickAt(200, 175), bv::kPickForeground | 0);
+    EXPECT_EQ(bv::pickAt(10, 10), 0);
+    EXPECT_EQ(bv::pickAt(-1, 10), 0);
+    EXPECT_EQ(bv::pickAt(800, 10), 0);
+
+    // Right click on the stone: foreground mode, adjust on, its picture in that chooser.
+    EXPECT_EQ(bv::pickUnderMouse(200, 175, false), bv::kPickForeground | 0);
+    EXPECT_EQ(bv::editor.mode, bv::kModeForeground);
+    EXPECT_EQ(bv::editor.adjust, 1);
+    EXPECT_EQ(bv::foregroundObjects.selected, 0);
+    // On the house: house mode with it selected; "p" picks without changing the mode.
+    bv::pickUnderMouse(185, 165, false);
+    EXPECT_EQ(bv::editor.mode, bv::kModeHouse);
+    EXPECT_EQ(bv::editor.selectedHouse, 0);
+    bv::pickUnderMouse(155, 155, true);
+    EXPECT_EQ(bv::editor.mode, bv::kModeHouse);
+    EXPECT_EQ(bv::pickUnderMouse(10, 10, false), 0);
+}
+
+TEST_F(EditorModelTest, ChoosersStepAndWrapAndFindAPictureInTheirTree) {
+    bv::PictureFolder folders[2]{};
+    int32_t rootPictures[] = {1};
+    int32_t childPictures[] = {0, 1, 0};
+    folders[0].pictures = rootPictures;
+    folders[0].pictureCount = 1;
+    folders[0].children = &folders[1];
+    folders[0].childCount = 1;
+    folders[1].pictures = childPictures;
+    folders[1].pictureCount = 3;
+    folders[1].parent = &folders[0];
+    bv::PictureChooser c{&folders[0], &folders[0], 0};
+    EXPECT_TRUE(bv::showPictureInChooser(c, 0));
+    EXPECT_EQ(c.folder, &folders[1]);
+    EXPECT_EQ(c.index, 0);
+    bv::stepChooser(c, -1);
+    EXPECT_EQ(c.index, 2);
+    bv::stepChooser(c, 1);
+    EXPECT_EQ(c.index, 0);
+    EXPECT_FALSE(bv::showPictureInChooser(c, 7));
+    c.index = 9; // a stale index shows no picture rather than reading past the list
+    EXPECT_EQ(bv::chooserPicture(c), -1);
+}
+
+} // namespace
