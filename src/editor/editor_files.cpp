@@ -9,6 +9,7 @@
 #include "core/memory.h"
 #include "core/state.h"
 #include "editor/editor.h"
+#include "editor/editor_dialogs.h"
 #include "editor/editor_state.h"
 #include "gfx/draw.h"
 #include "gfx/framebuffer.h"
@@ -80,6 +81,12 @@ void scenarioButton(int32_t, int32_t, int32_t value) {
     case 6:
         openNameForm(kLoadMap);
         break;
+    case 7:
+        openEditorDialog(kDialogScenario);
+        break;
+    case 8:
+        openEditorDialog(kDialogMapEditor);
+        break;
     default:
         break;
     }
@@ -88,10 +95,9 @@ void scenarioButton(int32_t, int32_t, int32_t value) {
 } // namespace
 
 void editorScenarioPanel() {
-    // The scenario and map-details forms are not built yet: their buttons stay disabled.
-    button(300 + 75, 480 + 15, 150, 30, text("editScenario"), 0, nullptr);
+    button(300 + 75, 480 + 15, 150, 30, text("editScenario"), 7, scenarioButton);
     button(300 + 75, 515 + 15, 150, 30, u"New Scenario", 1, scenarioButton);
-    button(500 + 75, 480 + 15, 150, 30, text("mapDetails"), 0, nullptr);
+    button(500 + 75, 480 + 15, 150, 30, text("mapDetails"), 8, scenarioButton);
     button(500 + 75, 515 + 15, 150, 30, text("saveScenario"), 2, scenarioButton);
     button(500 + 75, 550 + 15, 150, 30, text("loadScenario"), 3, scenarioButton);
     button(700 + 50, 480 + 15, 100, 30, text("savePNG"), 4, scenarioButton);
@@ -100,7 +106,7 @@ void editorScenarioPanel() {
 }
 
 bool editorFormOpen() {
-    return g_form != kNoForm;
+    return g_form != kNoForm || editorDialogOpen();
 }
 
 void openMapNameForm(bool save) {
@@ -117,6 +123,10 @@ int32_t runMapNameAction(bool save, const char* name) {
 }
 
 void editorFormUpdate() {
+    if (editorDialogOpen()) {
+        editorDialogUpdate();
+        return;
+    }
     const bool map = isMapForm();
     const std::string folder = platform::programFolder() + "maps";
     if (g_browsing) {

@@ -2,6 +2,8 @@
 // the keys and mouse rules of each edit mode.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
@@ -9,6 +11,7 @@
 #include "core/input.h"
 #include "core/state.h"
 #include "editor/editor.h"
+#include "editor/editor_dialogs.h"
 #include "editor/editor_state.h"
 #include "gfx/draw.h"
 #include "gfx/framebuffer.h"
@@ -37,6 +40,10 @@ void modeClick(int32_t, int32_t, int32_t value) {
     editor.mode = value;
 }
 
+void openDialogClick(int32_t, int32_t, int32_t value) {
+    openEditorDialog(value);
+}
+
 void clearHover() {
     for (int32_t i = 0; i < houseCount; ++i) mapHouses[i].highlight = 0;
 }
@@ -50,17 +57,24 @@ void drawGridLines(const GridRecord& g) {
         if (x >= 0) fillRectAlpha(frameBuffer, x, 0, 1, kMapHeight, 0x303030, 128);
 }
 
+// The mode row along the bottom of the panel: each radio picture and its label placed after the
+// previous label, so that longer labels push the next button along instead of running into it.
 void drawModeButtons() {
     static const char* const kLabels[] = {"scenario", "house", "bkgndObjects", "fgndObjects", "text"};
-    printKey(200, 585, true, kRed, "editMode");
+    constexpr int32_t kRowY = 582, kGap = 10;
+    printKey(200, kRowY, false, kRed, "editMode");
+    const char16_t* title = text("editMode");
+    int32_t x = 200 + (title ? textWidth(title) : 0) + kGap + 4;
     for (int32_t m = 0; m < 5; ++m) {
-        const int32_t x = 255 + m * 110;
         const Sprite* radio =
             spriteAt(iconSprites, m == editor.mode ? pic::kIconRadioOn : pic::kIconRadioOff);
-        if (radio) drawSprite(frameBuffer, x, 580, radio, false);
+        if (radio) drawSprite(frameBuffer, x, kRowY, radio, false);
         const int32_t w = radio ? radio->width : 16;
-        addHotSpot(x, 578, w + 80, 20, modeClick, m);
-        printKey(x + w + 4, 581, false, kWhite, kLabels[m]);
+        const char16_t* label = text(kLabels[m]);
+        const int32_t labelWidth = label ? textWidth(label) : 40;
+        addHotSpot(x, kRowY - 2, w + 4 + labelWidth, 18, modeClick, m);
+        printKey(x + w + 4, kRowY, false, kWhite, kLabels[m]);
+        x += w + 4 + labelWidth + kGap;
     }
 }
 
@@ -73,7 +87,21 @@ void drawChooser() {
     PictureChooser& c = chooserFor(editor.mode);
     char path[120];
     pictureFolderPath(c.folder, path, sizeof path);
-    printText(10, 458, false, kWhite, u"%s", path);
+    // The folder's path is a text button: it opens the Image and Image Folder Selector.
+    char16_t widePath[120];
+    int32_t n = 0;
+    for (; path[n] && n < 119; ++n) widePath[n] = static_cast<unsigned char>(path[n]);
+    widePath[n] = 0;
+    const int32_t pathWidth = std::min(textWidth(widePath), 160);
+    addHotSpot(10, 456, std::max(pathWidth, 40), 18, openDialogClick, kDialogPictures);
+    pushClip();
+    setClip(10, 450, 170, 475);
+    drawText(10, 458, false,
+             (isMouseOver(Rect{10, 456, std::max(pathWidth, 40), 18}) ? 0xFFFF60u : kWhite) |
+                 kStyleSingleLine,
+             widePath);
+    popClip();
+    button(120 + 35, 500 + 11, 70, 22, u"grid", kDialogGrid, openDialogClick);
     const int32_t picture = chooserPicture(c);
     const SpriteExSet& set = editor.mode == kModeHouse ? houseSprites : objectSprites;
     fillRect(frameBuffer, 10, 475, 100, 70, 0x202020);
@@ -91,6 +119,35 @@ void drawChooser() {
     }
     button(135, 535, 30, 20, u"<", -1, chooserArrow);
     button(175, 535, 30, 20, u">", 1, chooserArrow);
+}
+
+// The house's address on one line, clipped to the room between the buttons.
+void drawAddress(const MapHouse& h) {
+    char16_t line[1000];
+    int32_t n = 0;
+    for (; n < 999 && h.address[n] && h.address[n] != 10 && h.address[n] != 13; ++n) line[n] = h.address[n];
+    line[n] = 0;
+    pushClip();
+    setClip(455, 470, 612, 600);
+    drawText(455, 485, false, kWhite | kStyleSingleLine, line);
+    popClip();
+}
+
+// "$200,000": the amount with thousands separators.
+std::string moneyLine(int32_t amount) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%lld", amount < 0 ? -static_cast<long long>(amount) : amount + 0LL);
+    char out[32];
+    int32_t n = 0;
+    if (amount < 0) out[n++] = '-';
+    out[n++] = '$';
+    const int32_t length = static_cast<int32_t>(std::strlen(digits));
+    for (int32_t i = 0; i < length; ++i) {
+        if (i > 0 && (length - i) % 3 == 0) out[n++] = ',';
+        out[n++] = digits[i];
+    }
+    out[n] = 0;
+    return out;
 }
 
 void adjustToggle(int32_t, int32_t, int32_t) {
@@ -149,7 +206,17 @@ void houseMode() {
     }
     h.highlight = (editor.animation & 2) ? 2 : 0;
     printText(180, 480, false, kWhite, u"x: %d  y: %d", h.x, h.y);
-    printText(180, 500, false, kWhite, u"$%d  rent $%d  upgrade $%d", h.baseValue, h.baseRent, h.upgradeCost);
+    // The house's forms; the buttons stop short of the mode row at the bottom of the panel.
+    button(350 + 50, 480 + 14, 100, 28, text("address"), kDialogAddress, openDialogClick);
+    button(350 + 50, 512 + 14, 100, 28, text("br"), kDialogHouseSize, openDialogClick);
+    button(350 + 50, 544 + 14, 100, 28, text("recalc"), kDialogRecalc, openDialogClick);
+    drawAddress(h);
+    button(625 + 40, 490 + 13, 80, 26, text("value"), kDialogHouseValue, openDialogClick);
+    button(625 + 40, 519 + 13, 80, 26, text("rent"), kDialogRent, openDialogClick);
+    button(625 + 40, 548 + 13, 80, 26, text("upgrade"), kDialogUpgrade, openDialogClick);
+    printText(712, 495, false, kWhite, u"%s", moneyLine(h.baseValue).c_str());
+    printText(712, 524, false, kWhite, u"%s", moneyLine(h.baseRent).c_str());
+    printText(712, 553, false, kWhite, u"%s", moneyLine(h.upgradeCost).c_str());
 }
 
 void objectMode() {
@@ -199,6 +266,7 @@ void labelMode() {
     }
     if (editor.selectedLabel < 0 || editor.selectedLabel >= labelCount) return;
     MapText& label = mapLabels[editor.selectedLabel];
+    button(100 + 50, 490 + 15, 100, 30, text("changeText"), kDialogText, openDialogClick);
     if (isPressed(kSlotR)) label.slant = nextSlant(label.slant);
     label.x += (rightHeldDir() ? 1 : 0) - (leftHeldDir() ? 1 : 0);
     label.y += (downHeldDir() ? 1 : 0) - (upHeldDir() ? 1 : 0);

@@ -1,0 +1,88 @@
+// The editor's forms under test: the test fonts and pictures of the widget tests, small house and
+// object picture sets, an empty map and scenario, and a program folder of its own with a "maps"
+// folder, so that nothing is written into the game folder. Frames are run one at a time: the
+// input step, then the top form drawn and handled.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "editor/editor.h"
+#include "editor/editor_dialogs.h"
+#include "levels/map.h"
+#include "levels/picture_sets.h"
+#include "levels/scenario.h"
+#include "platform/platform.h"
+#include "support/test_support.h"
+#include "ui/ui_fixture.h"
+
+namespace edtest {
+
+class DialogTest : public uitest::UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        previous_ = bv::platform::programFolder();
+        std::filesystem::create_directories(dir_.path() + "/maps");
+        bv::platform::setProgramFolder(dir_.path() + "/");
+        bvtest::makePictureSet(bv::houseSprites,
+                               {{"cottage.png", 40, 30, 0xFF804020}, {"villa.png", 20, 24, 0xFF208040}});
+        bvtest::makePictureSet(bv::scaledHouseSprites, {{"", 40, 30, 0xFF804020}, {"", 20, 24, 0xFF208040}});
+        bvtest::makePictureSet(bv::objectSprites, {{"slab.png", 100, 50, 0xFF404040}});
+        bvtest::makePictureSet(bv::scaledObjectSprites, {{"", 100, 50, 0xFF404040}});
+        bv::clearMap();
+        bv::clearScenario();
+        bv::currentLevel = 0;
+        bv::currentDifficulty = 1;
+        bv::scenarioListCount = 0; // built again from this test's folder when needed
+        bv::resetEditorModel();
+        bv::closeAllEditorDialogs();
+        bv::pumpInput();
+    }
+    void TearDown() override {
+        bv::closeAllEditorDialogs();
+        bv::clearMap();
+        bv::clearScenario();
+        bvtest::freeTownSets();
+        bv::platform::setProgramFolder(previous_);
+    }
+
+    // One frame with nothing new in it.
+    static void frame() {
+        bv::clearHotSpots();
+        bv::pumpInput();
+        bv::editorDialogUpdate();
+    }
+    // A click at (x, y): the button goes down in one frame and up in the next. The frames take
+    // their input as the game's do, so a character typed before is not seen again.
+    static void clickAt(int32_t x, int32_t y) {
+        bv::clearHotSpots();
+        uitest::sendEvent(bv::platform::Event::MouseMove, x, y);
+        uitest::sendEvent(bv::platform::Event::LeftDown, x, y);
+        bv::pumpInput();
+        bv::editorDialogUpdate();
+        bv::clearHotSpots();
+        uitest::sendEvent(bv::platform::Event::LeftUp, x, y);
+        bv::pumpInput();
+        bv::editorDialogUpdate();
+    }
+    // Characters typed one frame each into the focused field.
+    static void type(const std::u16string& text) {
+        for (char16_t c : text) {
+            bv::platform::Event e;
+            e.type = bv::platform::Event::Char;
+            e.ch = c;
+            bv::handleWindowEvent(e);
+            frame();
+        }
+    }
+    static std::u16string fieldText(const bv::FormTextField& f) {
+        return std::u16string(f.text, size_t(f.length));
+    }
+    std::string mapsFile(const std::string& name) const { return dir_.path() + "/maps/" + name; }
+
+    bvtest::TempDir dir_;
+    std::string previous_;
+};
+
+} // namespace edtest

@@ -1,0 +1,239 @@
+// The Scenario, Edit Level and Recalc. forms, and the recalculations over every scenario file,
+// all in a program folder of the test's own.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "dialog_fixture.h"
+
+namespace {
+
+using bv::levelTable;
+using bv::scenario;
+
+void setText(char16_t* target, const char16_t* text) {
+    std::u16string t(text);
+    std::copy(t.begin(), t.end(), target);
+    target[t.size()] = 0;
+}
+
+void setTitle(int32_t difficulty, int32_t level, const char16_t* title) {
+    std::u16string t(title);
+    std::copy(t.begin(), t.end(), levelTable[difficulty][level].title);
+    levelTable[difficulty][level].title[t.size()] = 0;
+}
+
+// Scenario form: the list's rows from y 76, the buttons below it, OK and Cancel at the bottom.
+constexpr int32_t kRowX = 100, kRow0Y = 84, kRow1Y = 100;
+constexpr int32_t kOkX = 330, kCancelX = 470, kBottomY = 555;
+
+class ScenarioForm : public edtest::DialogTest {
+  protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        scenario.levelCount = 2;
+        setTitle(1, 0, u"Alpha");
+        setTitle(1, 1, u"Bravo");
+    }
+};
+
+TEST_F(ScenarioForm, LevelButtonsActOnTheSelectedLevel) {
+    bv::openEditorDialog(bv::kDialogScenario);
+    EXPECT_EQ(bv::scenarioListSelection(), 0);
+    clickAt(kRowX, kRow1Y);
+    EXPECT_EQ(bv::scenarioListSelection(), 1);
+    clickAt(120, 459); // "Move Level Up"
+    EXPECT_EQ(std::u16string(levelTable[1][0].title), u"Bravo");
+    EXPECT_EQ(bv::scenarioListSelection(), 0);
+    clickAt(300, 459); // "Move Level Down"
+    EXPECT_EQ(std::u16string(levelTable[1][1].title), u"Bravo");
+    EXPECT_EQ(bv::scenarioListSelection(), 1);
+    clickAt(105, 423); // "Add Level": appended and selected
+    EXPECT_EQ(scenario.levelCount, 3);
+    EXPECT_EQ(bv::scenarioListSelection(), 2);
+    clickAt(kRowX, kRow0Y);
+    clickAt(280, 423); // "Delete Selected Level"
+    EXPECT_EQ(scenario.levelCount, 2);
+    EXPECT_EQ(std::u16string(levelTable[1][0].title), u"Bravo");
+}
+
+TEST_F(ScenarioForm, SettingsAreReadBackOnOkAndLeftAloneOnCancel) {
+    setText(scenario.scenarioName, u"Old");
+    scenario.fixedDownPaymentPct = 20;
+    scenario.conditionScalar = 0.5f;
+    bv::openEditorDialog(bv::kDialogScenario);
+    type(u"er");       // the name has the focus
+    clickAt(410, 294); // "Complex Economy (AI's, credit, economy)"
+    clickAt(kCancelX, kBottomY);
+    EXPECT_EQ(std::u16string(scenario.scenarioName), u"Old");
+    EXPECT_EQ(scenario.advancedEconomy, 0);
+
+    bv::openEditorDialog(bv::kDialogScenario);
+    type(u"er");
+    clickAt(410, 294);
+    clickAt(700, 454); // "Down Percentage"
+    type(u"5");
+    clickAt(700, 326); // "Condition scalar:" reads "0.500000"
+    type(u"\b\b\b\b\b\b25");
+    clickAt(kOkX, kBottomY);
+    EXPECT_FALSE(bv::editorDialogOpen());
+    EXPECT_EQ(std::u16string(scenario.scenarioName), u"Older");
+    EXPECT_EQ(scenario.advancedEconomy, 1);
+    EXPECT_EQ(scenario.fixedDownPaymentPct, 205);
+    EXPECT_FLOAT_EQ(scenario.conditionScalar, 0.25f);
+    EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 0.0f); // "0.000000" read back unchanged
+}
+
+TEST_F(ScenarioForm, ClosingLoadsTheLevelsMapOnlyWhenItsNameChangedBeyondLetterCase) {
+    bv::insertHouse(100, 100, 0);
+    ASSERT_EQ(bv::saveMap("START"), 1);
+    bv::insertHouse(200, 100, 0);
+    ASSERT_EQ(bv::saveMap("other"), 1);
+    bv::clearMap();
+    std::strcpy(levelTable[1][0].mapFile, "start");
+
+    bv::openEditorDialog(bv::kDialogScenario);
+    std::strcpy(levelTable[1][0].mapFile, "START"); // as Edit Level would
+    clickAt(kOkX, kBottomY);
+    EXPECT_EQ(bv::houseCount, 0);
+
+    bv::openEditorDialog(bv::kDialogScenario);
+    std::strcpy(levelTable[1][0].mapFile, "other");
+    clickAt(kCancelX, kBottomY);
+    EXPECT_EQ(bv::houseCount, 2);
+}
+
+// Edit Level: difficulty radios at the top left, Apply / Cancel / Reset / Calculate at the bottom.
+constexpr int32_t kRadioY = 55, kEasyX = 40, kHardX = 235;
+constexpr int32_t kApplyX = 175, kLevelCancelX = 325, kCalculateX = 625, kLevelButtonsY = 558;
+
+TEST_F(ScenarioForm, EditSelectedLevelStoresEveryGoalFieldInItsOwnRecordField) {
+    bv::openEditorDialog(bv::kDialogScenario);
+    clickAt(kRowX, kRow1Y);
+    clickAt(210, 495); // "Edit Selected Level"
+    ASSERT_EQ(bv::topEditorDialog(), bv::kDialogEditLevel);
+    EXPECT_EQ(bv::editedLevel(), 1);
+    for (int32_t i = 0; i < bv::kLevelGoalFields; ++i) bv::formFieldSetInt(bv::levelGoalField(i), 100 + i);
+    clickAt(kApplyX, kLevelButtonsY);
+    EXPECT_EQ(bv::topEditorDialog(), bv::kDialogScenario);
+    EXPECT_EQ(bv::scenarioListSelection(), 0); // the first level is selected again
+
+    const bv::LevelRecord& r = levelTable[1][1];
+    const int32_t got[bv::kLevelGoalFields] = {
+        r.minHouseValue,   r.minRent,  r.minCondition, r.houseCount,   r.minRenterHistory,
+        r.minCombinedRent, r.minCash,  r.minEquity,    r.numPurchases, r.numUpgrades,
+        r.numRenos,        r.numSales, r.numRenters,   r.monthsToHold, r.monthsToPlay};
+    for (int32_t i = 0; i < bv::kLevelGoalFields; ++i) EXPECT_EQ(got[i], 100 + i) << "goal field " << i;
+    EXPECT_EQ(std::u16string(r.title), u"Bravo");
+    EXPECT_EQ(levelTable[1][0].minCash, 0); // the other level untouched
+}
+
+TEST_F(ScenarioForm, SwitchingDifficultyStoresTheFormAndCancelKeepsOnlyThat) {
+    levelTable[0][0].minCash = 1;
+    levelTable[1][0].minCash = 2;
+    levelTable[2][0].minCash = 3;
+    bv::openEditorDialog(bv::kDialogScenario);
+    clickAt(210, 495);
+    ASSERT_EQ(bv::editedLevel(), 0);
+    bv::formFieldSetInt(bv::levelGoalField(6), 222); // "Min. Cash"
+    clickAt(kHardX, kRadioY);
+    EXPECT_EQ(bv::currentDifficulty, 2);
+    EXPECT_EQ(levelTable[1][0].minCash, 222);
+    EXPECT_EQ(fieldText(bv::levelGoalField(6)), u"3");
+    bv::formFieldSetInt(bv::levelGoalField(6), 333);
+    clickAt(kLevelCancelX, kLevelButtonsY);
+    EXPECT_EQ(levelTable[2][0].minCash, 3);
+    EXPECT_EQ(levelTable[1][0].minCash, 222);
+    EXPECT_EQ(levelTable[0][0].minCash, 1);
+}
+
+TEST_F(ScenarioForm, CalculateStoresOpensRecalcAndReloadsTheForm) {
+    bv::openEditorDialog(bv::kDialogScenario);
+    clickAt(210, 495);
+    bv::formFieldSetInt(bv::levelGoalField(14), 20); // "# months to play", Normal
+    clickAt(kCalculateX, kLevelButtonsY);
+    ASSERT_EQ(bv::topEditorDialog(), bv::kDialogRecalc);
+    EXPECT_EQ(levelTable[1][0].monthsToPlay, 20);
+    clickAt(145, 206); // "This level only"
+    EXPECT_EQ(bv::recalcScope(), bv::kRecalcThisLevel);
+    clickAt(475, 345); // "Calculate all difficulties": the form stays open for this level
+    EXPECT_EQ(bv::topEditorDialog(), bv::kDialogRecalc);
+    EXPECT_EQ(levelTable[0][0].monthsToPlay, 30);
+    EXPECT_EQ(levelTable[2][0].monthsToPlay, 16);
+    clickAt(400, 415); // Done
+    ASSERT_EQ(bv::topEditorDialog(), bv::kDialogEditLevel);
+    clickAt(kEasyX, kRadioY);
+    EXPECT_EQ(fieldText(bv::levelGoalField(14)), u"30");
+
+    // The choice of scope is remembered the next time the form opens.
+    clickAt(kLevelCancelX, kLevelButtonsY);
+    bv::openEditorDialog(bv::kDialogRecalc);
+    EXPECT_EQ(bv::recalcScope(), bv::kRecalcThisLevel);
+    clickAt(345, 206); // "All levels"
+    EXPECT_EQ(bv::recalcScope(), bv::kRecalcAllLevels);
+}
+
+class Recalc : public edtest::DialogTest {};
+
+TEST_F(Recalc, RentsOfThisLevelFollowTheNewHouseRulesWithoutWritingFiles) {
+    bv::insertHouse(100, 100, 0);
+    bv::insertHouse(200, 100, 0);
+    bv::mapHouses[0].baseRent = 1;
+    bv::mapHouses[1].baseValue = 35000;
+    EXPECT_EQ(bv::recalculateRents(bv::kRecalcThisLevel), 0);
+    EXPECT_EQ(bv::mapHouses[0].baseRent, 5714);
+    EXPECT_EQ(bv::mapHouses[0].upgradeCost, 11999);
+    EXPECT_EQ(bv::mapHouses[1].baseRent, 1000);
+    EXPECT_EQ(bv::mapHouses[1].upgradeCost, 2100);
+    EXPECT_TRUE(std::filesystem::is_empty(dir_.path() + "/maps"));
+}
+
+TEST_F(Recalc, RentsOfAllLevelsRewriteEachLevelsMapAndKeepTheEditorsWork) {
+    bv::insertHouse(100, 100, 0);
+    bv::mapHouses[0].baseValue = 350000;
+    bv::mapHouses[0].baseRent = 1;
+    ASSERT_EQ(bv::saveMap("a"), 1);
+    scenario.levelCount = 2;
+    std::strcpy(levelTable[1][0].mapFile, "a");
+    std::strcpy(levelTable[1][1].mapFile, "missing");
+    ASSERT_EQ(bv::saveScenario("s1"), 0);
+
+    // The editor's own, unsaved: a different map and scenario name, level 1.
+    bv::clearMap();
+    bv::insertHouse(50, 50, 0);
+    bv::mapHouses[0].baseValue = 70000;
+    setText(scenario.scenarioName, u"Unsaved");
+    bv::currentLevel = 1;
+
+    EXPECT_EQ(bv::recalculateRents(bv::kRecalcAllLevels), 1);
+    EXPECT_EQ(std::u16string(scenario.scenarioName), u"Unsaved");
+    EXPECT_EQ(bv::currentLevel, 1);
+    ASSERT_EQ(bv::houseCount, 1);
+    EXPECT_EQ(bv::mapHouses[0].baseValue, 70000);
+    EXPECT_EQ(bv::mapHouses[0].baseRent, 2000);
+    EXPECT_EQ(bv::mapHouses[0].upgradeCost, 4200);
+    // A level whose map cannot be read gets no file from another map.
+    EXPECT_FALSE(std::filesystem::exists(mapsFile("missing.map")));
+
+    ASSERT_EQ(bv::loadMap("a"), 1);
+    EXPECT_EQ(bv::mapHouses[0].baseRent, 10000);
+    EXPECT_EQ(bv::mapHouses[0].upgradeCost, 21000);
+}
+
+TEST_F(Recalc, DifficultiesOfAllLevelsRewriteEveryScenarioAndTheOneInMemory) {
+    levelTable[1][0].monthsToPlay = 10;
+    ASSERT_EQ(bv::saveScenario("s1"), 0);
+    levelTable[1][0].monthsToPlay = 40; // the editor's, not saved
+    EXPECT_EQ(bv::recalculateDifficulties(bv::kRecalcAllLevels), 1);
+    EXPECT_EQ(levelTable[0][0].monthsToPlay, 60);
+    EXPECT_EQ(levelTable[2][0].monthsToPlay, 32);
+    EXPECT_EQ(levelTable[1][0].monthsToPlay, 40);
+    ASSERT_EQ(bv::readScenarioFile("s1"), 0);
+    EXPECT_EQ(levelTable[0][0].monthsToPlay, 15);
+    EXPECT_EQ(levelTable[2][0].monthsToPlay, 8);
+}
+
+} // namespace
