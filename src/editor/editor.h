@@ -91,6 +91,12 @@ bool pictureOverlapsMap(const Sprite* picture, int32_t x, int32_t y);
 int32_t placeObject(int32_t mode, int32_t x, int32_t y, int32_t picture);
 // Moves the selected object of the mode's layer to the other layer; the mode follows it.
 void moveObjectToOtherLayer();
+// "Nuke layer": empties the layer of mode 2 or 3.
+void nukeLayer(int32_t mode);
+// The selected object's check boxes: Xflip (modes 2 and 3) and draw-on-top-of-houses (mode 3
+// only). False when there is no selected object to change.
+bool toggleSelectedXflip(int32_t mode);
+bool toggleSelectedOnTop(int32_t mode);
 
 // --- Labels ------------------------------------------------------------------------------------
 // The next slant of a label: 30 to 60, 60 to 0, anything else to 30.

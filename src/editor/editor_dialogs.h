@@ -91,6 +91,13 @@ void setRecalcScope(int32_t scope);
 // also on every level's map of every scenario in the list, each saved back under its own name.
 // Returns the number of map files rewritten.
 int32_t recalculateRents(int32_t scope);
+// Where "Calculate Rents" for all levels keeps the editor's map meanwhile: a name no map maker is
+// likely to give a town, since that file is overwritten and then removed.
+constexpr const char* kEditorMapCopy = "editor_recalc_copy";
+// The end of "Calculate Rents" for all levels: the editor's map comes back from its copy in
+// "maps", and the file is removed once it has been read. When it cannot be read the map in memory stays
+// as it is and the file is kept. Returns whether the map came back.
+bool restoreEditorMap();
 // "Calculate all difficulties": Easy and Hard months from Normal in the scenario in memory; with
 // all levels also in every scenario file of the list. Returns the number of files rewritten.
 int32_t recalculateDifficulties(int32_t scope);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "assets/archive.h"
 #include "core/input.h"
 #include "core/memory.h"
 #include "editor/editor.h"
@@ -75,9 +77,9 @@ int32_t recalculateRents(int32_t scope) {
     markPickImageDirty();
     if (scope != kRecalcAllLevels) return 0;
     if (scenarioListCount == 0) buildScenarioList();
-    // The map in memory goes to "tmp" and comes back at the end; the scenario in memory is kept
+    // The map in memory goes to a copy and comes back at the end; the scenario in memory is kept
     // in memory rather than read back from its file, so edits not yet saved are not lost.
-    if (!saveMap("tmp")) return 0;
+    if (!saveMap(kEditorMapCopy)) return 0;
     ScenarioSnapshot kept;
     if (!kept.take()) {
         kept.restore();
@@ -101,9 +103,18 @@ int32_t recalculateRents(int32_t scope) {
         }
     }
     kept.restore();
-    loadMap("tmp");
-    markPickImageDirty();
+    restoreEditorMap();
     return rewritten;
+}
+
+bool restoreEditorMap() {
+    markPickImageDirty();
+    if (!loadMap(kEditorMapCopy)) return false;
+    // The copy is only the editor's own: once it is back in memory the file goes, so
+    // the maps folder (and the map browser) does not keep it. A failed reload keeps the file, the
+    // one place the editor's map still exists.
+    if (enterProgramFolder("maps")) std::remove((std::string(kEditorMapCopy) + ".map").c_str());
+    return true;
 }
 
 int32_t recalculateDifficulties(int32_t scope) {

@@ -30,11 +30,6 @@ constexpr uint32_t kRed = 0xFF2020;
 constexpr uint32_t kWhite = 0xFFFFFF;
 bool g_pickDirty = true;
 
-bool mouseOnMap() {
-    const Point m = mousePos();
-    return m.x >= 0 && m.x < kMapWidth && m.y >= 0 && m.y < kMapHeight;
-}
-
 void modeClick(int32_t, int32_t, int32_t value) {
     if (value != editor.mode) editor.adjust = 0;
     editor.mode = value;
@@ -82,24 +77,59 @@ void chooserArrow(int32_t, int32_t, int32_t value) {
     stepChooser(chooserFor(editor.mode), value);
 }
 
+} // namespace
+
+bool mouseOnMap() {
+    const Point m = mousePos();
+    return m.x >= 0 && m.x < kMapWidth && m.y >= 0 && m.y < kMapHeight;
+}
+
+void fitPathTail(const char16_t* path, int32_t maxWidth, char16_t* out, int32_t capacity) {
+    if (!out || capacity <= 0) return;
+    out[0] = 0;
+    if (!path) return;
+    int32_t length = 0;
+    while (path[length]) ++length;
+    const auto copyFrom = [&](int32_t from, bool ellipsis) {
+        int32_t n = 0;
+        if (ellipsis)
+            for (; n < 3 && n + 1 < capacity; ++n) out[n] = u'.';
+        for (int32_t i = from; i < length && n + 1 < capacity; ++i) out[n++] = path[i];
+        out[n] = 0;
+    };
+    copyFrom(0, false);
+    if (textWidth(out) <= maxWidth) return;
+    // Whole folder names first: ".../bungalows" rather than "...ngalows".
+    for (int32_t i = 1; i < length; ++i) {
+        if (path[i] != u'/') continue;
+        copyFrom(i, true);
+        if (textWidth(out) <= maxWidth) return;
+    }
+    for (int32_t i = 1; i < length; ++i) {
+        copyFrom(i, true);
+        if (textWidth(out) <= maxWidth) return;
+    }
+}
+
 // The chooser of the current mode: folder, picture fitted into the 100 x 70 box, its name, arrows.
 void drawChooser() {
     PictureChooser& c = chooserFor(editor.mode);
     char path[120];
     pictureFolderPath(c.folder, path, sizeof path);
-    // The folder's path is a text button: it opens the Image and Image Folder Selector.
+    // The folder's path is a text button: it opens the Image and Image Folder Selector. A path too
+    // long for the room left of the "grid" button shows its end, where the folder's own name is.
     char16_t widePath[120];
     int32_t n = 0;
     for (; path[n] && n < 119; ++n) widePath[n] = static_cast<unsigned char>(path[n]);
     widePath[n] = 0;
-    const int32_t pathWidth = std::min(textWidth(widePath), 160);
-    addHotSpot(10, 456, std::max(pathWidth, 40), 18, openDialogClick, kDialogPictures);
+    char16_t shown[124];
+    fitPathTail(widePath, kChooserPathWidth, shown, 124);
+    const int32_t pathWidth = std::max(textWidth(shown), 40);
+    addHotSpot(10, 456, pathWidth, 18, openDialogClick, kDialogPictures);
     pushClip();
-    setClip(10, 450, 170, 475);
+    setClip(10, 450, 10 + kChooserPathWidth, 475);
     drawText(10, 458, false,
-             (isMouseOver(Rect{10, 456, std::max(pathWidth, 40), 18}) ? 0xFFFF60u : kWhite) |
-                 kStyleSingleLine,
-             widePath);
+             (isMouseOver(Rect{10, 456, pathWidth, 18}) ? 0xFFFF60u : kWhite) | kStyleSingleLine, shown);
     popClip();
     button(120 + 35, 500 + 11, 70, 22, u"grid", kDialogGrid, openDialogClick);
     const int32_t picture = chooserPicture(c);
@@ -115,11 +145,17 @@ void drawChooser() {
         copy.xOffset = 0;
         copy.yOffset = 0;
         drawSpriteScaled(frameBuffer, 10 + (100 - w) / 2, 475 + (70 - h) / 2, &copy, w, h, false, 1.0f);
-        printText(10, 548, false, kWhite, u"%s", set.sprites[picture].name);
+        // The name stops short of the object modes' check boxes to its right.
+        pushClip();
+        setClip(10, 545, 225, 600);
+        printText(10, 548, false, kWhite | kStyleSingleLine, u"%s", set.sprites[picture].name);
+        popClip();
     }
     button(135, 535, 30, 20, u"<", -1, chooserArrow);
     button(175, 535, 30, 20, u">", 1, chooserArrow);
 }
+
+namespace {
 
 // The house's address on one line, clipped to the room between the buttons.
 void drawAddress(const MapHouse& h) {
@@ -154,6 +190,8 @@ void adjustToggle(int32_t, int32_t, int32_t) {
     editor.adjust = !editor.adjust;
 }
 
+} // namespace
+
 void drawAdjustBox() {
     const Sprite* box =
         spriteAt(iconSprites, editor.adjust ? pic::kIconEditorCheckSet : pic::kIconEditorCheckClear);
@@ -161,6 +199,8 @@ void drawAdjustBox() {
     addHotSpot(650, 465, 90, 22, adjustToggle, 0);
     printKey(675, 470, false, kWhite, "adjustMode");
 }
+
+namespace {
 
 void houseMode() {
     drawChooser();
@@ -219,41 +259,6 @@ void houseMode() {
     printText(712, 553, false, kWhite, u"%s", moneyLine(h.upgradeCost).c_str());
 }
 
-void objectMode() {
-    drawChooser();
-    drawAdjustBox();
-    if (typedChar() == 'a' || typedChar() == 'A') editor.adjust = !editor.adjust;
-    ObjectLayer& layer = layerForMode(editor.mode);
-    const Point m = mousePos();
-    int32_t sx = m.x, sy = m.y;
-    snapToGrid(editor.mode, sx, sy);
-    const int32_t picture = chooserPicture(chooserFor(editor.mode));
-    const bool clickOnMap = leftClicked() && mouseOnMap();
-    if (isPressed(kSlotInsert) || (clickOnMap && !editor.adjust)) {
-        if (placeObject(editor.mode, sx, sy, picture) >= 0) g_pickDirty = true;
-    } else if (editor.adjust && layer.selected >= 0 && layer.selected < layer.count) {
-        MapObject& o = layer.objects[layer.selected];
-        if (picture >= 0) o.picture = picture;
-        if (typedChar() == 's' || typedChar() == 'S') {
-            moveObjectToOtherLayer();
-        } else if (isPressed(kSlotDelete)) {
-            removeMapObject(layer, layer.selected);
-        } else {
-            const int32_t dx = (rightHeldDir() ? 1 : 0) - (leftHeldDir() ? 1 : 0);
-            const int32_t dy = (downHeldDir() ? 1 : 0) - (upHeldDir() ? 1 : 0);
-            if (dx || dy) moveMapObject(layer, layer.selected, o.x + dx, o.y + dy);
-            if (leftHeld() && mouseOnMap() && pictureOverlapsMap(objectPicture(o.picture), sx, sy))
-                moveMapObject(layer, layer.selected, sx, sy);
-        }
-        g_pickDirty = true;
-    }
-    if (layer.selected >= 0 && layer.selected < layer.count) {
-        const MapObject& o = layer.objects[layer.selected];
-        printText(200, 480, false, kWhite, u"x: %d  y: %d", o.x, o.y);
-        printText(200, 505, false, kWhite, u"%d of %d objects.", layer.selected, layer.count);
-    }
-}
-
 void labelMode() {
     const Point m = mousePos();
     if (isPressed(kSlotT)) {
@@ -289,7 +294,21 @@ void markPickImageDirty() {
 }
 
 int32_t editorEnter(int32_t, int32_t, int32_t) {
-    if (!editor.choosers[0].root) resetEditorModel();
+    if (!editor.choosers[0].root) {
+        // First entry: the grid records may already have come with the saved game (all zero
+        // when they did not); those are kept, the rest of the model starts afresh.
+        GridRecord grids[4];
+        std::memcpy(grids, editor.grids, sizeof grids);
+        const int32_t useMaster = editor.useMasterGrid;
+        bool loaded = useMaster != 0;
+        for (const GridRecord& g : grids)
+            loaded = loaded || g.on || g.width || g.height || g.xOffset || g.yOffset;
+        resetEditorModel();
+        if (loaded) {
+            std::memcpy(editor.grids, grids, sizeof grids);
+            editor.useMasterGrid = useMaster;
+        }
+    }
     editor.rememberedLevel = currentLevel;
     editor.selectedHouse = 0;
     setButtonLook(kButtonLookDrawn);
@@ -340,7 +359,7 @@ int32_t editorUpdate(int32_t) {
         break;
     case kModeBackground:
     case kModeForeground:
-        objectMode();
+        editorObjectPanel();
         break;
     case kModeLabels:
         labelMode();
@@ -348,6 +367,7 @@ int32_t editorUpdate(int32_t) {
     default:
         break;
     }
+    drawPlacementPreview();
     return 0;
 }
 

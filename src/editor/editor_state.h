@@ -13,6 +13,22 @@ int32_t editorExit(int32_t leavingId);
 // The pick image is rebuilt at the start of the next frame.
 void markPickImageDirty();
 
+// Pieces of the panel that more than one mode draws.
+bool mouseOnMap();    // inside the 800 x 450 map
+void drawChooser();   // the chooser of the current mode, with its "grid" button and arrows
+void drawAdjustBox(); // the adjust-mode check box
+// The room the chooser's folder path has, left of the "grid" button.
+constexpr int32_t kChooserPathWidth = 160;
+// The path as it fits in maxWidth pixels: whole, or its end after "..." (from a '/' when one
+// gives a tail that fits, so the folder's own name stays readable).
+void fitPathTail(const char16_t* path, int32_t maxWidth, char16_t* out, int32_t capacity);
+
+// Modes 2 and 3: the object layers' panel, keys and mouse.
+void editorObjectPanel();
+// While Ctrl is held in modes 1 to 3 with the mouse over the map: the chooser's picture drawn at
+// the snapped mouse position, where Insert would place it.
+void drawPlacementPreview();
+
 // Mode 0's buttons (drawn and handled every frame in that mode).
 void editorScenarioPanel();
 // The form in front of the editor, if any: drawn and handled instead of the panel.

@@ -52,6 +52,7 @@ constexpr uint32_t kOffGoalHold = 15340;
 constexpr uint32_t kOffMusicVolume = 15476;
 constexpr uint32_t kOffEffectVolume = 15480;
 constexpr uint32_t kOffChosenScenario = 15488;
+constexpr uint32_t kOffEditorGrids = 15352; // four grid records and the master flag
 constexpr uint32_t kOffEventQueue = 15492;
 // Our own offsets (see the table above).
 constexpr uint32_t kOffBankOwner = 10580;

@@ -4,6 +4,7 @@
 
 #include "audio/audio.h"
 #include "core/state.h"
+#include "editor/editor.h"
 #include "gfx/display.h"
 #include "levels/goals.h"
 #include "levels/map.h"
@@ -57,6 +58,49 @@ bool resumableState(int32_t id) {
 }
 
 bool g_optionsLive = false;
+
+// The editor's grid records: four records of seven int32 (modes 1, 2, 3, then the master record)
+// and the "use master grid settings" flag.
+constexpr int32_t kGridRecordCount = 4;
+constexpr int32_t kGridWords = 7;
+constexpr uint32_t kGridRecordBytes = 4 * kGridWords;
+constexpr uint32_t kOffMasterGridFlag = kOffEditorGrids + kGridRecordCount * kGridRecordBytes;
+constexpr int32_t GridRecord::*const kGridFields[kGridWords] = {
+    &GridRecord::on,      &GridRecord::upLeft, &GridRecord::display, &GridRecord::xOffset,
+    &GridRecord::yOffset, &GridRecord::width,  &GridRecord::height};
+static_assert(sizeof(GridRecord) == kGridRecordBytes);
+
+void gatherEditorGrids() {
+    for (int32_t r = 0; r < kGridRecordCount; ++r)
+        for (int32_t w = 0; w < kGridWords; ++w)
+            setBlockInt(kOffEditorGrids + kGridRecordBytes * uint32_t(r) + 4 * uint32_t(w),
+                        editor.grids[r].*kGridFields[w]);
+    setBlockInt(kOffMasterGridFlag, editor.useMasterGrid);
+}
+
+// Flags become 0 or 1; offsets stay within one map's size either way; a cell is at most the map
+// (0 stands for "no snapping" on that axis, as a negative size would). A block that holds no
+// grid records at all (every byte 0: no save yet, or one written before the editor was used)
+// leaves the editor's grids as they are.
+void scatterEditorGrids() {
+    bool stored = false;
+    for (uint32_t at = kOffEditorGrids; at < kOffMasterGridFlag + 4; ++at)
+        stored = stored || g_block[at] != 0;
+    if (!stored) return;
+    for (int32_t r = 0; r < kGridRecordCount; ++r) {
+        int32_t v[kGridWords];
+        getWords(kOffEditorGrids + kGridRecordBytes * uint32_t(r), v, kGridWords);
+        GridRecord& g = editor.grids[r];
+        g.on = v[0] ? 1 : 0;
+        g.upLeft = v[1] ? 1 : 0;
+        g.display = v[2] ? 1 : 0;
+        g.xOffset = clampInt(v[3], -kMapWidth, kMapWidth);
+        g.yOffset = clampInt(v[4], -kMapHeight, kMapHeight);
+        g.width = clampInt(v[5], 0, kMapWidth);
+        g.height = clampInt(v[6], 0, kMapHeight);
+    }
+    editor.useMasterGrid = blockInt(kOffMasterGridFlag) ? 1 : 0;
+}
 
 } // namespace
 
@@ -154,6 +198,7 @@ void gatherBlock() {
     setBlockInt(kOffEffectVolume, effectVolume());
     setBlockInt(kOffChosenScenario, chosenScenario);
     setBlockInt(kOffScenarioLoaded, scenarioLoaded);
+    gatherEditorGrids();
     setBlockInt(kOffBlockSizeCopy, int32_t(kSaveBlockBytes));
 }
 
@@ -205,6 +250,7 @@ void scatterBlock() {
     if (chosenScenario < 0 || chosenScenario >= kMaxScenarios) chosenScenario = 0;
     scenarioLoaded = blockInt(kOffScenarioLoaded) ? 1 : 0;
     selectedHouse = houseOrNone(blockInt(kOffSelectedHouse));
+    scatterEditorGrids();
     applySavedOptions();
     // State ids are checked where the game resumes (resumeGameUpdate); keep a sane copy here.
     const int32_t state = blockInt(kOffStateId);

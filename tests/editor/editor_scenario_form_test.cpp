@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "dialog_fixture.h"
 
@@ -196,6 +197,9 @@ TEST_F(Recalc, RentsOfAllLevelsRewriteEachLevelsMapAndKeepTheEditorsWork) {
     bv::mapHouses[0].baseValue = 350000;
     bv::mapHouses[0].baseRent = 1;
     ASSERT_EQ(bv::saveMap("a"), 1);
+    // A town of the map maker's own called "tmp" is not the editor's scratch copy.
+    ASSERT_EQ(bv::saveMap("tmp"), 1);
+    const std::vector<uint8_t> ownTmp = bvtest::readFile(mapsFile("tmp.map"));
     scenario.levelCount = 2;
     std::strcpy(levelTable[1][0].mapFile, "a");
     std::strcpy(levelTable[1][1].mapFile, "missing");
@@ -217,10 +221,35 @@ TEST_F(Recalc, RentsOfAllLevelsRewriteEachLevelsMapAndKeepTheEditorsWork) {
     EXPECT_EQ(bv::mapHouses[0].upgradeCost, 4200);
     // A level whose map cannot be read gets no file from another map.
     EXPECT_FALSE(std::filesystem::exists(mapsFile("missing.map")));
+    // The editor's map went through its copy and came back: the file is gone from the maps folder.
+    EXPECT_FALSE(std::filesystem::exists(mapsFile(std::string(bv::kEditorMapCopy) + ".map")));
+    EXPECT_TRUE(std::filesystem::exists(mapsFile("a.map")));
+    EXPECT_EQ(bvtest::readFile(mapsFile("tmp.map")), ownTmp);
 
     ASSERT_EQ(bv::loadMap("a"), 1);
     EXPECT_EQ(bv::mapHouses[0].baseRent, 10000);
     EXPECT_EQ(bv::mapHouses[0].upgradeCost, 21000);
+}
+
+TEST_F(Recalc, TheEditorsMapFileIsRemovedOnlyOnceItHasBeenReadBack) {
+    bv::insertHouse(50, 50, 0);
+    ASSERT_EQ(bv::saveMap(bv::kEditorMapCopy), 1);
+    const std::vector<uint8_t> saved = bvtest::readFile(mapsFile(std::string(bv::kEditorMapCopy) + ".map"));
+    // A copy that no longer reads: the map in memory stays, and so does the file.
+    bvtest::writeFile(mapsFile(std::string(bv::kEditorMapCopy) + ".map"), std::string("not a map"));
+    bv::insertHouse(60, 60, 0);
+    EXPECT_FALSE(bv::restoreEditorMap());
+    EXPECT_EQ(bv::houseCount, 2);
+    EXPECT_TRUE(std::filesystem::exists(mapsFile(std::string(bv::kEditorMapCopy) + ".map")));
+
+    bvtest::writeFile(mapsFile(std::string(bv::kEditorMapCopy) + ".map"), saved);
+    EXPECT_TRUE(bv::restoreEditorMap());
+    ASSERT_EQ(bv::houseCount, 1);
+    EXPECT_EQ(bv::mapHouses[0].x, 50);
+    EXPECT_FALSE(std::filesystem::exists(mapsFile(std::string(bv::kEditorMapCopy) + ".map")));
+    // Nothing to read back at all: nothing changes.
+    EXPECT_FALSE(bv::restoreEditorMap());
+    EXPECT_EQ(bv::houseCount, 1);
 }
 
 TEST_F(Recalc, DifficultiesOfAllLevelsRewriteEveryScenarioAndTheOneInMemory) {
