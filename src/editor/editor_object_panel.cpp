@@ -128,7 +128,8 @@ void editorObjectPanel() {
     const MapObject* o = selectedObject(shown);
     if (!o) return;
     printText(200, 480, false, kWhite, u"x: %d  y: %d", o->x, o->y);
-    printText(200, 505, false, kWhite, u"%d of %d objects.", shown.selected, shown.count);
+    // Counted from 1, as a map maker reads it: the first of three objects is "1 of 3".
+    printText(200, 505, false, kWhite, u"%d of %d objects.", shown.selected + 1, shown.count);
     checkBox(kBoxX, kXflipY, "Xflip", o->xflip != 0, xflipClick);
     if (editor.mode == kModeForeground)
         checkBox(kBoxX, kOnTopY, "Draw on top of houses", o->onTop != 0, onTopClick);
