@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "assets/picture_tree.h"
+#include "core/input.h"
 #include "levels/map.h"
 
 namespace bv {
@@ -101,6 +102,14 @@ bool toggleSelectedOnTop(int32_t mode);
 // --- Labels ------------------------------------------------------------------------------------
 // The next slant of a label: 30 to 60, 60 to 0, anything else to 30.
 int32_t nextSlant(int32_t slant);
+// Where a label's handle is drawn (the handle picture's centre): 15 pixels left of the label for
+// slant 30, 15 right of it and 20 below for slant 60; for a level label 10 left of its picture's
+// left edge, halfway down it (15 left of the label when it has no picture).
+Point labelHandlePoint(int32_t index);
+// The label whose handle covers (x, y) on the map (the topmost one), or -1.
+int32_t labelHandleAt(int32_t x, int32_t y);
+// The label mode's handles over the map; the selected label's handle blinks.
+void drawLabelHandles();
 
 // --- Choosers ----------------------------------------------------------------------------------
 // The chooser of a mode (1 houses, 2 background, 3 foreground; others: the house chooser).
@@ -123,9 +132,10 @@ extern int32_t* pickImage; // 800 x 600 cells
 void rebuildPickImage();
 // The cell under (x, y); 0 outside the frame or where nothing is.
 int32_t pickAt(int32_t x, int32_t y);
-// Right click: a label selects mode 4 and the label; a house mode 1 and the house; an object
-// shows its picture in its layer's chooser, selects mode 2 or 3, sets adjust mode and selects it.
-// With pictureOnly only the object's picture is shown. Returns the cell picked.
+// Right click: in mode 4 a label's handle selects that label; otherwise a label selects mode 4
+// and the label; a house mode 1 and the house; an object shows its picture in its layer's
+// chooser, selects mode 2 or 3, sets adjust mode and selects it. With pictureOnly only the
+// object's picture is shown (handles are not looked at). Returns the cell picked.
 int32_t pickUnderMouse(int32_t x, int32_t y, bool pictureOnly);
 
 } // namespace bv

@@ -1,7 +1,10 @@
 // The pick image: what lies under each pixel of the map, so that a right click can find the
-// house, label or object the map maker points at, whatever is drawn over it.
+// house, label or object the map maker points at, whatever is drawn over it. In the label mode
+// each label also has a handle to grab it by, drawn over everything else on the map.
 #include <algorithm>
 
+#include "assets/picture_ids.h"
+#include "assets/sprites.h"
 #include "core/memory.h"
 #include "editor/editor.h"
 #include "gfx/draw.h"
@@ -45,12 +48,69 @@ void rebuildPickImage() {
     popClip();
 }
 
+Point labelHandlePoint(int32_t index) {
+    if (index < 0 || index >= labelCount) return Point{0, 0};
+    const MapText& label = mapLabels[index];
+    if (label.slant == 30) return Point{label.x - 15, label.y};
+    if (label.slant == 60) return Point{label.x + 15, label.y + 20};
+    // A level label is centred on x: its handle sits just left of the first letter, halfway down
+    // the line, clear of the text (the handle is 16 pixels wide).
+    const Sprite* picture = labelPictures ? labelPictures[index] : nullptr;
+    if (!picture) return Point{label.x - 15, label.y};
+    return Point{label.x + picture->xOffset - 10, label.y + picture->yOffset + picture->height / 2};
+}
+
+namespace {
+
+// The handle's box around its point: the picture's own box, or 16 x 16 when the picture is missing,
+// so that a label can still be grabbed.
+Rect handleBox(Point at) {
+    const Sprite* handle = spriteAt(iconSprites, pic::kIconLabelHandle);
+    if (handle && handle->width > 0 && handle->height > 0)
+        return Rect{at.x + handle->xOffset, at.y + handle->yOffset, handle->width, handle->height};
+    return Rect{at.x - 8, at.y - 8, 16, 16};
+}
+
+} // namespace
+
+int32_t labelHandleAt(int32_t x, int32_t y) {
+    // Handles are drawn on the map only; the part of one hanging into the panel is not there.
+    if (x < 0 || y < 0 || x >= kMapWidth || y >= kMapHeight) return -1;
+    // The last handle is drawn over the others, so it is the one found first.
+    for (int32_t i = labelCount - 1; i >= 0; --i) {
+        const Rect r = handleBox(labelHandlePoint(i));
+        if (x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height) return i;
+    }
+    return -1;
+}
+
+void drawLabelHandles() {
+    const Sprite* handle = spriteAt(iconSprites, pic::kIconLabelHandle);
+    if (!handle) return;
+    pushClip();
+    setClip(0, 0, kMapWidth, kMapHeight);
+    for (int32_t i = 0; i < labelCount; ++i) {
+        // The selected label's handle blinks, as the selected house does.
+        if (i == editor.selectedLabel && (editor.animation & 2)) continue;
+        const Point at = labelHandlePoint(i);
+        drawSprite(frameBuffer, at.x, at.y, handle, false);
+    }
+    popClip();
+}
+
 int32_t pickAt(int32_t x, int32_t y) {
     if (!pickImage || x < 0 || y < 0 || x >= kFrameWidth || y >= kFrameHeight) return 0;
     return pickImage[y * kFrameWidth + x];
 }
 
 int32_t pickUnderMouse(int32_t x, int32_t y, bool pictureOnly) {
+    if (!pictureOnly && editor.mode == kModeLabels) {
+        const int32_t handle = labelHandleAt(x, y);
+        if (handle >= 0) {
+            editor.selectedLabel = handle;
+            return kPickLabel | handle;
+        }
+    }
     const int32_t cell = pickAt(x, y);
     const int32_t kind = cell & kPickKindMask;
     const int32_t index = cell & ~kPickKindMask;

@@ -265,6 +265,8 @@ void labelMode() {
         changeState(2);
         return;
     }
+    // Drawn before this frame's moves, like the labels themselves, so the two stay together.
+    drawLabelHandles();
     if (isPressed(kSlotInsert) && mouseOnMap()) {
         const int32_t i = addLabel(m.x, m.y, u"New Street", 30);
         if (i >= 0) editor.selectedLabel = i;
