@@ -2,11 +2,15 @@
 #include "core/game.h"
 #include "core/state.h"
 #include "editor/editor.h"
+#include "levels/scenario.h"
 #include "platform/platform.h"
 
 int main() {
     bv::platform::useSdl();
     bv::gameInit();
+    // Open on the shipped career and its first town rather than an empty black map; a map maker
+    // loads or starts another from the Scenario mode. Without it the editor opens empty.
+    bv::loadScenario("career", 1);
     bv::changeState(bv::kEditorState);
     while (!bv::exitGame) bv::runFrame();
     bv::gameShutdown();
