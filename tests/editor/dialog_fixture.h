@@ -9,6 +9,7 @@
 
 #include "editor/editor.h"
 #include "editor/editor_dialogs.h"
+#include "editor/editor_state.h"
 #include "levels/map.h"
 #include "levels/picture_sets.h"
 #include "levels/scenario.h"
@@ -47,6 +48,13 @@ class DialogTest : public uitest::UiTest {
         bv::platform::setProgramFolder(previous_);
     }
 
+    // One frame of the editor's own panel (no dialog open), its clicks dispatched.
+    static void panelFrame() {
+        bv::clearHotSpots();
+        bv::pumpInput();
+        bv::editorUpdate(0);
+        bv::dispatchHotSpots();
+    }
     // One frame with nothing new in it.
     static void frame() {
         bv::clearHotSpots();

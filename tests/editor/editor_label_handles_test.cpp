@@ -45,12 +45,6 @@ class LabelHandles : public edtest::DialogTest {
         DialogTest::TearDown();
     }
 
-    static void panelFrame() {
-        bv::clearHotSpots();
-        bv::pumpInput();
-        bv::editorUpdate(0);
-        bv::dispatchHotSpots();
-    }
     // A frame in which the selected label's handle shows (it is hidden while bit 1 of the
     // animation counter, counted up at the start of each frame, is set).
     static void steadyFrame() {

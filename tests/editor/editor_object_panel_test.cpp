@@ -54,12 +54,6 @@ class ObjectPanel : public edtest::DialogTest {
         DialogTest::TearDown();
     }
 
-    static void panelFrame() {
-        bv::clearHotSpots();
-        bv::pumpInput();
-        bv::editorUpdate(0);
-        bv::dispatchHotSpots();
-    }
     static void panelClick(int32_t x, int32_t y) {
         uitest::sendEvent(bv::platform::Event::MouseMove, x, y);
         uitest::sendEvent(bv::platform::Event::LeftDown, x, y);
