@@ -9,14 +9,6 @@ namespace bv::gen {
 
 namespace {
 
-template <typename Draw>
-void add(std::vector<TownPicture>& out, const char* folder, const std::string& name, int w, int h,
-         Draw draw) {
-    Picture p = cropped(w, h, draw, name);
-    p.name = name + ".png";
-    out.push_back({p, folder});
-}
-
 // A flat tile seen from above: drawn into the whole canvas, anchored at its bottom middle.
 template <typename Draw>
 void tile(std::vector<TownPicture>& out, const char* folder, const std::string& name, int w, int h,
@@ -198,17 +190,19 @@ void addNatureObjects(std::vector<TownPicture>& out) {
     };
     uint64_t seed = 11;
     for (const TreeSpec& t : trees) {
-        add(out, "trees", t.name, 160, 150,
-            [&](cairo_t* cr) { drawTree(cr, 80, 140, t.kind, t.height, seed); });
+        addTownPicture(out, "trees", t.name, 160, 150,
+                       [&](cairo_t* cr) { drawTree(cr, 80, 140, t.kind, t.height, seed); });
         seed += 17;
     }
-    add(out, "plants", "bush_round", 60, 50,
-        [](cairo_t* cr) { drawBush(cr, 30, 44, 26, hexColour(0x4E9A3A), {}, false, 3); });
-    add(out, "plants", "bush_berry", 60, 50,
-        [](cairo_t* cr) { drawBush(cr, 30, 44, 28, hexColour(0x3F8A3A), hexColour(0x8E3BB8), true, 5); });
-    add(out, "plants", "bush_flowering", 60, 50,
-        [](cairo_t* cr) { drawBush(cr, 30, 44, 30, hexColour(0x5AA642), hexColour(0xF07AA0), true, 8); });
-    add(out, "plants", "topiary_ball", 50, 60, [](cairo_t* cr) {
+    addTownPicture(out, "plants", "bush_round", 60, 50,
+                   [](cairo_t* cr) { drawBush(cr, 30, 44, 26, hexColour(0x4E9A3A), {}, false, 3); });
+    addTownPicture(out, "plants", "bush_berry", 60, 50, [](cairo_t* cr) {
+        drawBush(cr, 30, 44, 28, hexColour(0x3F8A3A), hexColour(0x8E3BB8), true, 5);
+    });
+    addTownPicture(out, "plants", "bush_flowering", 60, 50, [](cairo_t* cr) {
+        drawBush(cr, 30, 44, 30, hexColour(0x5AA642), hexColour(0xF07AA0), true, 8);
+    });
+    addTownPicture(out, "plants", "topiary_ball", 50, 60, [](cairo_t* cr) {
         roundedRect(cr, 17, 40, 16, 12, 2);
         litFill(cr, hexColour(0xC0643B), 17, 40, 33, 52, 0.2, 0.2);
         outline(cr, 1.2);
@@ -217,7 +211,7 @@ void addNatureObjects(std::vector<TownPicture>& out) {
         outline(cr, 1.4);
         gloss(cr, 21, 23, 6, 4, 0.35);
     });
-    add(out, "plants", "topiary_cone", 50, 70, [](cairo_t* cr) {
+    addTownPicture(out, "plants", "topiary_cone", 50, 70, [](cairo_t* cr) {
         roundedRect(cr, 17, 50, 16, 12, 2);
         litFill(cr, hexColour(0xC0643B), 17, 50, 33, 62, 0.2, 0.2);
         outline(cr, 1.2);
@@ -228,24 +222,24 @@ void addNatureObjects(std::vector<TownPicture>& out) {
         litFill(cr, hexColour(0x2F7A4A), 14, 6, 36, 50, 0.3, 0.25);
         outline(cr, 1.4);
     });
-    add(out, "plants", "flowerbed_tulips", 70, 40, [](cairo_t* cr) {
+    addTownPicture(out, "plants", "flowerbed_tulips", 70, 40, [](cairo_t* cr) {
         flowerBed(cr, 35, 34, 48, {0xE8413A, 0xF7D34A}, 1);
     });
-    add(out, "plants", "flowerbed_daisies", 70, 40, [](cairo_t* cr) {
+    addTownPicture(out, "plants", "flowerbed_daisies", 70, 40, [](cairo_t* cr) {
         flowerBed(cr, 35, 34, 48, {0xFFFFFF, 0xF7D34A}, 2);
     });
-    add(out, "plants", "flowerbed_mixed", 70, 40, [](cairo_t* cr) {
+    addTownPicture(out, "plants", "flowerbed_mixed", 70, 40, [](cairo_t* cr) {
         flowerBed(cr, 35, 34, 52, {0xF07AA0, 0x8E6CC8, 0xF7D34A, 0x6EC6F2}, 3);
     });
-    add(out, "plants", "planter_box", 60, 50, [](cairo_t* cr) {
+    addTownPicture(out, "plants", "planter_box", 60, 50, [](cairo_t* cr) {
         drawBush(cr, 30, 32, 30, hexColour(0x5AA642), hexColour(0xF05A7E), true, 21);
         polygon(cr, {13, 30, 47, 30, 44, 42, 16, 42});
         litFill(cr, ink::kWood, 13, 30, 47, 42, 0.25, 0.2);
         outline(cr, 1.3);
     });
-    add(out, "plants", "hedge_short", 60, 40, [](cairo_t* cr) { hedge(cr, 27, 34, 36, 16); });
-    add(out, "plants", "hedge_long", 110, 40, [](cairo_t* cr) { hedge(cr, 52, 34, 86, 16); });
-    add(out, "water", "pond", 110, 60, [](cairo_t* cr) { pond(cr, 55, 50, 90); });
+    addTownPicture(out, "plants", "hedge_short", 60, 40, [](cairo_t* cr) { hedge(cr, 27, 34, 36, 16); });
+    addTownPicture(out, "plants", "hedge_long", 110, 40, [](cairo_t* cr) { hedge(cr, 52, 34, 86, 16); });
+    addTownPicture(out, "water", "pond", 110, 60, [](cairo_t* cr) { pond(cr, 55, 50, 90); });
     tile(out, "water", "water_tile", 64, 32, [](cairo_t* cr, double w, double h) {
         cairo_rectangle(cr, 0, 0, w, h);
         verticalFill(cr, hexColour(0x4AA3D8), hexColour(0x6BBEEA), 0, h);
@@ -258,11 +252,11 @@ void addNatureObjects(std::vector<TownPicture>& out) {
         }
         cairo_stroke(cr);
     });
-    add(out, "park", "swing_set", 80, 60, [](cairo_t* cr) { swingSet(cr, 40, 52); });
-    add(out, "park", "sandbox", 70, 40, [](cairo_t* cr) { sandbox(cr, 35, 34); });
-    add(out, "park", "picnic_table", 70, 40, [](cairo_t* cr) { picnicTable(cr, 35, 34); });
-    add(out, "park", "well", 60, 60, [](cairo_t* cr) { well(cr, 30, 54); });
-    add(out, "park", "duck", 40, 30, [](cairo_t* cr) { duck(cr, 18, 24); });
+    addTownPicture(out, "park", "swing_set", 80, 60, [](cairo_t* cr) { swingSet(cr, 40, 52); });
+    addTownPicture(out, "park", "sandbox", 70, 40, [](cairo_t* cr) { sandbox(cr, 35, 34); });
+    addTownPicture(out, "park", "picnic_table", 70, 40, [](cairo_t* cr) { picnicTable(cr, 35, 34); });
+    addTownPicture(out, "park", "well", 60, 60, [](cairo_t* cr) { well(cr, 30, 54); });
+    addTownPicture(out, "park", "duck", 40, 30, [](cairo_t* cr) { duck(cr, 18, 24); });
 }
 
 } // namespace bv::gen

@@ -8,14 +8,6 @@ namespace bv::gen {
 
 namespace {
 
-template <typename Draw>
-void add(std::vector<TownPicture>& out, const char* folder, const std::string& name, int w, int h,
-         Draw draw) {
-    Picture p = cropped(w, h, draw, name);
-    p.name = name + ".png";
-    out.push_back({p, folder});
-}
-
 void post(cairo_t* cr, double x, double g, double h, double w, Colour c) {
     cairo_rectangle(cr, x - w / 2, g - h, w, h);
     litFill(cr, c, x - w / 2, g - h, x + w / 2, g - h, 0.3, 0.2);
@@ -174,16 +166,18 @@ void church(cairo_t* cr, double cx, double g) {
 } // namespace
 
 void addStreetObjects(std::vector<TownPicture>& out) {
-    add(out, "fences", "fence_picket", 80, 40, [](cairo_t* cr) { picketFence(cr, 6, 32, 9, false); });
-    add(out, "fences", "fence_picket_gate", 80, 40, [](cairo_t* cr) { picketFence(cr, 6, 32, 9, true); });
-    add(out, "fences", "fence_wood", 80, 40, [](cairo_t* cr) {
+    addTownPicture(out, "fences", "fence_picket", 80, 40,
+                   [](cairo_t* cr) { picketFence(cr, 6, 32, 9, false); });
+    addTownPicture(out, "fences", "fence_picket_gate", 80, 40,
+                   [](cairo_t* cr) { picketFence(cr, 6, 32, 9, true); });
+    addTownPicture(out, "fences", "fence_wood", 80, 40, [](cairo_t* cr) {
         for (double x : {6.0, 36.0, 66.0}) post(cr, x, 32, 20, 4, ink::kWood);
         for (double y : {15.0, 23.0}) {
             cairo_rectangle(cr, 4, y, 64, 3);
             fillAndOutline(cr, ink::kWood, 1);
         }
     });
-    add(out, "fences", "fence_iron", 80, 40, [](cairo_t* cr) {
+    addTownPicture(out, "fences", "fence_iron", 80, 40, [](cairo_t* cr) {
         for (int i = 0; i < 12; ++i) {
             double x = 6 + i * 5.5;
             cairo_move_to(cr, x, 32), cairo_line_to(cr, x, 12);
@@ -198,7 +192,7 @@ void addStreetObjects(std::vector<TownPicture>& out) {
             cairo_fill(cr);
         }
     });
-    add(out, "fences", "wall_stone", 90, 40, [](cairo_t* cr) {
+    addTownPicture(out, "fences", "wall_stone", 90, 40, [](cairo_t* cr) {
         Rng rng(5);
         for (int row = 0; row < 3; ++row)
             for (double x = 4 + (row % 2) * 6; x < 80; x += 12) {
@@ -206,7 +200,7 @@ void addStreetObjects(std::vector<TownPicture>& out) {
                 fillAndOutline(cr, mix(hexColour(0xB8B0A0), hexColour(0xD8D0C0), rng.range(0, 1)), 1);
             }
     });
-    add(out, "street", "lamp_classic", 40, 80, [](cairo_t* cr) {
+    addTownPicture(out, "street", "lamp_classic", 40, 80, [](cairo_t* cr) {
         post(cr, 20, 72, 48, 3.5, hexColour(0x2F3A46));
         roundedRect(cr, 15, 66, 10, 6, 2);
         fillAndOutline(cr, hexColour(0x2F3A46), 1);
@@ -217,14 +211,14 @@ void addStreetObjects(std::vector<TownPicture>& out) {
         cairo_arc(cr, 20, 6.5, 1.5, 0, 2 * M_PI);
         fillAndOutline(cr, ink::kGold, 0.8);
     });
-    add(out, "street", "lamp_modern", 50, 90, [](cairo_t* cr) {
+    addTownPicture(out, "street", "lamp_modern", 50, 90, [](cairo_t* cr) {
         post(cr, 18, 82, 68, 3, hexColour(0x8A929C));
         cairo_move_to(cr, 18, 15), cairo_curve_to(cr, 18, 8, 26, 8, 32, 10);
         outline(cr, 3, hexColour(0x8A929C));
         roundedRect(cr, 28, 9, 12, 4, 2);
         fillAndOutline(cr, hexColour(0xFFF6D0), 1);
     });
-    add(out, "street", "bench_park", 60, 40, [](cairo_t* cr) {
+    addTownPicture(out, "street", "bench_park", 60, 40, [](cairo_t* cr) {
         for (double x : {12.0, 46.0}) post(cr, x, 34, 13, 3, hexColour(0x2F3A46));
         for (double y : {12.0, 17.0}) {
             cairo_rectangle(cr, 6, y, 46, 3.5);
@@ -233,7 +227,7 @@ void addStreetObjects(std::vector<TownPicture>& out) {
         polygon(cr, {5, 23, 53, 23, 55, 26, 7, 26});
         fillAndOutline(cr, hexColour(0x4F8A3C), 1);
     });
-    add(out, "street", "bench_wood", 60, 40, [](cairo_t* cr) {
+    addTownPicture(out, "street", "bench_wood", 60, 40, [](cairo_t* cr) {
         for (double x : {10.0, 48.0}) post(cr, x, 34, 12, 4, ink::kWoodDark);
         polygon(cr, {4, 22, 54, 22, 57, 26, 7, 26});
         litFill(cr, ink::kWood, 4, 22, 57, 26, 0.3, 0.15);
@@ -241,7 +235,7 @@ void addStreetObjects(std::vector<TownPicture>& out) {
         cairo_rectangle(cr, 5, 12, 48, 5);
         fillAndOutline(cr, ink::kWood, 1.1);
     });
-    add(out, "street", "mailbox_post", 40, 50, [](cairo_t* cr) {
+    addTownPicture(out, "street", "mailbox_post", 40, 50, [](cairo_t* cr) {
         post(cr, 17, 44, 20, 4, ink::kWood);
         cairo_move_to(cr, 8, 26), cairo_line_to(cr, 8, 16);
         cairo_arc(cr, 16, 16, 8, M_PI, 2 * M_PI);
@@ -252,7 +246,7 @@ void addStreetObjects(std::vector<TownPicture>& out) {
         cairo_rectangle(cr, 24, 10, 2, 9);
         fillAndOutline(cr, ink::kRed, 0.9);
     });
-    add(out, "street", "mailbox_pillar", 40, 50, [](cairo_t* cr) {
+    addTownPicture(out, "street", "mailbox_pillar", 40, 50, [](cairo_t* cr) {
         cairo_move_to(cr, 11, 44), cairo_line_to(cr, 11, 16);
         cairo_arc(cr, 19, 16, 8, M_PI, 2 * M_PI);
         cairo_line_to(cr, 27, 44);
@@ -275,19 +269,23 @@ void addStreetObjects(std::vector<TownPicture>& out) {
                       CarSpec{"car_white_van", 0xF4F2EC, true, false, false},
                       CarSpec{"car_green_pickup", 0x5E9E4A, false, true, false},
                       CarSpec{"car_taxi", 0xF7D34A, false, false, true}})
-        add(out, "vehicles", c.name, 80, 60,
-            [&](cairo_t* cr) { car(cr, 40, 50, hexColour(c.colour), c.van, c.pickup, c.taxi); });
-    add(out, "park", "fountain", 100, 80, [](cairo_t* cr) { fountain(cr, 50, 70); });
-    add(out, "buildings", "shop_bakery", 140, 110,
-        [](cairo_t* cr) { shop(cr, 60, 100, hexColour(0xF6D7B0), hexColour(0xD9534F), "BAKERY", 76); });
-    add(out, "buildings", "shop_grocer", 140, 110,
-        [](cairo_t* cr) { shop(cr, 60, 100, hexColour(0xCDE6C0), hexColour(0x4E9A3A), "GROCER", 76); });
-    add(out, "buildings", "shop_cafe", 140, 110,
-        [](cairo_t* cr) { shop(cr, 60, 100, hexColour(0xF3E3C8), hexColour(0x8E5B3A), "CAFE", 70); });
-    add(out, "buildings", "shop_books", 140, 110,
-        [](cairo_t* cr) { shop(cr, 60, 100, hexColour(0xC9D4E8), hexColour(0x3F6FA8), "BOOKS", 70); });
-    add(out, "buildings", "church", 140, 170, [](cairo_t* cr) { church(cr, 60, 160); });
-    add(out, "street", "hydrant", 30, 40, [](cairo_t* cr) {
+        addTownPicture(out, "vehicles", c.name, 80, 60,
+                       [&](cairo_t* cr) { car(cr, 40, 50, hexColour(c.colour), c.van, c.pickup, c.taxi); });
+    addTownPicture(out, "park", "fountain", 100, 80, [](cairo_t* cr) { fountain(cr, 50, 70); });
+    addTownPicture(out, "buildings", "shop_bakery", 140, 110, [](cairo_t* cr) {
+        shop(cr, 60, 100, hexColour(0xF6D7B0), hexColour(0xD9534F), "BAKERY", 76);
+    });
+    addTownPicture(out, "buildings", "shop_grocer", 140, 110, [](cairo_t* cr) {
+        shop(cr, 60, 100, hexColour(0xCDE6C0), hexColour(0x4E9A3A), "GROCER", 76);
+    });
+    addTownPicture(out, "buildings", "shop_cafe", 140, 110, [](cairo_t* cr) {
+        shop(cr, 60, 100, hexColour(0xF3E3C8), hexColour(0x8E5B3A), "CAFE", 70);
+    });
+    addTownPicture(out, "buildings", "shop_books", 140, 110, [](cairo_t* cr) {
+        shop(cr, 60, 100, hexColour(0xC9D4E8), hexColour(0x3F6FA8), "BOOKS", 70);
+    });
+    addTownPicture(out, "buildings", "church", 140, 170, [](cairo_t* cr) { church(cr, 60, 160); });
+    addTownPicture(out, "street", "hydrant", 30, 40, [](cairo_t* cr) {
         roundedRect(cr, 9, 12, 12, 22, 3);
         litFill(cr, hexColour(0xD9352B), 9, 12, 21, 34, 0.3, 0.2);
         outline(cr, 1.2);
@@ -298,14 +296,14 @@ void addStreetObjects(std::vector<TownPicture>& out) {
         roundedRect(cr, 7, 32, 16, 3, 1);
         fillAndOutline(cr, hexColour(0xB52A22), 1);
     });
-    add(out, "street", "trash_bin", 30, 40, [](cairo_t* cr) {
+    addTownPicture(out, "street", "trash_bin", 30, 40, [](cairo_t* cr) {
         polygon(cr, {7, 12, 23, 12, 21, 34, 9, 34});
         litFill(cr, hexColour(0x4F8A3C), 7, 12, 23, 34, 0.3, 0.2);
         outline(cr, 1.2);
         roundedRect(cr, 5, 8, 20, 5, 2);
         fillAndOutline(cr, hexColour(0x3E6E30), 1.1);
     });
-    add(out, "street", "bus_stop", 70, 80, [](cairo_t* cr) {
+    addTownPicture(out, "street", "bus_stop", 70, 80, [](cairo_t* cr) {
         post(cr, 12, 72, 52, 3, hexColour(0x8A929C));
         post(cr, 58, 72, 52, 3, hexColour(0x8A929C));
         polygon(cr, {6, 22, 64, 22, 60, 16, 10, 16});
@@ -321,14 +319,14 @@ void addStreetObjects(std::vector<TownPicture>& out) {
         setColour(cr, hexColour(0x3F6FA8));
         text(cr, Face::kSansBold, 7, 12, 14.5, "B", 1);
     });
-    add(out, "street", "street_sign", 50, 60, [](cairo_t* cr) {
+    addTownPicture(out, "street", "street_sign", 50, 60, [](cairo_t* cr) {
         post(cr, 20, 54, 40, 3, hexColour(0x8A929C));
         roundedRect(cr, 6, 12, 34, 10, 2);
         fillAndOutline(cr, hexColour(0x2E7D4F), 1.1);
         setColour(cr, ink::kWhite);
         text(cr, Face::kSansBold, 6, 23, 19.5, "MAIN ST", 1);
     });
-    add(out, "street", "bike_rack", 60, 40, [](cairo_t* cr) {
+    addTownPicture(out, "street", "bike_rack", 60, 40, [](cairo_t* cr) {
         for (int i = 0; i < 4; ++i) {
             double x = 10 + i * 11;
             cairo_move_to(cr, x, 32), cairo_line_to(cr, x, 20);

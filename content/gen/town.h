@@ -14,6 +14,16 @@ struct TownPicture {
     std::string folder;
 };
 
+// Draws one object picture on a w x h canvas, crops it to what was drawn and files it under
+// `folder` as "<name>.png".
+template <typename Draw>
+void addTownPicture(std::vector<TownPicture>& out, const char* folder, const std::string& name, int w, int h,
+                    Draw draw) {
+    Picture p = cropped(w, h, draw, name);
+    p.name = name + ".png";
+    out.push_back({p, folder});
+}
+
 std::vector<TownPicture> drawHouses();
 std::vector<TownPicture> drawObjects();
 

@@ -43,10 +43,13 @@ void initDrawList() {
     clearEntries(kDrawListCapacity);
 }
 
-void drawListAdd(int32_t x, int32_t y, const Sprite* sprite, bool mirrored) {
+namespace {
+// A whole-picture entry of the given kind into the frame buffer.
+void addWholeSprite(int32_t kind, int32_t x, int32_t y, const Sprite* sprite, bool mirrored,
+                    float brightness) {
     DrawEntry* e = takeEntry();
     if (!e) return;
-    e->kind = kDrawPlain;
+    e->kind = kind;
     e->target = frameBuffer;
     e->x = x;
     e->y = y;
@@ -54,21 +57,16 @@ void drawListAdd(int32_t x, int32_t y, const Sprite* sprite, bool mirrored) {
     e->width = sprite ? sprite->width : 0;
     e->height = sprite ? sprite->height : 0;
     e->mirrored = mirrored ? 1 : 0;
-    e->brightness = 1.0f;
+    e->brightness = brightness;
+}
+} // namespace
+
+void drawListAdd(int32_t x, int32_t y, const Sprite* sprite, bool mirrored) {
+    addWholeSprite(kDrawPlain, x, y, sprite, mirrored, 1.0f);
 }
 
 void drawListAddHighlighted(int32_t x, int32_t y, const Sprite* sprite, bool mirrored) {
-    DrawEntry* e = takeEntry();
-    if (!e) return;
-    e->kind = kDrawHighlighted;
-    e->target = frameBuffer;
-    e->x = x;
-    e->y = y;
-    e->sprite = sprite;
-    e->width = sprite ? sprite->width : 0;
-    e->height = sprite ? sprite->height : 0;
-    e->mirrored = mirrored ? 1 : 0;
-    e->brightness = 1.0f + 2.0f * pulse();
+    addWholeSprite(kDrawHighlighted, x, y, sprite, mirrored, 1.0f + 2.0f * pulse());
 }
 
 void drawListFlush() {
