@@ -1,5 +1,5 @@
 // Brickvale 2: the game program.
-#include "core/game.h"
+#include "game/game.h"
 #include "platform/platform.h"
 
 int main() {

@@ -14,9 +14,10 @@
 #include "assets/sprites.h"
 #include "core/memory.h"
 #include "gfx/framebuffer.h"
-#include "levels/map.h"
-#include "levels/map_draw.h"
+#include "gfx/sprite_startup.h"
 #include "platform/platform.h"
+#include "world/map.h"
+#include "world/map_draw.h"
 
 namespace {
 

@@ -6,15 +6,15 @@
 #include "core/memory.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "levels/map.h"
-#include "levels/scenario.h"
+#include "screens/float_effects.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
 #include "sim/economy.h"
 #include "sim/effect_list.h"
-#include "sim/float_effects.h"
 #include "sim/houses.h"
 #include "sim/owners.h"
+#include "world/map.h"
+#include "world/scenario.h"
 
 namespace {
 

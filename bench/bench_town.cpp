@@ -15,19 +15,19 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
 #include "core/memory.h"
-#include "core/script_player.h"
 #include "core/state.h"
 #include "frame_copy.h"
+#include "game/game.h"
+#include "game/script_player.h"
 #include "gfx/framebuffer.h"
-#include "levels/map.h"
 #include "platform/platform.h"
+#include "screens/float_effects.h"
 #include "sim/cash.h"
 #include "sim/effect_list.h"
-#include "sim/float_effects.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
+#include "world/map.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <string>
 
-#include "core/game.h"
-#include "core/script_player.h"
+#include "game/game.h"
+#include "game/script_player.h"
 #include "platform/platform.h"
 
 int main(int argc, char** argv) {

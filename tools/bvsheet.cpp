@@ -15,18 +15,18 @@
 #include <string>
 #include <vector>
 
+#include "platform/byte_reader.h"
+
 namespace {
+
+using bv::i32At;
+using bv::u32At;
 
 struct Pic {
     int32_t xOffset = 0, yOffset = 0, width = 0, height = 0, advance = 0, code = 0;
     std::vector<uint32_t> argb;
     std::string name;
 };
-
-uint32_t rd32(const std::vector<uint8_t>& b, size_t at) {
-    if (at + 4 > b.size()) return 0;
-    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24;
-}
 
 // Reads width * height pixels at `at` (R,G,B,A when rgba, else B,G,R,A); false when truncated.
 bool readPixels(const std::vector<uint8_t>& b, size_t& at, Pic& p, bool rgba) {
@@ -54,14 +54,14 @@ bool load(const std::string& path, std::vector<Pic>& pics, bool& isFont) {
     std::vector<uint8_t> b{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     isFont = endsWith(path, ".spr");
     if (isFont) {
-        if (rd32(b, 12) != 552 || rd32(b, 16) != 344) return false;
-        uint32_t n = rd32(b, 32);
+        if (u32At(b.data(), b.size(), 12) != 552 || u32At(b.data(), b.size(), 16) != 344) return false;
+        uint32_t n = u32At(b.data(), b.size(), 32);
         size_t at = 572;
         for (uint32_t i = 0; i < n; ++i) {
             Pic p;
-            p.xOffset = int32_t(rd32(b, at)), p.yOffset = int32_t(rd32(b, at + 4));
-            p.width = int32_t(rd32(b, at + 40)), p.height = int32_t(rd32(b, at + 44));
-            p.advance = int32_t(rd32(b, at + 72)), p.code = int32_t(rd32(b, at + 80));
+            p.xOffset = i32At(b.data(), b.size(), at), p.yOffset = i32At(b.data(), b.size(), at + 4);
+            p.width = i32At(b.data(), b.size(), at + 40), p.height = i32At(b.data(), b.size(), at + 44);
+            p.advance = i32At(b.data(), b.size(), at + 72), p.code = i32At(b.data(), b.size(), at + 80);
             at += 344;
             if (!readPixels(b, at, p, false)) return false;
             pics.push_back(std::move(p));
@@ -69,22 +69,22 @@ bool load(const std::string& path, std::vector<Pic>& pics, bool& isFont) {
         return true;
     }
     bool exs = endsWith(path, ".exs");
-    uint32_t n = rd32(b, exs ? 4 : 0);
+    uint32_t n = u32At(b.data(), b.size(), exs ? 4 : 0);
     size_t record = exs ? 112 : 32, first = exs ? 12 : 4;
     if (b.size() < first || (b.size() - first) / record < n) return false;
     for (uint32_t i = 0; i < n; ++i) {
         size_t at = first + i * record;
         Pic p;
         if (exs) {
-            p.xOffset = int32_t(rd32(b, at + 8)), p.yOffset = int32_t(rd32(b, at + 12));
-            p.width = int32_t(rd32(b, at + 16)), p.height = int32_t(rd32(b, at + 20));
+            p.xOffset = i32At(b.data(), b.size(), at + 8), p.yOffset = i32At(b.data(), b.size(), at + 12);
+            p.width = i32At(b.data(), b.size(), at + 16), p.height = i32At(b.data(), b.size(), at + 20);
             const char* name = reinterpret_cast<const char*>(&b[at + 32]);
             size_t len = 0;
             while (len < 79 && name[len]) ++len;
             p.name.assign(name, len);
         } else {
-            p.xOffset = int32_t(rd32(b, at + 12)), p.yOffset = int32_t(rd32(b, at + 16));
-            p.width = int32_t(rd32(b, at + 20)), p.height = int32_t(rd32(b, at + 24));
+            p.xOffset = i32At(b.data(), b.size(), at + 12), p.yOffset = i32At(b.data(), b.size(), at + 16);
+            p.width = i32At(b.data(), b.size(), at + 20), p.height = i32At(b.data(), b.size(), at + 24);
         }
         pics.push_back(std::move(p));
     }

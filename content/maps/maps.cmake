@@ -7,7 +7,7 @@ add_executable(bvmaps
   ${BV_MAPS_SRC}/career_towns.cpp ${BV_MAPS_SRC}/hill_towns.cpp ${BV_MAPS_SRC}/tycoon_towns.cpp
   ${BV_MAPS_SRC}/scenarios.cpp)
 target_include_directories(bvmaps PRIVATE ${BV_MAPS_SRC})
-target_link_libraries(bvmaps PRIVATE brickvale bvgen_art)
+target_link_libraries(bvmaps PRIVATE bv_world bvgen_art)
 set_target_properties(bvmaps PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 # The game library is built with the sanitizers in a sanitizer build; the program linking it must
 # be too (the content folder drops them for its own generators).

@@ -11,12 +11,13 @@
 #include "gfx/font.h"
 #include "gfx/framebuffer.h"
 #include "gfx/png_write.h"
-#include "levels/map.h"
-#include "levels/map_draw.h"
-#include "levels/map_layers.h"
+#include "gfx/sprite_startup.h"
 #include "out.h"
 #include "platform/platform.h"
 #include "towns.h"
+#include "world/map.h"
+#include "world/map_draw.h"
+#include "world/map_layers.h"
 
 namespace {
 

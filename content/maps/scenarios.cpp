@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "assets/strings.h"
-#include "levels/scenario.h"
 #include "out.h"
 #include "towns.h"
+#include "world/scenario.h"
 
 namespace bv::maps {
 

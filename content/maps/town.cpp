@@ -6,9 +6,9 @@
 
 #include "assets/sprites.h"
 #include "assets/strings.h"
-#include "levels/map.h"
-#include "levels/map_layers.h"
-#include "levels/scenario.h"
+#include "world/map.h"
+#include "world/map_layers.h"
+#include "world/scenario.h"
 
 namespace bv::maps {
 

@@ -6,6 +6,7 @@
 #include "assets/hash.h"
 #include "core/fatal.h"
 #include "core/memory.h"
+#include "platform/byte_reader.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 
@@ -37,11 +38,6 @@ struct Archive {
 };
 Archive g_archive;
 
-uint32_t readLE32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
 // An entry can be opened only if its bytes lie inside the archive and its unpacked size is one
 // that its stored bytes could really produce.
 bool entryUsable(const DirEntry& e) {
@@ -71,7 +67,7 @@ void archiveOpen(const char* archiveName) {
     uint8_t countBytes[4];
     if (length < 4 || platform::fsSeek(handle, 0, 0) != 0 || platform::fsRead(handle, countBytes, 4) != 4)
         failOpen(handle);
-    uint32_t count = readLE32(countBytes);
+    uint32_t count = u32At(countBytes, sizeof countBytes, 0);
     // A directory that the file cannot hold is a damaged archive, not a reason to allocate.
     uint64_t directoryBytes = static_cast<uint64_t>(count) * kEntryBytes;
     if (4 + directoryBytes > static_cast<uint64_t>(length)) failOpen(handle);
@@ -92,8 +88,9 @@ void archiveOpen(const char* archiveName) {
     static_assert(sizeof(DirEntry) == kEntryBytes);
     auto* entries = reinterpret_cast<DirEntry*>(raw);
     for (uint32_t i = 0; i < count; ++i) {
-        const uint8_t* p = raw + i * kEntryBytes;
-        DirEntry e{readLE32(p), readLE32(p + 4), readLE32(p + 8), readLE32(p + 12)};
+        const size_t at = size_t(i) * kEntryBytes;
+        DirEntry e{u32At(raw, directoryBytes, at), u32At(raw, directoryBytes, at + 4),
+                   u32At(raw, directoryBytes, at + 8), u32At(raw, directoryBytes, at + 12)};
         entries[i] = e;
     }
     g_archive.entries = entries;

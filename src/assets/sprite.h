@@ -5,11 +5,17 @@
 
 namespace bv {
 
+// The display's channel order: bit positions of red, green and blue in a pixel (16/8/0 for our
+// 0x00RRGGBB frame). Loaded pictures are converted to it; the display sets it at start-up.
+extern int32_t redShift;
+extern int32_t greenShift;
+extern int32_t blueShift;
+
 struct Sprite {
-    int32_t advance;  // pen advance when used as a font glyph
-    int32_t code;     // character code when used as a font glyph
-    int32_t xOffset;  // x of the left edge relative to the drawing position
-    int32_t yOffset;  // y of the top edge relative to the drawing position
+    int32_t advance; // pen advance when used as a font glyph
+    int32_t code;    // character code when used as a font glyph
+    int32_t xOffset; // x of the left edge relative to the drawing position
+    int32_t yOffset; // y of the top edge relative to the drawing position
     int32_t width;
     int32_t height;
     int32_t yAdvance; // line advance when used as a font

@@ -8,9 +8,13 @@
 #include "assets/archive.h"
 #include "core/fatal.h"
 #include "core/memory.h"
-#include "gfx/framebuffer.h"
+#include "platform/byte_reader.h"
 
 namespace bv {
+
+int32_t redShift = 16;
+int32_t greenShift = 8;
+int32_t blueShift = 0;
 
 SpriteSet logoSprites;
 SpriteSet iconSprites;
@@ -31,10 +35,6 @@ namespace {
 constexpr int32_t kFileNameBytes = 80;
 constexpr uint32_t kBinRecordBytes = 32;
 constexpr uint32_t kExsHeaderBytes = 12;
-
-int32_t le32(const uint8_t* p) {
-    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
-}
 
 // Bytes of a width x height picture, or -1 when a size is negative. Unsigned 64-bit: the largest
 // product of two 31-bit sizes times 4 still fits, so no size on file can overflow it.
@@ -79,7 +79,7 @@ int32_t loadSpriteSet(const char* name, SpriteSet& set) {
     uint8_t* data = static_cast<uint8_t*>(raw);
 
     // The record array must lie inside the file: a count past it is not a sprite set.
-    const int32_t count = size >= 4 ? le32(data) : -1;
+    const int32_t count = size >= 4 ? i32At(data, size, 0) : -1;
     if (count < 0 || uint64_t(count) > (size - 4) / kBinRecordBytes) {
         memFree(raw);
         return 0;
@@ -93,15 +93,15 @@ int32_t loadSpriteSet(const char* name, SpriteSet& set) {
     if (!sprites) fatal("Out of memory loading sprite set %s\n", fileName);
 
     for (int32_t i = 0; i < count; ++i) {
-        const uint8_t* r = data + 4 + size_t(i) * kBinRecordBytes;
+        const size_t r = 4 + size_t(i) * kBinRecordBytes;
         Sprite& s = sprites[i];
-        s.advance = le32(r);
-        s.yAdvance = le32(r + 4);
-        s.code = le32(r + 8);
-        s.xOffset = le32(r + 12);
-        s.yOffset = le32(r + 16);
-        s.width = le32(r + 20);
-        s.height = le32(r + 24);
+        s.advance = i32At(data, size, r);
+        s.yAdvance = i32At(data, size, r + 4);
+        s.code = i32At(data, size, r + 8);
+        s.xOffset = i32At(data, size, r + 12);
+        s.yOffset = i32At(data, size, r + 16);
+        s.width = i32At(data, size, r + 20);
+        s.height = i32At(data, size, r + 24);
         s.pixels = nullptr;
     }
 
@@ -164,7 +164,7 @@ int32_t getSprEx(const char* name, SpriteExSet& set) {
     if (size == 0) return 0;
     const uint8_t* data = static_cast<const uint8_t*>(raw);
 
-    const int32_t count = size >= kExsHeaderBytes ? le32(data + 4) : -1;
+    const int32_t count = size >= kExsHeaderBytes ? i32At(data, size, 4) : -1;
     if (count < 0 || uint64_t(count) > (size - kExsHeaderBytes) / uint32_t(kSpriteExFileBytes)) {
         memFree(raw);
         return 0;
@@ -175,18 +175,18 @@ int32_t getSprEx(const char* name, SpriteExSet& set) {
     uint64_t at = kExsHeaderBytes + uint64_t(count) * uint32_t(kSpriteExFileBytes);
     bool intact = true;
     for (int32_t i = 0; i < count; ++i) {
-        const uint8_t* r = data + kExsHeaderBytes + size_t(i) * kSpriteExFileBytes;
+        const size_t r = kExsHeaderBytes + size_t(i) * kSpriteExFileBytes;
         SpriteEx& e = sprites[i];
         Sprite& s = e.sprite;
-        s.advance = le32(r);
-        s.code = le32(r + 4);
-        s.xOffset = le32(r + 8);
-        s.yOffset = le32(r + 12);
-        s.width = le32(r + 16);
-        s.height = le32(r + 20);
-        s.yAdvance = le32(r + 24);
+        s.advance = i32At(data, size, r);
+        s.code = i32At(data, size, r + 4);
+        s.xOffset = i32At(data, size, r + 8);
+        s.yOffset = i32At(data, size, r + 12);
+        s.width = i32At(data, size, r + 16);
+        s.height = i32At(data, size, r + 20);
+        s.yAdvance = i32At(data, size, r + 24);
         s.pixels = nullptr;
-        std::memcpy(e.name, r + 32, kSpriteNameBytes);
+        std::memcpy(e.name, data + r + 32, kSpriteNameBytes);
         e.name[kSpriteNameBytes - 1] = '\0';
 
         const int64_t bytes = pixelBytes(s.width, s.height);
@@ -203,8 +203,8 @@ int32_t getSprEx(const char* name, SpriteExSet& set) {
         at += uint64_t(bytes);
     }
 
-    set.header0 = le32(data);
-    set.spare = le32(data + 8);
+    set.header0 = i32At(data, size, 0);
+    set.spare = i32At(data, size, 8);
     set.sprites = sprites;
     set.count = count;
     memFree(raw);

@@ -68,14 +68,6 @@ extern SpriteExSet scaledObjectSprites; // objects at 5/12, made opaque
 // The float nearest 5/12: the map's reduced drawing scale.
 constexpr float kMapScale = 0.41666666f;
 
-// Start-up step 9: logos, icons, bkgnd, audio_boxes, part, characters, sml_characters, the eleven
-// fonts (gfx/font.h loadFonts), then the derived sets: portraits, the small-character extra entry
-// and the number font. Every set is required: a missing or empty one is fatal, naming its file.
-// Call after readPixelFormat (the channel conversion uses the display's shifts).
-void loadStartupSprites();
-// Start-up step 16: "houses.exs" and "objects.exs" (both required) and their 5/12 copies.
-void loadMapPictureSets();
-
 // "%s.bin" into `out` (80 bytes). A name of 76 characters or more is fatal.
 void sprFileName(char* out, const char* name);
 

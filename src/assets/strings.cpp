@@ -8,6 +8,7 @@
 #include "assets/string_pool.h"
 #include "core/fatal.h"
 #include "core/memory.h"
+#include "platform/byte_reader.h"
 
 namespace bv {
 
@@ -139,7 +140,7 @@ void initText(const char* fileName) {
     auto* raw = static_cast<uint8_t*>(data);
     auto* units = static_cast<char16_t*>(data);
     uint32_t count = bytes / 2;
-    for (uint32_t i = 0; i < count; ++i) units[i] = static_cast<char16_t>(raw[2 * i] | raw[2 * i + 1] << 8);
+    for (uint32_t i = 0; i < count; ++i) units[i] = static_cast<char16_t>(u16At(raw, bytes, 2 * size_t(i)));
     if (count == 0 || units[0] != kByteOrderMark) {
         memFree(data);
         fatal("initText was passed the file %s which is not in PC Unicode format.\n", fileName);

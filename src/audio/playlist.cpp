@@ -3,8 +3,8 @@
 // once more while it fades out, and is followed by a pause of 5 to 20 seconds before another
 // track (never the same one twice in a row) starts.
 #include "audio/audio_internal.h"
+#include "core/clock.h"
 #include "core/fatal.h"
-#include "core/game.h"
 #include "core/random.h"
 #include "core/state.h"
 

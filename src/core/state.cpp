@@ -1,4 +1,5 @@
 #include "core/state.h"
+#include "core/state_ids.h"
 
 namespace bv {
 
@@ -11,8 +12,8 @@ struct Machine {
     int32_t argument = 0;
     bool changed = false;
     int32_t music = -1;
-    int32_t queueIds[kStateQueueCapacity] = {};
-    int32_t queueArgs[kStateQueueCapacity] = {};
+    int32_t queueIds[kQueueCapacity] = {};
+    int32_t queueArgs[kQueueCapacity] = {};
     int32_t queueCount = 0;
 };
 Machine g_m;
@@ -21,10 +22,6 @@ const StateDef* g_rows = nullptr;
 int32_t g_rowCount = 0;
 
 const StateDef* rows() {
-    if (!g_rows) {
-        g_rows = kStateTable;
-        g_rowCount = stateCount();
-    }
     return g_rows;
 }
 
@@ -130,7 +127,7 @@ const char* helpTag() {
 }
 
 bool queueState(int32_t id, int32_t argument) {
-    if (g_m.queueCount >= kStateQueueCapacity) return false;
+    if (g_m.queueCount >= kQueueCapacity) return false;
     g_m.queueIds[g_m.queueCount] = id;
     g_m.queueArgs[g_m.queueCount] = argument;
     ++g_m.queueCount;
@@ -153,7 +150,7 @@ bool queuedPair(int32_t index, int32_t& id, int32_t& argument) {
 }
 
 void drainStateQueue() {
-    if (g_m.current != 2 || g_m.queueCount <= 0) return;
+    if (g_m.current != kStateGame || g_m.queueCount <= 0) return;
     int32_t id = g_m.queueIds[0];
     int32_t arg = g_m.queueArgs[0];
     for (int32_t i = 1; i < g_m.queueCount; ++i) {

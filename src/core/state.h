@@ -24,11 +24,9 @@ struct StateDef {
 constexpr int32_t kMusicTitle = 0;
 constexpr int32_t kMusicWin = 16;
 constexpr int32_t kMusicPlaylist = 50;
-constexpr int32_t kStateQueueCapacity = 99;
+constexpr int32_t kQueueCapacity = 99;
 
-// The fixed table of 38 states (state_table.cpp).
-extern const StateDef kStateTable[];
-int32_t stateCount();
+// The row of a state in the table the machine runs on; nullptr when it has none.
 const StateDef* findState(int32_t id);
 
 int32_t currentStateId();
@@ -65,7 +63,8 @@ struct MusicHooks {
 void setMusicHooks(const MusicHooks& hooks);
 int32_t currentMusic();
 
-// The table the machine runs on: the game's own by default; tests install tables of their own.
+// The table the machine runs on: start-up installs the game's own; tests install tables of their
+// own. Until one is installed no state exists.
 void useStateTable(const StateDef* rows, int32_t count);
 
 // Back to the start (current 0, no update, music -1, empty queue): start-up and tests.

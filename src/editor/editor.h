@@ -7,11 +7,10 @@
 
 #include "assets/picture_tree.h"
 #include "core/input.h"
-#include "levels/map.h"
+#include "world/grid_record.h"
+#include "world/map.h"
 
 namespace bv {
-
-constexpr int32_t kEditorState = 44;
 
 enum EditMode : int32_t {
     kModeScenario = 0,
@@ -20,18 +19,6 @@ enum EditMode : int32_t {
     kModeForeground = 3,
     kModeLabels = 4,
 };
-
-// One grid record, seven int32 as saved with the game.
-struct GridRecord {
-    int32_t on;
-    int32_t upLeft;  // up-left alignment of plotted images
-    int32_t display; // draw the grid lines
-    int32_t xOffset;
-    int32_t yOffset;
-    int32_t width;
-    int32_t height;
-};
-constexpr int32_t kMasterGrid = 3; // grids[0..2] belong to modes 1..3
 
 // A picture chooser: a folder of a picture tree and a picture within it.
 struct PictureChooser {

@@ -7,9 +7,9 @@
 #include "core/input.h"
 #include "editor/editor.h"
 #include "editor/editor_state.h"
-#include "levels/map.h"
-#include "levels/map_layers.h"
 #include "ui/forms.h"
+#include "world/map.h"
+#include "world/map_layers.h"
 
 namespace bv {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "editor/editor.h"
-#include "levels/scenario.h"
 #include "ui/forms.h"
+#include "world/scenario.h"
 
 namespace bv {
 

@@ -8,18 +8,20 @@
 #include "core/input.h"
 #include "core/memory.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "editor/editor.h"
 #include "editor/editor_dialogs.h"
 #include "editor/editor_state.h"
 #include "gfx/draw.h"
 #include "gfx/framebuffer.h"
 #include "gfx/png_write.h"
-#include "levels/map_draw.h"
+#include "levels/level_start.h"
 #include "levels/save.h"
-#include "levels/scenario.h"
 #include "platform/platform.h"
 #include "ui/button.h"
 #include "ui/forms.h"
+#include "world/map_draw.h"
+#include "world/scenario.h"
 
 namespace bv {
 
@@ -166,7 +168,7 @@ void editorFormUpdate() {
 
 void editorTestPlay() {
     loadSaveFile(1, saveFilePathFor("editor"));
-    changeState(2);
+    changeState(kStateGame);
     rebuildHouseIndexImage();
 }
 

@@ -6,8 +6,8 @@
 
 #include "core/input.h"
 #include "editor/editor_dialogs.h"
-#include "levels/scenario.h"
 #include "ui/forms.h"
+#include "world/scenario.h"
 
 namespace bv {
 

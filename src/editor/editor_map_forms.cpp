@@ -9,10 +9,10 @@
 #include "editor/editor.h"
 #include "editor/editor_dialogs.h"
 #include "editor/editor_state.h"
-#include "levels/map.h"
-#include "levels/map_picture.h"
 #include "platform/platform.h"
 #include "ui/forms.h"
+#include "world/map.h"
+#include "world/map_picture.h"
 
 namespace bv {
 

@@ -7,7 +7,7 @@
 #include "editor/editor.h"
 #include "gfx/draw.h"
 #include "gfx/framebuffer.h"
-#include "levels/map_layers.h"
+#include "world/map_layers.h"
 
 namespace bv {
 

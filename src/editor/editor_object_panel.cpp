@@ -12,10 +12,10 @@
 #include "gfx/draw.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
-#include "levels/map_layers.h"
-#include "levels/scenario.h"
 #include "ui/button.h"
 #include "ui/hotspots.h"
+#include "world/map_layers.h"
+#include "world/scenario.h"
 
 namespace bv {
 

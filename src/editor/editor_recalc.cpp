@@ -11,9 +11,9 @@
 #include "editor/editor.h"
 #include "editor/editor_dialogs.h"
 #include "editor/editor_state.h"
-#include "levels/map.h"
-#include "levels/scenario.h"
 #include "ui/forms.h"
+#include "world/map.h"
+#include "world/scenario.h"
 
 namespace bv {
 

@@ -10,17 +10,19 @@
 #include "assets/strings.h"
 #include "core/input.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "editor/editor.h"
 #include "editor/editor_dialogs.h"
 #include "editor/editor_state.h"
 #include "gfx/draw.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
-#include "levels/map_draw.h"
-#include "levels/map_layers.h"
-#include "levels/scenario.h"
 #include "ui/button.h"
 #include "ui/hotspots.h"
+#include "ui/money.h"
+#include "world/map_draw.h"
+#include "world/map_layers.h"
+#include "world/scenario.h"
 
 namespace bv {
 
@@ -171,18 +173,8 @@ void drawAddress(const MapHouse& h) {
 
 // "$200,000": the amount with thousands separators.
 std::string moneyLine(int32_t amount) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%lld", amount < 0 ? -static_cast<long long>(amount) : amount + 0LL);
-    char out[32];
-    int32_t n = 0;
-    if (amount < 0) out[n++] = '-';
-    out[n++] = '$';
-    const int32_t length = static_cast<int32_t>(std::strlen(digits));
-    for (int32_t i = 0; i < length; ++i) {
-        if (i > 0 && (length - i) % 3 == 0) out[n++] = ',';
-        out[n++] = digits[i];
-    }
-    out[n] = 0;
+    char out[kMoneyTextBytes];
+    moneyStrFull(out, kMoneyTextBytes, amount);
     return out;
 }
 
@@ -262,7 +254,7 @@ void houseMode() {
 void labelMode() {
     const Point m = mousePos();
     if (isPressed(kSlotT)) {
-        changeState(2);
+        changeState(kStateGame);
         return;
     }
     // Drawn before this frame's moves, like the labels themselves, so the two stay together.

@@ -8,6 +8,7 @@
 #include "core/fatal.h"
 #include "core/memory.h"
 #include "gfx/text.h"
+#include "platform/byte_reader.h"
 
 namespace bv {
 
@@ -25,10 +26,6 @@ Font fontArial20Brown;
 Font numberFont;
 
 namespace {
-
-int32_t le32(const uint8_t* p) {
-    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
-}
 
 // Offsets inside a glyph record.
 constexpr size_t kRecXOffset = 0, kRecYOffset = 4, kRecWidth = 40, kRecHeight = 44, kRecAdvance = 72,
@@ -60,15 +57,14 @@ int32_t readGlyphs(const uint8_t* data, uint32_t size, const char* fileName, Gly
     uint64_t at = kFontFileHeaderBytes;
     for (int32_t i = 0; i < count; ++i) {
         if (size - at < uint64_t(kFontRecordBytes)) return i;
-        const uint8_t* r = data + at;
         Glyph g{};
-        g.xOffset = le32(r + kRecXOffset);
-        g.yOffset = le32(r + kRecYOffset);
-        g.width = le32(r + kRecWidth);
-        g.height = le32(r + kRecHeight);
-        g.advance = le32(r + kRecAdvance);
-        g.yAdvance = le32(r + kRecYAdvance);
-        g.code = le32(r + kRecCode);
+        g.xOffset = i32At(data, size, at + kRecXOffset);
+        g.yOffset = i32At(data, size, at + kRecYOffset);
+        g.width = i32At(data, size, at + kRecWidth);
+        g.height = i32At(data, size, at + kRecHeight);
+        g.advance = i32At(data, size, at + kRecAdvance);
+        g.yAdvance = i32At(data, size, at + kRecYAdvance);
+        g.code = i32At(data, size, at + kRecCode);
         at += kFontRecordBytes;
         if (g.width < 0 || g.height < 0) return i;
         const uint64_t bytes = uint64_t(g.width) * uint64_t(g.height) * 4;
@@ -93,18 +89,18 @@ bool loadFont(const char* fileName, Font& font) {
     const uint32_t size = loadFile(fileName, raw, 0);
     if (size == 0) return false;
     const uint8_t* data = static_cast<const uint8_t*>(raw);
-    if (size < uint32_t(kFontFileHeaderBytes) || le32(data + 12) != kFontHeaderBytes) {
+    if (size < uint32_t(kFontFileHeaderBytes) || i32At(data, size, 12) != kFontHeaderBytes) {
         memFree(raw);
         return false;
     }
-    if (le32(data + 16) != kFontRecordBytes) {
+    if (i32At(data, size, 16) != kFontRecordBytes) {
         freeFont(font);
         memFree(raw);
         return false;
     }
     // Every glyph takes at least its record, so the data bounds the count before anything is
     // allocated for it.
-    int32_t count = le32(data + kCountAt);
+    int32_t count = i32At(data, size, kCountAt);
     const uint32_t fitting = (size - uint32_t(kFontFileHeaderBytes)) / uint32_t(kFontRecordBytes);
     if (count < 0) count = 0;
     if (uint32_t(count) > fitting) count = int32_t(fitting);

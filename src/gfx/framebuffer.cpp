@@ -9,9 +9,6 @@ namespace bv {
 
 uint32_t* frameBuffer = nullptr;
 
-int32_t redShift = 16;
-int32_t greenShift = 8;
-int32_t blueShift = 0;
 int32_t redBits = 8;
 int32_t greenBits = 8;
 int32_t blueBits = 8;

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "assets/sprite.h"
+
 namespace bv {
 
 constexpr int32_t kFrameWidth = 800;
@@ -30,10 +32,8 @@ extern uint32_t* frameBuffer;
 void allocFrameBuffer();
 
 // Pixel format of the display: bit position and width of each colour mask. The display sets them
-// from its surface; ours is always 0x00RRGGBB, so they hold 16/8/0 and 8 bits.
-extern int32_t redShift;
-extern int32_t greenShift;
-extern int32_t blueShift;
+// from its surface; ours is always 0x00RRGGBB, so they hold 16/8/0 and 8 bits. (The shifts live
+// with the sprites, whose loader converts every picture to this order.)
 extern int32_t redBits;
 extern int32_t greenBits;
 extern int32_t blueBits;

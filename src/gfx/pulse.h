@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/game.h"
+#include "core/clock.h"
 
 namespace bv {
 

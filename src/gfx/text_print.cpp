@@ -5,8 +5,8 @@
 
 #include "assets/strings.h"
 #include "core/memory.h"
+#include "gfx/format.h"
 #include "gfx/text.h"
-#include "ui/format.h"
 
 namespace bv {
 

@@ -5,9 +5,10 @@
 #include <cstdarg>
 
 #include "assets/strings.h"
+#include "assets/text_keys.h"
 #include "core/state.h"
-#include "gfx/text_keys.h"
-#include "levels/scenario.h"
+#include "core/state_ids.h"
+#include "gfx/format.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
 #include "sim/game_update.h"
@@ -15,7 +16,8 @@
 #include "sim/later_steps.h"
 #include "sim/owner.h"
 #include "sim/portfolio.h"
-#include "ui/format.h"
+#include "ui/money.h"
+#include "world/scenario.h"
 
 namespace bv {
 

@@ -9,11 +9,6 @@
 
 namespace bv {
 
-constexpr int32_t kStateLevelIntro = 3;
-constexpr int32_t kStateFailedLevel = 53;
-constexpr int32_t kStateGoals = 54;
-constexpr int32_t kStateYouWin = 60;
-constexpr int32_t kStateEndOfLevel = 61;
 constexpr int32_t kSoundYouWin = 25;
 
 // The goal kinds in evaluation (and display) order.
@@ -81,5 +76,12 @@ void levelComplete();
 int32_t levelIntroEnter(int32_t previousId, int32_t newId, int32_t argument);
 // The level flow without the state change, for checks: returns 1 when the map changed.
 int32_t advanceToNextLevel();
+
+// Hangs the level's term and goal checks on the calendar (start-up and every new game).
+void installLevelChecks();
+// The new game (entering state 1): the simulation's reset, no goal hold, the game marked as
+// started, then the goals screen.
+void resetGame();
+int32_t enterInitGame(int32_t previousId, int32_t newId, int32_t argument);
 
 } // namespace bv

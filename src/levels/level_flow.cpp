@@ -5,16 +5,18 @@
 #include "assets/hash.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "levels/goals.h"
-#include "levels/map.h"
-#include "levels/scenario.h"
+#include "levels/level_start.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
-#include "sim/float_effects.h"
+#include "sim/game_update.h"
 #include "sim/houses.h"
+#include "sim/notices.h"
 #include "sim/owner.h"
 #include "sim/portfolio.h"
-#include "sim/sparks.h"
+#include "world/map.h"
+#include "world/scenario.h"
 
 namespace bv {
 
@@ -44,7 +46,7 @@ void levelComplete() {
 
 int32_t advanceToNextLevel() {
     // Pending announcements belong to the level that ended.
-    clearEffects();
+    raiseNotice(Notice{NoticeKind::kBoardCleared});
     char previousMap[kMapFileBytes];
     std::memcpy(previousMap, currentMapFile(), sizeof previousMap);
     previousMap[kMapFileBytes - 1] = 0;
@@ -73,7 +75,24 @@ int32_t advanceToNextLevel() {
 
 int32_t levelIntroEnter(int32_t, int32_t, int32_t) {
     advanceToNextLevel();
-    changeState(kStateGoals);
+    changeState(kStateDisplayGoals);
+    return 0;
+}
+
+void installLevelChecks() {
+    setCalendarHooks(CalendarHooks{levelTermCheck, monthEndGoalCheck});
+}
+
+void resetGame() {
+    installLevelChecks();
+    resetSimulation();
+    goalHoldCounter = 0;
+    gameStarted = 1;
+    changeState(kStateDisplayGoals);
+}
+
+int32_t enterInitGame(int32_t, int32_t, int32_t) {
+    resetGame();
     return 0;
 }
 

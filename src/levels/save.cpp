@@ -10,8 +10,9 @@
 #include "assets/strings.h"
 #include "audio/audio.h"
 #include "core/state.h"
-#include "levels/map.h"
-#include "levels/scenario.h"
+#include "core/state_ids.h"
+#include "levels/level_start.h"
+#include "platform/byte_reader.h"
 #include "platform/platform.h"
 #include "sim/calendar.h"
 #include "sim/daily_loop.h"
@@ -19,6 +20,8 @@
 #include "sim/houses.h"
 #include "sim/owners.h"
 #include "ui/dialog.h"
+#include "world/map.h"
+#include "world/scenario.h"
 
 namespace bv {
 
@@ -46,11 +49,6 @@ bool readWhole(const std::string& path, std::vector<uint8_t>& out) {
     }
     std::fclose(f);
     return true;
-}
-
-uint32_t readU32(const std::vector<uint8_t>& d, size_t at) {
-    if (at + 4 > d.size()) return 0;
-    return uint32_t(d[at]) | uint32_t(d[at + 1]) << 8 | uint32_t(d[at + 2]) << 16 | uint32_t(d[at + 3]) << 24;
 }
 
 void appendU32(std::vector<uint8_t>& d, uint32_t v) {
@@ -83,7 +81,7 @@ int32_t setDefaults() {
     std::memset(saveBlock(), 0, kSaveBlockBytes);
     setBlockInt(kOffMusicVolume, kDefaultMusicVolume);
     setBlockInt(kOffEffectVolume, kDefaultEffectVolume);
-    setBlockInt(kOffStateId, 0);
+    setBlockInt(kOffStateId, kStateAttract);
     setBlockInt(kOffPreviousStateId, -1);
     // A first launch opens a window, and the options applied at start-up must say so too.
     setBlockInt(kOffWindowed, 1);
@@ -142,7 +140,7 @@ int32_t loadSaveFile(int32_t loadGame, const std::string& path) {
     std::vector<uint8_t> file;
     if (!readWhole(path, file) || file.size() <= 4) return setDefaults();
     // The stored size is held to the block; a short file gives what it has.
-    size_t size = readU32(file, 0);
+    size_t size = u32At(file.data(), file.size(), 0);
     if (size > kSaveBlockBytes) size = kSaveBlockBytes;
     if (size > file.size() - 4) size = file.size() - 4;
     if (size == 0) return setDefaults();
@@ -178,7 +176,7 @@ int32_t loadSaveFile(int32_t loadGame, const std::string& path) {
     if (!loadGame) return 1;
 
     const size_t houseAt = 4 + size;
-    size_t record = readU32(file, houseAt);
+    size_t record = u32At(file.data(), file.size(), houseAt);
     if (record > kSaveHouseBytes) record = kSaveHouseBytes;
     for (int32_t i = 0; i < houseCount && houseStates; ++i) {
         HouseState& h = houseStates[i];
@@ -226,16 +224,17 @@ int32_t resumeGameUpdate(int32_t) {
     const int32_t result = loadPlayer(1);
     if (result == 1) {
         int32_t state = blockInt(kOffStateId);
-        if (state == kStateOptions || state == 59 || !findState(state) || state == 22) state = kStateGame;
+        if (state == kStateOptions || state == kStateExitGame || !findState(state) || state == kStateResume)
+            state = kStateGame;
         changeState(state);
         return 0;
     }
-    changeState(0);
+    changeState(kStateAttract);
     if (result == -1) {
         // The scenario the game was played in is gone or unreadable; the save stays as it is.
         const char16_t* title = text("resumeFailedTitle");
         const char16_t* body = text("resumeFailedBody");
-        if (title && body) simpleDialogCentred(0, 500, 220, title, body);
+        if (title && body) simpleDialogCentred(kStateAttract, 500, 220, title, body);
     }
     return 0;
 }

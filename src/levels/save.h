@@ -23,6 +23,8 @@
 #include <cstdint>
 #include <string>
 
+#include "world/grid_record.h"
+
 namespace bv {
 
 constexpr uint32_t kSaveBlockBytes = 16296;
@@ -100,6 +102,11 @@ int32_t loadSaveFile(int32_t loadGame, const std::string& path);
 // is up) this does nothing.
 void applySavedOptions();
 void enableSavedOptions();
+
+// The editor's four grid records and its "use master grid" flag travel in the block. The editor
+// sits above the saved game, so it lends them here at start-up; until then a save leaves those
+// bytes as they are and a load does not touch the editor.
+void setSavedEditorGrids(GridRecord* records, int32_t* useMasterGrid);
 
 // The windowed flag of the last load (start-up creates the display with it).
 bool savedWindowed();

@@ -4,12 +4,11 @@
 
 #include "audio/audio.h"
 #include "core/state.h"
-#include "editor/editor.h"
+#include "core/state_ids.h"
 #include "gfx/display.h"
 #include "levels/goals.h"
-#include "levels/map.h"
 #include "levels/save.h"
-#include "levels/scenario.h"
+#include "platform/byte_reader.h"
 #include "sim/calendar.h"
 #include "sim/credit.h"
 #include "sim/daily_loop.h"
@@ -18,6 +17,8 @@
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/tenancy.h"
+#include "world/map.h"
+#include "world/scenario.h"
 
 namespace bv {
 
@@ -54,10 +55,15 @@ int32_t houseOrNone(int32_t index) {
 // The ids a saved state may resume in: the board and the screens and dialogs opened from it.
 // A dialog's own data (the offer, the house it is about) lives in the block as well.
 bool resumableState(int32_t id) {
-    return id == 2 || id == 3 || id == 16 || id == 54 || id == 59 || id == 60 || id == 61;
+    return id == kStateGame || id == kStateLevelIntro || id == kStateOptions || id == kStateDisplayGoals ||
+           id == kStateExitGame || id == kStateYouWin || id == kStateEndOfLevel;
 }
 
 bool g_optionsLive = false;
+
+// The editor's grid records and its master flag, lent by the editor (nullptr until then).
+GridRecord* g_grids = nullptr;
+int32_t* g_useMasterGrid = nullptr;
 
 // The editor's grid records: four records of seven int32 (modes 1, 2, 3, then the master record)
 // and the "use master grid settings" flag.
@@ -71,11 +77,12 @@ constexpr int32_t GridRecord::*const kGridFields[kGridWords] = {
 static_assert(sizeof(GridRecord) == kGridRecordBytes);
 
 void gatherEditorGrids() {
+    if (!g_grids || !g_useMasterGrid) return;
     for (int32_t r = 0; r < kGridRecordCount; ++r)
         for (int32_t w = 0; w < kGridWords; ++w)
             setBlockInt(kOffEditorGrids + kGridRecordBytes * uint32_t(r) + 4 * uint32_t(w),
-                        editor.grids[r].*kGridFields[w]);
-    setBlockInt(kOffMasterGridFlag, editor.useMasterGrid);
+                        g_grids[r].*kGridFields[w]);
+    setBlockInt(kOffMasterGridFlag, *g_useMasterGrid);
 }
 
 // Flags become 0 or 1; offsets stay within one map's size either way; a cell is at most the map
@@ -83,6 +90,7 @@ void gatherEditorGrids() {
 // grid records at all (every byte 0: no save yet, or one written before the editor was used)
 // leaves the editor's grids as they are.
 void scatterEditorGrids() {
+    if (!g_grids || !g_useMasterGrid) return;
     bool stored = false;
     for (uint32_t at = kOffEditorGrids; at < kOffMasterGridFlag + 4; ++at)
         stored = stored || g_block[at] != 0;
@@ -90,7 +98,7 @@ void scatterEditorGrids() {
     for (int32_t r = 0; r < kGridRecordCount; ++r) {
         int32_t v[kGridWords];
         getWords(kOffEditorGrids + kGridRecordBytes * uint32_t(r), v, kGridWords);
-        GridRecord& g = editor.grids[r];
+        GridRecord& g = g_grids[r];
         g.on = v[0] ? 1 : 0;
         g.upLeft = v[1] ? 1 : 0;
         g.display = v[2] ? 1 : 0;
@@ -99,10 +107,15 @@ void scatterEditorGrids() {
         g.width = clampInt(v[5], 0, kMapWidth);
         g.height = clampInt(v[6], 0, kMapHeight);
     }
-    editor.useMasterGrid = blockInt(kOffMasterGridFlag) ? 1 : 0;
+    *g_useMasterGrid = blockInt(kOffMasterGridFlag) ? 1 : 0;
 }
 
 } // namespace
+
+void setSavedEditorGrids(GridRecord* records, int32_t* useMasterGrid) {
+    g_grids = records;
+    g_useMasterGrid = useMasterGrid;
+}
 
 void enableSavedOptions() {
     g_optionsLive = true;
@@ -125,10 +138,7 @@ uint8_t* saveBlock() {
 }
 
 int32_t blockInt(uint32_t offset) {
-    if (offset + 4 > kSaveBlockBytes) return 0;
-    const uint8_t* p = g_block + offset;
-    return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
-                                uint32_t(p[3]) << 24);
+    return i32At(g_block, kSaveBlockBytes, offset);
 }
 
 void setBlockInt(uint32_t offset, int32_t value) {
@@ -145,13 +155,13 @@ namespace {
 // Only dialogs are ever queued: never the menus, a new game, the board itself or the editor.
 bool queueableDialog(int32_t id) {
     switch (id) {
-    case 0:
-    case 1:
-    case 2:
-    case 4:
-    case 22:
-    case 23:
-    case 44:
+    case kStateAttract:
+    case kStateInitGame:
+    case kStateGame:
+    case kStateSetup:
+    case kStateResume:
+    case kStateEnterName:
+    case kStateEditor:
         return false;
     default:
         return findState(id) != nullptr;
@@ -187,13 +197,13 @@ void gatherBlock() {
     setBlockInt(kOffLevel, currentLevel);
     setBlockInt(kOffGoalHold, goalHoldCounter);
     // The dialog queue: 99 state ids, then 99 arguments, then the count.
-    for (int32_t i = 0; i < kStateQueueCapacity; ++i) {
+    for (int32_t i = 0; i < kQueueCapacity; ++i) {
         int32_t id = 0, argument = 0;
         queuedPair(i, id, argument);
         setBlockInt(kOffEventQueue + 4 * uint32_t(i), id);
-        setBlockInt(kOffEventQueue + 4 * uint32_t(kStateQueueCapacity + i), argument);
+        setBlockInt(kOffEventQueue + 4 * uint32_t(kQueueCapacity + i), argument);
     }
-    setBlockInt(kOffEventQueue + 8 * uint32_t(kStateQueueCapacity), queuedCount());
+    setBlockInt(kOffEventQueue + 8 * uint32_t(kQueueCapacity), queuedCount());
     setBlockInt(kOffMusicVolume, musicVolume());
     setBlockInt(kOffEffectVolume, effectVolume());
     setBlockInt(kOffChosenScenario, chosenScenario);
@@ -240,10 +250,10 @@ void scatterBlock() {
     // Queued dialogs come back only when they name a state of the table.
     clearStateQueue();
     const int32_t queued =
-        clampInt(blockInt(kOffEventQueue + 8 * uint32_t(kStateQueueCapacity)), 0, kStateQueueCapacity);
+        clampInt(blockInt(kOffEventQueue + 8 * uint32_t(kQueueCapacity)), 0, kQueueCapacity);
     for (int32_t i = 0; i < queued; ++i) {
         const int32_t id = blockInt(kOffEventQueue + 4 * uint32_t(i));
-        const int32_t argument = blockInt(kOffEventQueue + 4 * uint32_t(kStateQueueCapacity + i));
+        const int32_t argument = blockInt(kOffEventQueue + 4 * uint32_t(kQueueCapacity + i));
         if (queueableDialog(id)) queueState(id, argument);
     }
     chosenScenario = blockInt(kOffChosenScenario);
@@ -254,7 +264,7 @@ void scatterBlock() {
     applySavedOptions();
     // State ids are checked where the game resumes (resumeGameUpdate); keep a sane copy here.
     const int32_t state = blockInt(kOffStateId);
-    if (!resumableState(state)) setBlockInt(kOffStateId, gameStarted ? 2 : 0);
+    if (!resumableState(state)) setBlockInt(kOffStateId, gameStarted ? kStateGame : kStateAttract);
 }
 
 } // namespace bv

@@ -4,6 +4,7 @@
 // the headless clock; a game without an audio device runs on it.
 #include <cstring>
 
+#include "platform/byte_reader.h"
 #include "platform/platform.h"
 #include "platform/sound_backend.h"
 
@@ -13,21 +14,17 @@ namespace {
 
 constexpr uint32_t kHeadlessVersion = 0x00020602; // reports itself as the SDL_mixer we build against
 
-uint32_t readU32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
 // Length of a PCM WAV file in ms, 0 when the bytes are not one.
 uint32_t wavLength(const uint8_t* data, uint32_t size) {
     if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) return 0;
     uint32_t byteRate = 0;
     uint32_t at = 12;
     while (at + 8 <= size) {
-        uint32_t chunk = readU32(data + at + 4);
-        const uint8_t* body = data + at + 8;
-        uint32_t room = size - at - 8;
-        if (std::memcmp(data + at, "fmt ", 4) == 0 && chunk >= 16 && room >= 16) byteRate = readU32(body + 8);
+        uint32_t chunk = u32At(data, size, at + 4);
+        uint32_t body = at + 8;
+        uint32_t room = size - body;
+        if (std::memcmp(data + at, "fmt ", 4) == 0 && chunk >= 16 && room >= 16)
+            byteRate = u32At(data, size, body + 8);
         if (std::memcmp(data + at, "data", 4) == 0) {
             if (byteRate == 0) return 0;
             uint32_t bytes = chunk < room ? chunk : room; // a truncated file plays what it holds
@@ -47,11 +44,11 @@ uint32_t oggLength(const uint8_t* data, uint32_t size) {
     uint32_t segments = data[26];
     uint32_t body = 27 + segments;
     if (body + 16 > size || data[body] != 1 || std::memcmp(data + body + 1, "vorbis", 6) != 0) return 0;
-    uint32_t rate = readU32(data + body + 12);
+    uint32_t rate = u32At(data, size, body + 12);
     if (rate == 0) return 0;
     for (uint32_t at = size - 14; at > 0; --at) {
         if (std::memcmp(data + at, "OggS", 4) != 0 || data[at + 4] != 0) continue;
-        uint64_t granule = readU32(data + at + 6) | static_cast<uint64_t>(readU32(data + at + 10)) << 32;
+        const uint64_t granule = u32At(data, size, at + 6) | uint64_t(u32At(data, size, at + 10)) << 32;
         if (granule == ~0ull) continue; // a page on which no packet ends
         uint64_t ms = granule * 1000 / rate;
         return ms > 0 ? static_cast<uint32_t>(ms > 0xFFFFFFFFull ? 0xFFFFFFFFull : ms) : 1;

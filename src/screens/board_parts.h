@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "sim/float_effects.h"
+#include "screens/float_effects.h"
 
 namespace bv {
 
@@ -18,6 +18,14 @@ constexpr uint32_t kYellowText = 0xFFFF00;
 // The sounds of selecting a house.
 constexpr int32_t kSoundSelectSame = 21; // "mech_nav_10.wav"
 constexpr int32_t kSoundSelectNew = 41;  // "closeWhoosh.wav"
+
+// Where the board shows the cash: rent flies there, payments fly from there.
+constexpr float kCashDisplayX = 160.0f;
+constexpr float kCashDisplayY = 25.0f;
+// Where the credit gauge sits on the board (below "End Month", which covers y 40): the board and
+// the portfolio draw it here, and credit points fly here.
+constexpr int32_t kCreditGaugeX = 730;
+constexpr int32_t kCreditGaugeY = 88;
 
 // The money text widened, held by value so that several can be arguments of one text.
 struct MoneyText {

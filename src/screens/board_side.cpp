@@ -6,15 +6,15 @@
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "assets/strings.h"
+#include "assets/text_keys.h"
 #include "core/input.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
+#include "gfx/format.h"
 #include "gfx/text.h"
-#include "gfx/text_keys.h"
 #include "levels/goals.h"
-#include "levels/map.h"
-#include "levels/scenario.h"
 #include "screens/board_parts.h"
 #include "sim/cash.h"
 #include "sim/houses.h"
@@ -23,15 +23,15 @@
 #include "sim/portfolio.h"
 #include "sim/sim_settings.h"
 #include "ui/button.h"
-#include "ui/format.h"
 #include "ui/hotspots.h"
+#include "ui/money.h"
+#include "world/map.h"
+#include "world/scenario.h"
 
 namespace bv {
 
 namespace {
 
-constexpr int32_t kStatePortfolio = 9;
-constexpr int32_t kStateDisplayGoals = 54;
 constexpr int32_t kGoalsTag = 23; // the tutorial's closing step points at the goals button
 
 void openRivalPortfolio(int32_t, int32_t, int32_t value) {

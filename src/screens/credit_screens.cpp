@@ -6,8 +6,10 @@
 #include "assets/sprites.h"
 #include "assets/strings.h"
 #include "audio/sound.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
+#include "gfx/format.h"
 #include "gfx/text.h"
 #include "screens/board_parts.h"
 #include "screens/town_view.h"
@@ -15,7 +17,6 @@
 #include "sim/owner.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
-#include "ui/format.h"
 
 namespace bv {
 
@@ -23,7 +24,6 @@ namespace {
 
 constexpr int32_t kSoundImproved = 23; // "marvelous_moment02.wav"
 constexpr int32_t kSoundSlipped = 29;  // "outOfLuck.wav"
-constexpr int32_t kStateGame = 2;
 constexpr int32_t kDetailsRight = 718; // inside the credit screen's frame (60 .. 740)
 
 int32_t playerRating() {

@@ -3,6 +3,7 @@
 #include "assets/strings.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
 #include "screens/board_parts.h"
@@ -19,7 +20,6 @@ namespace bv {
 
 namespace {
 
-constexpr int32_t kStateBoard = 2;
 constexpr float kCompellingCut = 0.03f;
 constexpr int32_t kTextX = 360, kTextY = 155, kTextRight = 710;
 
@@ -39,20 +39,20 @@ void acceptClicked(int32_t, int32_t, int32_t) {
         if (compellingCut(*h)) h->daysSinceCut = 0;
         h->askingPrice = newListingPrice;
     }
-    changeState(kStateBoard);
+    changeState(kStateGame);
 }
 
 void takeOffClicked(int32_t, int32_t, int32_t) {
     if (listedHouse()) selectedHouseState()->forSale = 0;
     playSound(kSoundMarketClick);
-    changeState(kStateBoard);
+    changeState(kStateGame);
 }
 
 } // namespace
 
 int32_t enterChangeListing(int32_t, int32_t, int32_t) {
     if (!listedHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     newListingPrice = selectedHouseState()->askingPrice;
@@ -62,7 +62,7 @@ int32_t enterChangeListing(int32_t, int32_t, int32_t) {
 
 int32_t updateChangeListing(int32_t) {
     if (!listedHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     if (!dialogFrame(50, 65, 700, 470)) return 0;
@@ -82,7 +82,7 @@ int32_t updateChangeListing(int32_t) {
     popFont();
     button(166, 490, 175, 30, text("accept"), 0, newListingPrice < h.askingPrice ? acceptClicked : nullptr);
     button(399, 490, 175, 30, text("takeOffMkt"), 0, takeOffClicked);
-    button(632, 490, 175, 30, text("cancel"), kStateBoard, goStateClick);
+    button(632, 490, 175, 30, text("cancel"), kStateGame, goStateClick);
     return 0;
 }
 

@@ -4,9 +4,9 @@
 #include "assets/strings.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
-#include "levels/map.h"
 #include "screens/board_parts.h"
 #include "screens/market_dialogs.h"
 #include "screens/town_view.h"
@@ -18,12 +18,12 @@
 #include "ui/button.h"
 #include "ui/dialog.h"
 #include "ui/widgets.h"
+#include "world/map.h"
 
 namespace bv {
 
 namespace {
 
-constexpr int32_t kStateBoard = 2;
 constexpr int32_t kMinimumOffer = 500;
 
 bool offeredHouse() {
@@ -34,7 +34,7 @@ bool offeredHouse() {
 void acceptClicked(int32_t, int32_t, int32_t) {
     playSound(kSoundMarketClick);
     if (offeredHouse()) purchase(dealBuyer, dealHouse, dealOffer);
-    changeState(kStateBoard);
+    changeState(kStateGame);
 }
 
 void negotiateClicked(int32_t, int32_t, int32_t) {
@@ -49,7 +49,7 @@ int32_t enterHouseOffer(int32_t, int32_t, int32_t argument) {
     if (dealOffer == 0) dealOffer = kMinimumOffer;
     if (dealBuyer == 0) dealBuyer = 1;
     if (!offeredHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     openDialogCentred();
@@ -58,7 +58,7 @@ int32_t enterHouseOffer(int32_t, int32_t, int32_t argument) {
 
 int32_t updateHouseOffer(int32_t) {
     if (!offeredHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     if (!dialogFrame(100, 70, 600, 460)) return 0;
@@ -85,7 +85,7 @@ int32_t updateHouseOffer(int32_t) {
     popFont();
     button(200, 485, 160, 30, text("acceptOffer"), 0, acceptClicked);
     button(400, 485, 160, 30, text("negotiate"), 0, negotiateClicked);
-    button(600, 485, 160, 30, text("decline"), kStateBoard, goStateClick);
+    button(600, 485, 160, 30, text("decline"), kStateGame, goStateClick);
     return 0;
 }
 

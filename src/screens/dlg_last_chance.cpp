@@ -4,6 +4,7 @@
 #include "assets/strings.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "screens/level_screens.h"
 #include "sim/game_update.h"
 #include "sim/houses.h"

@@ -4,10 +4,11 @@
 #include "assets/strings.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
+#include "gfx/format.h"
 #include "gfx/text.h"
-#include "levels/map.h"
 #include "screens/board_parts.h"
 #include "screens/market_dialogs.h"
 #include "sim/cash.h"
@@ -18,13 +19,13 @@
 #include "sim/sim_settings.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
-#include "ui/format.h"
+#include "ui/money.h"
+#include "world/map.h"
 
 namespace bv {
 
 namespace {
 
-constexpr int32_t kStateBoard = 2;
 constexpr int32_t kBoxX = 125, kBoxY = 40, kBoxW = 550, kBoxH = 420;
 constexpr int32_t kControlX = 263, kControlY = 280;
 constexpr int32_t kInfoX = 420, kInfoY = 210, kInfoW = 235;
@@ -48,7 +49,7 @@ bool crankySeller(int32_t house) {
         const char16_t* format = text("crankyAtPlayerForMonths");
         g_crankyText[0] = 0;
         if (format) formatWide(g_crankyText, kFormatBufferUnits, format, static_cast<int>(h->crankyMonths));
-        simpleDialogFromMouse(kStateBoard, 460, 180, nullptr, g_crankyText);
+        simpleDialogFromMouse(kStateGame, 460, 180, nullptr, g_crankyText);
     } else {
         partyMessage("crankyAtPlayerOneMonth", h->owner);
     }
@@ -58,7 +59,7 @@ bool crankySeller(int32_t house) {
 int32_t enterOffer(bool fresh) {
     const int32_t house = selectedHouse;
     if (!offerHouse(house)) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     playSound(kSoundMarketClick);
@@ -86,7 +87,7 @@ void submitClicked(int32_t, int32_t, int32_t house) {
         changeState(kStateSellerCounter);
         break;
     case kOfferUnfinanced:
-        showSimpleDialog(kStateBoard, 1.0f, kRejectOriginX, kRejectOriginY, 300, 200, 400, 200,
+        showSimpleDialog(kStateGame, 1.0f, kRejectOriginX, kRejectOriginY, 300, 200, 400, 200,
                          "offerRejectedTitle", "offerRejectedBody");
         break;
     case kOfferBallpark:
@@ -96,7 +97,7 @@ void submitClicked(int32_t, int32_t, int32_t house) {
         partyMessage("noDealNow", seller);
         break;
     default:
-        changeState(kStateBoard);
+        changeState(kStateGame);
         break;
     }
 }
@@ -137,7 +138,7 @@ int32_t enterMakeOfferAgain(int32_t, int32_t, int32_t) {
 int32_t updateMakeOffer(int32_t) {
     const int32_t house = dealHouse;
     if (!offerHouse(house)) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     if (!dialogFrame(kBoxX, kBoxY, kBoxW, kBoxH)) return 0;
@@ -157,7 +158,7 @@ int32_t updateMakeOffer(int32_t) {
     popFont();
     button(262, 420, 183, 30, text("makeOffer"), house, submitClicked);
     tagLastHotSpot(kSubmitTag);
-    button(537, 420, 183, 30, text("cancel"), kStateBoard, goStateClick);
+    button(537, 420, 183, 30, text("cancel"), kStateGame, goStateClick);
     return 0;
 }
 

@@ -3,9 +3,9 @@
 #include "assets/strings.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
-#include "levels/map.h"
 #include "screens/board_parts.h"
 #include "screens/market_dialogs.h"
 #include "sim/credit.h"
@@ -14,17 +14,16 @@
 #include "sim/owner.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "world/map.h"
 
 namespace bv {
 
-namespace {
-constexpr int32_t kStateBoard = 2;
-} // namespace
+namespace {} // namespace
 
 int32_t enterNotEnoughCash(int32_t, int32_t, int32_t) {
     const HouseState* h = selectedHouseState();
     if (!h || !h->forSale || h->owner == kOwnerPlayer) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     playSound(kSoundMarketClick);
@@ -41,7 +40,7 @@ int32_t updateNotEnoughCash(int32_t) {
     const HouseState* h = selectedHouseState();
     const MapHouse* m = getMapHouse(selectedHouse);
     if (!h || !m || !h->forSale) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     if (!dialogFrame(150, 175, 500, 250)) return 0;
@@ -54,7 +53,7 @@ int32_t updateNotEnoughCash(int32_t) {
                   moneyText(downPayment(kOwnerPlayer, h->askingPrice)).text, moneyText(h->askingPrice).text);
     setTextArea(0, 0, kFrameWidth, kFrameHeight);
     popFont();
-    button(400, 390, 100, 30, text("OK"), kStateBoard, goStateClick);
+    button(400, 390, 100, 30, text("OK"), kStateGame, goStateClick);
     return 0;
 }
 

@@ -1,10 +1,11 @@
 // The player's counter-offer to a buyer (state 49): a price between the buyer's offer and the
 // asking price; the nearer the asking price, the less likely the buyer takes it.
 #include "assets/strings.h"
+#include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
-#include "levels/map.h"
 #include "screens/board_parts.h"
 #include "screens/market_dialogs.h"
 #include "screens/town_view.h"
@@ -13,12 +14,11 @@
 #include "sim/owner.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "world/map.h"
 
 namespace bv {
 
 namespace {
-
-constexpr int32_t kStateBoard = 2;
 
 bool counteredHouse() {
     const HouseState* h = getHouse(dealHouse);
@@ -35,7 +35,7 @@ void holdCounter() {
 
 void submitClicked(int32_t, int32_t, int32_t) {
     if (!counteredHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return;
     }
     const int32_t buyer = dealBuyer;
@@ -49,7 +49,7 @@ void submitClicked(int32_t, int32_t, int32_t) {
 
 int32_t enterPlayerCounter(int32_t, int32_t, int32_t) {
     if (!counteredHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     holdCounter();
@@ -60,7 +60,7 @@ int32_t enterPlayerCounter(int32_t, int32_t, int32_t) {
 
 int32_t updatePlayerCounter(int32_t) {
     if (!counteredHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     if (!dialogFrame(100, 70, 600, 460)) return 0;
@@ -81,7 +81,7 @@ int32_t updatePlayerCounter(int32_t) {
     setTextArea(0, 0, kFrameWidth, kFrameHeight);
     popFont();
     button(300, 485, 160, 30, text("counterOfferTitle"), 0, submitClicked);
-    button(500, 485, 160, 30, text("cancel"), kStateBoard, goStateClick);
+    button(500, 485, 160, 30, text("cancel"), kStateGame, goStateClick);
     return 0;
 }
 

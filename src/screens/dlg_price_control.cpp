@@ -5,6 +5,7 @@
 #include "audio/sound.h"
 #include "core/input.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
 #include "screens/board_parts.h"
@@ -19,7 +20,6 @@ namespace bv {
 
 namespace {
 
-constexpr int32_t kStateBoard = 2;
 constexpr int32_t kArrowDx = 70;
 constexpr int32_t kArrowDy = 22;
 constexpr int32_t kLargeBit = 1;
@@ -77,10 +77,10 @@ void partyPortrait(int32_t x, int32_t y, int32_t owner) {
 
 void partyMessage(const char* bodyKey, int32_t owner) {
     if (dialogHouseSelected()) {
-        showAvatarMessage(kStateBoard, bodyKey, owner);
+        showAvatarMessage(kStateGame, bodyKey, owner);
         return;
     }
-    simpleDialogCentredKeys(kStateBoard, 500, 200, nullptr, bodyKey);
+    simpleDialogCentredKeys(kStateGame, 500, 200, nullptr, bodyKey);
 }
 
 } // namespace bv

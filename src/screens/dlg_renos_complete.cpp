@@ -2,6 +2,7 @@
 // finished: the house card and an offer to set a new rent for the better house.
 #include "assets/strings.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
 #include "screens/level_screens.h"

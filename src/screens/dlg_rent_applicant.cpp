@@ -1,11 +1,11 @@
 // A rent applicant (state 55): someone wants to rent one of the player's empty houses; "yes" lets
 // him move in, "no" sends him away (the next applicant needs a full new run of progress).
 #include "assets/strings.h"
+#include "assets/text_keys.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
-#include "gfx/text_keys.h"
-#include "levels/map.h"
 #include "screens/board_parts.h"
 #include "screens/market_dialogs.h"
 #include "screens/town_view.h"
@@ -15,12 +15,11 @@
 #include "sim/tenancy.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "world/map.h"
 
 namespace bv {
 
 namespace {
-
-constexpr int32_t kStateBoard = 2;
 
 // Still the player's empty house: a sale or a renter taken in the meantime ends the question.
 bool applicantHouse() {
@@ -30,12 +29,12 @@ bool applicantHouse() {
 
 void yesClicked(int32_t, int32_t, int32_t) {
     acceptApplicant();
-    changeState(kStateBoard);
+    changeState(kStateGame);
 }
 
 void noClicked(int32_t, int32_t, int32_t) {
     refuseApplicant();
-    changeState(kStateBoard);
+    changeState(kStateGame);
 }
 
 } // namespace
@@ -43,7 +42,7 @@ void noClicked(int32_t, int32_t, int32_t) {
 int32_t enterRentApplicant(int32_t, int32_t, int32_t argument) {
     if (!takeApplicantFromArgument(argument) || !applicantHouse()) {
         pendingApplicantHouse = -1;
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     openDialogCentred();
@@ -53,7 +52,7 @@ int32_t enterRentApplicant(int32_t, int32_t, int32_t argument) {
 int32_t updateRentApplicant(int32_t) {
     if (!applicantHouse()) {
         pendingApplicantHouse = -1;
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     if (!dialogFrame(100, 25, 600, 450)) return 0;

@@ -1,12 +1,13 @@
 // The repair dialog (state 15): a repair has fallen due on one of the player's houses. The player
 // fixes it now or postpones it; without the cash there is only "OK" and the repair stays pending.
 #include "assets/strings.h"
+#include "assets/text_keys.h"
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
-#include "gfx/text_keys.h"
 #include "screens/level_screens.h"
 #include "screens/town_view.h"
 #include "sim/cash.h"
@@ -16,6 +17,7 @@
 #include "sim/repairs.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "ui/money.h"
 
 namespace bv {
 

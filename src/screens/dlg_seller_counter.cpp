@@ -3,6 +3,7 @@
 #include "assets/strings.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
 #include "screens/board_parts.h"
@@ -20,8 +21,6 @@ namespace bv {
 
 namespace {
 
-constexpr int32_t kStateBoard = 2;
-
 bool counterHouse() {
     const HouseState* h = getHouse(dealHouse);
     return h && h->forSale && h->owner != kOwnerPlayer;
@@ -30,14 +29,14 @@ bool counterHouse() {
 void yesClicked(int32_t, int32_t, int32_t) {
     playSound(kSoundDeal);
     if (counterHouse()) purchase(kOwnerPlayer, dealHouse, dealCounter);
-    changeState(kStateBoard);
+    changeState(kStateGame);
 }
 
 } // namespace
 
 int32_t enterSellerCounter(int32_t, int32_t, int32_t) {
     if (!counterHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     openDialogCentred();
@@ -46,7 +45,7 @@ int32_t enterSellerCounter(int32_t, int32_t, int32_t) {
 
 int32_t updateSellerCounter(int32_t) {
     if (!counterHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     if (!dialogFrame(100, 28, 600, 425)) return 0;
@@ -63,7 +62,7 @@ int32_t updateSellerCounter(int32_t) {
     setTextArea(0, 0, kFrameWidth, kFrameHeight);
     popFont();
     button(280, 408, 160, 30, text("yes"), 0, yesClicked);
-    button(520, 408, 160, 30, text("no"), kStateBoard, goStateClick);
+    button(520, 408, 160, 30, text("no"), kStateGame, goStateClick);
     return 0;
 }
 

@@ -3,8 +3,9 @@
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "assets/strings.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
@@ -17,13 +18,13 @@
 #include "sim/renters.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "ui/money.h"
 #include "ui/widgets.h"
 
 namespace bv {
 
 namespace {
 
-constexpr int32_t kStateBoard = 2;
 constexpr int32_t kCardX = 200, kCardY = 140;
 constexpr int32_t kRightX = 360, kRightY = 110, kRightW = 365;
 constexpr int32_t kArrowGap = 200;
@@ -40,7 +41,7 @@ void stepClicked(int32_t, int32_t, int32_t value) {
 
 void okClicked(int32_t, int32_t, int32_t) {
     if (rentHouse()) applyRentChoice(selectedHouse);
-    changeState(kStateBoard);
+    changeState(kStateGame);
 }
 
 const Sprite* face(int32_t mood) {
@@ -56,7 +57,7 @@ void blinkingNoRenter(int32_t x, int32_t y) {
 
 int32_t enterSetRent(int32_t, int32_t, int32_t) {
     if (!rentHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     beginRentChoice(selectedHouse);
@@ -66,7 +67,7 @@ int32_t enterSetRent(int32_t, int32_t, int32_t) {
 
 int32_t updateSetRent(int32_t) {
     if (!rentHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     if (!dialogFrame(50, 30, 700, 440)) return 0;
@@ -112,7 +113,7 @@ int32_t updateSetRent(int32_t) {
         printKey(cx, y + 2 * line + 4, true, kPanelRed, "noRenter");
     }
     popFont();
-    button(224, 425, 233, 30, text("cancel"), kStateBoard, goStateClick);
+    button(224, 425, 233, 30, text("cancel"), kStateGame, goStateClick);
     button(575, 425, 233, 30, text("OK"), 0, okClicked);
     return 0;
 }

@@ -1,7 +1,9 @@
 // Setting a sale price (state 47): the player prices one of his unlisted houses, starting from its
 // current value, and "askPrice" lists it.
 #include "assets/strings.h"
+#include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
 #include "screens/board_parts.h"
@@ -13,12 +15,12 @@
 #include "sim/owner.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "ui/money.h"
 
 namespace bv {
 
 namespace {
 
-constexpr int32_t kStateBoard = 2;
 constexpr int32_t kNoLimit = 0x7FFFFFFF;
 
 bool saleHouse() {
@@ -29,14 +31,14 @@ bool saleHouse() {
 void listClicked(int32_t, int32_t, int32_t) {
     HouseState* h = selectedHouseState();
     if (saleHouse()) listHouse(selectedHouse, h->askingPrice);
-    changeState(kStateBoard);
+    changeState(kStateGame);
 }
 
 } // namespace
 
 int32_t enterSetSalePrice(int32_t, int32_t, int32_t) {
     if (!saleHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     selectedHouseState()->askingPrice = currentValue(selectedHouse);
@@ -46,7 +48,7 @@ int32_t enterSetSalePrice(int32_t, int32_t, int32_t) {
 
 int32_t updateSetSalePrice(int32_t) {
     if (!saleHouse()) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     if (!dialogFrame(100, 38, 600, 425)) return 0;
@@ -61,7 +63,7 @@ int32_t updateSetSalePrice(int32_t) {
     printKey(550, 308, true, 0, "estValue", moneyStr(currentValue(selectedHouse)));
     popFont();
     button(249, 418, 200, 30, text("askPrice"), 0, listClicked);
-    button(550, 418, 200, 30, text("cancel"), kStateBoard, goStateClick);
+    button(550, 418, 200, 30, text("cancel"), kStateGame, goStateClick);
     return 0;
 }
 

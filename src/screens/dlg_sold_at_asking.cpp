@@ -1,9 +1,9 @@
 // Sold at the asking price (state 50): a buyer paid what the player asked; the sale is done.
 #include "assets/strings.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
-#include "levels/map.h"
 #include "screens/board_parts.h"
 #include "screens/market_dialogs.h"
 #include "screens/town_view.h"
@@ -13,17 +13,16 @@
 #include "ui/button.h"
 #include "ui/dialog.h"
 #include "ui/widgets.h"
+#include "world/map.h"
 
 namespace bv {
 
-namespace {
-constexpr int32_t kStateBoard = 2;
-} // namespace
+namespace {} // namespace
 
 int32_t enterSoldAtAsking(int32_t, int32_t, int32_t argument) {
     if (getHouse(argument)) dealHouse = argument;
     if (!getHouse(dealHouse)) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     openDialogCentred();
@@ -33,7 +32,7 @@ int32_t enterSoldAtAsking(int32_t, int32_t, int32_t argument) {
 int32_t updateSoldAtAsking(int32_t) {
     const MapHouse* m = getMapHouse(dealHouse);
     if (!m) {
-        changeState(kStateBoard);
+        changeState(kStateGame);
         return 0;
     }
     if (!dialogFrame(150, 88, 500, 425)) return 0;
@@ -49,7 +48,7 @@ int32_t updateSoldAtAsking(int32_t) {
                   m->address);
     setTextArea(0, 0, kFrameWidth, kFrameHeight);
     popFont();
-    button(400, 475, 100, 30, text("OK"), kStateBoard, goStateClick);
+    button(400, 475, 100, 30, text("OK"), kStateGame, goStateClick);
     return 0;
 }
 

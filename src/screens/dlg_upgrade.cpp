@@ -4,6 +4,7 @@
 #include "assets/strings.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
 #include "screens/level_screens.h"
@@ -15,6 +16,7 @@
 #include "sim/repairs.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "ui/money.h"
 
 namespace bv {
 

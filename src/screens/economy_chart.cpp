@@ -3,13 +3,13 @@
 #include "assets/strings.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
+#include "gfx/format.h"
 #include "gfx/text.h"
 #include "screens/board_parts.h"
 #include "screens/town_view.h"
 #include "sim/calendar.h"
 #include "sim/economy.h"
 #include "sim/sim_settings.h"
-#include "ui/format.h"
 
 namespace bv {
 

@@ -10,14 +10,14 @@
 #include "core/memory.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
+#include "gfx/format.h"
 #include "gfx/text.h"
-#include "levels/map.h"
 #include "screens/board_parts.h"
-#include "sim/float_effects.h"
+#include "screens/float_effects.h"
 #include "sim/houses.h"
 #include "sim/owners.h"
-#include "ui/format.h"
 #include "ui/widgets.h"
+#include "world/map.h"
 
 namespace bv {
 

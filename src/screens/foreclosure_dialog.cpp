@@ -3,6 +3,7 @@
 // each show their own.
 #include "assets/strings.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
 #include "screens/board_parts.h"
@@ -15,7 +16,6 @@
 namespace bv {
 
 namespace {
-constexpr int32_t kStateGame = 2;
 constexpr uint32_t kTitleTeal = 0x00707A; // the notice's cyan, deep enough to read on the cream
 } // namespace
 

@@ -5,16 +5,16 @@
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "assets/strings.h"
+#include "assets/text_keys.h"
 #include "audio/sound.h"
 #include "core/memory.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
-#include "gfx/text_keys.h"
-#include "levels/map.h"
-#include "levels/scenario.h"
+#include "levels/level_start.h"
 #include "screens/screens.h"
 #include "screens/tutorial.h"
 #include "sim/owner.h"
@@ -23,6 +23,8 @@
 #include "ui/dialog.h"
 #include "ui/hotspots.h"
 #include "ui/widgets.h"
+#include "world/map.h"
+#include "world/scenario.h"
 
 namespace bv {
 
@@ -85,7 +87,7 @@ void playClicked(int32_t, int32_t, int32_t) {
         loadHeader();
         return;
     }
-    changeState(1);
+    changeState(kStateInitGame);
 }
 
 } // namespace

@@ -7,10 +7,10 @@
 #include "gfx/draw.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
-#include "levels/map.h"
 #include "screens/board_parts.h"
 #include "screens/town_view.h"
 #include "sim/houses.h"
+#include "world/map.h"
 
 namespace bv {
 

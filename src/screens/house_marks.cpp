@@ -4,18 +4,19 @@
 
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/memory.h"
 #include "gfx/draw.h"
-#include "levels/map.h"
-#include "levels/map_draw.h"
-#include "levels/scenario.h"
+#include "screens/board_notices.h"
 #include "screens/board_parts.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/repairs.h"
 #include "ui/hotspots.h"
 #include "ui/widgets.h"
+#include "world/map.h"
+#include "world/map_draw.h"
+#include "world/scenario.h"
 
 namespace bv {
 

@@ -5,14 +5,14 @@
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "assets/strings.h"
+#include "assets/text_keys.h"
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
-#include "gfx/text_keys.h"
-#include "levels/map.h"
 #include "screens/board_parts.h"
 #include "screens/town_view.h"
 #include "sim/credit.h"
@@ -25,6 +25,7 @@
 #include "ui/button.h"
 #include "ui/hotspots.h"
 #include "ui/widgets.h"
+#include "world/map.h"
 
 namespace bv {
 

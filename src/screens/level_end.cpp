@@ -2,6 +2,7 @@
 // save is written after the next level has started, so the saved game opens on its goals screen.
 #include "assets/strings.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
 #include "levels/goals.h"

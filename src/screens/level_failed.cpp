@@ -1,5 +1,6 @@
 // The failed level (state 53): the term has run out before the goals were won. Back to the title.
 #include "assets/strings.h"
+#include "core/state_ids.h"
 #include "screens/level_screens.h"
 #include "screens/screens.h"
 #include "ui/button.h"

@@ -5,16 +5,17 @@
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "assets/strings.h"
-#include "core/game.h"
+#include "core/clock.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
-#include "levels/scenario.h"
 #include "screens/level_screens.h"
 #include "screens/screens.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "world/scenario.h"
 
 namespace bv {
 

@@ -4,17 +4,18 @@
 #include "assets/sprites.h"
 #include "assets/strings.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
 #include "levels/goals.h"
-#include "levels/scenario.h"
 #include "screens/level_screens.h"
 #include "sim/game_update.h"
 #include "sim/owner.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "world/scenario.h"
 
 namespace bv {
 

@@ -8,8 +8,6 @@
 
 namespace bv {
 
-constexpr int32_t kStateSetRent = 46;
-
 int32_t repairsEnter(int32_t previousId, int32_t newId, int32_t argument);
 int32_t repairsUpdate(int32_t argument);
 int32_t lastChanceEnter(int32_t previousId, int32_t newId, int32_t argument);

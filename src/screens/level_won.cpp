@@ -1,12 +1,13 @@
 // The level won (state 58): fireworks over a still picture of the board for about three seconds,
 // then the end-of-level dialog.
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "levels/goals.h"
 #include "screens/level_screens.h"
-#include "sim/sparks.h"
+#include "screens/sparks.h"
 #include "ui/dialog.h"
 
 namespace bv {

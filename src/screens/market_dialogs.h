@@ -33,7 +33,7 @@ void partyPortrait(int32_t x, int32_t y, int32_t owner);
 // plain message otherwise (the portrait message closes without a selected house).
 void partyMessage(const char* bodyKey, int32_t owner);
 
-// --- State operations (core/state_table.cpp) -------------------------------------------------------
+// --- State operations (the game's state table) -------------------------------------------------------
 int32_t enterMakeOffer(int32_t previousId, int32_t newId, int32_t argument);
 int32_t enterMakeOfferAgain(int32_t previousId, int32_t newId, int32_t argument);
 int32_t updateMakeOffer(int32_t argument);

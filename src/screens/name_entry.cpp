@@ -4,9 +4,10 @@
 #include <cstring>
 
 #include "assets/strings.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/input.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"

@@ -7,6 +7,7 @@
 #include "assets/strings.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
 #include "screens/screens.h"
@@ -20,13 +21,14 @@
 #include "sim/sim_settings.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "ui/money.h"
 #include "ui/widgets.h"
 
 namespace bv {
 
 namespace {
 
-constexpr int32_t kSoundBrowse = 20; // "generic_ui_10b.wav"
+constexpr int32_t kSoundBrowse = 20;            // "generic_ui_10b.wav"
 constexpr int32_t kLastOwner = kOwnerRivalLast; // the bank has no portfolio to show
 // The house card's two text lines end about 180 pixels below its top; the arrows sit under them,
 // clear of the "ok" button.

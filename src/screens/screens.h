@@ -7,12 +7,6 @@
 
 namespace bv {
 
-constexpr int32_t kStateAttract = 0;
-constexpr int32_t kStateSetup = 4;
-constexpr int32_t kStateResume = 22;
-constexpr int32_t kStateEnterName = 23;
-constexpr int32_t kStateExitGame = 59;
-constexpr int32_t kStateExplainTutorial = 63;
 constexpr int32_t kAvatarChoices = 26; // avatar indexes 0..25
 constexpr int32_t kNameMaxChars = 9;
 

@@ -8,11 +8,13 @@
 #include "assets/strings.h"
 #include "audio/audio.h"
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
+#include "gfx/format.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
 #include "levels/save.h"
@@ -20,7 +22,6 @@
 #include "screens/tutorial.h"
 #include "sim/owners.h"
 #include "ui/button.h"
-#include "ui/format.h"
 #include "ui/hotspots.h"
 #include "ui/widgets.h"
 
@@ -28,7 +29,6 @@ namespace bv {
 
 namespace {
 
-constexpr int32_t kSoundCashRegister = 49;
 constexpr int32_t kSoundFairyWand = 35;
 constexpr int32_t kPlainPhaseTicks = 100;
 constexpr int32_t kShineTicks = 63;

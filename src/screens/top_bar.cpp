@@ -3,11 +3,11 @@
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "assets/strings.h"
+#include "assets/text_keys.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
-#include "gfx/text_keys.h"
-#include "levels/scenario.h"
 #include "screens/board_parts.h"
 #include "screens/town_view.h"
 #include "sim/calendar.h"
@@ -18,6 +18,7 @@
 #include "ui/button.h"
 #include "ui/hotspots.h"
 #include "ui/widgets.h"
+#include "world/scenario.h"
 
 namespace bv {
 
@@ -26,7 +27,6 @@ namespace {
 constexpr int32_t kPlaqueMiddle = 23; // the plaques run from row 8 to row 38
 constexpr int32_t kNamePlateMiddle = 70;
 constexpr int32_t kEndMonthTag = 24; // the tutorial's "hurry the month" step points at it
-constexpr int32_t kStateCreditDetails = 48;
 constexpr uint32_t kTimeUpRed = 0xC00000;
 
 void endMonthClicked(int32_t, int32_t, int32_t) {

@@ -7,31 +7,35 @@
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/input.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/draw_list.h"
 #include "gfx/framebuffer.h"
-#include "levels/map.h"
-#include "levels/map_draw.h"
-#include "levels/scenario.h"
+#include "levels/goals.h"
+#include "screens/board_notices.h"
 #include "screens/board_parts.h"
+#include "screens/float_effects.h"
+#include "sim/credit.h"
 #include "sim/daily_loop.h"
 #include "sim/effect_list.h"
-#include "sim/float_effects.h"
 #include "sim/game_update.h"
 #include "sim/houses.h"
+#include "sim/owners.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
 #include "ui/hotspots.h"
 #include "ui/widgets.h"
+#include "world/map.h"
+#include "world/map_draw.h"
+#include "world/scenario.h"
 
 namespace bv {
 
 namespace {
 
-constexpr int32_t kStateEditor = 44;
 constexpr int32_t kSelectFlightMs = 200;
 constexpr int32_t kCardPictureX = 550; // where the panel's card shows the house standing
 constexpr int32_t kCardPictureY = 545;
@@ -184,9 +188,26 @@ int32_t houseInFlight() {
 }
 
 void installTownView() {
-    setBoardDrawer(drawTownScreen);
+    setNoticePresenter(presentNotice);
+    setOwnerLooks(OwnerLooks{ownerAvatarIndex, ownerDisplayName});
     setFloatEffectDrawer(drawFloatEffect);
     setDialogBoardHooks(DialogBoardHooks{drawTownScreen, boardHouseSelected});
+}
+
+void gameUpdate() {
+    simulationFrame();
+    drawTownScreen();
+    if (isPressed(kSlotEscape)) changeState(kStateOptions);
+    if (isPressed(kSlotI)) ownerOverlayShown = !ownerOverlayShown;
+    updateCreditNotice(frameMs);
+    // Opens at most one queued dialog, and only while the board is still current.
+    drainStateQueue();
+    immediateGoalCheck();
+}
+
+int32_t updateGame(int32_t) {
+    gameUpdate();
+    return 0;
 }
 
 int32_t enterBoard(int32_t, int32_t, int32_t) {

@@ -43,7 +43,13 @@ void drawEconomyChart(int32_t x, int32_t y);
 // floating effects' drawing. Entering the board installs them; installing again is harmless.
 void installTownView();
 
-// State operations (core/state_table.cpp).
+// One frame of the board (state 2): the simulation's frame, the town view's drawing, the keys
+// (Escape: options; I: owner overlay), the credit notice countdown, at most one queued dialog, and
+// the level's goal check.
+void gameUpdate();
+
+// State operations (the game's state table).
+int32_t updateGame(int32_t argument);
 int32_t enterBoard(int32_t previousId, int32_t newId, int32_t argument);
 int32_t enterCreditImproved(int32_t previousId, int32_t newId, int32_t argument);
 int32_t updateCreditImproved(int32_t argument);

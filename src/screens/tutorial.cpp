@@ -8,20 +8,17 @@
 #include "audio/audio.h"
 #include "audio/sound.h"
 #include "core/state.h"
-#include "levels/scenario.h"
+#include "core/state_ids.h"
 #include "platform/platform.h"
 #include "screens/screens.h"
 #include "screens/tutorial_internal.h"
 #include "sim/daily_loop.h"
+#include "world/scenario.h"
 
 namespace bv {
 
 namespace {
 
-constexpr int32_t kStateBoard = 2;
-constexpr int32_t kStateMakeOffer = 33;
-constexpr int32_t kStateUpgrade = 45;
-constexpr int32_t kStateSetRent = 46;
 constexpr int32_t kConclusion = 11;
 
 bool sameNameIgnoringCase(const char* a, const char* b) {
@@ -44,16 +41,16 @@ bool earlierStepsDone() {
 const TutorialStep kTutorialSteps[kTutorialStepCount] = {
     {kStateExplainTutorial, kTutorialNoTarget, 112,  80, 533, 304, -1, "explainTutorial",  kStateSetup, nullptr},
     {kStateSetup,           26,                540,   4, 251, 274, -1, "nav",              -1,          nullptr},
-    {kStateBoard,           18,                205, 370, 590, 217, -1, "houseForSale",     -1,          nullptr},
-    {kStateBoard,           19,                 50,  12, 381, 278, -1, "selectMakeOffer",  -1,          nullptr},
+    {kStateGame,           18,                205, 370, 590, 217, -1, "houseForSale",     -1,          nullptr},
+    {kStateGame,           19,                 50,  12, 381, 278, -1, "selectMakeOffer",  -1,          nullptr},
     {kStateMakeOffer,       20,                 33, 437, 764, 165, -1, "makeOffer",        -1,          nullptr},
-    {kStateBoard,           24,                121, 134, 444, 228, -1, "hurryMonth",       -1,          nullptr},
-    {kStateBoard,           21,                100, 100, 400, 200, -1, "selectChangeRent", -1,          nullptr},
-    {kStateSetRent,         kTutorialNoTarget,  33, 437, 764, 165, -1, "changeRent",       kStateBoard, nullptr},
-    {kStateBoard,           22,                418, 253, 255, 190, -1, "selectUpgrade",    -1,          nullptr},
-    {kStateUpgrade,         kTutorialNoTarget,  33, 437, 764, 165, -1, "upgrade",          kStateBoard, nullptr},
-    {kStateBoard,           kTutorialNoTarget, 121, 134, 444, 228, -1, "options",          -1,          nullptr},
-    {kStateBoard,           kTutorialGoalsTag, 113, 105, 564, 321, -1, "conclusion",       -1,          earlierStepsDone},
+    {kStateGame,           24,                121, 134, 444, 228, -1, "hurryMonth",       -1,          nullptr},
+    {kStateGame,           21,                100, 100, 400, 200, -1, "selectChangeRent", -1,          nullptr},
+    {kStateSetRent,         kTutorialNoTarget,  33, 437, 764, 165, -1, "changeRent",       kStateGame, nullptr},
+    {kStateGame,           22,                418, 253, 255, 190, -1, "selectUpgrade",    -1,          nullptr},
+    {kStateUpgrade,         kTutorialNoTarget,  33, 437, 764, 165, -1, "upgrade",          kStateGame, nullptr},
+    {kStateGame,           kTutorialNoTarget, 121, 134, 444, 228, -1, "options",          -1,          nullptr},
+    {kStateGame,           kTutorialGoalsTag, 113, 105, 564, 321, -1, "conclusion",       -1,          earlierStepsDone},
 };
 // clang-format on
 

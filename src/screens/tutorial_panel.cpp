@@ -7,7 +7,7 @@
 #include "assets/sprites.h"
 #include "assets/strings.h"
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/input.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"

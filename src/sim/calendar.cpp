@@ -1,11 +1,11 @@
 #include "sim/calendar.h"
 
-#include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "sim/cash.h"
 #include "sim/daily_loop.h"
 #include "sim/houses.h"
 #include "sim/later_steps.h"
+#include "sim/notices.h"
 
 namespace bv {
 
@@ -17,8 +17,13 @@ int32_t startYear = 0;
 int32_t hurryMonth = 0;
 
 namespace {
+CalendarHooks g_hooks{};
 constexpr int32_t kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 } // namespace
+
+void setCalendarHooks(const CalendarHooks& hooks) {
+    g_hooks = hooks;
+}
 
 int32_t daysInMonth(int32_t monthOfYear) {
     return monthOfYear >= 0 && monthOfYear < 12 ? kMonthLengths[monthOfYear] : 30;
@@ -40,7 +45,7 @@ void advanceDayClock() {
 }
 
 void nextDay() {
-    if (levelTermCheck()) return;
+    if (g_hooks.termOver && g_hooks.termOver()) return;
     dayClock = 0;
     ++dayOfMonth;
     if (dayOfMonth >= daysInMonth(currentMonthOfYear())) monthEnd();
@@ -57,12 +62,12 @@ void monthEnd() {
         h.renterMood = renterMoodOf(i);
         h.crankyMonths = h.crankyMonths > 1 ? h.crankyMonths - 1 : 0;
     }
-    monthEndGoalCheck();
+    if (g_hooks.monthEnded) g_hooks.monthEnded();
 }
 
 void hurry() {
     hurryMonth = 1;
-    playSound(kSoundClickWhoosh);
+    raiseNotice(Notice{NoticeKind::kMonthHurried});
 }
 
 void resetCalendar() {

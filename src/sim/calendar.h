@@ -29,6 +29,15 @@ int32_t currentYear();
 
 // One frame of the day clock: runs nextDay once when a whole day has passed.
 void advanceDayClock();
+
+// What the calendar asks of the level it runs in: whether the level's months are over (then the
+// level ends and the day does not advance) and the goal check after a month has ended. The level
+// flow installs them; without them the calendar runs on for ever.
+struct CalendarHooks {
+    bool (*termOver)();
+    void (*monthEnded)();
+};
+void setCalendarHooks(const CalendarHooks& hooks);
 // Unless the level's time is up: the next day, the month end when the month is over, the day's
 // wear and the daily house loop.
 void nextDay();

@@ -1,5 +1,5 @@
-// Money: the owners' cash and its changes, the one text form of every amount, and the monthly
-// mortgage payment.
+// Money: the owners' cash and its changes, and the monthly mortgage payment. (The text form of an
+// amount is ui/money.h.)
 //
 // Money is whole dollars in signed 32-bit integers. Sums that would leave the 32-bit range (a very
 // rich owner, a huge price from an edited map) saturate at the nearest end of the range instead
@@ -9,8 +9,6 @@
 #include <cstdint>
 
 namespace bv {
-
-constexpr int32_t kMoneyTextBytes = 1000; // the buffers callers pass to moneyStr
 
 // The value held to the signed 32-bit range.
 int32_t saturate32(int64_t value);
@@ -33,16 +31,6 @@ int32_t cashOf(int32_t owner); // 0 for an id outside 0..5
 // list every frame; applied in the first frame the remaining delay falls below 0). If the timed
 // object cannot be created the cash changes at once.
 void addCashLater(int32_t amount, int32_t owner, int32_t delayMs);
-
-// The money text: "$1,234", "-$4,500", "$250K", "-$100K", "$1.25 M", "-$3.00 M". Both abbreviating
-// thresholds are inclusive (100,000 is "$100K", 1,000,000 is "$1.00 M"). A text longer than the
-// buffer is cut at the end and still terminated (capacity >= 1). Returns the characters written
-// before the terminator.
-int32_t moneyStr(char* buffer, int32_t capacity, int32_t amount);
-// The same into one shared buffer of kMoneyTextBytes, valid until the next call.
-const char* moneyStr(int32_t amount);
-// Plain counts: comma groups and a leading "-", no "$" and no abbreviation ("-12,345").
-int32_t countStr(char* buffer, int32_t capacity, int32_t count);
 
 // Monthly payment that repays `principal` over `months` at `ratePct` percent a year.
 float mortgagePayment(int32_t principal, float ratePct, int32_t months);

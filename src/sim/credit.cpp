@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "audio/sound.h"
+#include "assets/text_keys.h"
 #include "core/state.h"
-#include "gfx/text_keys.h"
+#include "core/state_ids.h"
 #include "sim/cash.h"
-#include "sim/float_effects.h"
+#include "sim/notices.h"
 #include "sim/owner.h"
 #include "sim/sim_settings.h"
 
@@ -22,10 +22,6 @@ CreditNotice creditNotice = {};
 
 namespace {
 
-constexpr int32_t kSoundHarpFlourish = 37; // the player's rating rises
-constexpr int32_t kSoundOutOfLuck = 29;    // the player's rating falls
-constexpr int32_t kStateCreditImproves = 29;
-constexpr int32_t kStateCreditSlips = 30;
 constexpr int32_t kBankPurchaseLimit = 10000000;
 
 struct EventKind {
@@ -69,9 +65,12 @@ void creditEvent(int32_t kind, int32_t owner, int32_t x, int32_t y) {
     creditNotice.improvePending = points >= 0 ? 1 : 0;
     creditNotice.slipPending = points >= 0 ? 0 : 1;
     creditNotice.noticeDelay = kCreditNoticeDelayMs;
-    moneyFlight(static_cast<float>(x), static_cast<float>(y), static_cast<float>(kCreditGaugeX),
-                static_cast<float>(kCreditGaugeY), points);
-    playSound(points < 0 ? kSoundOutOfLuck : kSoundHarpFlourish);
+    Notice n{NoticeKind::kCreditChanged};
+    n.owner = owner;
+    n.amount = points;
+    n.x = x;
+    n.y = y;
+    raiseNotice(n);
 }
 
 void updateCreditNotice(int32_t elapsedMs) {

@@ -33,10 +33,6 @@ enum CreditEventKind : int32_t {
 const char* creditEventLabel(int32_t kind);
 int32_t creditEventPoints(int32_t kind);
 
-// Where the credit gauge sits on the board (below "End Month", which covers y 40): the board and
-// the portfolio draw it here, and credit points fly here.
-constexpr int32_t kCreditGaugeX = 730;
-constexpr int32_t kCreditGaugeY = 88;
 constexpr int32_t kCreditNoticeDelayMs = 1000;
 
 // The notice of a changed player rating, opened one second after the change.

@@ -1,17 +1,15 @@
 #include "sim/daily_loop.h"
 
-#include "assets/picture_ids.h"
-#include "assets/sprites.h"
-#include "audio/sound.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
 #include "sim/credit.h"
 #include "sim/economy.h"
-#include "sim/float_effects.h"
 #include "sim/houses.h"
 #include "sim/later_steps.h"
+#include "sim/notices.h"
 #include "sim/owner.h"
 #include "sim/tenancy.h"
 
@@ -23,8 +21,6 @@ int32_t helpSetting = 0;
 
 namespace {
 
-constexpr int32_t kSoundPriceCut = 30;
-constexpr int32_t kSoundCashRegister = 49;
 constexpr int32_t kStayBelow[3] = {95, 85, 55}; // a renter stays when random(100) is below this
 constexpr int32_t kApplicantDayWindow = 7;      // no applicants this close to the purchase day
 constexpr int32_t kPriceCutDays = 45;
@@ -32,14 +28,12 @@ constexpr int32_t kMaxPriceCuts = 2;
 constexpr int32_t kFreshDays = 7;
 constexpr float kFreshBoost = 2.5f;
 
-const Sprite* icon(int32_t index) {
-    return index >= 0 && index < iconSprites.count ? &iconSprites.sprites[index] : nullptr;
-}
-
-void popIcon(int32_t house, int32_t index) {
-    float x = 0, y = 0;
-    houseEffectPoint(house, &x, &y);
-    popPicture(icon(index), x, y);
+void notice(NoticeKind kind, int32_t house, int32_t owner = -1, int32_t amount = 0) {
+    Notice n{kind};
+    n.house = house;
+    n.owner = owner;
+    n.amount = amount;
+    raiseNotice(n);
 }
 
 // Renter: rent on day 0, then the roll whether he stays. Mortgage on day 15.
@@ -49,7 +43,7 @@ void ownerStep(int32_t i) {
         collectRent(i);
         const int32_t mood = renterMoodOf(i);
         if (static_cast<int32_t>(random(100)) >= kStayBelow[mood]) {
-            popIcon(i, pic::kIconRenterLeaves);
+            notice(NoticeKind::kRenterLeaves, i);
             renterLeaves(i);
         }
     }
@@ -100,8 +94,7 @@ void listingStep(int32_t i) {
             h.askingPrice = price;
             h.daysSinceCut = 0;
             ++h.priceCuts;
-            popIcon(i, pic::kIconPriceReduced);
-            playSound(kSoundPriceCut);
+            notice(NoticeKind::kPriceCut, i, h.owner);
         }
     }
     // A house worth nothing gives no ratio and no interest.
@@ -117,14 +110,6 @@ void listingStep(int32_t i) {
 }
 
 } // namespace
-
-void houseEffectPoint(int32_t house, float* x, float* y) {
-    const MapHouse* m = getMapHouse(house);
-    const Sprite* picture = m ? housePicture(house) : nullptr;
-    const int32_t height = picture ? picture->height : 0;
-    if (x) *x = m ? static_cast<float>(m->x) : 0.0f;
-    if (y) *y = m ? static_cast<float>(m->y) - static_cast<float>(height) - 30.0f : 0.0f;
-}
 
 float buyerInterestStep(float ratio) {
     // A price below the value draws buyers in proportion to the bargain; above it the interest
@@ -162,12 +147,12 @@ void collectRent(int32_t house) {
         addCash(h->owner, r);
         return;
     }
-    float x = 0, y = 0;
-    houseEffectPoint(house, &x, &y);
-    popPicture(icon(pic::kIconRentCollected), x, y);
-    const int32_t flight = moneyFlight(x, y, kCashDisplayX, kCashDisplayY, r);
-    addCashLater(r, kOwnerPlayer, flight);
-    playSound(kSoundCashRegister);
+    // The money lands in the cash display when its flight over the board ends.
+    Notice n{NoticeKind::kRentCollected};
+    n.house = house;
+    n.owner = kOwnerPlayer;
+    n.amount = r;
+    addCashLater(r, kOwnerPlayer, raiseNotice(n));
 }
 
 void payMortgage(int32_t house) {
@@ -181,12 +166,8 @@ void payMortgage(int32_t house) {
     const int32_t due = addSaturated(oneMonth, mulSaturated(h->mtgPayment, missed));
     if (cashOf(owner) < due) {
         h->monthsInArrears = addSaturated(h->monthsInArrears, 1);
-        if (h->monthsInArrears < kForeclosureArrears) {
-            float x = 0, y = 0;
-            houseEffectPoint(house, &x, &y);
-            showEffect(kFloatRisingPicture, x, y, icon(pic::kIconArrears1 - 1 + h->monthsInArrears), 0,
-                       nullptr);
-        }
+        if (h->monthsInArrears < kForeclosureArrears)
+            notice(NoticeKind::kPaymentMissed, house, owner, h->monthsInArrears);
         return;
     }
     addCash(owner, -due);
@@ -202,10 +183,7 @@ void payMortgage(int32_t house) {
     else if (repaid < 0)
         repaid = 0;
     h->mtgPrincipal -= repaid;
-    float x = 0, y = 0;
-    houseEffectPoint(house, &x, &y);
-    popPicture(icon(pic::kIconPaymentMade), x, y);
-    if (owner == kOwnerPlayer && due != 0) moneyFlight(kCashDisplayX, kCashDisplayY, x, y, -due);
+    notice(NoticeKind::kPaymentMade, house, owner, due);
     h->monthsInArrears = 0;
 }
 

@@ -7,12 +7,7 @@
 
 namespace bv {
 
-// Where the board shows the cash: rent flies there, payments fly from there.
-constexpr float kCashDisplayX = 160.0f;
-constexpr float kCashDisplayY = 25.0f;
 constexpr int32_t kForeclosureArrears = 4; // the fourth missed payment forecloses
-constexpr int32_t kStateForeclosure = 24;
-constexpr int32_t kStateRentApplicant = 55;
 
 // The house shown by the foreclosure dialog; -1 when none. The dialog's queue argument carries
 // the house too, so that two foreclosures on one day each show their own house.
@@ -37,9 +32,5 @@ void foreclosureSweep();
 // The day's growth of outside-buyer interest for an asking price against the house's value, before
 // the economy and the fresh-listing boost: the more the price undercuts the value, the more.
 float buyerInterestStep(float ratio);
-
-// The point above a house where its floating pictures appear: 30 pixels above the top of its
-// picture (above its base point when it has none).
-void houseEffectPoint(int32_t house, float* x, float* y);
 
 } // namespace bv

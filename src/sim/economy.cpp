@@ -1,7 +1,7 @@
 #include "sim/economy.h"
 
+#include "assets/text_keys.h"
 #include "core/random.h"
-#include "gfx/text_keys.h"
 #include "sim/calendar.h"
 #include "sim/sim_settings.h"
 

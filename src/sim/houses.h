@@ -1,5 +1,5 @@
 // The town's houses as the simulation sees them: the run-time record of each house (HouseState,
-// sim/house_state.h) beside the map's fixed description (MapHouse, levels/map.h), both indexed
+// world/house_state.h) beside the map's fixed description (MapHouse, world/map.h), both indexed
 // by the house's number, and the quantities every other part derives from them: current value,
 // rent, the mood a renter would have, and the costs of work.
 //
@@ -10,8 +10,8 @@
 
 #include <cstdint>
 
-#include "levels/map.h"
-#include "sim/house_state.h"
+#include "world/house_state.h"
+#include "world/map.h"
 
 namespace bv {
 

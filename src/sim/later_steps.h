@@ -1,5 +1,6 @@
 // Steps the game clock calls into, declared in one place so the clock reads as the list of what
-// happens each frame and each day: the market, repairs and renovation, and the level's goals.
+// happens each frame and each day: the market, repairs and renovation. (The level's goals hang on
+// the calendar's hooks.)
 // The rivals' turns (rivalsTick) live in sim/rivals.h.
 #pragma once
 
@@ -20,15 +21,5 @@ void dailyWearStep(); // wear of rented houses and the damage it causes
 int32_t automaticPriceCut(int32_t house);
 // The anonymous outside buyer makes an offer on a listed house.
 void outsideBuyerOffer(int32_t house);
-
-// The message telling the player that the renter of one of the player's houses has left.
-void showRenterLeftMessage(int32_t house);
-
-// The level's goals and term.
-// The term check of the day clock: true when the level's months are over (the level then ends
-// and the day does not advance). Until the level flow exists it only reports the term.
-bool levelTermCheck();
-void monthEndGoalCheck();  // after the month counter has grown
-void immediateGoalCheck(); // the board's per-frame goal check
 
 } // namespace bv

@@ -1,19 +1,19 @@
 #include "sim/market.h"
 
-#include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "levels/map.h"
-#include "levels/scenario.h"
+#include "core/state_ids.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
 #include "sim/credit.h"
 #include "sim/economy.h"
-#include "sim/float_effects.h"
 #include "sim/houses.h"
 #include "sim/later_steps.h"
+#include "sim/notices.h"
 #include "sim/owner.h"
+#include "world/map.h"
+#include "world/scenario.h"
 
 namespace bv {
 
@@ -85,7 +85,7 @@ void listHouse(int32_t house, int32_t price) {
     h->daysSinceCut = 0;
     h->buyerInterest = 0.0f;
     h->listingCooldown = kListingCooldown;
-    playSound(kSoundListed);
+    raiseNotice(Notice{NoticeKind::kHouseListed, house, h->owner});
 }
 
 int32_t bankPriceSteps(int32_t economy) {
@@ -205,7 +205,7 @@ void offerOnPlayerHouse(int32_t buyer, int32_t house, int32_t amount) {
     if (h->askingPrice > amount) {
         dealOffer = amount;
         dealCounter = amount;
-        playSound(kSoundBuyerOffer);
+        raiseNotice(Notice{NoticeKind::kBuyerOffer, house, buyer, amount});
         queueState(kStateHouseOffer, house);
         return;
     }
@@ -226,7 +226,7 @@ int32_t purchase(int32_t buyer, int32_t house, int32_t price) {
     h->prevPurchasePrice = h->purchasePrice;
     h->prevExtraDebt = h->extraDebt;
     creditEvent(kCreditPurchase, buyer, m->x, m->y);
-    announcePurchase(buyer, house);
+    raiseNotice(Notice{NoticeKind::kPurchase, house, buyer, price});
     // The seller's mortgage is paid off out of the price; other debt on the house comes out of
     // his cash, which it may empty but not overdraw.
     addCash(seller, saturate32(static_cast<int64_t>(price) - h->mtgPrincipal));

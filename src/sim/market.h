@@ -11,27 +11,6 @@
 
 namespace bv {
 
-// States of the market's dialogs.
-constexpr int32_t kStateMakeOffer = 33;
-constexpr int32_t kStateMakeOfferAgain = 34;
-constexpr int32_t kStateHouseOffer = 38;
-constexpr int32_t kStateSetRent = 46;
-constexpr int32_t kStateSetSalePrice = 47;
-constexpr int32_t kStatePlayerCounter = 49;
-constexpr int32_t kStateSoldAtAsking = 50;
-constexpr int32_t kStateSellerCounter = 51;
-constexpr int32_t kStateNotEnoughCash = 56;
-constexpr int32_t kStateChangeListing = 57;
-
-// Sounds of the market.
-constexpr int32_t kSoundListed = 19;
-constexpr int32_t kSoundPriceStep = 20;
-constexpr int32_t kSoundDeal = 22;
-constexpr int32_t kSoundBuyerOffer = 26;
-constexpr int32_t kSoundOfferStep = 27;
-constexpr int32_t kSoundRefused = 29;
-constexpr int32_t kSoundMarketClick = 34;
-
 constexpr int32_t kListingCooldown = 200;
 constexpr int32_t kMortgageMonths = 60;
 

@@ -1,11 +1,11 @@
 // The player's side of a negotiation: the seller's answer to the player's offer, and the buyer's
 // answer to the player's counter. The dialogs show the answers; the bookkeeping is done here.
-#include "audio/sound.h"
 #include "core/random.h"
 #include "sim/cash.h"
 #include "sim/credit.h"
 #include "sim/houses.h"
 #include "sim/market.h"
+#include "sim/notices.h"
 #include "sim/owner.h"
 
 namespace bv {
@@ -64,11 +64,11 @@ bool submitPlayerCounter() {
     // The draw is made only when the counter asks for more than the offer.
     const bool accepted = dealCounter <= dealOffer || static_cast<int32_t>(random(100)) >= threshold;
     if (accepted) {
-        playSound(kSoundDeal);
+        raiseNotice(Notice{NoticeKind::kCounterAccepted, dealHouse, dealBuyer, dealCounter});
         purchase(dealBuyer, dealHouse, dealCounter);
         return true;
     }
-    playSound(kSoundRefused);
+    raiseNotice(Notice{NoticeKind::kCounterRefused, dealHouse, dealBuyer, dealCounter});
     h->crankyMonths = 1; // the listing rests for the month
     return false;
 }

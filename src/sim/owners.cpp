@@ -2,9 +2,10 @@
 
 #include <cstring>
 
+#include "assets/picture_ids.h"
 #include "assets/strings.h"
+#include "assets/text_keys.h"
 #include "core/random.h"
-#include "gfx/text_keys.h"
 
 namespace bv {
 
@@ -73,6 +74,18 @@ void resetOwners() {
         owners[r].avatar = a;
         owners[r].style = a % 3;
     }
+}
+
+int32_t ownerAvatarIndex(int32_t owner) {
+    if (owner < 0 || owner >= kOwnerCount) return pic::kCharacterBank;
+    const int32_t avatar = owners[owner].avatar;
+    return avatar >= 0 && avatar < pic::kCharacterBank ? avatar : 0;
+}
+
+const char16_t* ownerDisplayName(int32_t owner) {
+    if (owner < kOwnerPlayer || owner >= kOwnerCount) return nullptr;
+    const char16_t* name = ownerName(owner);
+    return name && name[0] ? name : nullptr;
 }
 
 } // namespace bv

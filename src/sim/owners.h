@@ -20,6 +20,12 @@ extern char playerName[kPlayerNameBytes];
 // "maleNames" + letter), the string-table text "bank" for the bank. An empty text for an id or
 // avatar outside the rules. The text stays valid until the next call.
 const char16_t* ownerName(int32_t owner);
+// The owner's display name (nullptr when there is none to show): the player's name as typed at
+// name entry, the rivals' names; nothing for the bank or an owner out of range.
+const char16_t* ownerDisplayName(int32_t owner);
+// The avatar index of an owner: the record's avatar for the player and the rivals (0..25), the
+// bank's picture (26) for everyone else.
+int32_t ownerAvatarIndex(int32_t owner);
 // "(C)", "(N)" or "(A)" for a rival's style 0, 1, 2; "" otherwise.
 const char* ownerStyleTag(int32_t owner);
 

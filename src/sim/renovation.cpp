@@ -2,30 +2,25 @@
 // days after an 8-day move-out of the renter), their progress every frame and their completion.
 #include <algorithm>
 
-#include "assets/picture_ids.h"
-#include "assets/sprites.h"
-#include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "sim/cash.h"
 #include "sim/daily_loop.h"
-#include "sim/float_effects.h"
 #include "sim/houses.h"
+#include "sim/notices.h"
 #include "sim/owner.h"
 #include "sim/repairs.h"
-#include "sim/sparks.h"
 
 namespace bv {
 
 namespace {
 
-const Sprite* icon(int32_t index) {
-    return index >= 0 && index < iconSprites.count ? &iconSprites.sprites[index] : nullptr;
-}
-
-void popIcon(int32_t house, int32_t index) {
-    float x = 0, y = 0;
-    houseEffectPoint(house, &x, &y);
-    popPicture(icon(index), x, y);
+void workNotice(NoticeKind kind, int32_t house, const HouseState& h, int32_t work = 0) {
+    Notice n{kind};
+    n.house = house;
+    n.owner = h.owner;
+    n.detail = work;
+    raiseNotice(n);
 }
 
 void finishWork(int32_t house, HouseState& h) {
@@ -37,8 +32,7 @@ void finishWork(int32_t house, HouseState& h) {
         h.level = std::min(h.level + 1, kMaxLevel);
     }
     if (owner) ++owner->renovationsDone;
-    const MapHouse* m = getMapHouse(house);
-    if (m) startCelebrationBurst(static_cast<float>(m->x), static_cast<float>(m->y));
+    workNotice(NoticeKind::kWorkFinished, house, h);
     h.renoKind = kWorkNone;
     h.wear = 0.0f;
     if (h.owner == kOwnerPlayer && queueRenosCompleteDialog) {
@@ -56,8 +50,7 @@ void houseWorkStepImpl(int32_t house, HouseState& h, int32_t dt) {
             // The renter is gone; the departure message is not shown for a planned move-out.
             h.evicting = 0;
             h.hasRenter = 0;
-            if (h.owner == kOwnerPlayer) playSound(kSoundWorkStarted);
-            popIcon(house, h.renoKind == kWorkCompleteReno ? pic::kIconRenovation : pic::kIconWorkStarted);
+            workNotice(NoticeKind::kWorkStarted, house, h, kNoticeWorkRenterGone);
         }
     }
     if (h.renoKind != kWorkNone && !h.evicting) {
@@ -90,8 +83,7 @@ void startUpgrade(int32_t house) {
     HouseState* h = getHouse(house);
     if (!h) return;
     addCash(h->owner, -upgradeCostOf(house));
-    popIcon(house, pic::kIconWorkStarted);
-    if (h->owner == kOwnerPlayer) playSound(kSoundWorkStarted);
+    workNotice(NoticeKind::kWorkStarted, house, *h, kNoticeWorkUpgrade);
     h->renoKind = kWorkUpgrade;
     h->renoDuration = kUpgradeMs;
     h->renoElapsed = 0;
@@ -104,9 +96,9 @@ void startCompleteReno(int32_t house) {
     if (h->hasRenter) {
         h->evicting = 1;
         h->evictElapsed = 0;
-        popIcon(house, pic::kIconMovingOut);
+        workNotice(NoticeKind::kWorkStarted, house, *h, kNoticeWorkMovingOut);
     } else {
-        popIcon(house, pic::kIconRenovation);
+        workNotice(NoticeKind::kWorkStarted, house, *h, kNoticeWorkRenovation);
     }
     h->renoKind = kWorkCompleteReno;
     h->renoDuration = kCompleteRenoMs;

@@ -6,9 +6,6 @@
 
 namespace bv {
 
-constexpr int32_t kSoundRenterIn = 37;
-constexpr int32_t kSoundRentStep = 20;
-
 // The rent level being edited in the set-rent dialog.
 extern int32_t rentChoice;
 

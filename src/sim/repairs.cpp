@@ -2,18 +2,17 @@
 
 #include <algorithm>
 
-#include "assets/strings.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
 #include "sim/game_update.h"
 #include "sim/houses.h"
 #include "sim/later_steps.h"
+#include "sim/notices.h"
 #include "sim/owner.h"
-#include "ui/dialog.h"
-#include "ui/format.h"
 
 namespace bv {
 
@@ -26,23 +25,6 @@ namespace {
 
 // Wear per day in thousandths, by renter history: the worse the record, the faster the wear.
 constexpr int32_t kWearBase[6] = {70, 55, 25, 15, 10, 5};
-constexpr int32_t kMessageWidth = 440;
-constexpr int32_t kMessageHeight = 240;
-constexpr int32_t kMessageUnits = 1000;
-
-// A message over the board, grown out of (originX, originY), whose body names the house.
-void houseMessage(int32_t house, int32_t originX, int32_t originY, const char* titleKey,
-                  const char* bodyKey) {
-    const MapHouse* m = getMapHouse(house);
-    char16_t body[kMessageUnits];
-    body[0] = 0;
-    if (const char16_t* format = text(bodyKey))
-        formatWide(body, kMessageUnits, format, m ? narrow(m->address) : "");
-    showSimpleDialogText(kStateGame, 1.0f, originX, originY, 400 - kMessageWidth / 2,
-                         300 - kMessageHeight / 2, kMessageWidth, kMessageHeight, text(titleKey),
-                         body[0] ? body : nullptr);
-}
-
 } // namespace
 
 float dayWear(int32_t renterHistory) {
@@ -109,10 +91,10 @@ void permanentDamage(int32_t house) {
     if (h->level < 0) {
         h->level = 0;
         h->owner = kOwnerBank;
-        houseMessage(house, 600, 270, "buildingCondemnedTitle", "buildingCondemnedBody");
+        raiseNotice(Notice{NoticeKind::kBuildingCondemned, house, kOwnerPlayer});
     } else {
         --h->level;
-        houseMessage(house, 600, 270, "permanentDamageTitle", "permanentDamageBody");
+        raiseNotice(Notice{NoticeKind::kPermanentDamage, house, kOwnerPlayer});
     }
 }
 
@@ -130,17 +112,6 @@ bool payRepair(int32_t house) {
     h->damagePending = 0;
     addCash(h->owner, -h->repairCost);
     return true;
-}
-
-void damageMeterClicked(int32_t house) {
-    const HouseState* h = getHouse(house);
-    if (!h) return;
-    if (h->damagePending) {
-        changeState(kStateRepairs, house);
-        return;
-    }
-    showSimpleDialogText(kStateGame, 1.0f, 640, 360, 400 - kMessageWidth / 2, 300 - kMessageHeight / 2,
-                         kMessageWidth, kMessageHeight, text("damageMeterTitle"), text("damageMeterBody"));
 }
 
 void houseFrameTimers() {

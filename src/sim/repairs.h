@@ -10,11 +10,6 @@
 
 namespace bv {
 
-constexpr int32_t kStateRepairs = 15;
-constexpr int32_t kStateUpgrade = 45;
-constexpr int32_t kStateRenosComplete = 52;
-constexpr int32_t kStateLastChanceRepairs = 62;
-
 constexpr int32_t kMoveOutMs = 8000;
 constexpr int32_t kUpgradeMs = 13000;
 constexpr int32_t kCompleteRenoMs = 26000;
@@ -24,8 +19,6 @@ constexpr int32_t kQuietDays = 5; // no wear at all for this many days after a p
 constexpr int32_t kWorkNone = 0;
 constexpr int32_t kWorkUpgrade = 1;      // "minorReno"
 constexpr int32_t kWorkCompleteReno = 2; // "completeReno"
-
-constexpr int32_t kSoundWorkStarted = 18;
 
 // Days since the last damage to one of the player's houses (saved with the game).
 extern int32_t daysSinceDamage;
@@ -69,11 +62,6 @@ bool canRenovate(int32_t house);
 void permanentDamage(int32_t house);
 // "noRepairs" in the last-chance dialog: one level less without a message.
 void declineRepair(int32_t house);
-
-// The damage-meter click of the town view, carrying the whole house index: a pending damage
-// re-opens the repair dialog for the house, a wear bar shows the damage-meter message. Nothing for
-// a bad index.
-void damageMeterClicked(int32_t house);
 
 // Tests and new games: the quiet-day count back to 0, no dialog house.
 void resetRepairs();

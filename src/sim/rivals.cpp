@@ -1,9 +1,8 @@
 #include "sim/rivals.h"
 
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "levels/scenario.h"
 #include "sim/cash.h"
 #include "sim/credit.h"
 #include "sim/houses.h"
@@ -13,6 +12,7 @@
 #include "sim/portfolio.h"
 #include "sim/repairs.h"
 #include "sim/sim_settings.h"
+#include "world/scenario.h"
 
 namespace bv {
 

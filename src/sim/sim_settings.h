@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "levels/scenario.h"
+#include "world/scenario.h"
 
 namespace bv {
 

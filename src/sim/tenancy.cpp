@@ -3,6 +3,7 @@
 #include "sim/calendar.h"
 #include "sim/houses.h"
 #include "sim/later_steps.h"
+#include "sim/notices.h"
 #include "sim/owner.h"
 
 namespace bv {
@@ -51,7 +52,12 @@ void renterLeaves(int32_t house) {
     h->applicantProgress = 0.0f;
     h->wear = 0.0f;
     h->damagePending = 0;
-    if (h->owner == kOwnerPlayer) showRenterLeftMessage(house);
+    if (h->owner == kOwnerPlayer) {
+        Notice n{NoticeKind::kRenterLeft};
+        n.house = house;
+        n.owner = kOwnerPlayer;
+        raiseNotice(n);
+    }
 }
 
 } // namespace bv

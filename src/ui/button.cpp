@@ -6,6 +6,7 @@
 #include "audio/sound.h"
 #include "core/memory.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/text.h"
 
@@ -198,7 +199,7 @@ void button(int32_t x, int32_t y, int32_t width, int32_t height, const char16_t*
         paintSpriteButton(r, hovered, disabled);
     if (!label) return;
 
-    const bool editor = currentStateId() == kEditorStateId;
+    const bool editor = currentStateId() == kStateEditor;
     const Font* normalFont = editor ? &fontArial15BldGlw : &fontArial15Blue;
     const Font* hoveredFont = editor ? &fontArial15BldGlwLit : &fontArial15BlueLit;
     // The label's line starts 8 pixels above the button's middle: our fonts place the pen at the

@@ -19,7 +19,6 @@ void setButtonLook(int32_t look);
 int32_t buttonLook();
 
 // The state whose buttons take the glowing label fonts.
-constexpr int32_t kEditorStateId = 44;
 
 // The rectangle of a button centred at (x, y): left = x - w / 2, top = y - h / 2.
 Rect buttonRect(int32_t x, int32_t y, int32_t width, int32_t height);

@@ -2,7 +2,7 @@
 #include "ui/dialog.h"
 
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/input.h"
 #include "core/memory.h"
 #include "gfx/draw.h"

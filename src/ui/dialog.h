@@ -10,9 +10,6 @@
 
 namespace bv {
 
-constexpr int32_t kSimpleDialogState = 27;
-constexpr int32_t kAvatarMessageState = 35;
-
 // What dialogs need from the game board. Until the board exists both are absent: the backdrop is
 // the frame as it stands, and a house counts as selected.
 struct DialogBoardHooks {
@@ -91,7 +88,7 @@ struct DialogParams {
 };
 DialogParams simpleDialogParams();
 
-// State operations (core/state_table.cpp).
+// State operations (the game's state table).
 int32_t simpleDialogUpdate(int32_t argument);
 int32_t avatarMessageEnter(int32_t previousId, int32_t newId, int32_t argument);
 int32_t avatarMessageUpdate(int32_t argument);

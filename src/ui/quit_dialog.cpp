@@ -2,27 +2,31 @@
 #include "ui/quit_dialog.h"
 
 #include "assets/strings.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/input.h"
 #include "core/memory.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
 #include "gfx/text.h"
-#include "levels/save_hooks.h"
 #include "ui/button.h"
 #include "ui/hotspots.h"
 #include "ui/widgets.h"
 
 namespace bv {
 
+// A full copy of the frame buffer; the quit dialog draws over it.
+uint32_t* screenBackup = nullptr;
+
 namespace {
 
-constexpr int32_t kTitleState = 0;
-constexpr int32_t kNameEntryState = 23;
-constexpr int32_t kOptionsState = 16;
-constexpr int32_t kGameState = 2;
+void (*g_saver)() = nullptr;
+
+void saveGame() {
+    if (g_saver) g_saver();
+}
 
 uint32_t* backup() {
     if (!screenBackup) screenBackup = static_cast<uint32_t*>(memAllocZeroed(kFrameBytes));
@@ -33,7 +37,7 @@ uint32_t* backup() {
 
 void handleQuitRequest() {
     const int32_t state = currentStateId();
-    if (state == kTitleState || state == kNameEntryState) {
+    if (state == kStateAttract || state == kStateEnterName) {
         exitGame = 1;
         return;
     }
@@ -76,7 +80,11 @@ void quitDialogResume(int32_t, int32_t, int32_t) {
     exitGame = 0;
     quitDialogOpen = 0;
     // Back from the in-game options straight to the board, without leaving or entering a state.
-    if (currentStateId() == kOptionsState) setStateSilently(kGameState);
+    if (currentStateId() == kStateOptions) setStateSilently(kStateGame);
+}
+
+void setQuitDialogSaver(void (*save)()) {
+    g_saver = save;
 }
 
 void quitDialogSaveAndQuit(int32_t, int32_t, int32_t) {

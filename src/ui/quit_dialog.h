@@ -8,7 +8,7 @@
 
 namespace bv {
 
-// The full-screen copy the dialog draws over (start-up step 3, core/game.cpp).
+// The full-screen copy the dialog draws over (allocated at start-up, or on first use).
 extern uint32_t* screenBackup;
 
 // The panel and its buttons.
@@ -29,6 +29,10 @@ void openQuitDialog();
 void quitDialogPass();
 // Draws the dialog over the screen backup (the drawing part of a pass).
 void drawQuitDialog();
+
+// What "save" means: the saved game sits above the widgets, so start-up installs its writer here.
+// Until then (and with nullptr) the save buttons only quit or resume.
+void setQuitDialogSaver(void (*save)());
 
 // The four buttons' effects.
 void quitDialogResume(int32_t mouseX, int32_t mouseY, int32_t value);

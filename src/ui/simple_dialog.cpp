@@ -5,21 +5,20 @@
 #include "assets/strings.h"
 #include "core/input.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/font.h"
+#include "gfx/format.h"
 #include "gfx/text.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
-#include "ui/format.h"
 #include "ui/widgets.h"
 
 namespace bv {
 
 namespace {
 
-constexpr int32_t kGameState = 2;
-
 struct StoredDialog {
-    int32_t value = kGameState;
+    int32_t value = kStateGame;
     int32_t originX = 400, originY = 300;
     int32_t x = 0, y = 0, width = 0, height = 0;
     char16_t title[kFormatBufferUnits] = {};
@@ -59,7 +58,7 @@ void storeDialog(int32_t value, int32_t originX, int32_t originY, int32_t x, int
 void openSimple(int32_t value, float speed, int32_t originX, int32_t originY, int32_t x, int32_t y,
                 int32_t width, int32_t height, const char16_t* title, const char16_t* body) {
     storeDialog(value, originX, originY, x, y, width, height, title, body);
-    changeState(kSimpleDialogState, 0);
+    changeState(kStateSimpleDialog, 0);
     resetDialog(speed);
 }
 
@@ -104,7 +103,7 @@ void showAvatarMessage(int32_t value, const char* bodyKey, int32_t owner) {
     storeDialog(value, 400, 300, 150, 150, 500, 300, u"", keyText(bodyKey));
     g_dialog.hasTitle = false;
     g_dialog.owner = owner;
-    changeState(kAvatarMessageState, 0);
+    changeState(kStateAvatarMessage, 0);
     resetDialog(0.1f);
 }
 
@@ -136,14 +135,14 @@ int32_t avatarMessageEnter(int32_t, int32_t, int32_t argument) {
 
 int32_t avatarMessageUpdate(int32_t) {
     if (!dialogHouseSelected()) {
-        changeState(kGameState, 0);
+        changeState(kStateGame, 0);
         return 0;
     }
     if (!dialogFrame(80, 200, 640, 200)) return 0;
     pushFont(&fontArial15Brown);
     avatarPicture(150, 280, g_dialog.owner, kAvatarSmall | kAvatarWithName, false);
     // The body starts right of the portrait: the normal-size picture's width + 100.
-    const Sprite* portrait = spriteAt(characterSprites, ownerAvatarIndex(g_dialog.owner));
+    const Sprite* portrait = spriteAt(characterSprites, avatarIndexOf(g_dialog.owner));
     const int32_t left = (portrait ? portrait->width : 50) + 100;
     setTextArea(left, 260, 680, 600);
     if (g_dialog.hasBody) drawText(left, 260, false, 0, g_dialog.body);

@@ -6,20 +6,18 @@
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "assets/strings.h"
+#include "assets/text_keys.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/pulse.h"
 #include "gfx/text.h"
-#include "gfx/text_keys.h"
-#include "sim/owner.h"
-#include "sim/owners.h"
 
 namespace bv {
 
 namespace {
 
-constexpr int32_t kPortfolioState = 9;
 constexpr uint32_t kBarFrame = 0x3B2412;
 
 int32_t pieceWidth(int32_t n) {
@@ -51,7 +49,7 @@ int32_t tileCount(int32_t span, int32_t step) {
 
 void openPortfolio(int32_t, int32_t, int32_t owner) {
     playSound(kSoundClickWhoosh, 5);
-    changeState(kPortfolioState, owner << 8);
+    changeState(kStatePortfolio, owner << 8);
 }
 
 } // namespace
@@ -151,25 +149,20 @@ void arrowButton(int32_t x, int32_t y, bool right, HotSpotCallback callback, int
     spriteButton(x, y, s, value, callback, false, false);
 }
 
-// Provisional owner lookups: the owner records hold the avatars, but the owners' names (the
-// player's stored name, the rivals' lettered names) belong to the set-up screens, which do not
-// exist yet. Until they do, the player has no name to show and the rivals take theirs from the
-// lettered keys here.
-int32_t ownerAvatarIndex(int32_t owner) {
-    if (owner < 0 || owner >= kOwnerCount) return pic::kCharacterBank;
-    const int32_t avatar = owners[owner].avatar;
-    return avatar >= 0 && avatar < pic::kCharacterBank ? avatar : 0;
+namespace {
+OwnerLooks g_looks{};
+} // namespace
+
+void setOwnerLooks(const OwnerLooks& looks) {
+    g_looks = looks;
 }
 
-const char16_t* ownerDisplayName(int32_t owner) {
-    // The player's own name too, as typed at name entry; nothing for an owner out of range.
-    if (owner < kOwnerPlayer || owner >= kOwnerCount) return nullptr;
-    const char16_t* name = ownerName(owner);
-    return name && name[0] ? name : nullptr;
+int32_t avatarIndexOf(int32_t owner) {
+    return g_looks.avatarIndex ? g_looks.avatarIndex(owner) : pic::kCharacterBank;
 }
 
 void avatarPicture(int32_t x, int32_t y, int32_t owner, int32_t flags, bool clickable) {
-    const int32_t avatar = ownerAvatarIndex(owner);
+    const int32_t avatar = avatarIndexOf(owner);
     const bool small = (flags & kAvatarSmall) != 0;
     const Sprite* backing = nullptr;
     if (small) {
@@ -186,7 +179,8 @@ void avatarPicture(int32_t x, int32_t y, int32_t owner, int32_t flags, bool clic
             drawSprite(frameBuffer, x, y, o, false);
     }
     if (flags & kAvatarWithName) {
-        if (const char16_t* name = ownerDisplayName(owner)) drawText(x, y + (small ? 40 : 75), true, 0, name);
+        if (const char16_t* name = g_looks.displayName ? g_looks.displayName(owner) : nullptr)
+            drawText(x, y + (small ? 40 : 75), true, 0, name);
     }
     if (clickable && backing) {
         const Rect r = spriteRectAt(x, y, backing, false);

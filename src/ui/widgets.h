@@ -41,10 +41,15 @@ constexpr int32_t kAvatarWithName = 4; // the owner's name centred below (40 / 7
 // Draws the owner's avatar. Clickable: while the mouse is over the backing picture, its rectangle
 // opens that owner's portfolio (state 9, argument owner << 8) with "clickWhoosh.wav".
 void avatarPicture(int32_t x, int32_t y, int32_t owner, int32_t flags, bool clickable);
-// The owner's display name (nullptr when there is none to show).
-const char16_t* ownerDisplayName(int32_t owner);
-// The avatar index of an owner: the record's avatar for the player and the rivals (0..25), the
-// bank's picture (26) for everyone else.
-int32_t ownerAvatarIndex(int32_t owner);
+
+// Who the owners are lives in the simulation, above the widgets: start-up installs the lookups.
+// Without them every owner shows the bank's picture and no name.
+struct OwnerLooks {
+    int32_t (*avatarIndex)(int32_t owner);         // the picture index of the owner's avatar
+    const char16_t* (*displayName)(int32_t owner); // the name to show, or nullptr
+};
+void setOwnerLooks(const OwnerLooks& looks);
+// The avatar picture index of an owner through the installed lookup.
+int32_t avatarIndexOf(int32_t owner);
 
 } // namespace bv

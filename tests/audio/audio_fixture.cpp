@@ -1,7 +1,7 @@
 #include "audio/audio_fixture.h"
 
 #include "assets/archive.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/random.h"
 #include "core/state.h"
 #include "platform/platform.h"
@@ -69,7 +69,7 @@ void AudioTest::TearDown() {
     std::filesystem::current_path(oldFolder_);
     bv::resetAudioForTests();
     bv::resetStateMachine();
-    bv::useStateTable(bv::kStateTable, bv::stateCount());
+    bv::useStateTable(nullptr, 0);
 }
 
 void AudioTest::writeSounds() {

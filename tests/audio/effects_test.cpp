@@ -2,6 +2,7 @@
 #include "audio/audio_fixture.h"
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 
 namespace audiotest {
 namespace {
@@ -14,7 +15,7 @@ class Effects : public AudioTest {
   protected:
     // Effects first..first+7 on slots 1..8, with the title music on slot 0.
     void fillEffectSlots(int32_t first) {
-        bv::changeState(0);
+        bv::changeState(bv::kStateAttract);
         for (int32_t k = 0; k < 8; ++k) playEffect(first + k);
     }
     int32_t slotOf(int32_t id) const {
@@ -143,7 +144,7 @@ TEST_F(Effects, AOncePerRunEffectPlaysOnlyTheFirstTime) {
 
 TEST_F(Effects, TheEffectVolumeAppliesToPlayingEffectsOnly) {
     startAudio();
-    bv::changeState(0);
+    bv::changeState(bv::kStateAttract);
     bv::setMusicVolume(55);
     playEffect(20);
     playEffect(21);
@@ -208,7 +209,7 @@ TEST_F(Effects, NothingPlaysBeforeStartUpOrAfterStopAll) {
     playEffect(20);
     EXPECT_EQ(slotSound(1), -1);
     startAudio();
-    bv::changeState(0);
+    bv::changeState(bv::kStateAttract);
     for (int32_t id = 20; id < 25; ++id) playEffect(id);
     bv::stopAllSound();
     for (int32_t i = 0; i < bv::kAudioSlots; ++i) EXPECT_FALSE(headless::channelState(i).playing) << i;

@@ -5,6 +5,7 @@
 #include "audio/audio_fixture.h"
 #include "core/random.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 
 namespace audiotest {
 namespace {
@@ -20,7 +21,7 @@ class Playlist : public AudioTest {
     void startPlaylist(uint32_t ms = 1000) {
         startAudio();
         for (int32_t id = bv::kFirstPlaylistTrack; id <= bv::kLastPlaylistTrack; ++id) setLength(id, ms);
-        bv::changeState(2);
+        bv::changeState(bv::kStateGame);
     }
     // Frames of one tick until the playing track has run through its plays (the frame in which
     // it ends already moves on to the replay or the pause); returns how many ran.
@@ -39,25 +40,25 @@ class Playlist : public AudioTest {
 TEST_F(Music, NoMusicStartsUntilAllSeventeenTracksExist) {
     startAudio(false);
     for (int32_t step = 1; step < bv::kMusicTrackCount; ++step) EXPECT_FALSE(bv::createMusicStep()) << step;
-    bv::changeState(0);
+    bv::changeState(bv::kStateAttract);
     EXPECT_EQ(bv::currentMusic(), -1);
     EXPECT_EQ(slotSound(bv::kMusicSlot), -1);
     EXPECT_TRUE(bv::createMusicStep());
     EXPECT_TRUE(bv::musicLoaded());
-    bv::changeState(23);
+    bv::changeState(bv::kStateEnterName);
     EXPECT_EQ(slotSound(bv::kMusicSlot), 0);
     EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
 }
 
 TEST_F(Music, TheTitleMusicLoopsAtTheMusicVolumeAndSurvivesStatesWithTheSameSelection) {
     startAudio();
-    bv::changeState(0);
+    bv::changeState(bv::kStateAttract);
     bv::platform::ChannelHandle title = bv::slotChannel(bv::kMusicSlot);
     EXPECT_EQ(slotSound(bv::kMusicSlot), 0);
     EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.30f);
     EXPECT_EQ(slotState(bv::kMusicSlot).loops, -1);
     frames(400); // longer than the track: it goes round
-    bv::changeState(4);
+    bv::changeState(bv::kStateSetup);
     EXPECT_EQ(bv::slotChannel(bv::kMusicSlot), title);
     EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
     EXPECT_EQ(slotState(bv::kMusicSlot).starts, 1u);
@@ -65,7 +66,7 @@ TEST_F(Music, TheTitleMusicLoopsAtTheMusicVolumeAndSurvivesStatesWithTheSameSele
 
 TEST_F(Music, MovingBetweenInGameStatesKeepsThePlaylistTrack) {
     startAudio();
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     bv::platform::ChannelHandle track = bv::slotChannel(bv::kMusicSlot);
     int32_t id = slotSound(bv::kMusicSlot);
     frames(20);
@@ -79,9 +80,9 @@ TEST_F(Music, MovingBetweenInGameStatesKeepsThePlaylistTrack) {
 
 TEST_F(Music, WinningStartsTheWinMusicAndTheBoardRestartsThePlaylist) {
     startAudio();
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     bv::platform::ChannelHandle playlist = bv::slotChannel(bv::kMusicSlot);
-    bv::changeState(60);
+    bv::changeState(bv::kStateYouWin);
     EXPECT_FALSE(bv::platform::channelIsPlaying(playlist));
     EXPECT_EQ(slotSound(bv::kMusicSlot), 16);
     EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
@@ -89,7 +90,7 @@ TEST_F(Music, WinningStartsTheWinMusicAndTheBoardRestartsThePlaylist) {
     EXPECT_EQ(channelsPlaying(16), 1);
 
     frames(50);
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     int32_t track = slotSound(bv::kMusicSlot);
     EXPECT_GE(track, bv::kFirstPlaylistTrack);
     EXPECT_LE(track, bv::kLastPlaylistTrack);
@@ -101,7 +102,7 @@ TEST_F(Music, WinningStartsTheWinMusicAndTheBoardRestartsThePlaylist) {
 
 TEST_F(Music, ACutOffTitleTrackIsStartedAgainOnTheNextFrame) {
     startAudio();
-    bv::changeState(0);
+    bv::changeState(bv::kStateAttract);
     bv::platform::channelStop(bv::slotChannel(bv::kMusicSlot));
     frame();
     EXPECT_EQ(slotSound(bv::kMusicSlot), 0);
@@ -111,7 +112,7 @@ TEST_F(Music, ACutOffTitleTrackIsStartedAgainOnTheNextFrame) {
 
 TEST_F(Music, AMusicVolumeChangeReachesTheMusicChannelAtOnce) {
     startAudio();
-    bv::changeState(0);
+    bv::changeState(bv::kStateAttract);
     bv::setMusicVolume(70);
     EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.70f);
     bv::setMusicVolume(-5);
@@ -128,7 +129,7 @@ TEST_F(MusicDeathTest, AMissingTitleTrackIsFatal) {
     removeSound(0);
     startAudio();
     EXPECT_EQ(bv::soundHandle(0), 0);
-    EXPECT_EXIT(bv::changeState(0), testing::ExitedWithCode(255),
+    EXPECT_EXIT(bv::changeState(bv::kStateAttract), testing::ExitedWithCode(255),
                 "Error 5 during FMOD_System_PlaySound call");
 }
 
@@ -224,7 +225,7 @@ TEST_F(Playlist, AtMusicVolumeZeroATrackGoesStraightToThePause) {
     startAudio();
     bv::setMusicVolume(0);
     for (int32_t id = bv::kFirstPlaylistTrack; id <= bv::kLastPlaylistTrack; ++id) setLength(id, 500);
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     frames(10);
     EXPECT_EQ(musicState().fade, 0);
     EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.0f);
@@ -252,8 +253,8 @@ TEST_F(Playlist, TheNextTrackIsNeverTheLastOne) {
 
     // Leaving the game and coming back does not replay the last track either.
     for (int32_t i = 0; i < 50; ++i) {
-        bv::changeState(0);
-        bv::changeState(2);
+        bv::changeState(bv::kStateAttract);
+        bv::changeState(bv::kStateGame);
         ASSERT_NE(slotSound(bv::kMusicSlot), last);
         last = slotSound(bv::kMusicSlot);
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/state.h"
+#include "core/state_ids.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ int32_t logExit(int32_t leaving) {
 // An enter that immediately moves on to state 2.
 int32_t bounceEnter(int32_t, int32_t, int32_t) {
     g_log.push_back("bounce");
-    bv::changeState(2, 7);
+    bv::changeState(bv::kStateGame, 7);
     return 99;
 }
 
@@ -58,50 +59,50 @@ class StateMachine : public ::testing::Test {
                            [](int32_t t) { g_music.push_back("track " + std::to_string(t)); }});
     }
     void TearDown() override {
-        bv::useStateTable(bv::kStateTable, bv::stateCount());
+        bv::useStateTable(nullptr, 0);
         bv::setMusicHooks({});
         bv::resetStateMachine();
     }
 };
 
 TEST_F(StateMachine, ExitRunsAfterTheNewStateIsCurrentAndBeforeEnter) {
-    bv::changeState(0);
+    bv::changeState(bv::kStateAttract);
     g_log.clear();
-    bv::changeState(2, 5);
+    bv::changeState(bv::kStateGame, 5);
     ASSERT_EQ(g_log.size(), 2u);
     EXPECT_EQ(g_log[0], "exit 0 current 2");
     EXPECT_EQ(g_log[1], "enter 0->2 arg 5");
-    EXPECT_EQ(bv::previousStateId(), 0);
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::previousStateId(), bv::kStateAttract);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
 }
 
 TEST_F(StateMachine, UnknownIdChangesNothing) {
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     g_log.clear();
     g_music.clear();
     bv::changeState(17);
     bv::setStateSilently(17);
     EXPECT_TRUE(g_log.empty());
     EXPECT_TRUE(g_music.empty());
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
 }
 
 TEST_F(StateMachine, EnterResultIsTheUpdateArgumentAndStateWithoutEnterKeepsIt) {
     g_enterResult = 42;
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     bv::updateCurrentState();
     EXPECT_EQ(g_log.back(), "update 42");
-    bv::changeState(49);
+    bv::changeState(bv::kStatePlayerCounter);
     EXPECT_EQ(bv::updateArgument(), 42);
     bv::updateCurrentState();
     EXPECT_EQ(g_log.back(), "update 42");
 }
 
 TEST_F(StateMachine, ChangingToItselfRunsExitThenEnterAndKeepsTheMusic) {
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     g_log.clear();
     g_music.clear();
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     ASSERT_EQ(g_log.size(), 2u);
     EXPECT_EQ(g_log[0], "exit 2 current 2");
     EXPECT_EQ(g_log[1], "enter 2->2 arg 0");
@@ -109,23 +110,23 @@ TEST_F(StateMachine, ChangingToItselfRunsExitThenEnterAndKeepsTheMusic) {
 }
 
 TEST_F(StateMachine, ChangeStateOnceRefusesASecondChangeInTheSameFrame) {
-    bv::changeState(0);
-    bv::changeStateOnce(2);
-    EXPECT_EQ(bv::currentStateId(), 0);
+    bv::changeState(bv::kStateAttract);
+    bv::changeStateOnce(bv::kStateGame);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
     bv::updateCurrentState(); // the dispatch clears the flag
     EXPECT_FALSE(bv::changedThisFrame());
-    bv::changeStateOnce(2);
-    EXPECT_EQ(bv::currentStateId(), 2);
-    bv::changeState(4); // a plain change still goes through
-    EXPECT_EQ(bv::currentStateId(), 4);
+    bv::changeStateOnce(bv::kStateGame);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
+    bv::changeState(bv::kStateSetup); // a plain change still goes through
+    EXPECT_EQ(bv::currentStateId(), bv::kStateSetup);
 }
 
 TEST_F(StateMachine, NestedChangeInsideEnterCompletesAndItsMusicWins) {
-    bv::changeState(60); // win music
+    bv::changeState(bv::kStateYouWin); // win music
     g_log.clear();
     g_music.clear();
     bv::changeState(5);
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
     EXPECT_EQ(bv::previousStateId(), 5);
     // The inner change's argument is what the update sees; the outer enter's result comes last.
     EXPECT_EQ(bv::updateArgument(), 99);
@@ -135,99 +136,81 @@ TEST_F(StateMachine, NestedChangeInsideEnterCompletesAndItsMusicWins) {
 }
 
 TEST_F(StateMachine, MusicSelectionFollowsTheTable) {
-    bv::changeState(0);
+    bv::changeState(bv::kStateAttract);
     EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "track 0"}));
     g_music.clear();
-    bv::changeState(4); // title music goes on playing
+    bv::changeState(bv::kStateSetup); // title music goes on playing
     EXPECT_TRUE(g_music.empty());
-    bv::changeState(60);
+    bv::changeState(bv::kStateYouWin);
     EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "track 16"}));
     g_music.clear();
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "playlist"}));
     g_music.clear();
-    bv::changeState(33); // playlist to playlist: untouched
+    bv::changeState(bv::kStateMakeOffer); // playlist to playlist: untouched
     EXPECT_TRUE(g_music.empty());
     EXPECT_EQ(bv::currentMusic(), 50);
 }
 
 TEST_F(StateMachine, MusicIsLeftAloneUntilAudioHasLoaded) {
     g_musicLoaded = false;
-    bv::changeState(0);
+    bv::changeState(bv::kStateAttract);
     EXPECT_TRUE(g_music.empty());
     EXPECT_EQ(bv::currentMusic(), -1);
     g_musicLoaded = true;
-    bv::changeState(4);
+    bv::changeState(bv::kStateSetup);
     EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "track 0"}));
 }
 
 TEST_F(StateMachine, SetStateSilentlyRunsNoExitOrEnter) {
     g_enterResult = 8;
-    bv::changeState(2);
-    bv::changeState(33);
+    bv::changeState(bv::kStateGame);
+    bv::changeState(bv::kStateMakeOffer);
     g_log.clear();
-    bv::setStateSilently(2);
+    bv::setStateSilently(bv::kStateGame);
     EXPECT_TRUE(g_log.empty());
-    EXPECT_EQ(bv::currentStateId(), 2);
-    EXPECT_EQ(bv::previousStateId(), 2); // untouched by the silent switch
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
+    EXPECT_EQ(bv::previousStateId(), bv::kStateGame); // untouched by the silent switch
     bv::updateCurrentState();
     EXPECT_EQ(g_log.back(), "update 8");
 }
 
 TEST_F(StateMachine, HelpTagIgnoresNoHelpInAnyCase) {
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     EXPECT_EQ(bv::helpTag(), nullptr);
-    bv::changeState(4);
+    bv::changeState(bv::kStateSetup);
     EXPECT_EQ(bv::helpTag(), nullptr);
-    bv::changeState(49);
+    bv::changeState(bv::kStatePlayerCounter);
     ASSERT_NE(bv::helpTag(), nullptr);
     EXPECT_STREQ(bv::helpTag(), "counterHelp");
 }
 
 TEST_F(StateMachine, QueuedDialogsOpenOnePerFrameInOrderOnlyFromTheBoard) {
-    bv::changeState(2);
-    ASSERT_TRUE(bv::queueState(33, 1));
-    ASSERT_TRUE(bv::queueState(60, 2));
-    ASSERT_TRUE(bv::queueState(4, 3));
+    bv::changeState(bv::kStateGame);
+    ASSERT_TRUE(bv::queueState(bv::kStateMakeOffer, 1));
+    ASSERT_TRUE(bv::queueState(bv::kStateYouWin, 2));
+    ASSERT_TRUE(bv::queueState(bv::kStateSetup, 3));
     g_log.clear();
     bv::drainStateQueue();
-    EXPECT_EQ(bv::currentStateId(), 33);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateMakeOffer);
     EXPECT_EQ(g_log.back(), "enter 2->33 arg 1");
     bv::drainStateQueue(); // not on the board: nothing opens
-    EXPECT_EQ(bv::currentStateId(), 33);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateMakeOffer);
     EXPECT_EQ(bv::queuedCount(), 2);
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     bv::drainStateQueue();
-    EXPECT_EQ(bv::currentStateId(), 60);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateYouWin);
     EXPECT_EQ(g_log.back(), "enter 2->60 arg 2");
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     bv::drainStateQueue();
     EXPECT_EQ(g_log.back(), "enter 2->4 arg 3");
     EXPECT_EQ(bv::queuedCount(), 0);
 }
 
 TEST_F(StateMachine, QueueRefusesThePairThatDoesNotFit) {
-    for (int i = 0; i < bv::kStateQueueCapacity; ++i) ASSERT_TRUE(bv::queueState(33, i));
-    EXPECT_FALSE(bv::queueState(33, 1000));
-    EXPECT_EQ(bv::queuedCount(), bv::kStateQueueCapacity);
-}
-
-TEST(StateTable, HasTheThirtyEightRowsWithUniqueIdsInRange) {
-    ASSERT_EQ(bv::stateCount(), 38);
-    std::vector<int32_t> seen;
-    for (int i = 0; i < bv::stateCount(); ++i) {
-        const bv::StateDef& row = bv::kStateTable[i];
-        EXPECT_GE(row.id, 0);
-        EXPECT_LE(row.id, 63);
-        EXPECT_TRUE(row.music == 0 || row.music == 16 || row.music == 50) << row.name;
-        for (int32_t id : seen) EXPECT_NE(id, row.id);
-        seen.push_back(row.id);
-    }
-    EXPECT_EQ(bv::kStateTable[3].id, 60);
-    EXPECT_EQ(bv::kStateTable[3].music, 16);
-    EXPECT_EQ(bv::kStateTable[24].id, 4);
-    EXPECT_EQ(bv::kStateTable[24].music, 0);
-    EXPECT_EQ(bv::kStateTable[37].id, 63);
+    for (int i = 0; i < bv::kQueueCapacity; ++i) ASSERT_TRUE(bv::queueState(bv::kStateMakeOffer, i));
+    EXPECT_FALSE(bv::queueState(bv::kStateMakeOffer, 1000));
+    EXPECT_EQ(bv::queuedCount(), bv::kQueueCapacity);
 }
 
 } // namespace

@@ -10,12 +10,12 @@
 #include "editor/editor.h"
 #include "editor/editor_dialogs.h"
 #include "editor/editor_state.h"
-#include "levels/map.h"
-#include "levels/picture_sets.h"
-#include "levels/scenario.h"
 #include "platform/platform.h"
 #include "support/test_support.h"
 #include "ui/ui_fixture.h"
+#include "world/map.h"
+#include "world/picture_sets.h"
+#include "world/scenario.h"
 
 namespace edtest {
 

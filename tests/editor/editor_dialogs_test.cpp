@@ -7,7 +7,7 @@
 
 #include "dialog_fixture.h"
 #include "gfx/png_write.h"
-#include "levels/map_layers.h"
+#include "world/map_layers.h"
 
 namespace {
 

@@ -7,11 +7,12 @@
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "core/input.h"
+#include "core/state_ids.h"
 #include "dialog_fixture.h"
 #include "editor/editor_state.h"
 #include "gfx/framebuffer.h"
-#include "levels/map_layers.h"
 #include "ui/hotspots.h"
+#include "world/map_layers.h"
 
 namespace {
 
@@ -34,12 +35,12 @@ class LabelHandles : public edtest::DialogTest {
         s.xOffset = -8;
         s.yOffset = -8;
         s.pixels = pixels_.data();
-        bv::editorEnter(0, bv::kEditorState, 0);
+        bv::editorEnter(0, bv::kStateEditor, 0);
         editor.mode = bv::kModeLabels;
         uitest::sendEvent(bv::platform::Event::MouseMove, 700, 580);
     }
     void TearDown() override {
-        bv::editorExit(bv::kEditorState);
+        bv::editorExit(bv::kStateEditor);
         bv::resetInput();
         bv::iconSprites.sprites[bv::pic::kIconLabelHandle] = saved_;
         DialogTest::TearDown();

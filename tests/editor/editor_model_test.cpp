@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "editor/editor.h"
-#include "levels/map.h"
-#include "levels/map_layers.h"
-#include "levels/picture_sets.h"
 #include "support/test_support.h"
+#include "world/map.h"
+#include "world/map_layers.h"
+#include "world/picture_sets.h"
 
 namespace {
 

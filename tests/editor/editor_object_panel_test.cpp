@@ -7,12 +7,13 @@
 #include <string>
 
 #include "core/input.h"
+#include "core/state_ids.h"
 #include "dialog_fixture.h"
 #include "editor/editor_state.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
-#include "levels/map_layers.h"
 #include "ui/hotspots.h"
+#include "world/map_layers.h"
 
 namespace {
 
@@ -44,11 +45,11 @@ class ObjectPanel : public edtest::DialogTest {
         std::strcpy(bv::objectPictureTree.name, "map_objects");
         editor.choosers[1] = bv::PictureChooser{&bv::objectPictureTree, &child_, 0};
         editor.choosers[2] = bv::PictureChooser{&bv::objectPictureTree, &child_, 0};
-        bv::editorEnter(0, bv::kEditorState, 0);
+        bv::editorEnter(0, bv::kStateEditor, 0);
         editor.mode = bv::kModeBackground;
     }
     void TearDown() override {
-        bv::editorExit(bv::kEditorState);
+        bv::editorExit(bv::kStateEditor);
         bv::resetInput();
         bv::objectPictureTree = saved_;
         DialogTest::TearDown();
@@ -211,8 +212,8 @@ TEST_F(FirstEntry, KeepsGridRecordsThatCameWithTheSavedGame) {
     std::memset(&editor, 0, sizeof editor);
     editor.grids[2] = bv::GridRecord{1, 1, 0, 4, 5, 30, 20};
     editor.useMasterGrid = 1;
-    bv::editorEnter(0, bv::kEditorState, 0);
-    bv::editorExit(bv::kEditorState);
+    bv::editorEnter(0, bv::kStateEditor, 0);
+    bv::editorExit(bv::kStateEditor);
     EXPECT_EQ(editor.grids[2].width, 30);
     EXPECT_EQ(editor.grids[2].yOffset, 5);
     EXPECT_EQ(editor.grids[0].width, 0);
@@ -220,8 +221,8 @@ TEST_F(FirstEntry, KeepsGridRecordsThatCameWithTheSavedGame) {
     EXPECT_NE(editor.choosers[0].root, nullptr);
 
     std::memset(&editor, 0, sizeof editor);
-    bv::editorEnter(0, bv::kEditorState, 0);
-    bv::editorExit(bv::kEditorState);
+    bv::editorEnter(0, bv::kStateEditor, 0);
+    bv::editorExit(bv::kStateEditor);
     for (const bv::GridRecord& g : editor.grids) {
         EXPECT_EQ(g.width, 16);
         EXPECT_EQ(g.height, 16);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "gfx/draw.h"
 #include "gfx/draw_list.h"
 #include "gfx/pulse.h"

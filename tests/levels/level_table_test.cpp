@@ -1,8 +1,9 @@
 // The editor's level-table operations, the derived difficulties, the scenario list and the start of
 // a scenario from game set-up.
 #include "assets/strings.h"
-#include "levels_fixture.h"
+#include "levels/level_start.h"
 #include "sim/owner.h"
+#include "world/levels_fixture.h"
 
 namespace bvtest {
 namespace {

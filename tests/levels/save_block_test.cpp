@@ -1,5 +1,6 @@
 // The saved game's bytes: the file layout, the fixed offsets of the persistent block, the
 // last-player file, separate players, and the file names formed from a player's name.
+#include "core/state_ids.h"
 #include "levels/goals.h"
 #include "save_fixture.h"
 
@@ -200,10 +201,10 @@ namespace {
 
 TEST_F(SaveTest, DialogQueueAndGoalHoldCounterComeBackAtTheirOffsets) {
     bv::resetStateMachine();
-    bv::changeState(2);
-    ASSERT_TRUE(bv::queueState(55, 7));
-    ASSERT_TRUE(bv::queueState(24, 3));
-    ASSERT_TRUE(bv::queueState(61, 0)); // a state the table has
+    bv::changeState(bv::kStateGame);
+    ASSERT_TRUE(bv::queueState(bv::kStateRentApplicant, 7));
+    ASSERT_TRUE(bv::queueState(bv::kStateForeclosure, 3));
+    ASSERT_TRUE(bv::queueState(bv::kStateEndOfLevel, 0)); // a state the table has
     bv::goalHoldCounter = 2;
     bv::gatherBlock();
     EXPECT_EQ(bv::blockInt(15340), 2);

@@ -11,9 +11,7 @@
 
 #include "audio/audio.h"
 #include "core/state.h"
-#include "levels/map.h"
 #include "levels/save.h"
-#include "levels/scenario.h"
 #include "platform/platform.h"
 #include "sim/calendar.h"
 #include "sim/economy.h"
@@ -21,6 +19,8 @@
 #include "sim/houses.h"
 #include "sim/owners.h"
 #include "support/test_support.h"
+#include "world/map.h"
+#include "world/scenario.h"
 
 namespace bvtest {
 
@@ -38,6 +38,7 @@ class SaveTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ensureMemory();
+        bvtest::useNamedStates();
         bv::platform::setUserDataFolder(dir_.path() + "/");
         bv::enableSavedOptions();
         std::memset(bv::saveBlock(), 0, bv::kSaveBlockBytes);

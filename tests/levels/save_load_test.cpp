@@ -4,11 +4,15 @@
 
 #include "assets/archive.h"
 #include "assets/sprites.h"
+#include "core/state_ids.h"
 #include "gfx/framebuffer.h"
-#include "levels/map_picture.h"
-#include "picture_sets.h"
+#include "gfx/sprite_startup.h"
+#include "levels/goals.h"
+#include "levels/level_start.h"
 #include "save_fixture.h"
 #include "ui/hotspots.h"
+#include "world/map_picture.h"
+#include "world/picture_sets.h"
 
 namespace bvtest {
 namespace {
@@ -94,21 +98,21 @@ TEST_F(SaveLoadTest, RoundTripRestoresBlockAndHousesByteForByte) {
 
 TEST_F(SaveLoadTest, ResumeContinuesInTheSavedStateAndOptionsBecomeTheBoard) {
     writeSavedGame();
-    changeState(0);
+    changeState(bv::kStateAttract);
     resumeGameUpdate(0);
     EXPECT_EQ(currentStateId(), kStateGame);
     EXPECT_EQ(monthsElapsed, 7);
 
     changeState(kStateDisplayGoals);
     writeSavedGame();
-    changeState(0);
+    changeState(bv::kStateAttract);
     resumeGameUpdate(0);
     EXPECT_EQ(currentStateId(), kStateDisplayGoals);
 
     for (int32_t saved : {kStateOptions, 59}) {
         changeState(saved);
         writeSavedGame();
-        changeState(0);
+        changeState(bv::kStateAttract);
         resumeGameUpdate(0);
         EXPECT_EQ(currentStateId(), kStateGame) << "saved in state " << saved;
     }

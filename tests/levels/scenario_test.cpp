@@ -1,7 +1,8 @@
 // Scenario files byte by byte, the defaults on load, record sizes that differ from ours, and the
 // level start.
-#include "levels_fixture.h"
+#include "levels/level_start.h"
 #include "sim/owner.h"
+#include "world/levels_fixture.h"
 
 namespace bvtest {
 namespace {

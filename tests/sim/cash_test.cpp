@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/game.h"
+#include "core/clock.h"
 #include "sim/cash.h"
 #include "sim/effect_list.h"
 #include "sim/owner.h"
@@ -15,67 +15,6 @@
 namespace {
 
 using simtest::SimTest;
-
-std::string money(int32_t amount) {
-    char buffer[bv::kMoneyTextBytes];
-    const int32_t n = bv::moneyStr(buffer, sizeof buffer, amount);
-    EXPECT_EQ(n, static_cast<int32_t>(std::strlen(buffer)));
-    return buffer;
-}
-
-TEST(MoneyText, EveryWorkedExample) {
-    EXPECT_EQ(money(0), "$0");
-    EXPECT_EQ(money(7), "$7");
-    EXPECT_EQ(money(999), "$999");
-    EXPECT_EQ(money(1000), "$1,000");
-    EXPECT_EQ(money(1234), "$1,234");
-    EXPECT_EQ(money(-4500), "-$4,500");
-    EXPECT_EQ(money(99999), "$99,999");
-    EXPECT_EQ(money(-99999), "-$99,999");
-    EXPECT_EQ(money(100000), "$100K");
-    EXPECT_EQ(money(-100000), "-$100K");
-    EXPECT_EQ(money(250999), "$250K");
-    EXPECT_EQ(money(999999), "$999K");
-    EXPECT_EQ(money(1000000), "$1.00 M");
-    EXPECT_EQ(money(1250000), "$1.25 M");
-    EXPECT_EQ(money(-1234567), "-$1.23 M");
-    EXPECT_EQ(money(-3000000), "-$3.00 M");
-    EXPECT_EQ(money(INT32_MAX), "$2147.48 M");
-    EXPECT_EQ(money(INT32_MIN), "-$2147.48 M"); // its magnitude does not fit 32 bits
-}
-
-TEST(MoneyText, SharedBufferHoldsTheLatestText) {
-    const char* a = bv::moneyStr(1234);
-    EXPECT_STREQ(a, "$1,234");
-    EXPECT_EQ(bv::moneyStr(-5), a);
-    EXPECT_STREQ(a, "-$5");
-}
-
-TEST(MoneyText, ShortBuffersAreCutAndTerminated) {
-    char buffer[8];
-    std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(bv::moneyStr(buffer, 4, 1234567), 3);
-    EXPECT_STREQ(buffer, "$1.");
-    EXPECT_EQ(buffer[4], 'x'); // nothing past the capacity
-    EXPECT_EQ(bv::moneyStr(buffer, 1, 5), 0);
-    EXPECT_EQ(buffer[0], '\0');
-    EXPECT_EQ(bv::moneyStr(buffer, 0, 5), 0);
-    EXPECT_EQ(bv::moneyStr(nullptr, 100, 5), 0);
-    EXPECT_EQ(bv::moneyStr(buffer, 7, -4500), 6);
-    EXPECT_STREQ(buffer, "-$4,50");
-}
-
-TEST(CountText, CommaGroupsWithoutDollarOrAbbreviation) {
-    char buffer[32];
-    bv::countStr(buffer, sizeof buffer, -12345);
-    EXPECT_STREQ(buffer, "-12,345");
-    bv::countStr(buffer, sizeof buffer, 1234567);
-    EXPECT_STREQ(buffer, "1,234,567");
-    bv::countStr(buffer, sizeof buffer, 0);
-    EXPECT_STREQ(buffer, "0");
-    bv::countStr(buffer, sizeof buffer, INT32_MIN);
-    EXPECT_STREQ(buffer, "-2,147,483,648");
-}
 
 TEST(MortgagePayment, StandardAnnuity) {
     EXPECT_NEAR(bv::mortgagePayment(100000, 12.0f, 60), 2224.44f, 0.01f);

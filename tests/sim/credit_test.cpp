@@ -3,13 +3,12 @@
 
 #include <climits>
 
-#include "audio/sound.h"
 #include "core/state.h"
-#include "levels/scenario.h"
+#include "core/state_ids.h"
 #include "sim/credit.h"
-#include "sim/float_effects.h"
 #include "sim/owner.h"
 #include "sim/sim_fixture.h"
+#include "world/scenario.h"
 
 namespace {
 
@@ -31,28 +30,24 @@ TEST_F(Credit, RatingIsTheHighestRowThePointsReach) {
 
 TEST_F(Credit, PlayerRatingRiseOpensTheNoticeOneSecondLater) {
     bv::owners[0].creditPoints = 48;
-    const int32_t sounds0 = bv::soundRequestCount();
     bv::creditEvent(bv::kCreditPurchase, 0, 300, 200);
     EXPECT_EQ(bv::owners[0].creditPoints, 58);
     EXPECT_EQ(bv::owners[0].creditRating, 1);
-    EXPECT_EQ(bv::soundRequestCount(), sounds0 + 1);
-    EXPECT_EQ(bv::lastSoundRequested(), 37); // harp flourish
-    // The points fly from the house to the gauge as "$10".
-    ASSERT_EQ(bv::activeFloatEffects(), 1);
-    const bv::FloatEffect& e = bv::floatEffect(0);
-    EXPECT_EQ(e.kind, bv::kFloatMoneyFlight);
-    EXPECT_EQ(e.amount, 10);
-    EXPECT_FLOAT_EQ(e.startX, 300.0f);
-    EXPECT_FLOAT_EQ(e.endX, 730.0f);
-    EXPECT_FLOAT_EQ(e.endY, 88.0f) << "where the board draws the gauge, below \"End Month\"";
+    // The player hears of the 10 points where they were earned.
+    const auto notices = simtest::noticesOf(bv::NoticeKind::kCreditChanged);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].owner, 0);
+    EXPECT_EQ(notices[0].amount, 10);
+    EXPECT_EQ(notices[0].x, 300);
+    EXPECT_EQ(notices[0].y, 200);
     EXPECT_EQ(bv::creditNotice.improvePending, 1);
     EXPECT_EQ(bv::creditNotice.noticeDelay, 1000);
     // 30 frames of 33 ms leave 10 ms; the 31st opens state 29 through the queue.
     simtest::frames(30);
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
     EXPECT_EQ(bv::creditNotice.noticeDelay, 10);
     simtest::frames(1);
-    EXPECT_EQ(bv::currentStateId(), 29);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateCreditImproves);
     EXPECT_EQ(bv::creditNotice.improvePending, 0);
     EXPECT_EQ(bv::creditNotice.noticeDelay, 0);
     EXPECT_FLOAT_EQ(bv::loanRateOf(0), 15.0f);
@@ -65,12 +60,13 @@ TEST_F(Credit, PlayerRatingFallOpensTheSlipNotice) {
     bv::creditEvent(bv::kCreditForeclosure, 0, 10, 10);
     EXPECT_EQ(bv::owners[0].creditPoints, 45);
     EXPECT_EQ(bv::owners[0].creditRating, 0);
-    EXPECT_EQ(bv::lastSoundRequested(), 29); // out of luck
-    EXPECT_EQ(bv::floatEffect(0).amount, -75);
+    const auto notices = simtest::noticesOf(bv::NoticeKind::kCreditChanged);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].amount, -75);
     EXPECT_EQ(bv::creditNotice.slipPending, 1);
     EXPECT_EQ(bv::creditNotice.improvePending, 0);
     simtest::frames(31);
-    EXPECT_EQ(bv::currentStateId(), 30);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateCreditSlips);
 }
 
 TEST_F(Credit, PointsNeverFallBelowZero) {
@@ -84,13 +80,11 @@ TEST_F(Credit, PointsNeverFallBelowZero) {
 
 TEST_F(Credit, RivalsAndUnchangedRatingsShowNothing) {
     bv::owners[3].creditPoints = 45;
-    const int32_t sounds0 = bv::soundRequestCount();
     bv::creditEvent(bv::kCreditPurchase, 3, 0, 0);
     EXPECT_EQ(bv::owners[3].creditRating, 1);
     bv::creditEvent(bv::kCreditPaidBill, 0, 0, 0); // player: 2 points, still rating 0
     EXPECT_EQ(bv::owners[0].creditPoints, 2);
-    EXPECT_EQ(bv::soundRequestCount(), sounds0);
-    EXPECT_EQ(bv::activeFloatEffects(), 0);
+    EXPECT_EQ(bv::loggedNotices(), 0);
     EXPECT_EQ(bv::creditNotice.noticeDelay, 0);
     bv::creditEvent(bv::kCreditPurchase, 5, 0, 0); // the bank has no credit
     bv::creditEvent(bv::kCreditPurchase, 9, 0, 0);

@@ -4,20 +4,19 @@
 
 #include <cmath>
 
-#include "audio/sound.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "levels/scenario.h"
+#include "core/state_ids.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
 #include "sim/credit.h"
 #include "sim/daily_loop.h"
 #include "sim/economy.h"
-#include "sim/float_effects.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/sim_fixture.h"
 #include "sim/tenancy.h"
+#include "world/scenario.h"
 
 namespace {
 
@@ -47,6 +46,9 @@ TEST_F(DailyLoop, RentFallsDueOnDayZeroAndFliesIntoThePlayersCash) {
     rentOut(1);
     bv::houseStates[2].hasRenter = 1; // the bank collects nothing
     bv::owners[0].cash = 500;
+    // The board answers a rent notice with the money's flight time over the town.
+    bv::setNoticePresenter(
+        [](const bv::Notice& n) { return n.kind == bv::NoticeKind::kRentCollected ? 500 : 0; });
     simtest::toDay(30);
     EXPECT_EQ(bv::owners[0].cash, 500);
     simtest::days(1); // the 31st day of January is day 0 of February
@@ -54,21 +56,12 @@ TEST_F(DailyLoop, RentFallsDueOnDayZeroAndFliesIntoThePlayersCash) {
     ASSERT_EQ(bv::monthsElapsed, 1);
     EXPECT_EQ(bv::owners[3].cash, 899); // a rival's rent arrives at once
     EXPECT_EQ(bv::owners[5].cash, 0);
-    EXPECT_EQ(bv::lastSoundRequested(), 49);
-    // The player's rent is still on its way: the rent icon pops and the amount flies to the cash.
+    // Only the player's rent is told, and it is still on its way.
+    const auto rent = simtest::noticesOf(bv::NoticeKind::kRentCollected);
+    ASSERT_EQ(rent.size(), 1u);
+    EXPECT_EQ(rent[0].house, 0);
+    EXPECT_EQ(rent[0].amount, 1299); // 1000 x 1.3f
     EXPECT_EQ(bv::owners[0].cash, 500);
-    int32_t flight = -1;
-    for (int32_t s = 0; s < bv::kFloatSlots; ++s) {
-        const bv::FloatEffect& e = bv::floatEffect(s);
-        if (e.active && e.kind == bv::kFloatMoneyFlight) {
-            flight = s;
-            EXPECT_EQ(e.amount, 1299); // 1000 x 1.3f
-            EXPECT_FLOAT_EQ(e.endX, 160.0f);
-            EXPECT_FLOAT_EQ(e.endY, 25.0f);
-        }
-    }
-    ASSERT_GE(flight, 0);
-    const int32_t duration = bv::floatEffect(flight).duration;
     int32_t framesToLand = 0;
     while (bv::owners[0].cash == 500 && framesToLand < 100) {
         simtest::frames(1);
@@ -77,8 +70,7 @@ TEST_F(DailyLoop, RentFallsDueOnDayZeroAndFliesIntoThePlayersCash) {
     EXPECT_EQ(bv::owners[0].cash, 1799);
     // The delay is counted down from the frame of the rent day on, and the cash lands in the
     // first frame it falls below zero.
-    EXPECT_EQ(framesToLand, duration / 33);
-    EXPECT_FALSE(bv::floatEffect(flight).active); // the coin has landed too
+    EXPECT_EQ(framesToLand, 500 / 33);
 }
 
 TEST_F(DailyLoop, RenterLeavesAfterTheRentWithTheMoodsChance) {
@@ -125,14 +117,11 @@ TEST_F(DailyLoop, MortgageIsPaidOnDayFifteen) {
     EXPECT_EQ(bv::houseStates[0].mtgPrincipal, 100000 - 1224);
     EXPECT_EQ(bv::owners[0].creditPoints, 2); // "Paid bill"
     EXPECT_EQ(bv::houseStates[0].monthsInArrears, 0);
-    bool flightToHouse = false;
-    for (int32_t s = 0; s < bv::kFloatSlots; ++s) {
-        const bv::FloatEffect& e = bv::floatEffect(s);
-        if (e.active && e.kind == bv::kFloatMoneyFlight) {
-            flightToHouse = flightToHouse || (e.startX == 160.0f && e.startY == 25.0f && e.amount == -2224);
-        }
-    }
-    EXPECT_TRUE(flightToHouse);
+    const auto paid = simtest::noticesOf(bv::NoticeKind::kPaymentMade);
+    ASSERT_EQ(paid.size(), 1u);
+    EXPECT_EQ(paid[0].house, 0);
+    EXPECT_EQ(paid[0].owner, 0);
+    EXPECT_EQ(paid[0].amount, 2224);
 }
 
 TEST_F(DailyLoop, TheLastPaymentClosesTheLoan) {
@@ -160,13 +149,11 @@ TEST_F(DailyLoop, ArrearsAfterMissedPaymentsThenForeclosureAtTheFourth) {
         EXPECT_EQ(bv::houseStates[1].owner, 0);
         EXPECT_EQ(bv::houseStates[1].mtgPrincipal, 100000); // nothing is paid
         // The warning for this count rises over the house.
-        bool warning = false;
-        for (int32_t s = 0; s < bv::kFloatSlots; ++s) {
-            const bv::FloatEffect& e = bv::floatEffect(s);
-            warning = warning || (e.active && e.kind == bv::kFloatRisingPicture);
-        }
-        EXPECT_TRUE(warning) << missed;
-        EXPECT_EQ(bv::currentStateId(), 2);
+        const auto warnings = simtest::noticesOf(bv::NoticeKind::kPaymentMissed);
+        ASSERT_EQ(warnings.size(), size_t(missed));
+        EXPECT_EQ(warnings.back().house, 1);
+        EXPECT_EQ(warnings.back().amount, missed);
+        EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
         simtest::days(1);
     }
     simtest::toDay(15);
@@ -295,7 +282,7 @@ TEST_F(DailyLoop, ThePlayersApplicantWaitsInTheDialogQueueWithHisHouse) {
     bv::houseStates[2].applicantProgress = 1.5f;
     bv::dayOfMonth = 3;
     bv::dailyHouseLoop();
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
     EXPECT_EQ(bv::houseStates[1].hasRenter, 0u);
     EXPECT_EQ(bv::pendingApplicantHouse, 2);
     // Both dialogs are queued; each argument names its own house, so the first is not lost.

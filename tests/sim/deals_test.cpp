@@ -5,9 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "audio/sound.h"
 #include "core/state.h"
-#include "levels/scenario.h"
+#include "core/state_ids.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
 #include "sim/credit.h"
@@ -16,6 +15,7 @@
 #include "sim/market.h"
 #include "sim/owner.h"
 #include "sim/sim_fixture.h"
+#include "world/scenario.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ class Deals : public SimTest {
         g_entered.clear();
         bv::useStateTable(kDealStates, 3);
         bv::resetStateMachine();
-        bv::setStateSilently(2);
+        bv::setStateSilently(bv::kStateGame);
     }
     static bv::HouseState& listed(int32_t i, int32_t owner, int32_t price) {
         bv::HouseState& h = bv::houseStates[i];
@@ -210,7 +210,11 @@ TEST_F(Deals, AnOfferUnderTheAskingPriceOpensTheOfferDialog) {
     EXPECT_EQ(bv::dealHouse, 1);
     EXPECT_EQ(bv::dealOffer, 90000);
     EXPECT_EQ(bv::dealCounter, 90000);
-    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundBuyerOffer);
+    const auto offers = simtest::noticesOf(bv::NoticeKind::kBuyerOffer);
+    ASSERT_EQ(offers.size(), 1u);
+    EXPECT_EQ(offers[0].house, 1);
+    EXPECT_EQ(offers[0].owner, 2);
+    EXPECT_EQ(offers[0].amount, 90000);
     EXPECT_EQ(bv::houseStates[1].owner, 0);
     bv::drainStateQueue();
     ASSERT_EQ(g_entered.size(), 1u);
@@ -262,7 +266,9 @@ TEST_F(Deals, CounterThresholdsAndTheCounterAtTheAskingPrice) {
     for (int32_t n = 0; n < 200; ++n) ASSERT_FALSE(bv::submitPlayerCounter());
     EXPECT_EQ(h.owner, 0);
     EXPECT_EQ(h.crankyMonths, 1);
-    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundRefused);
+    // Every refusal is told (the log keeps the last ones).
+    EXPECT_EQ(bv::loggedNotices(), bv::kNoticeLogSize);
+    EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kCounterRefused).size(), size_t(bv::kNoticeLogSize));
     // A counter at the offer is always taken.
     bv::dealCounter = 90000;
     EXPECT_TRUE(bv::submitPlayerCounter());

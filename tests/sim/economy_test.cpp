@@ -7,10 +7,10 @@
 #include <string>
 
 #include "core/random.h"
-#include "levels/scenario.h"
 #include "sim/calendar.h"
 #include "sim/economy.h"
 #include "sim/sim_fixture.h"
+#include "world/scenario.h"
 
 namespace {
 

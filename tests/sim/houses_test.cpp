@@ -3,12 +3,12 @@
 
 #include <climits>
 
-#include "levels/scenario.h"
 #include "sim/calendar.h"
 #include "sim/economy.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/sim_fixture.h"
+#include "world/scenario.h"
 
 namespace {
 

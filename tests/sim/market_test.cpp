@@ -6,7 +6,6 @@
 #include <set>
 #include <string>
 
-#include "levels/scenario.h"
 #include "sim/calendar.h"
 #include "sim/economy.h"
 #include "sim/houses.h"
@@ -14,6 +13,7 @@
 #include "sim/owner.h"
 #include "sim/sim_fixture.h"
 #include "sim/sim_report.h"
+#include "world/scenario.h"
 
 namespace {
 

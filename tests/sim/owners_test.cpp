@@ -79,3 +79,17 @@ TEST_F(Owners, PlayerNameIsTheTypedNameWidened) {
 }
 
 } // namespace
+
+TEST(OwnerNames, TheDisplayNameOfThePlayerIsTheNameTyped) {
+    char saved[sizeof bv::playerName];
+    std::memcpy(saved, bv::playerName, sizeof saved);
+    std::memset(bv::playerName, 0, sizeof bv::playerName);
+    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerPlayer), nullptr) << "no name typed yet: nothing to show";
+    std::strcpy(bv::playerName, "Jo\xe9");
+    const char16_t* name = bv::ownerDisplayName(bv::kOwnerPlayer);
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(std::u16string(name), u"Jo\u00e9");
+    EXPECT_EQ(bv::ownerDisplayName(-1), nullptr);
+    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerCount), nullptr);
+    std::memcpy(bv::playerName, saved, sizeof saved);
+}

@@ -3,11 +3,11 @@
 
 #include <climits>
 
-#include "levels/scenario.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/portfolio.h"
 #include "sim/sim_fixture.h"
+#include "world/scenario.h"
 
 namespace {
 

@@ -3,16 +3,14 @@
 
 #include <vector>
 
-#include "audio/sound.h"
 #include "core/state.h"
-#include "gfx/framebuffer.h"
+#include "core/state_ids.h"
 #include "sim/calendar.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/renters.h"
 #include "sim/sim_fixture.h"
 #include "sim/tenancy.h"
-#include "ui/dialog.h"
 
 namespace {
 
@@ -37,7 +35,8 @@ TEST_F(Renters, AnAcceptedApplicantMovesInWithTheHistoryOfTheQueueArgument) {
     EXPECT_EQ(h.renterHistory, 3);
     EXPECT_EQ(h.renterSinceDay, 9);
     EXPECT_EQ(h.renterMood, bv::moodFor(1, 2, bv::kRentNormal));
-    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundRenterIn);
+    ASSERT_EQ(simtest::noticesOf(bv::NoticeKind::kRenterMovedIn).size(), 1u);
+    EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kRenterMovedIn)[0].house, 1);
     EXPECT_EQ(bv::pendingApplicantHouse, -1);
     // Nothing is waiting any more: a second answer does nothing.
     bv::houseStates[1].hasRenter = 0;
@@ -62,11 +61,10 @@ TEST_F(Renters, TheRentChoiceStaysWithinLowAndHigh) {
     bv::houseStates[1].rentLevel = bv::kRentHigh;
     bv::beginRentChoice(1);
     EXPECT_EQ(bv::rentChoice, bv::kRentHigh);
-    const int32_t sounds = bv::soundRequestCount();
     EXPECT_FALSE(bv::stepRentChoice(1));
-    EXPECT_EQ(bv::soundRequestCount(), sounds); // no step, no sound
+    EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kRentStepped).size(), 0u); // no step, no sound
     EXPECT_TRUE(bv::stepRentChoice(-1));
-    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundRentStep);
+    EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kRentStepped).size(), 1u);
     EXPECT_TRUE(bv::stepRentChoice(-1));
     EXPECT_FALSE(bv::stepRentChoice(-1));
     EXPECT_EQ(bv::rentChoice, bv::kRentLow);
@@ -100,29 +98,18 @@ TEST_F(Renters, KeysForLevelsAndMoods) {
 }
 
 TEST_F(Renters, ThePlayerIsToldWhenARenterLeavesButNotOfOthers) {
-    const bv::StateDef rows[] = {{2, 50, nullptr, nullptr, nullptr, "game", nullptr, {}},
-                                 {27, 50, nullptr, nullptr, nullptr, "simple dialog", nullptr, {}}};
-    bv::useStateTable(rows, 2);
-    // The message opens over a still picture of the board: it needs a frame to copy.
-    std::vector<uint32_t> frame(size_t(bv::kFrameWidth) * bv::kFrameHeight);
-    uint32_t* const previousFrame = bv::frameBuffer;
-    bv::frameBuffer = frame.data();
-    bv::resetStateMachine();
-    bv::setStateSilently(2);
     bv::moveIn(0, 2); // the bank's house
     bv::renterLeaves(0);
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::loggedNotices(), 0);
     bv::moveIn(1, 2);
     bv::houseStates[1].wear = 0.5f;
     bv::renterLeaves(1);
-    EXPECT_EQ(bv::currentStateId(), 27);
-    EXPECT_EQ(bv::simpleDialogParams().value, 2);
-    EXPECT_EQ(bv::simpleDialogParams().originX, 400);
-    EXPECT_EQ(bv::simpleDialogParams().originY, 300);
+    const auto left = simtest::noticesOf(bv::NoticeKind::kRenterLeft);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].house, 1);
     EXPECT_EQ(bv::houseStates[1].hasRenter, 0u);
     EXPECT_EQ(bv::houseStates[1].renterHistory, 2); // kept: it rates the next applicant
     EXPECT_EQ(bv::houseStates[1].wear, 0.0f);
-    bv::frameBuffer = previousFrame;
 }
 
 } // namespace

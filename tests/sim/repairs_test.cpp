@@ -3,8 +3,7 @@
 
 #include "core/random.h"
 #include "core/state.h"
-#include "gfx/framebuffer.h"
-#include "levels/map.h"
+#include "core/state_ids.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
 #include "sim/daily_loop.h"
@@ -14,15 +13,15 @@
 #include "sim/owner.h"
 #include "sim/repairs.h"
 #include "sim/sim_fixture.h"
-#include "sim/sparks.h"
 #include "sim/tenancy.h"
+#include "world/map.h"
 
 namespace {
 
 using namespace bv;
 
 int32_t board(int32_t) {
-    gameUpdate();
+    simulationFrame();
     return 0;
 }
 int32_t keepArgument(int32_t, int32_t, int32_t argument) {
@@ -45,10 +44,9 @@ class RepairsTest : public simtest::SimTest {
     void SetUp() override {
         SimTest::SetUp();
         simtest::resetWorld(false);
-        if (!frameBuffer) allocFrameBuffer();
         useStateTable(kTable, static_cast<int32_t>(sizeof kTable / sizeof kTable[0]));
         resetStateMachine();
-        setStateSilently(2);
+        setStateSilently(bv::kStateGame);
         resetRepairs();
         queueRenosCompleteDialog = 0;
         tutorialActive = 1; // no applicants: the tests place their renters themselves
@@ -128,7 +126,7 @@ TEST_F(RepairsTest, DueRepairQueuesTheDialogWithACostAndClearsTheMeter) {
     EXPECT_LE(h.repairCost, 6000 / 12);
     EXPECT_EQ(queuedCount(), 1);
     drainStateQueue();
-    EXPECT_EQ(currentStateId(), 15);
+    EXPECT_EQ(currentStateId(), bv::kStateRepairs);
     EXPECT_EQ(updateArgument(), 1);
 }
 
@@ -197,7 +195,7 @@ TEST_F(RepairsTest, LastChanceAtDoubleCostThenTheLevelDropsOnTheNextFrame) {
     h.repairCost = 1000;
     setCash(kOwnerPlayer, 1500);
     frameWorkStep(kPermanentDamageMs - 1);
-    EXPECT_EQ(currentStateId(), 2);
+    EXPECT_EQ(currentStateId(), bv::kStateGame);
     frameWorkStep(1);
     EXPECT_EQ(currentStateId(), kStateLastChanceRepairs);
     EXPECT_EQ(updateArgument(), 0);
@@ -205,13 +203,15 @@ TEST_F(RepairsTest, LastChanceAtDoubleCostThenTheLevelDropsOnTheNextFrame) {
     EXPECT_EQ(h.damagePending, 1u);
     // "fixNow" cannot pay: nothing is taken, and the board's next frame takes the level.
     EXPECT_FALSE(payRepair(0));
-    setStateSilently(2);
+    setStateSilently(bv::kStateGame);
     frameWorkStep(33);
     EXPECT_EQ(h.level, 1);
     EXPECT_EQ(h.damagePending, 0u);
     EXPECT_EQ(h.owner, kOwnerPlayer);
     EXPECT_EQ(cashOf(kOwnerPlayer), 1500);
-    EXPECT_EQ(currentStateId(), 27); // the permanent-damage message
+    const auto lost = simtest::noticesOf(NoticeKind::kPermanentDamage);
+    ASSERT_EQ(lost.size(), 1u);
+    EXPECT_EQ(lost[0].house, 0);
 }
 
 TEST_F(RepairsTest, LastChancePaidKeepsTheLevel) {
@@ -224,10 +224,10 @@ TEST_F(RepairsTest, LastChancePaidKeepsTheLevel) {
     ASSERT_EQ(currentStateId(), kStateLastChanceRepairs);
     EXPECT_TRUE(payRepair(0));
     EXPECT_EQ(cashOf(kOwnerPlayer), 3000);
-    setStateSilently(2);
+    setStateSilently(bv::kStateGame);
     frameWorkStep(33);
     EXPECT_EQ(h.level, 2);
-    EXPECT_EQ(currentStateId(), 2);
+    EXPECT_EQ(currentStateId(), bv::kStateGame);
 }
 
 TEST_F(RepairsTest, LevelZeroFallsToMinusOneThenIsCondemnedToTheBank) {
@@ -239,13 +239,15 @@ TEST_F(RepairsTest, LevelZeroFallsToMinusOneThenIsCondemnedToTheBank) {
     frameWorkStep(kPermanentDamageMs);
     EXPECT_EQ(h.level, -1);
     EXPECT_EQ(h.owner, kOwnerPlayer);
-    setStateSilently(2);
+    setStateSilently(bv::kStateGame);
     h.damagePending = 1;
     h.damageCountdown = 0;
     frameWorkStep(kPermanentDamageMs);
     EXPECT_EQ(h.level, 0);
     EXPECT_EQ(h.owner, kOwnerBank);
     EXPECT_EQ(h.damagePending, 0u);
+    EXPECT_EQ(simtest::noticesOf(NoticeKind::kPermanentDamage).size(), 1u);
+    EXPECT_EQ(simtest::noticesOf(NoticeKind::kBuildingCondemned).size(), 1u);
 }
 
 TEST_F(RepairsTest, OtherOwnersLoseALevelSilently) {
@@ -254,7 +256,8 @@ TEST_F(RepairsTest, OtherOwnersLoseALevelSilently) {
     owners[3].cash = 1000000;
     frameWorkStep(kPermanentDamageMs);
     EXPECT_EQ(h.level, 1);
-    EXPECT_EQ(currentStateId(), 2);
+    EXPECT_EQ(currentStateId(), bv::kStateGame);
+    EXPECT_EQ(bv::loggedNotices(), 0);
 }
 
 TEST_F(RepairsTest, DeclinedLastChanceDropsALevel) {
@@ -281,7 +284,9 @@ TEST_F(RepairsTest, UpgradeTakesThirteenDaysAndRaisesOneLevel) {
     EXPECT_EQ(h.renoKind, kWorkNone);
     EXPECT_EQ(owners[0].renovationsDone, 1);
     EXPECT_EQ(owners[0].completeRenosDone, 0);
-    EXPECT_EQ(burstEmitterCount(), 1);
+    const auto done = simtest::noticesOf(NoticeKind::kWorkFinished);
+    ASSERT_EQ(done.size(), 1u);
+    EXPECT_EQ(done[0].house, 0);
     EXPECT_FALSE(canUpgrade(-1));
 }
 
@@ -350,34 +355,6 @@ TEST_F(RepairsTest, FinishedPlayerWorkQueuesTheRenovationsCompleteDialog) {
     drainStateQueue();
     EXPECT_EQ(currentStateId(), kStateRenosComplete);
     EXPECT_EQ(updateArgument(), 1);
-}
-
-TEST_F(RepairsTest, DamageMeterClickReopensTheRepairOrShowsTheMessage) {
-    HouseState& h = rented(2, 2);
-    damageMeterClicked(2);
-    EXPECT_EQ(currentStateId(), 27);
-    setStateSilently(2);
-    h.damagePending = 1;
-    damageMeterClicked(2);
-    EXPECT_EQ(currentStateId(), kStateRepairs);
-    EXPECT_EQ(updateArgument(), 2);
-    setStateSilently(2);
-    damageMeterClicked(300);
-    damageMeterClicked(-1);
-    EXPECT_EQ(currentStateId(), 2);
-}
-
-TEST_F(RepairsTest, CelebrationBurstLivesWhileTheBoardIsCurrent) {
-    startCelebrationBurst(100.0f, 200.0f);
-    simtest::frames(1);
-    EXPECT_EQ(burstSparkCount(), kBurstSparksPerTick);
-    simtest::frames(kBurstEmitterTicks);
-    EXPECT_EQ(burstEmitterCount(), 0);
-    EXPECT_EQ(burstSparkCount(), kBurstEmitterTicks * kBurstSparksPerTick);
-    setStateSilently(27);
-    runTimedObjects();
-    EXPECT_EQ(burstSparkCount(), 0);
-    EXPECT_EQ(timedObjectCount(), 0);
 }
 
 } // namespace

@@ -5,9 +5,9 @@
 #include <climits>
 #include <set>
 
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/state.h"
-#include "levels/scenario.h"
+#include "core/state_ids.h"
 #include "sim/economy.h"
 #include "sim/houses.h"
 #include "sim/market.h"
@@ -16,6 +16,7 @@
 #include "sim/repairs.h"
 #include "sim/rivals.h"
 #include "sim/sim_fixture.h"
+#include "world/scenario.h"
 
 namespace {
 

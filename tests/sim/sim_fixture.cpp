@@ -1,22 +1,23 @@
 #include "sim/sim_fixture.h"
 
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/memory.h"
 #include "core/random.h"
 #include "core/state.h"
-#include "levels/map.h"
-#include "levels/scenario.h"
+#include "core/state_ids.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
 #include "sim/credit.h"
 #include "sim/daily_loop.h"
 #include "sim/effect_list.h"
-#include "sim/float_effects.h"
 #include "sim/game_update.h"
 #include "sim/houses.h"
+#include "sim/notices.h"
 #include "sim/owner.h"
 #include "sim/tenancy.h"
 #include "support/test_support.h"
+#include "world/map.h"
+#include "world/scenario.h"
 
 // The game's start-up reserves the memory pool once per process. When a test program runs the
 // start-up after another test has reserved the pool, the first block is left behind: expected.
@@ -28,8 +29,18 @@ namespace simtest {
 
 namespace {
 
+// The simulation's part of the board's frame: the rules' steps, the credit notice's countdown and
+// at most one queued dialog.
 int32_t boardUpdate(int32_t) {
-    bv::gameUpdate();
+    bv::simulationFrame();
+    bv::updateCreditNotice(bv::frameMs);
+    bv::drainStateQueue();
+    return 0;
+}
+
+int32_t newGame(int32_t, int32_t, int32_t) {
+    bv::resetSimulation();
+    bv::changeState(bv::kStateDisplayGoals);
     return 0;
 }
 
@@ -40,7 +51,7 @@ int32_t keepArgument(int32_t, int32_t, int32_t argument) {
 // The states the simulation enters or queues; only the board does anything.
 const bv::StateDef kTable[] = {
     {0, 50, nullptr, nullptr, nullptr, "attract", nullptr, {}},
-    {1, 50, bv::enterInitGame, nullptr, nullptr, "initGame", nullptr, {}},
+    {1, 50, newGame, nullptr, nullptr, "initGame", nullptr, {}},
     {2, 50, nullptr, boardUpdate, nullptr, "game", nullptr, {}},
     {16, 50, nullptr, nullptr, nullptr, "in game options", nullptr, {}},
     {24, 50, keepArgument, nullptr, nullptr, "foreclosure dialog", nullptr, {}},
@@ -93,7 +104,9 @@ void resetWorld(bool advanced, int32_t monthsToPlay) {
     bv::startYear = 0;
     for (bv::OwnerRecord& o : bv::owners) o = bv::OwnerRecord{};
     bv::creditNotice = {};
-    bv::clearEffects();
+    bv::clearNoticeLog();
+    bv::setNoticePresenter(nullptr);
+    bv::setCalendarHooks({});
     bv::clearTimedObjects();
     bv::tutorialActive = 0;
     bv::pendingApplicantHouse = -1;
@@ -102,14 +115,13 @@ void resetWorld(bool advanced, int32_t monthsToPlay) {
     bv::frameMs = bv::kTickMs;
     bv::useStateTable(kTable, static_cast<int32_t>(sizeof kTable / sizeof kTable[0]));
     bv::resetStateMachine();
-    bv::setStateSilently(2);
+    bv::setStateSilently(bv::kStateGame);
 }
 
 void frames(int32_t n) {
     for (int32_t i = 0; i < n; ++i) {
         bv::updateCurrentState();
         bv::runTimedObjects();
-        bv::updateEffects();
     }
 }
 
@@ -135,15 +147,21 @@ void giveHouse(int32_t i, int32_t owner, int32_t principal, float rate) {
     h.purchaseDay = bv::dayOfMonth;
 }
 
+std::vector<bv::Notice> noticesOf(bv::NoticeKind kind) {
+    std::vector<bv::Notice> out;
+    for (int32_t i = 0; i < bv::loggedNotices(); ++i)
+        if (bv::loggedNotice(i).kind == kind) out.push_back(bv::loggedNotice(i));
+    return out;
+}
+
 void SimTest::SetUp() {
     bvtest::ensureMemory();
     resetWorld(true);
 }
 
 void SimTest::TearDown() {
-    bv::clearEffects();
     bv::clearTimedObjects();
-    bv::useStateTable(bv::kStateTable, bv::stateCount());
+    bv::useStateTable(nullptr, 0);
     bv::resetStateMachine();
 }
 

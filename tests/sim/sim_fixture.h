@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
+
+#include "sim/notices.h"
 
 namespace simtest {
 
@@ -20,11 +23,11 @@ struct HouseTemplate {
 void makeTown(int32_t count, const HouseTemplate& shape = HouseTemplate());
 
 // Scenario with one level of `monthsToPlay` months, the advanced economy on or off, and all
-// simulation state (calendar, owners, credit notice, effects, queue, random generator) fresh.
+// simulation state (calendar, owners, credit notice, notice log, queue, random generator) fresh.
 void resetWorld(bool advanced, int32_t monthsToPlay = 119);
 
-// Runs `n` game frames of one tick each the way the frame loop does: the board's update, then
-// the effect list, then the floating effects.
+// Runs `n` game frames of one tick each the way the frame loop does: the board's update (the
+// simulation's steps, the credit notice, one queued dialog), then the effect list.
 void frames(int32_t n);
 // Runs whole days through the clock (31 ticks each) until the calendar has advanced `n` days.
 void days(int32_t n);
@@ -34,6 +37,9 @@ void toDay(int32_t day);
 
 // Gives house `i` to `owner` with a mortgage of `principal` at `rate` % for 60 months.
 void giveHouse(int32_t i, int32_t owner, int32_t principal = 0, float rate = 12.0f);
+
+// The notices of one kind raised since the world was reset, oldest first.
+std::vector<bv::Notice> noticesOf(bv::NoticeKind kind);
 
 class SimTest : public ::testing::Test {
   protected:

@@ -28,4 +28,9 @@ std::vector<uint8_t> readFile(const std::string& path);
 // Makes sure the memory interface is initialised (most subsystems allocate through it).
 void ensureMemory();
 
+// Installs a state table that has a row for every state the game names and no operations, for
+// layers below the game's own table: state changes, resumable states and queued dialogs behave
+// as in the game, and no screen runs.
+void useNamedStates();
+
 } // namespace bvtest

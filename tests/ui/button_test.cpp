@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "ui/button.h"
 #include "ui_fixture.h"
@@ -105,7 +106,7 @@ TEST_F(Buttons, EqualLabelsShareOneCacheEntryPerFont) {
     EXPECT_EQ(bv::labelCacheCount(), 2) << "a different text is a new entry";
 
     // In the editor the labels use the glowing font: a new entry for the same text.
-    bv::setStateSilently(bv::kEditorStateId);
+    bv::setStateSilently(bv::kStateEditor);
     bv::button(200, 400, 100, 30, u"Resume", 0, noop);
     EXPECT_EQ(bv::labelCacheCount(), 3);
     EXPECT_EQ(pixel(200 - 21 + 1, 395), opaque(kOtherFontColour)) << "drawn in the editor's label font";

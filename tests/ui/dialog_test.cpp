@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
+#include "gfx/format.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
-#include "ui/format.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -35,7 +36,7 @@ class Dialogs : public UiTest {
     }
     void TearDown() override {
         bv::setDialogBoardHooks({});
-        bv::useStateTable(bv::kStateTable, bv::stateCount());
+        bv::useStateTable(nullptr, 0);
         bv::resetStateMachine();
     }
 };
@@ -132,7 +133,7 @@ TEST_F(Dialogs, TextDialogWithoutSpeedTakesTwentyFrames) {
 
 TEST_F(Dialogs, SimpleDialogCentredIsPlacedAroundTheScreenCentre) {
     bv::simpleDialogCentred(2, 400, 200, u"Hi", u"Body");
-    EXPECT_EQ(bv::currentStateId(), bv::kSimpleDialogState);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateSimpleDialog);
     const bv::DialogParams p = bv::simpleDialogParams();
     EXPECT_EQ(p.x, 200);
     EXPECT_EQ(p.y, 200);
@@ -170,16 +171,16 @@ TEST_F(Dialogs, AvatarMessageClosesAtOnceWithoutASelectedHouse) {
     bv::setDialogBoardHooks({nullptr, houseSelected});
     g_selected = false;
     bv::showAvatarMessage(2, "noSuchKey", 3);
-    EXPECT_EQ(bv::currentStateId(), bv::kAvatarMessageState);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateAvatarMessage);
     EXPECT_EQ(bv::simpleDialogParams().owner, 3);
     EXPECT_EQ(bv::simpleDialogParams().title, nullptr);
     bv::updateCurrentState();
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
 
     g_selected = true;
     bv::showAvatarMessage(2, "noSuchKey", 3);
     for (int i = 0; i < 10; ++i) bv::updateCurrentState();
-    EXPECT_EQ(bv::currentStateId(), bv::kAvatarMessageState);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateAvatarMessage);
     EXPECT_EQ(bv::lastDialogRect(), (bv::Rect{80, 200, 640, 200}));
     // The "ok" button, 150 x 30 at (400, 360), goes back with the stored value.
     ASSERT_EQ(bv::hotSpotCount(), 1);

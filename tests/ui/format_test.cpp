@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/format.h"
+#include "gfx/format.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "audio/sound.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "ui/button.h"
 #include "ui/hotspots.h"
 #include "ui_fixture.h"
@@ -123,11 +124,11 @@ class Callbacks : public uitest::UiTest {
     void SetUp() override {
         UiTest::SetUp();
         bv::useStateTable(kTable, 2);
-        bv::changeState(9);
+        bv::changeState(bv::kStatePortfolio);
         g_enteredWith = -1;
     }
     void TearDown() override {
-        bv::useStateTable(bv::kStateTable, bv::stateCount());
+        bv::useStateTable(nullptr, 0);
         bv::resetStateMachine();
     }
 };
@@ -135,20 +136,20 @@ class Callbacks : public uitest::UiTest {
 TEST_F(Callbacks, ValuePacksSoundAndState) {
     bv::goStateClick(0, 0, (33 << 8) | 2);
     EXPECT_EQ(bv::lastSoundRequested(), 33);
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
     EXPECT_EQ(g_enteredWith, 0) << "argument 0";
 
     bv::goStateClick(0, 0, 9);
     EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundMagicWand);
-    EXPECT_EQ(bv::currentStateId(), 9);
+    EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
 
     bv::goStateWhoosh(0, 0, 2);
     EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundClickWhoosh);
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
 
     bv::goStateWhoosh(0, 0, (45 << 8) | 9);
     EXPECT_EQ(bv::lastSoundRequested(), 45);
-    EXPECT_EQ(bv::currentStateId(), 9);
+    EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
 }
 
 TEST_F(Callbacks, AClickedButtonChangesState) {
@@ -156,7 +157,7 @@ TEST_F(Callbacks, AClickedButtonChangesState) {
     pressAt(400, 300);
     const int32_t requests = bv::soundRequestCount();
     bv::dispatchHotSpots();
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
     EXPECT_EQ(bv::soundRequestCount(), requests + 1);
 }
 

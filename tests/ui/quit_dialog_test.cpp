@@ -2,8 +2,9 @@
 // buttons' effects.
 #include <gtest/gtest.h>
 
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "platform/platform.h"
 #include "ui/quit_dialog.h"
@@ -39,7 +40,7 @@ class QuitDialog : public UiTest {
         moveMouse(0, 0);
     }
     void TearDown() override {
-        bv::useStateTable(bv::kStateTable, bv::stateCount());
+        bv::useStateTable(nullptr, 0);
         bv::resetStateMachine();
         bv::exitGame = 0;
         bv::quitDialogOpen = 0;
@@ -96,7 +97,7 @@ TEST_F(QuitDialog, ResumeFromTheOptionsReturnsToTheBoardSilently) {
     clickButton(bv::kQuitResumeX);
     EXPECT_EQ(bv::quitDialogOpen, 0);
     EXPECT_EQ(bv::exitGame, 0);
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
     EXPECT_EQ(g_enters, 0) << "the board is not entered again";
     EXPECT_EQ(g_exits, 0) << "the options are not left through their exit";
 }
@@ -105,12 +106,12 @@ TEST_F(QuitDialog, ResumeElsewhereKeepsTheState) {
     enter(2);
     bv::openQuitDialog();
     clickButton(bv::kQuitResumeX);
-    EXPECT_EQ(bv::currentStateId(), 2);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
     EXPECT_EQ(bv::quitDialogOpen, 0);
     enter(0);
     bv::openQuitDialog();
     clickButton(bv::kQuitSaveResumeX);
-    EXPECT_EQ(bv::currentStateId(), 0);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
     EXPECT_EQ(bv::quitDialogOpen, 0);
     EXPECT_EQ(bv::exitGame, 0);
 }
@@ -123,7 +124,7 @@ TEST_F(QuitDialog, QuitAndSaveAndQuitEndTheGame) {
         clickButton(x);
         EXPECT_EQ(bv::exitGame, 1) << x;
         EXPECT_EQ(bv::quitDialogOpen, 0) << x;
-        EXPECT_EQ(bv::currentStateId(), 16) << x;
+        EXPECT_EQ(bv::currentStateId(), bv::kStateOptions) << x;
     }
 }
 

@@ -118,6 +118,7 @@ class UiTest : public ::testing::Test {
         bv::fontArial15Bld = other.font();
     }
     void SetUp() override {
+        bvtest::useNamedStates();
         bv::resetTextStateForTests();
         bv::setFont(&bv::fontArial15Bld);
         while (bv::clipDepth() > 0) bv::popClip();

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/clock.h"
 #include "core/memory.h"
 #include "core/state.h"
+#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "gfx/pulse.h"
 #include "sim/owner.h"
-#include "sim/owners.h"
 #include "ui/widgets.h"
 #include "ui_fixture.h"
 
@@ -165,7 +165,7 @@ TEST_F(Widgets, ClickableAvatarOpensThatOwnersPortfolio) {
     bv::smallCharacterSprites.sprites[kCharacterBank].width = 10;
 
     bv::useStateTable(kTable, 2);
-    bv::changeState(2);
+    bv::changeState(bv::kStateGame);
     moveMouse(260, 260);
     bv::avatarPicture(300, 300, bv::kOwnerBank, bv::kAvatarSmall, true);
     EXPECT_EQ(bv::hotSpotCount(), 0) << "registered only while the mouse is over the backing";
@@ -179,11 +179,11 @@ TEST_F(Widgets, ClickableAvatarOpensThatOwnersPortfolio) {
     EXPECT_EQ(bv::hotSpotAt(325, 300), 0);
     pressAt(276, 276);
     bv::dispatchHotSpots();
-    EXPECT_EQ(bv::currentStateId(), 9);
+    EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
     EXPECT_EQ(g_portfolioArgument, bv::kOwnerBank << 8);
     EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundClickWhoosh);
 
-    bv::useStateTable(bv::kStateTable, bv::stateCount());
+    bv::useStateTable(nullptr, 0);
     bv::resetStateMachine();
     bv::memFree(bv::characterSprites.sprites);
     bv::memFree(bv::smallCharacterSprites.sprites);
@@ -192,17 +192,3 @@ TEST_F(Widgets, ClickableAvatarOpensThatOwnersPortfolio) {
 }
 
 } // namespace
-
-TEST_F(Widgets, TheDisplayNameOfThePlayerIsTheNameTyped) {
-    char saved[sizeof bv::playerName];
-    std::memcpy(saved, bv::playerName, sizeof saved);
-    std::memset(bv::playerName, 0, sizeof bv::playerName);
-    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerPlayer), nullptr) << "no name typed yet: nothing to show";
-    std::strcpy(bv::playerName, "Jo\xe9");
-    const char16_t* name = bv::ownerDisplayName(bv::kOwnerPlayer);
-    ASSERT_NE(name, nullptr);
-    EXPECT_EQ(std::u16string(name), u"Jo\u00e9");
-    EXPECT_EQ(bv::ownerDisplayName(-1), nullptr);
-    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerCount), nullptr);
-    std::memcpy(bv::playerName, saved, sizeof saved);
-}

@@ -1,0 +1,142 @@
+#include "game/game.h"
+
+#include <cstdio>
+
+#include "assets/archive.h"
+#include "assets/picture_tree.h"
+#include "assets/sprites.h"
+#include "assets/strings.h"
+#include "audio/audio.h"
+#include "core/input.h"
+#include "core/memory.h"
+#include "core/state.h"
+#include "core/state_ids.h"
+#include "editor/editor.h"
+#include "game/state_table.h"
+#include "gfx/display.h"
+#include "gfx/draw.h"
+#include "gfx/draw_list.h"
+#include "gfx/framebuffer.h"
+#include "gfx/sprite_startup.h"
+#include "levels/goals.h"
+#include "levels/save.h"
+#include "levels/save_hooks.h"
+#include "platform/platform.h"
+#include "screens/board_notices.h"
+#include "screens/float_effects.h"
+#include "screens/screens.h"
+#include "screens/tutorial.h"
+#include "sim/effect_list.h"
+#include "sim/game_update.h"
+#include "sim/owners.h"
+#include "ui/hotspots.h"
+#include "ui/quit_dialog.h"
+#include "ui/widgets.h"
+#include "world/map.h"
+
+namespace bv {
+
+namespace {
+constexpr const char* kWindowTitle = "Quillmoor Games Presents - Brickvale 2";
+constexpr uint32_t kScreenBytes = kScreenWidth * kScreenHeight * 4;
+} // namespace
+
+int32_t chooseFirstState(bool gameInProgress, bool playerNameStored) {
+    return (!gameInProgress && !playerNameStored) ? kStateEnterName : kStateAttract;
+}
+
+void gameInit() {
+    useStateTable(kStateTable, stateCount());
+    setQuitDialogSaver(saveGame);
+    setOwnerLooks(OwnerLooks{ownerAvatarIndex, ownerDisplayName});
+    setSavedEditorGrids(editor.grids, &editor.useMasterGrid);
+    installLevelChecks();
+    setNoticePresenter(presentNotice);
+    memStartup();
+    clearEffects();
+    screenBackup = static_cast<uint32_t*>(memAllocZeroed(kScreenBytes));
+    archiveOpen("bb_Blob32");
+    initText("bvx_2_english.txt");
+    // The last player's options and high scores; no save means full screen.
+    loadPlayer(0);
+    const bool playerStored = playerName[0] != 0;
+    const bool windowed = savedWindowed();
+    displayInit(kScreenWidth, kScreenHeight, windowed, kWindowTitle);
+    readPixelFormat();
+    loadStartupSprites();
+    resetClip();
+    allocMapTileBuffers();
+    resetClip();
+    fillRect(frameBuffer, 0, 0, kScreenWidth, kScreenHeight, 0);
+    audioInit();
+    enableSavedOptions();
+    runLogoSequence();
+    resetInput();
+    initHotSpots();
+    initDrawList();
+    loadMapPictureSets();
+    buildPictureTrees();
+    // The map's tile grid is sized by the first reduced object picture, which exists only now.
+    allocMapTileBuffers();
+    changeState(chooseFirstState(gameStarted != 0, playerStored));
+}
+
+void runFrame() {
+    // While the quit dialog is open its own passes replace the frame: no state, no wait, no clock.
+    if (quitDialogOpen) {
+        quitDialogPass();
+        // The dialog's passes keep no frame clock, but need not spin the processor either.
+        platform::sleepMs(10);
+        return;
+    }
+    uint32_t t0 = platform::ticks();
+    pumpInput();
+    if (fullScreenToggleRequested()) toggleFullScreen(isWindowed());
+    clearHotSpots();
+    // Anchor changes of house and object pictures last one frame.
+    resetExAnchors(houseSprites);
+    resetExAnchors(objectSprites);
+    updateCurrentState();
+    runTimedObjects();
+    updateEffects();
+    // The overlay draws over the screen and strips the hot spots its step does not allow.
+    updateTutorial();
+    dispatchHotSpots();
+    markDirty(0, 0, kScreenWidth, kScreenHeight);
+    present();
+
+    // Pace the frame to 33 ms; a clock that went backwards ends the wait at once.
+    for (;;) {
+        uint32_t now = platform::ticks();
+        if (now < t0 || now >= t0 + kTickMs) break;
+        platform::sleepMs(3);
+    }
+    uint32_t now = platform::ticks();
+    frameTicks = ticksForElapsed(now >= t0 ? now - t0 : 0);
+    frameMs = frameTicks * kTickMs;
+    totalTicks += frameTicks;
+    frameCount += 1;
+    audioUpdate(frameTicks, frameCount);
+
+    if (quitRequested()) {
+        setQuitRequested(false);
+        handleQuitRequest();
+    }
+}
+
+void gameShutdown() {
+    stopAllSound();
+    displayShutdown(false);
+}
+
+int gameMain() {
+    gameInit();
+    MemStats stats = memStats();
+    std::printf("large %d  total %d \n", stats.largest, stats.total);
+    std::fflush(stdout);
+    while (!exitGame) runFrame();
+    gameShutdown();
+    return 0;
+}
+
+} // namespace bv

@@ -1,0 +1,242 @@
+#include "game/script_player.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "assets/hash.h"
+#include "assets/strings.h"
+#include "core/input.h"
+#include "core/state.h"
+#include "game/game.h"
+#include "gfx/display.h"
+#include "gfx/draw.h"
+#include "gfx/png_write.h"
+#include "levels/level_start.h"
+#include "platform/platform.h"
+#include "screens/town_view.h"
+#include "sim/calendar.h"
+#include "sim/houses.h"
+#include "sim/owner.h"
+#include "sim/sim_report.h"
+#include "world/map.h"
+#include "world/map_draw.h"
+#include "world/scenario.h"
+
+namespace bv {
+
+namespace {
+
+using platform::Event;
+
+void push(Event::Type type, int32_t x = 0, int32_t y = 0) {
+    Event e;
+    e.type = type;
+    e.x = x;
+    e.y = y;
+    platform::headless::pushEvent(e);
+}
+
+void pushKey(Event::Type type, int32_t vk) {
+    Event e;
+    e.type = type;
+    e.key = vk;
+    platform::headless::pushEvent(e);
+}
+
+void pushChar(char16_t ch) {
+    Event e;
+    e.type = Event::Char;
+    e.ch = ch;
+    platform::headless::pushEvent(e);
+}
+
+// Starts the scenario file `name` ("career" or "career.bvx") at level 0 as game set-up does.
+bool startScenarioNamed(const std::string& name, int32_t difficulty) {
+    buildScenarioList();
+    const std::string wanted = name.find('.') == std::string::npos ? name + ".bvx" : name;
+    for (int32_t i = 0; i < scenarioListCount; ++i) {
+        if (!namesEqual(narrow(scenarioList[i]), wanted.c_str())) continue;
+        currentDifficulty = difficulty;
+        chosenScenario = i;
+        return startScenario() == 0;
+    }
+    return false;
+}
+
+void frames(int n) {
+    for (int i = 0; i < n && !exitGame; ++i) runFrame();
+}
+
+void click(Event::Type down, Event::Type up, int32_t x, int32_t y) {
+    push(Event::MouseMove, x, y);
+    push(down, x, y);
+    frames(1);
+    push(up, x, y);
+    frames(1);
+}
+
+// Keys that also type a control character, as the window does.
+char16_t controlChar(int32_t vk) {
+    return (vk == 8 || vk == 9 || vk == 13 || vk == 27) ? static_cast<char16_t>(vk) : 0;
+}
+
+bool parseColour(const std::string& s, uint32_t& colour) {
+    if (s.size() != 6) return false;
+    char* end = nullptr;
+    colour = static_cast<uint32_t>(std::strtoul(s.c_str(), &end, 16));
+    return end && *end == '\0';
+}
+
+} // namespace
+
+std::string stateLine() {
+    std::ostringstream line;
+    line << "STATE id=" << currentStateId() << " prev=" << previousStateId() << " frame=" << frameCount
+         << " ticks=" << totalTicks << " exit=" << exitGame
+         << " scenario=" << (scenarioFileName[0] ? scenarioFileName : "-") << " level=" << currentLevel
+         << " houses=" << houseCount << " " << simStatePairs() << " " << marketStatePairs();
+    return line.str();
+}
+
+ScriptResult runScript(std::istream& in, std::ostream& out) {
+    ScriptResult result;
+    // Loading scenarios and maps moves into the maps folder: pictures go where the script started.
+    const std::filesystem::path startFolder = std::filesystem::current_path();
+    auto outputPath = [&](const std::string& file) { return (startFolder / file).string(); };
+    std::string raw;
+    int lineNo = 0;
+    auto fail = [&](const std::string& message) {
+        result.ok = false;
+        result.failedLine = lineNo;
+        result.message = message;
+        return result;
+    };
+    while (std::getline(in, raw)) {
+        ++lineNo;
+        std::istringstream line(raw);
+        std::string cmd;
+        if (!(line >> cmd) || cmd[0] == '#') continue;
+        if (exitGame && cmd != "expect-exit" && cmd != "print-state")
+            return fail("the game has ended; '" + cmd + "' cannot run");
+        if (cmd == "frames") {
+            int n = 0;
+            if (!(line >> n) || n < 0) return fail("frames needs a count");
+            frames(n);
+        } else if (cmd == "move" || cmd == "click" || cmd == "rclick") {
+            int32_t x = 0, y = 0;
+            if (!(line >> x >> y)) return fail(cmd + " needs X Y");
+            if (cmd == "move") {
+                push(Event::MouseMove, x, y);
+                frames(1);
+            } else if (cmd == "click") {
+                click(Event::LeftDown, Event::LeftUp, x, y);
+            } else {
+                click(Event::RightDown, Event::RightUp, x, y);
+            }
+        } else if (cmd == "key" || cmd == "hold") {
+            std::string name;
+            int n = 1;
+            if (!(line >> name)) return fail(cmd + " needs a key name");
+            if (cmd == "hold" && (!(line >> n) || n < 1)) return fail("hold needs a frame count");
+            int32_t vk = virtualKeyByName(name.c_str());
+            if (vk == 0) return fail("unknown key '" + name + "'");
+            pushKey(Event::KeyDown, vk);
+            if (char16_t ch = controlChar(vk)) pushChar(ch);
+            frames(n);
+            pushKey(Event::KeyUp, vk);
+            frames(1);
+        } else if (cmd == "type") {
+            std::string text;
+            std::getline(line >> std::ws, text);
+            for (unsigned char c : text) {
+                pushChar(static_cast<char16_t>(c));
+                frames(1);
+            }
+        } else if (cmd == "close") {
+            push(Event::Close);
+            frames(1);
+        } else if (cmd == "state") {
+            int32_t id = 0;
+            if (!(line >> id)) return fail("state needs an id");
+            changeState(id);
+        } else if (cmd == "load-scenario") {
+            std::string name;
+            int32_t difficulty = -1;
+            if (!(line >> name >> difficulty) || difficulty < 0 || difficulty > 2)
+                return fail("load-scenario needs a scenario name and a difficulty 0..2");
+            if (!startScenarioNamed(name, difficulty)) return fail("cannot start scenario " + name);
+        } else if (cmd == "load-map") {
+            std::string name;
+            if (!(line >> name)) return fail("load-map needs a map name");
+            if (!loadMap(name.c_str())) return fail("cannot load map " + name);
+        } else if (cmd == "map-shot") {
+            std::string file;
+            if (!(line >> file)) return fail("map-shot needs a file name");
+            resetClip();
+            fillRect(frameBuffer, 0, 0, kMapWidth, kMapHeight, 0);
+            drawMapTown();
+            if (!writePng(outputPath(file), frameBuffer, kMapWidth, kMapHeight, false))
+                return fail("cannot write " + file);
+        } else if (cmd == "shot") {
+            std::string file;
+            if (!(line >> file)) return fail("shot needs a file name");
+            const uint32_t* pixels = platform::headless::lastFrame();
+            if (!pixels) return fail("no frame has been presented yet");
+            if (!writePng(outputPath(file), pixels, kScreenWidth, kScreenHeight, false))
+                return fail("cannot write " + file);
+        } else if (cmd == "expect-state") {
+            int32_t id = 0;
+            if (!(line >> id)) return fail("expect-state needs an id");
+            if (currentStateId() != id)
+                return fail("expected state " + std::to_string(id) + ", current is " +
+                            std::to_string(currentStateId()));
+        } else if (cmd == "expect-pixel") {
+            int32_t x = 0, y = 0;
+            std::string hex;
+            uint32_t colour = 0;
+            if (!(line >> x >> y >> hex) || !parseColour(hex, colour))
+                return fail("expect-pixel needs X Y RRGGBB");
+            const uint32_t* pixels = platform::headless::lastFrame();
+            if (!pixels || x < 0 || y < 0 || x >= kScreenWidth || y >= kScreenHeight)
+                return fail("no such pixel");
+            uint32_t got = pixels[y * kScreenWidth + x] & 0xFFFFFFu;
+            if (got != colour) {
+                char msg[96];
+                std::snprintf(msg, sizeof msg, "pixel (%d, %d) is %06X, expected %06X", x, y, got, colour);
+                return fail(msg);
+            }
+        } else if (cmd == "expect-exit") {
+            if (!exitGame) return fail("the game has not ended");
+        } else if (cmd == "select") {
+            int32_t house = -1;
+            if (!(line >> house)) return fail("select needs a house index");
+            if (!getHouse(house)) return fail("no house " + std::to_string(house));
+            selectHouse(house);
+        } else if (cmd == "expect-owned") {
+            int32_t owner = -1, least = 0;
+            if (!(line >> owner >> least) || owner < 0 || owner > kOwnerBank)
+                return fail("expect-owned needs an owner 0..5 and a house count");
+            const int32_t held = housesOwnedBy(owner);
+            if (held < least)
+                return fail("owner " + std::to_string(owner) + " holds " + std::to_string(held) +
+                            " houses, expected at least " + std::to_string(least));
+        } else if (cmd == "hurry") {
+            hurry();
+        } else if (cmd == "print-state") {
+            out << stateLine() << "\n";
+        } else if (cmd == "print-house") {
+            int32_t house = -1;
+            if (!(line >> house) || !getHouse(house)) return fail("print-house needs a house index");
+            out << houseLine(house) << "\n";
+        } else {
+            return fail("unknown command '" + cmd + "'");
+        }
+    }
+    return result;
+}
+
+} // namespace bv

@@ -1,0 +1,143 @@
+#include "game/board_fixture.h"
+
+#include <cstdlib>
+#include <sstream>
+
+#include "core/state.h"
+#include "core/state_ids.h"
+#include "game/game.h"
+#include "game/script_player.h"
+#include "gfx/png_write.h"
+#include "platform/platform.h"
+#include "screens/float_effects.h"
+#include "sim/calendar.h"
+#include "sim/cash.h"
+#include "sim/daily_loop.h"
+#include "sim/effect_list.h"
+#include "sim/houses.h"
+#include "sim/owner.h"
+#include "support/test_support.h"
+#include "world/map.h"
+
+namespace boardtest {
+
+namespace {
+bool g_booted = false;
+
+void push(bv::platform::Event::Type type, int32_t x, int32_t y) {
+    bv::platform::Event e;
+    e.type = type;
+    e.x = x;
+    e.y = y;
+    bv::platform::headless::pushEvent(e);
+}
+} // namespace
+
+void BoardTest::SetUpTestSuite() {
+    if (g_booted) return;
+    bv::platform::useHeadless();
+    bv::platform::setProgramFolder(BV_GAME_DIR);
+    bv::gameInit();
+    g_booted = true;
+}
+
+void BoardTest::SetUp() {
+    bvtest::ensureMemory();
+}
+
+void BoardTest::TearDown() {
+    bv::clearEffects();
+    bv::clearTimedObjects();
+    bv::clearStateQueue();
+}
+
+void startOnBoard(const char* scenarioFile) {
+    std::istringstream script(std::string("load-scenario ") + scenarioFile +
+                              " 1\nstate 1\nframes 1\nstate 2\nframes 1\n");
+    std::ostringstream out;
+    const bv::ScriptResult r = bv::runScript(script, out);
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(bv::currentStateId(), bv::kStateGame);
+    moveMouse(790, 590); // over nothing
+}
+
+void frame() {
+    bv::runFrame();
+}
+
+void frames(int32_t n) {
+    for (int32_t i = 0; i < n; ++i) bv::runFrame();
+}
+
+void moveMouse(int32_t x, int32_t y) {
+    push(bv::platform::Event::MouseMove, x, y);
+    frame();
+}
+
+void click(int32_t x, int32_t y) {
+    push(bv::platform::Event::MouseMove, x, y);
+    push(bv::platform::Event::LeftDown, x, y);
+    frame();
+    push(bv::platform::Event::LeftUp, x, y);
+    frame();
+}
+
+void runUntil(int32_t month, int32_t day) {
+    for (int32_t guard = 0; guard < 200000; ++guard) {
+        if (bv::monthsElapsed == month && bv::dayOfMonth == day) return;
+        // Applicants and messages are waved away; any other dialog ends the run.
+        const int32_t state = bv::currentStateId();
+        if (state == 55 || state == 27 || state == 35) bv::changeState(bv::kStateGame);
+        if (bv::currentStateId() != bv::kStateGame) return;
+        frame();
+    }
+}
+
+void givePlayerHouse(int32_t i, int32_t principal, bool renter) {
+    bv::HouseState& h = bv::houseStates[i];
+    h.owner = bv::kOwnerPlayer;
+    h.forSale = 0;
+    h.mtgPrincipal = principal;
+    h.mtgRate = 12.0f;
+    h.mtgPayment = int32_t(bv::mortgagePayment(principal, 12.0f, 60));
+    h.purchasePrice = principal;
+    h.purchaseDay = bv::dayOfMonth;
+    if (renter) {
+        h.hasRenter = 1;
+        h.renterHistory = 3;
+        h.rentLevel = 1;
+    }
+}
+
+bool housePixel(int32_t i, int32_t& x, int32_t& y) {
+    for (y = 60; y < 410; ++y)
+        for (x = 5; x < 640; ++x)
+            if (bv::houseAtPixel(x, y) == i && bv::houseAtPixel(x + 2, y) == i &&
+                bv::houseAtPixel(x, y + 2) == i)
+                return true;
+    return false;
+}
+
+uint32_t shownPixel(int32_t x, int32_t y) {
+    const uint32_t* p = bv::platform::headless::lastFrame();
+    return p ? p[y * 800 + x] & 0xFFFFFFu : 0;
+}
+
+int32_t darkPixels(int32_t x, int32_t y, int32_t w, int32_t h) {
+    int32_t n = 0;
+    for (int32_t py = y; py < y + h; ++py)
+        for (int32_t px = x; px < x + w; ++px) {
+            const uint32_t c = shownPixel(px, py);
+            if (((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF) < 300) ++n;
+        }
+    return n;
+}
+
+void shot(const std::string& name) {
+    const char* folder = std::getenv("BV_SHOTS");
+    if (!folder) return;
+    bv::writePng(std::string(folder) + "/" + name + ".png", bv::platform::headless::lastFrame(), 800, 600,
+                 false);
+}
+
+} // namespace boardtest

@@ -1,0 +1,182 @@
+// The repair and work dialogs and the level-flow screens, driven through the real game on the
+// headless backend with clicks on their buttons.
+#include <gtest/gtest.h>
+
+#include "core/state.h"
+#include "core/state_ids.h"
+#include "game/board_fixture.h"
+#include "levels/goals.h"
+#include "screens/level_screens.h"
+#include "screens/sparks.h"
+#include "sim/cash.h"
+#include "sim/houses.h"
+#include "sim/owner.h"
+#include "sim/repairs.h"
+#include "world/scenario.h"
+
+namespace {
+
+using namespace boardtest;
+using namespace bv;
+
+class LevelDialogs : public BoardTest {
+  protected:
+    void SetUp() override {
+        BoardTest::SetUp();
+        startOnBoard("career");
+        resetRepairs();
+        goalHoldCounter = 0;
+    }
+    // Frames until the state is `id` (at most n); true when it was reached.
+    bool frameUntil(int32_t id, int32_t n) {
+        for (int32_t i = 0; i < n && currentStateId() != id; ++i) frame();
+        return currentStateId() == id;
+    }
+};
+
+TEST_F(LevelDialogs, DamagePostponedThenLastChanceThenPermanentDamage) {
+    givePlayerHouse(0, 50000, true);
+    HouseState& h = houseStates[0];
+    h.level = 2;
+    h.wear = 0.999f;
+    daysSinceDamage = 10;
+    setCash(kOwnerPlayer, 20000);
+    ASSERT_TRUE(frameUntil(kStateRepairs, 80));
+    EXPECT_EQ(h.damagePending, 1u);
+    const int32_t cost = h.repairCost;
+    ASSERT_GT(cost, 0);
+    frames(12);
+    shot("dlg_repairs");
+    EXPECT_GT(darkPixels(400, 150, 280, 120), 200); // the repair text
+    click(550, 400);                                // "postponeRepairs"
+    EXPECT_EQ(currentStateId(), bv::kStateGame);
+    EXPECT_EQ(h.damagePending, 1u);
+    EXPECT_EQ(cashOf(kOwnerPlayer), 20000);
+
+    h.damageCountdown = kPermanentDamageMs - 10;
+    ASSERT_TRUE(frameUntil(kStateLastChanceRepairs, 3));
+    EXPECT_EQ(h.repairCost, 2 * cost);
+    frames(12);
+    shot("dlg_last_chance");
+    setCash(kOwnerPlayer, 2 * cost - 1);
+    // "fixNow" cannot pay: the board's frame right after the click takes the level.
+    click(249, 395);
+    EXPECT_EQ(cashOf(kOwnerPlayer), 2 * cost - 1);
+    EXPECT_EQ(h.level, 1);
+    EXPECT_EQ(h.damagePending, 0u);
+    EXPECT_EQ(currentStateId(), bv::kStateSimpleDialog);
+    frames(12);
+    shot("msg_permanent_damage");
+}
+
+TEST_F(LevelDialogs, RepairWithoutCashOffersOnlyOk) {
+    givePlayerHouse(1, 50000, true);
+    houseStates[1].repairCost = 900;
+    setCash(kOwnerPlayer, 100);
+    changeState(kStateRepairs, 1);
+    frames(12);
+    shot("dlg_repairs_no_cash");
+    click(249, 400); // where "fixNow" would be: nothing there
+    EXPECT_EQ(currentStateId(), kStateRepairs);
+    click(400, 390); // "OK"
+    EXPECT_EQ(currentStateId(), bv::kStateGame);
+    EXPECT_EQ(houseStates[1].damagePending, 1u);
+}
+
+TEST_F(LevelDialogs, UpgradeDialogStartsTheUpgrade) {
+    givePlayerHouse(2, 50000, true);
+    houseStates[2].level = 1;
+    selectedHouse = 2;
+    setCash(kOwnerPlayer, 1000000);
+    changeState(kStateUpgrade);
+    frames(12);
+    shot("dlg_upgrade");
+    click(210, 430);
+    EXPECT_EQ(currentStateId(), bv::kStateGame);
+    EXPECT_EQ(houseStates[2].renoKind, kWorkUpgrade);
+    EXPECT_EQ(cashOf(kOwnerPlayer), 1000000 - upgradeCostOf(2));
+}
+
+TEST_F(LevelDialogs, UpgradeDialogDisablesWhatCannotBePaid) {
+    givePlayerHouse(2, 50000, false);
+    houseStates[2].level = 3;
+    selectedHouse = 2;
+    setCash(kOwnerPlayer, upgradeCostOf(2) - 1);
+    changeState(kStateUpgrade);
+    frames(12);
+    shot("dlg_upgrade_disabled");
+    click(210, 430);
+    click(395, 430);
+    EXPECT_EQ(currentStateId(), kStateUpgrade);
+    EXPECT_EQ(houseStates[2].renoKind, kWorkNone);
+    click(580, 430);
+    EXPECT_EQ(currentStateId(), bv::kStateGame);
+}
+
+TEST_F(LevelDialogs, FinishedWorkOffersTheNewRent) {
+    givePlayerHouse(3, 50000, true);
+    setCash(kOwnerPlayer, 1000000);
+    startUpgrade(3);
+    houseStates[3].renoElapsed = kUpgradeMs - 5;
+    ASSERT_TRUE(frameUntil(kStateRenosComplete, 5));
+    frames(12);
+    shot("dlg_renos_complete");
+    click(300, 445);
+    EXPECT_EQ(currentStateId(), kStateSetRent);
+    EXPECT_EQ(selectedHouse, 3);
+}
+
+TEST_F(LevelDialogs, LevelWonCelebratesThenTheEndDialogLeadsToTheNextGoals) {
+    ASSERT_GT(scenario.levelCount, 1);
+    frames(3);
+    levelComplete();
+    ASSERT_EQ(currentStateId(), kStateLevelWon);
+    frames(8);
+    EXPECT_GT(wonSparkCount(), 50);
+    shot("level_won");
+    ASSERT_TRUE(frameUntil(kStateEndOfLevel, 120));
+    EXPECT_GE(levelWonTimer(), 101);
+    frames(12);
+    shot("dlg_end_of_level");
+    click(550, 380); // "continue"
+    EXPECT_EQ(currentStateId(), kStateDisplayGoals);
+    EXPECT_EQ(currentLevel, 1);
+    frames(12);
+    shot("goals_level2");
+    EXPECT_GT(darkPixels(120, 255, 510, 180), 300);
+    click(400, 475);
+    EXPECT_EQ(currentStateId(), bv::kStateGame);
+}
+
+TEST_F(LevelDialogs, FailedLevelGoesBackToTheTitle) {
+    changeState(kStateFailedLevel);
+    frames(30);
+    shot("dlg_level_failed");
+    click(400, 410);
+    EXPECT_EQ(currentStateId(), bv::kStateAttract);
+}
+
+TEST_F(LevelDialogs, WinningTheLastLevelShowsTheGameDoneScreen) {
+    currentLevel = scenario.levelCount - 1;
+    levelComplete();
+    ASSERT_EQ(currentStateId(), kStateYouWin);
+    frames(3);
+    EXPECT_GT(gameDonePictureFade(), 0.0f);
+    EXPECT_LT(gameDonePictureFade(), 1.0f);
+    frames(30);
+    EXPECT_FLOAT_EQ(gameDoneTextFade(), 1.0f);
+    frames(2);
+    shot("game_done");
+    EXPECT_GT(darkPixels(450, 160, 285, 150), 300);
+    click(598, 360);
+    EXPECT_EQ(currentStateId(), bv::kStateAttract);
+}
+
+TEST_F(LevelDialogs, GoalsScreenOfTheFirstLevel) {
+    changeState(kStateDisplayGoals);
+    frames(12);
+    shot("goals_level1");
+    EXPECT_GT(darkPixels(120, 100, 560, 300), 1000);
+}
+
+} // namespace

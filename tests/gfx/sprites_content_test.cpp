@@ -1,0 +1,151 @@
+// The built game folder's fonts and picture sets, loaded through the game's own start-up loaders:
+// every set and font is there, and the derived sets come out as the screens expect them.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <string>
+
+#include "assets/archive.h"
+#include "assets/hash.h"
+#include "assets/picture_ids.h"
+#include "assets/sprites.h"
+#include "gfx/font.h"
+#include "gfx/sprite_startup.h"
+#include "gfx/text.h"
+#include "platform/platform.h"
+#include "support/test_support.h"
+
+namespace {
+
+class BuiltContentTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        bvtest::ensureMemory();
+        // An empty current directory, so that only the archive answers.
+        previous_ = std::filesystem::current_path();
+        dir_ = new bvtest::TempDir();
+        std::filesystem::current_path(dir_->path());
+        bv::platform::setProgramFolder(std::string(BV_GAME_DIR) + "/");
+        bv::archiveOpen("bb_Blob32");
+        bv::loadStartupSprites();
+        bv::loadMapPictureSets();
+    }
+    static void TearDownTestSuite() {
+        bv::archiveCloseForTests();
+        bv::resetTextStateForTests();
+        std::filesystem::current_path(previous_);
+        delete dir_;
+    }
+    static inline bvtest::TempDir* dir_ = nullptr;
+    static inline std::filesystem::path previous_;
+};
+
+bool sameMetrics(const bv::Font& a, const bv::Font& b) {
+    if (a.count != b.count) return false;
+    for (int32_t i = 0; i < a.count; ++i) {
+        const bv::Glyph &g = a.glyphs[i], &h = b.glyphs[i];
+        if (g.xOffset != h.xOffset || g.yOffset != h.yOffset || g.advance != h.advance ||
+            g.yAdvance != h.yAdvance)
+            return false;
+    }
+    return true;
+}
+
+TEST_F(BuiltContentTest, ElevenFontsLoadWithTheirMetricPairsAndArial15BoldCurrent) {
+    const bv::Font* fonts[] = {&bv::fontArial15Bld,       &bv::fontArial15BldGold, &bv::fontArial15BldGlw,
+                               &bv::fontArial15BldGlwLit, &bv::fontArial20Bld,     &bv::fontArial12Bld,
+                               &bv::fontOliverSb8,        &bv::fontArial15Blue,    &bv::fontArial15BlueLit,
+                               &bv::fontArial15Brown,     &bv::fontArial20Brown};
+    for (const bv::Font* f : fonts) {
+        ASSERT_EQ(f->count, 256);
+        EXPECT_EQ(bv::findGlyph(*f, 'A'), &f->glyphs['A']);
+        EXPECT_NE(f->glyphs['A'].pixels, nullptr);
+    }
+    EXPECT_TRUE(sameMetrics(bv::fontArial15Bld, bv::fontArial15BldGold));
+    EXPECT_TRUE(sameMetrics(bv::fontArial15BldGlw, bv::fontArial15BldGlwLit));
+    EXPECT_TRUE(sameMetrics(bv::fontArial15Blue, bv::fontArial15BlueLit));
+    EXPECT_EQ(bv::currentFont(), &bv::fontArial15Bld);
+    const int32_t h = bv::fontArial15Bld.glyphs['A'].height;
+    EXPECT_EQ(bv::lineHeight(), h + h / 2);
+}
+
+TEST_F(BuiltContentTest, PlainSetsHoldWhatTheScreensIndex) {
+    EXPECT_GE(bv::logoSprites.count, bv::pic::kLogoCount);
+    EXPECT_GE(bv::iconSprites.count, bv::pic::kIconCount);
+    EXPECT_GE(bv::backgroundSprites.count, bv::pic::kBkgndCount);
+    EXPECT_GE(bv::audioBoxSprites.count, bv::pic::kAudioBoxCount);
+    EXPECT_GE(bv::particleSprites.count, bv::pic::kSparkCount);
+    EXPECT_EQ(bv::characterSprites.count, bv::pic::kCharacterCount);
+    EXPECT_EQ(bv::smallCharacterSprites.count, bv::pic::kSmallCharacterCount);
+    // The title background is a whole opaque screen: converted pixels keep alpha in the top byte.
+    const bv::Sprite& title = bv::backgroundSprites.sprites[bv::pic::kBkgndTitle];
+    ASSERT_EQ(title.width, 800);
+    ASSERT_EQ(title.height, 600);
+    EXPECT_EQ(title.pixels[0] >> 24, 255u);
+    EXPECT_EQ(title.pixels[800 * 600 - 1] >> 24, 255u);
+}
+
+TEST_F(BuiltContentTest, PortraitsAndTheSmallPlateAreBuiltFromTheAvatarIcons) {
+    const int32_t n = bv::characterSprites.count;
+    ASSERT_EQ(bv::portraitSprites.count, n + 2);
+    EXPECT_EQ(bv::portraitSprites.sprites[0].pixels, bv::characterSprites.sprites[0].pixels);
+    EXPECT_EQ(bv::portraitSprites.sprites[n - 1].width, bv::characterSprites.sprites[n - 1].width);
+    const bv::Sprite& backing = bv::iconSprites.sprites[bv::pic::kIconAvatarBacking];
+    for (int32_t i : {n, n + 1}) {
+        const bv::Sprite& p = bv::portraitSprites.sprites[i];
+        EXPECT_EQ(p.width, 100);
+        EXPECT_EQ(p.height, 100);
+        EXPECT_NE(p.pixels, nullptr);
+    }
+    EXPECT_EQ(bv::portraitSprites.sprites[n].xOffset, backing.xOffset * 100 / backing.width);
+    const bv::Sprite& plate = bv::smallCharacterSprites.sprites[n];
+    EXPECT_EQ(plate.width, 50);
+    EXPECT_EQ(plate.height, 50);
+    EXPECT_EQ(plate.yOffset, backing.yOffset * 50 / backing.height);
+    // The plate is round: its corner is clear and its middle is not.
+    EXPECT_EQ(plate.pixels[0] >> 24, 0u);
+    EXPECT_NE(plate.pixels[25 * 50 + 25] >> 24, 0u);
+}
+
+TEST_F(BuiltContentTest, NumberFontIndexesByCodeAndAdvancesByWidth) {
+    ASSERT_EQ(bv::numberFont.count, bv::numberFontSprites.count);
+    ASSERT_GE(bv::numberFont.count, bv::pic::kNumberFontCount);
+    EXPECT_FALSE(bv::numberFont.ownsPixels);
+    for (int32_t i = 0; i < bv::numberFont.count; ++i) {
+        const bv::Glyph& g = bv::numberFont.glyphs[i];
+        EXPECT_EQ(g.code, i);
+        EXPECT_EQ(g.advance, g.width);
+        EXPECT_EQ(g.yAdvance, 0);
+    }
+    EXPECT_GT(bv::numberFont.glyphs['5'].width, 0);
+}
+
+TEST_F(BuiltContentTest, MapSetsAndTheirReducedCopies) {
+    ASSERT_GE(bv::houseSprites.count, 30);
+    ASSERT_GE(bv::objectSprites.count, 60);
+    ASSERT_EQ(bv::scaledHouseSprites.count, bv::houseSprites.count);
+    ASSERT_EQ(bv::scaledObjectSprites.count, bv::objectSprites.count);
+    for (int32_t i = 0; i < bv::houseSprites.count; ++i) {
+        const bv::Sprite &s = bv::houseSprites.sprites[i].sprite,
+                         &r = bv::scaledHouseSprites.sprites[i].sprite;
+        EXPECT_EQ(r.width, int32_t(float(s.width) * bv::kMapScale)) << i;
+        EXPECT_EQ(r.height, int32_t(float(s.height) * bv::kMapScale)) << i;
+        EXPECT_EQ(s.yOffset, -s.height) << bv::houseSprites.sprites[i].name; // bottom-centre anchor
+        // Every house is found by its name in any letter case.
+        std::string upper = bv::houseSprites.sprites[i].name;
+        for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
+        const int32_t found = bv::findSprExIndex(bv::houseSprites, upper.c_str());
+        ASSERT_GE(found, 0) << upper;
+        EXPECT_TRUE(bv::namesEqual(bv::houseSprites.sprites[found].name, upper.c_str()));
+    }
+    for (int32_t i = 0; i < bv::scaledObjectSprites.count; ++i) {
+        const bv::Sprite& r = bv::scaledObjectSprites.sprites[i].sprite;
+        for (int32_t p = 0; p < r.width * r.height; ++p) {
+            const uint32_t a = r.pixels[p] >> 24;
+            ASSERT_TRUE(a == 0 || a == 255) << "object " << i << " pixel " << p;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+// How the board shows the simulation's notices: every kind's pictures, money flights, sounds and
+// messages; the damage meter's click; the celebration burst.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "audio/sound.h"
+#include "core/state.h"
+#include "core/state_ids.h"
+#include "gfx/framebuffer.h"
+#include "screens/board_notices.h"
+#include "screens/float_effects.h"
+#include "screens/sparks.h"
+#include "sim/effect_list.h"
+#include "sim/houses.h"
+#include "sim/owner.h"
+#include "sim/repairs.h"
+#include "sim/sim_fixture.h"
+#include "ui/dialog.h"
+
+namespace {
+
+using namespace bv;
+
+int32_t keepArgument(int32_t, int32_t, int32_t argument) {
+    return argument;
+}
+
+const StateDef kTable[] = {
+    {kStateGame, 50, nullptr, nullptr, nullptr, "game", nullptr, {}},
+    {kStateRepairs, 50, keepArgument, nullptr, nullptr, "repairs dlg", nullptr, {}},
+    {kStateSimpleDialog, 50, nullptr, nullptr, nullptr, "simple dialog", nullptr, {}},
+};
+
+class BoardNotices : public simtest::SimTest {
+  protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        if (!frameBuffer) allocFrameBuffer(); // messages open over a still copy of the board
+        useStateTable(kTable, static_cast<int32_t>(std::size(kTable)));
+        resetStateMachine();
+        setStateSilently(kStateGame);
+        clearEffects();
+        simtest::makeTown(3); // house i at (400 + i, 300), no picture: effects rise from y 270
+    }
+    void TearDown() override {
+        clearEffects();
+        SimTest::TearDown();
+    }
+    static std::vector<FloatEffect> live() {
+        std::vector<FloatEffect> out;
+        for (int32_t s = 0; s < kFloatSlots; ++s)
+            if (floatEffect(s).active) out.push_back(floatEffect(s));
+        return out;
+    }
+};
+
+TEST_F(BoardNotices, EachNoticeShowsItsPictureFlightAndSound) {
+    constexpr int32_t kNone = -1;
+    struct Case {
+        Notice notice;
+        int32_t sound;      // the sound asked for, kNone for silence
+        int32_t effectKind; // the one floating effect it starts, kNone for none
+        float startX, startY, endX, endY;
+        int32_t amount; // a money flight's amount
+    };
+    auto at = [](NoticeKind kind, int32_t house, int32_t owner, int32_t amount, int32_t detail = 0) {
+        Notice n{kind, house, owner, amount, detail};
+        n.x = 300;
+        n.y = 200;
+        return n;
+    };
+    const Case cases[] = {
+        {at(NoticeKind::kMonthHurried, -1, -1, 0), kSoundClickWhoosh, kNone, 0, 0, 0, 0, 0},
+        // Credit points fly from where they were earned to the gauge below "End Month".
+        {at(NoticeKind::kCreditChanged, -1, 0, 10), kSoundHarpFlourish, kFloatMoneyFlight, 300, 200, 730, 88,
+         10},
+        {at(NoticeKind::kCreditChanged, -1, 0, -75), kSoundOutOfLuck, kFloatMoneyFlight, 300, 200, 730, 88,
+         -75},
+        {at(NoticeKind::kRenterLeaves, 1, 0, 0), kNone, kFloatGrowIn, 401, 270, 0, 0, 0},
+        {at(NoticeKind::kRenterMovedIn, 1, 0, 0), kSoundRenterIn, kNone, 0, 0, 0, 0, 0},
+        {at(NoticeKind::kRentStepped, -1, -1, 0), kSoundRentStep, kNone, 0, 0, 0, 0, 0},
+        {at(NoticeKind::kPriceCut, 2, 3, 0), kSoundPriceCut, kFloatGrowIn, 402, 270, 0, 0, 0},
+        {at(NoticeKind::kPaymentMissed, 0, 0, 2), kNone, kFloatRisingPicture, 400, 245, 0, 0, 0},
+        // A rival's payment only pops the paid sign; the player's money flies to the house.
+        {at(NoticeKind::kPaymentMade, 0, 3, 995), kNone, kFloatGrowIn, 400, 270, 0, 0, 0},
+        {at(NoticeKind::kHouseListed, 0, 0, 0), kSoundListed, kNone, 0, 0, 0, 0, 0},
+        {at(NoticeKind::kBuyerOffer, 0, 2, 90000), kSoundBuyerOffer, kNone, 0, 0, 0, 0, 0},
+        {at(NoticeKind::kPurchase, 1, 2, 50000), kNone, kFloatGrowIn, 401, 300, 0, 0, 0},
+        {at(NoticeKind::kPurchase, 1, kOwnerBank, 50000), kNone, kNone, 0, 0, 0, 0, 0},
+        {at(NoticeKind::kCounterAccepted, 0, 2, 0), kSoundDeal, kNone, 0, 0, 0, 0, 0},
+        {at(NoticeKind::kCounterRefused, 0, 2, 0), kSoundRefused, kNone, 0, 0, 0, 0, 0},
+        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkUpgrade), kSoundWorkStarted, kFloatGrowIn, 400, 270,
+         0, 0, 0},
+        {at(NoticeKind::kWorkStarted, 0, 3, 0, kNoticeWorkUpgrade), kNone, kFloatGrowIn, 400, 270, 0, 0, 0},
+        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkMovingOut), kNone, kFloatGrowIn, 400, 270, 0, 0, 0},
+        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkRenovation), kNone, kFloatGrowIn, 400, 270, 0, 0,
+         0},
+        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkRenterGone), kSoundWorkStarted, kFloatGrowIn, 400,
+         270, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        clearEffects();
+        const int32_t requests = soundRequestCount();
+        EXPECT_EQ(presentNotice(c.notice), 0) << int(c.notice.kind);
+        if (c.sound == kNone) {
+            EXPECT_EQ(soundRequestCount(), requests) << int(c.notice.kind);
+        } else {
+            EXPECT_EQ(soundRequestCount(), requests + 1) << int(c.notice.kind);
+            EXPECT_EQ(lastSoundRequested(), c.sound) << int(c.notice.kind);
+        }
+        const std::vector<FloatEffect> effects = live();
+        if (c.effectKind == kNone) {
+            EXPECT_TRUE(effects.empty()) << int(c.notice.kind);
+            continue;
+        }
+        ASSERT_EQ(effects.size(), 1u) << int(c.notice.kind);
+        EXPECT_EQ(effects[0].kind, c.effectKind) << int(c.notice.kind);
+        EXPECT_FLOAT_EQ(effects[0].startX, c.startX) << int(c.notice.kind);
+        EXPECT_FLOAT_EQ(effects[0].startY, c.startY) << int(c.notice.kind);
+        if (c.effectKind == kFloatMoneyFlight) {
+            EXPECT_FLOAT_EQ(effects[0].endX, c.endX);
+            EXPECT_FLOAT_EQ(effects[0].endY, c.endY);
+            EXPECT_EQ(effects[0].amount, c.amount);
+        }
+    }
+}
+
+TEST_F(BoardNotices, RentFliesToTheCashAndAnswersWithTheFlightTime) {
+    // From (401, 270) to the cash display at (160, 25): 343.6 px at 2 px per ms.
+    Notice rent{NoticeKind::kRentCollected, 1, kOwnerPlayer, 1299};
+    const int32_t requests = soundRequestCount();
+    EXPECT_EQ(presentNotice(rent), 171);
+    EXPECT_EQ(soundRequestCount(), requests + 1);
+    EXPECT_EQ(lastSoundRequested(), kSoundCashRegister);
+    const std::vector<FloatEffect> effects = live();
+    ASSERT_EQ(effects.size(), 2u); // the rent sign and the coin
+    EXPECT_EQ(effects[0].kind, kFloatGrowIn);
+    EXPECT_EQ(effects[1].kind, kFloatMoneyFlight);
+    EXPECT_EQ(effects[1].amount, 1299);
+    EXPECT_FLOAT_EQ(effects[1].endX, 160.0f);
+    EXPECT_FLOAT_EQ(effects[1].endY, 25.0f);
+    EXPECT_EQ(effects[1].duration, 171);
+    // The player's mortgage payment flies the other way, as a negative amount.
+    clearEffects();
+    presentNotice(Notice{NoticeKind::kPaymentMade, 0, kOwnerPlayer, 2224});
+    ASSERT_EQ(live().size(), 2u);
+    EXPECT_FLOAT_EQ(live()[1].startX, 160.0f);
+    EXPECT_FLOAT_EQ(live()[1].endX, 400.0f);
+    EXPECT_EQ(live()[1].amount, -2224);
+    // With every slot taken there is no flight, and the money is not held up.
+    clearEffects();
+    for (int32_t s = 0; s < kFloatSlots; ++s) popPicture(nullptr, 0, 0);
+    EXPECT_EQ(presentNotice(rent), 0);
+}
+
+TEST_F(BoardNotices, HouseMessagesOpenOverTheBoard) {
+    const struct {
+        NoticeKind kind;
+        int32_t originX, originY;
+    } cases[] = {{NoticeKind::kRenterLeft, 400, 300},
+                 {NoticeKind::kPermanentDamage, 600, 270},
+                 {NoticeKind::kBuildingCondemned, 600, 270}};
+    for (const auto& c : cases) {
+        setStateSilently(kStateGame);
+        presentNotice(Notice{c.kind, 1, kOwnerPlayer});
+        EXPECT_EQ(currentStateId(), kStateSimpleDialog) << int(c.kind);
+        EXPECT_EQ(simpleDialogParams().value, kStateGame);
+        EXPECT_EQ(simpleDialogParams().originX, c.originX) << int(c.kind);
+        EXPECT_EQ(simpleDialogParams().originY, c.originY) << int(c.kind);
+    }
+    // A renter-left notice for a house that is not there opens nothing.
+    setStateSilently(kStateGame);
+    presentNotice(Notice{NoticeKind::kRenterLeft, 7, kOwnerPlayer});
+    EXPECT_EQ(currentStateId(), kStateGame);
+}
+
+TEST_F(BoardNotices, ANewGameOrLevelClearsThePictures) {
+    presentNotice(Notice{NoticeKind::kPurchase, 1, 2, 50000});
+    ASSERT_EQ(activeFloatEffects(), 1);
+    presentNotice(Notice{NoticeKind::kBoardCleared});
+    EXPECT_EQ(activeFloatEffects(), 0);
+}
+
+TEST_F(BoardNotices, DamageMeterClickReopensTheRepairOrShowsTheMessage) {
+    simtest::giveHouse(2, kOwnerPlayer);
+    HouseState& h = houseStates[2];
+    damageMeterClicked(2);
+    EXPECT_EQ(currentStateId(), bv::kStateSimpleDialog);
+    setStateSilently(bv::kStateGame);
+    h.damagePending = 1;
+    damageMeterClicked(2);
+    EXPECT_EQ(currentStateId(), kStateRepairs);
+    EXPECT_EQ(updateArgument(), 2);
+    setStateSilently(bv::kStateGame);
+    damageMeterClicked(300);
+    damageMeterClicked(-1);
+    EXPECT_EQ(currentStateId(), bv::kStateGame);
+}
+
+TEST_F(BoardNotices, CelebrationBurstLivesWhileTheBoardIsCurrent) {
+    startCelebrationBurst(100.0f, 200.0f);
+    simtest::frames(1);
+    EXPECT_EQ(burstSparkCount(), kBurstSparksPerTick);
+    simtest::frames(kBurstEmitterTicks);
+    EXPECT_EQ(burstEmitterCount(), 0);
+    EXPECT_EQ(burstSparkCount(), kBurstEmitterTicks * kBurstSparksPerTick);
+    setStateSilently(bv::kStateSimpleDialog);
+    runTimedObjects();
+    EXPECT_EQ(burstSparkCount(), 0);
+    EXPECT_EQ(timedObjectCount(), 0);
+}
+
+} // namespace
