@@ -23,6 +23,7 @@ constexpr int32_t kStateCreditSlips = 30;       // the player's credit slips
 constexpr int32_t kStateMakeOffer = 33;         // an offer on a house
 constexpr int32_t kStateMakeOfferAgain = 34;    // the offer dialog re-entered
 constexpr int32_t kStateAvatarMessage = 35;     // a message beside an investor's avatar
+constexpr int32_t kStateHouseMessage = 36;      // a queued message about one of the player's houses
 constexpr int32_t kStateHouseOffer = 38;        // a buyer's offer on the player's house
 constexpr int32_t kStateEditor = 44;            // the map and scenario editor
 constexpr int32_t kStateUpgrade = 45;           // upgrade or renovate a house

@@ -6,6 +6,7 @@
 #include "editor/editor_state.h"
 #include "levels/goals.h"
 #include "levels/save.h"
+#include "screens/board_notices.h"
 #include "screens/level_screens.h"
 #include "screens/market_dialogs.h"
 #include "screens/screens.h"
@@ -31,6 +32,7 @@ const StateDef kStateTable[] = {
     {kStateCreditSlips,  50, enterCreditSlipped, updateCreditSlipped, nullptr, "dlg plyr credit slips", nullptr, {}},
     {kStateMakeOffer,  50, enterMakeOffer, updateMakeOffer, nullptr, "make offer",      nullptr,   {}},
     {kStateMakeOfferAgain,  50, enterMakeOfferAgain, updateMakeOffer, nullptr, "make offer re-enter", nullptr, {}},
+    {kStateHouseMessage,  50, houseMessageEnter, simpleDialogUpdate, nullptr, "house message", nullptr, {}},
     {kStateAvatarMessage,  50, avatarMessageEnter, avatarMessageUpdate, nullptr, "avtr response dlg", nullptr, {}},
     {kStateHouseOffer,  50, enterHouseOffer, updateHouseOffer, nullptr, "house offer",   nullptr,   {}},
     {kStatePlayerCounter,  50, enterPlayerCounter, updatePlayerCounter, nullptr, "plyr counter offer", nullptr, {}},

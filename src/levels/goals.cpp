@@ -162,7 +162,7 @@ int32_t formatGoalLine(char16_t* out, int32_t capacity, const GoalEvaluation& ev
 
 void immediateGoalCheck() {
     // The month end may already have ended the level in this frame.
-    if (currentStateId() != kStateGame) return;
+    if (levelOver || currentStateId() != kStateGame) return;
     const GoalEvaluation e = evaluateGoals(kOwnerPlayer);
     if (!goalsInForce(e) || currentLevelRecord().playFullTerm) return;
     if (e.allMet && currentLevelRecord().monthsToHold == 0) levelComplete();
@@ -173,21 +173,25 @@ bool levelTermCheck() {
     // A level with goals fails when its term runs out, whatever the goals show now: it had to be
     // won before.
     if (goalsInForce())
-        changeState(kStateFailedLevel);
+        endLevel(kStateFailedLevel);
     else
         levelComplete();
     return true;
 }
 
-void monthEndGoalCheck() {
+bool monthEndGoalCheck() {
     const GoalEvaluation e = evaluateGoals(kOwnerPlayer);
-    if (levelTermCheck()) return;
+    if (levelTermCheck()) return true;
     if (goalsInForce(e) && e.allMet) {
         ++goalHoldCounter;
-        if (goalHoldCounter + 1 >= currentLevelRecord().monthsToHold) levelComplete();
+        if (goalHoldCounter + 1 >= currentLevelRecord().monthsToHold) {
+            levelComplete();
+            return true;
+        }
     } else {
         goalHoldCounter = 0;
     }
+    return false;
 }
 
 } // namespace bv

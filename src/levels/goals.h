@@ -66,7 +66,11 @@ void immediateGoalCheck();
 // level then fails (goals in force) or is completed (no goals).
 bool levelTermCheck();
 // At every month end after the month counter has grown: the term check, then the hold counter.
-void monthEndGoalCheck();
+// True when the level has ended.
+bool monthEndGoalCheck();
+// The level ends in `state` (won, failed, the game won): the town stands still from now on and
+// the dialogs still waiting belong to the finished level, so they are dropped.
+void endLevel(int32_t state);
 // The level is won: "you win" after the last level, else the level-won celebration.
 void levelComplete();
 

@@ -35,12 +35,18 @@ bool sameMap(const char* a, const char* b) {
 
 } // namespace
 
+void endLevel(int32_t state) {
+    levelOver = 1;
+    clearStateQueue();
+    changeState(state);
+}
+
 void levelComplete() {
     if (currentLevel + 1 >= scenario.levelCount) {
         playSound(kSoundYouWin);
-        changeState(kStateYouWin);
+        endLevel(kStateYouWin);
     } else {
-        changeState(kStateLevelWon);
+        endLevel(kStateLevelWon);
     }
 }
 
@@ -68,6 +74,7 @@ int32_t advanceToNextLevel() {
     }
     levelStart();
     monthsElapsed = 0;
+    startLevelCalendar();
     // A hold carried over from the level just won would let the new level be won early.
     goalHoldCounter = 0;
     return changed;

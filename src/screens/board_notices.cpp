@@ -30,8 +30,6 @@ constexpr int32_t kLeftOriginX = 400;
 constexpr int32_t kLeftOriginY = 300;
 constexpr int32_t kLeftBox[4] = {200, 190, 400, 220};
 
-char16_t g_leftBody[kFormatBufferUnits];
-
 const Sprite* icon(int32_t index) {
     return index >= 0 && index < iconSprites.count ? &iconSprites.sprites[index] : nullptr;
 }
@@ -42,27 +40,39 @@ void popIcon(int32_t house, int32_t index) {
     popPicture(icon(index), x, y);
 }
 
-// A message over the board, grown out of (originX, originY), whose body names the house.
-void houseMessage(int32_t house, int32_t originX, int32_t originY, const char* titleKey,
-                  const char* bodyKey) {
-    const MapHouse* m = getMapHouse(house);
-    char16_t body[kMessageUnits];
-    body[0] = 0;
-    if (const char16_t* format = text(bodyKey))
-        formatWide(body, kMessageUnits, format, m ? narrow(m->address) : "");
-    showSimpleDialogText(kStateGame, 1.0f, originX, originY, 400 - kMessageWidth / 2,
-                         300 - kMessageHeight / 2, kMessageWidth, kMessageHeight, text(titleKey),
-                         body[0] ? body : nullptr);
+// How each house message looks.
+struct HouseMessageLook {
+    const char* titleKey;
+    const char* bodyKey;
+    int32_t originX, originY;
+    int32_t x, y, width, height;
+};
+HouseMessageLook lookOf(int32_t message) {
+    constexpr int32_t kX = 400 - kMessageWidth / 2, kY = 300 - kMessageHeight / 2;
+    switch (message) {
+    case kMessageRenterLeft:
+        return {"renterHasLeftTitle", "renterHasLeftBody", kLeftOriginX, kLeftOriginY,
+                kLeftBox[0],          kLeftBox[1],         kLeftBox[2],  kLeftBox[3]};
+    case kMessagePermanentDamage:
+        return {"permanentDamageTitle", "permanentDamageBody", 600, 270, kX, kY,
+                kMessageWidth,          kMessageHeight};
+    case kMessageCondemned:
+        return {"buildingCondemnedTitle",
+                "buildingCondemnedBody",
+                600,
+                270,
+                kX,
+                kY,
+                kMessageWidth,
+                kMessageHeight};
+    default:
+        return {nullptr, nullptr, 0, 0, 0, 0, 0, 0};
+    }
 }
 
-void renterLeftMessage(int32_t house) {
-    const MapHouse* m = getMapHouse(house);
-    const char16_t* format = text("renterHasLeftBody");
-    if (!m) return;
-    g_leftBody[0] = 0;
-    if (format) formatWideText(g_leftBody, kFormatBufferUnits, format, m->address);
-    showSimpleDialogText(kStateGame, 1.0f, kLeftOriginX, kLeftOriginY, kLeftBox[0], kLeftBox[1], kLeftBox[2],
-                         kLeftBox[3], text("renterHasLeftTitle"), g_leftBody);
+// The message waits in the dialog queue until the board is current again, each its own.
+void queueHouseMessage(int32_t message, int32_t house) {
+    if (getMapHouse(house)) queueState(kStateHouseMessage, houseMessageArgument(message, house));
 }
 
 void workStarted(const Notice& n) {
@@ -125,7 +135,7 @@ int32_t presentNotice(const Notice& n) {
         popIcon(n.house, pic::kIconRenterLeaves);
         break;
     case NoticeKind::kRenterLeft:
-        renterLeftMessage(n.house);
+        queueHouseMessage(kMessageRenterLeft, n.house);
         break;
     case NoticeKind::kRenterMovedIn:
         playSound(kSoundRenterIn);
@@ -174,12 +184,39 @@ int32_t presentNotice(const Notice& n) {
             startCelebrationBurst(static_cast<float>(m->x), static_cast<float>(m->y));
         break;
     case NoticeKind::kPermanentDamage:
-        houseMessage(n.house, 600, 270, "permanentDamageTitle", "permanentDamageBody");
+        queueHouseMessage(kMessagePermanentDamage, n.house);
         break;
     case NoticeKind::kBuildingCondemned:
-        houseMessage(n.house, 600, 270, "buildingCondemnedTitle", "buildingCondemnedBody");
+        queueHouseMessage(kMessageCondemned, n.house);
         break;
     }
+    return 0;
+}
+
+int32_t houseMessageArgument(int32_t message, int32_t house) {
+    return message << 24 | (house & 0xFFFFFF);
+}
+
+int32_t houseMessageEnter(int32_t, int32_t, int32_t argument) {
+    const int32_t message = argument >> 24;
+    const HouseMessageLook look = lookOf(message);
+    const MapHouse* m = getMapHouse(argument & 0xFFFFFF);
+    if (!look.titleKey || !m) {
+        changeState(kStateGame);
+        return 0;
+    }
+    // The renter-left text takes the address as a wide text, the damage texts as a narrow one.
+    char16_t body[kMessageUnits];
+    body[0] = 0;
+    if (const char16_t* format = text(look.bodyKey)) {
+        if (message == kMessageRenterLeft)
+            formatWideText(body, kMessageUnits, format, m->address);
+        else
+            formatWide(body, kMessageUnits, format, narrow(m->address));
+    }
+    prepareSimpleDialog(kStateGame, look.originX, look.originY, look.x, look.y, look.width, look.height,
+                        text(look.titleKey), body[0] ? body : nullptr);
+    resetDialog(1.0f);
     return 0;
 }
 

@@ -24,9 +24,10 @@ void fixNowClicked(int32_t, int32_t, int32_t) {
 }
 
 void noRepairsClicked(int32_t, int32_t, int32_t) {
-    declineRepair(repairHouse);
     playSound(kSoundMagicWand, 5);
     changeState(kStateGame);
+    // Back on the board first, so that a condemned building's message opens over it.
+    declineRepair(repairHouse);
 }
 
 } // namespace

@@ -15,6 +15,7 @@ int32_t monthsElapsed = 0;
 int32_t startMonth = 0;
 int32_t startYear = 0;
 int32_t hurryMonth = 0;
+int32_t levelOver = 0;
 
 namespace {
 CalendarHooks g_hooks{};
@@ -45,10 +46,16 @@ void advanceDayClock() {
 }
 
 void nextDay() {
-    if (g_hooks.termOver && g_hooks.termOver()) return;
+    if (levelOver) return;
+    if (g_hooks.termOver && g_hooks.termOver()) {
+        levelOver = 1;
+        return;
+    }
     dayClock = 0;
     ++dayOfMonth;
     if (dayOfMonth >= daysInMonth(currentMonthOfYear())) monthEnd();
+    // A level that ended at the month end takes nothing more of the day with it.
+    if (levelOver) return;
     dailyWearStep();
     dailyHouseLoop();
 }
@@ -62,7 +69,7 @@ void monthEnd() {
         h.renterMood = renterMoodOf(i);
         h.crankyMonths = h.crankyMonths > 1 ? h.crankyMonths - 1 : 0;
     }
-    if (g_hooks.monthEnded) g_hooks.monthEnded();
+    if (g_hooks.monthEnded && g_hooks.monthEnded()) levelOver = 1;
 }
 
 void hurry() {
@@ -75,6 +82,14 @@ void resetCalendar() {
     dayOfMonth = 0;
     monthsElapsed = 0;
     hurryMonth = 0;
+    levelOver = 0;
+}
+
+void startLevelCalendar() {
+    dayClock = 0;
+    dayOfMonth = 0;
+    hurryMonth = 0;
+    levelOver = 0;
 }
 
 } // namespace bv

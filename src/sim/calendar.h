@@ -20,6 +20,9 @@ extern int32_t monthsElapsed; // months completed in the current level
 extern int32_t startMonth;    // calendar origin: month of year of month 0
 extern int32_t startYear;
 extern int32_t hurryMonth; // 1 while the player has asked to finish the month quickly
+// 1 once the level has ended (won, failed or the game won): the rest of that day does not run and
+// the town stands still until the next level starts.
+extern int32_t levelOver;
 
 // 31, 28, 31, 30, ... for months of year 0..11 (no leap years); 30 for any other number.
 int32_t daysInMonth(int32_t monthOfYear);
@@ -34,8 +37,8 @@ void advanceDayClock();
 // level ends and the day does not advance) and the goal check after a month has ended. The level
 // flow installs them; without them the calendar runs on for ever.
 struct CalendarHooks {
-    bool (*termOver)();
-    void (*monthEnded)();
+    bool (*termOver)();   // true when the level has just ended because its months are over
+    bool (*monthEnded)(); // true when the month end has ended the level
 };
 void setCalendarHooks(const CalendarHooks& hooks);
 // Unless the level's time is up: the next day, the month end when the month is over, the day's
@@ -49,5 +52,7 @@ void hurry();
 
 // Back to the first day of month 0 (new game); the origin is kept.
 void resetCalendar();
+// The next level starts at the beginning of a month: day 0, no time into it, no hurry, not over.
+void startLevelCalendar();
 
 } // namespace bv

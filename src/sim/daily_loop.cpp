@@ -160,17 +160,25 @@ void payMortgage(int32_t house) {
     const MapHouse* m = getMapHouse(house);
     if (!h || !m) return;
     const int32_t owner = h->owner;
-    creditEvent(kCreditPaidBill, owner, m->x, m->y);
     const int32_t oneMonth = h->mtgPrincipal < h->mtgPayment ? h->mtgPrincipal : h->mtgPayment;
     const int32_t missed = h->monthsInArrears > 0 ? h->monthsInArrears : 0;
-    const int32_t due = addSaturated(oneMonth, mulSaturated(h->mtgPayment, missed));
+    int32_t due = addSaturated(oneMonth, mulSaturated(h->mtgPayment, missed));
+    // Near the end of a loan the missed payments can add up to more than is owed: never more than
+    // the whole principal and the interest of the months now due.
+    const double interest =
+        static_cast<double>(h->mtgPrincipal) * (static_cast<double>(h->mtgRate) / 1200.0) * (missed + 1);
+    const int32_t owed = truncMoney(static_cast<double>(h->mtgPrincipal) + interest);
+    if (due > owed) due = owed;
     if (cashOf(owner) < due) {
+        // The bill is overdue; the owner's credit hears of it.
+        creditEvent(kCreditBillOverdue, owner, m->x, m->y);
         h->monthsInArrears = addSaturated(h->monthsInArrears, 1);
         if (h->monthsInArrears < kForeclosureArrears)
             notice(NoticeKind::kPaymentMissed, house, owner, h->monthsInArrears);
         return;
     }
     addCash(owner, -due);
+    if (due > 0) creditEvent(kCreditPaidBill, owner, m->x, m->y);
     // The interest is the month's rate on the whole principal; the rest of the payment repays it.
     float principalPart =
         static_cast<float>(due) - static_cast<float>(h->mtgPrincipal) * (h->mtgRate / 1200.0f);
@@ -192,6 +200,7 @@ void foreclosureSweep() {
         HouseState& h = houseStates[i];
         if (h.monthsInArrears < kForeclosureArrears) continue;
         foreclosedHouse = i;
+        if (const MapHouse* m = getMapHouse(i)) creditEvent(kCreditForeclosure, h.owner, m->x, m->y);
         if (h.owner == kOwnerPlayer) queueState(kStateForeclosure, i);
         h.owner = kOwnerBank;
         h.monthsInArrears = 0;

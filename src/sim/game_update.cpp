@@ -23,6 +23,8 @@ int32_t ownerOverlayShown = 0;
 
 void simulationFrame() {
     advanceDayClock();
+    // Once the level has ended nobody acts on its town any more.
+    if (levelOver) return;
     rivalsTick();
     houseFrameTimers();
     bankListingTimer();

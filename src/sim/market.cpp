@@ -175,6 +175,8 @@ void buyerOffer(int32_t buyer, int32_t house) {
     const HouseState* h = getHouse(house);
     if (!h || !validOwner(buyer) || !h->forSale) return;
     int32_t a = buyer == kOwnerBank ? outsideBid(house) : sellerReserve(house);
+    // In a slump the outside buyer bids nothing: then he makes no offer at all.
+    if (buyer == kOwnerBank && a <= 0) return;
     if (h->owner == kOwnerPlayer) {
         offerOnPlayerHouse(buyer, house, a);
         return;

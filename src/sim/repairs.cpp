@@ -25,6 +25,14 @@ namespace {
 
 // Wear per day in thousandths, by renter history: the worse the record, the faster the wear.
 constexpr int32_t kWearBase[6] = {70, 55, 25, 15, 10, 5};
+
+bool lastChanceQueued(int32_t house) {
+    for (int32_t k = 0; k < queuedCount(); ++k) {
+        int32_t id = 0, argument = 0;
+        if (queuedPair(k, id, argument) && id == kStateLastChanceRepairs && argument == house) return true;
+    }
+    return false;
+}
 } // namespace
 
 float dayWear(int32_t renterHistory) {
@@ -64,11 +72,14 @@ void frameWorkStep(int32_t dt) {
         if (!h.damagePending) continue;
         h.damageCountdown = addSaturated(h.damageCountdown, dt);
         if (h.damageCountdown < kPermanentDamageMs) continue;
+        // Its last chance is waiting in the queue: the dialog decides.
+        if (lastChanceQueued(i)) continue;
         if (h.owner == kOwnerPlayer && h.repairCost <= owners[kOwnerPlayer].cash) {
-            // One last chance at twice the price. The pending flag and the countdown stay, so the
-            // test runs again when the dialog closes; later houses wait for the next frame.
+            // One last chance at twice the price, queued like every message. The pending flag and
+            // the countdown stay, so the test runs again when the dialog closes; later houses
+            // wait for the next frame.
             h.repairCost = mulSaturated(h.repairCost, 2);
-            changeState(kStateLastChanceRepairs, i);
+            queueState(kStateLastChanceRepairs, i);
             return;
         }
         // One message a frame: a second player's house loses its level on the next frame.
@@ -80,27 +91,37 @@ void frameWorkStep(int32_t dt) {
     }
 }
 
-void permanentDamage(int32_t house) {
-    HouseState* h = getHouse(house);
-    if (!h) return;
-    h->damagePending = 0;
-    if (h->owner != kOwnerPlayer) {
-        --h->level;
+namespace {
+
+// An unrepaired house loses a level. Below the lowest level (-1) there is nothing left to lose:
+// the building is condemned and goes back to the bank at level 0, whoever owned it.
+void loseLevel(int32_t house, HouseState& h) {
+    const bool player = h.owner == kOwnerPlayer;
+    h.damagePending = 0;
+    if (h.level < 0) {
+        h.level = 0;
+        h.owner = kOwnerBank;
+        if (player) raiseNotice(Notice{NoticeKind::kBuildingCondemned, house, kOwnerPlayer});
         return;
     }
-    if (h->level < 0) {
-        h->level = 0;
-        h->owner = kOwnerBank;
-        raiseNotice(Notice{NoticeKind::kBuildingCondemned, house, kOwnerPlayer});
-    } else {
-        --h->level;
-        raiseNotice(Notice{NoticeKind::kPermanentDamage, house, kOwnerPlayer});
-    }
+    --h.level;
+    if (player) raiseNotice(Notice{NoticeKind::kPermanentDamage, house, kOwnerPlayer});
+}
+
+} // namespace
+
+void permanentDamage(int32_t house) {
+    if (HouseState* h = getHouse(house)) loseLevel(house, *h);
 }
 
 void declineRepair(int32_t house) {
     HouseState* h = getHouse(house);
     if (!h) return;
+    // The player chose this: only a condemned building is worth a message.
+    if (h->level < 0) {
+        loseLevel(house, *h);
+        return;
+    }
     h->damagePending = 0;
     --h->level;
 }

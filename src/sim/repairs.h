@@ -58,9 +58,11 @@ bool canUpgrade(int32_t house);
 bool canRenovate(int32_t house);
 
 // The postponed repair turns into permanent damage: condemnation (level 0, the bank) when the
-// level is already below 0, else one level less. The player's house gets its message.
+// level is already -1, the lowest, else one level less; the same for every owner. The player's
+// house gets its message.
 void permanentDamage(int32_t house);
-// "noRepairs" in the last-chance dialog: one level less without a message.
+// "noRepairs" in the last-chance dialog: one level less without a message; at level -1 the
+// building is condemned, with its message.
 void declineRepair(int32_t house);
 
 // Tests and new games: the quiet-day count back to 0, no dialog house.

@@ -136,7 +136,8 @@ void upgradeDecision(int32_t r) {
     const int64_t reserve = style == kStyleCareful ? int64_t{out} * 2 : int64_t{out};
     if (reserve >= cash) return;
     if (style != kStyleBold && othersInArrears()) return;
-    if (houseStates[h].level < kMaxLevel) startUpgrade(h);
+    // Never work the rival cannot pay for.
+    if (canUpgrade(h)) startUpgrade(h);
 }
 
 void runDownCooldowns() {
@@ -164,6 +165,8 @@ void rivalsTick() {
         rivalTurn(r);
         owners[r].thinkTimer = rivalThinkTicks(currentDifficulty);
     }
+    // The listings' cooldowns count frame ticks, however many rivals there are.
+    runDownCooldowns();
 }
 
 void rivalTurn(int32_t r) {
@@ -177,7 +180,6 @@ void rivalTurn(int32_t r) {
         upgradeDecision(r);
     }
     stretchPurchase(r);
-    runDownCooldowns();
 }
 
 int32_t pickListing(int32_t r, const float (&factors)[kEconomyLevels]) {

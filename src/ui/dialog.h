@@ -62,6 +62,10 @@ void showSimpleDialog(int32_t value, float speed, int32_t originX, int32_t origi
                       int32_t width, int32_t height, const char* titleKey, const char* bodyKey);
 void showSimpleDialogText(int32_t value, float speed, int32_t originX, int32_t originY, int32_t x, int32_t y,
                           int32_t width, int32_t height, const char16_t* title, const char16_t* body);
+// Only the texts and the frame of the one-message dialog, for a state that shows it from its own
+// enter (a message that waited in the queue); simpleDialogUpdate then draws it.
+void prepareSimpleDialog(int32_t value, int32_t originX, int32_t originY, int32_t x, int32_t y, int32_t width,
+                         int32_t height, const char16_t* title, const char16_t* body);
 // Speed 1, centred on (400, 300), growing from there or from the mouse.
 void simpleDialogCentred(int32_t value, int32_t width, int32_t height, const char16_t* title,
                          const char16_t* body);

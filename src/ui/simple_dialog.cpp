@@ -78,6 +78,11 @@ void showSimpleDialogText(int32_t value, float speed, int32_t originX, int32_t o
     openSimple(value, speed, originX, originY, x, y, width, height, title, body);
 }
 
+void prepareSimpleDialog(int32_t value, int32_t originX, int32_t originY, int32_t x, int32_t y, int32_t width,
+                         int32_t height, const char16_t* title, const char16_t* body) {
+    storeDialog(value, originX, originY, x, y, width, height, title, body);
+}
+
 void simpleDialogCentred(int32_t value, int32_t width, int32_t height, const char16_t* title,
                          const char16_t* body) {
     openSimple(value, 1.0f, 400, 300, 400 - width / 2, 300 - height / 2, width, height, title, body);

@@ -80,7 +80,8 @@ class GameFlow : public simtest::SimTest {
             bv::changeState(bv::kStateGame);
         }
         const int32_t state = bv::currentStateId();
-        if (state == bv::kStateSimpleDialog || state == bv::kStateAvatarMessage)
+        if (state == bv::kStateSimpleDialog || state == bv::kStateAvatarMessage ||
+            state == bv::kStateHouseMessage)
             bv::changeState(bv::kStateGame);
     }
     void runUntil(int32_t month, int32_t day) {
@@ -189,6 +190,102 @@ TEST_F(GameFlow, EscapeOpensTheOptionsAndIKeyTogglesTheOwnerOverlay) {
     e.type = bv::platform::Event::KeyUp;
     bv::platform::headless::pushEvent(e);
     frame();
+}
+
+} // namespace
+
+namespace {
+
+class LevelEnd : public GameFlow {
+  protected:
+    // Ten of the twelve houses are the player's, let to renters so unhappy that on a month's first
+    // day several would leave.
+    void letToUnhappyRenters() {
+        for (int32_t i = 0; i < 10; ++i) {
+            simtest::giveHouse(i, 0);
+            bv::HouseState& h = bv::houseStates[i];
+            h.hasRenter = 1;
+            h.renterHistory = 0;
+            h.rentLevel = bv::kRentHigh;
+        }
+        bv::owners[0].cash = 1000000;
+        bv::daysSinceDamage = INT32_MIN / 2; // no repairs in these months
+    }
+    static int32_t renters() {
+        int32_t n = 0;
+        for (int32_t i = 0; i < 10; ++i) n += bv::houseStates[i].hasRenter ? 1 : 0;
+        return n;
+    }
+};
+
+TEST_F(LevelEnd, TheMonthEndThatEndsTheLevelTakesNothingMoreOfTheDay) {
+    const struct {
+        const char* what;
+        int32_t levels, purchasesGoal;
+        int32_t endState, thenState;
+    } cases[] = {
+        {"won", 2, 0, bv::kStateLevelWon, bv::kStateEndOfLevel},
+        {"the game won", 1, 0, bv::kStateYouWin, bv::kStateYouWin},
+        {"failed", 2, 5, bv::kStateFailedLevel, bv::kStateFailedLevel},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        bv::scenario.levelCount = c.levels;
+        bv::scenario.advancedEconomy = 0; // goals count only in the plain economy
+        for (auto& byDifficulty : bv::levelTable) {
+            byDifficulty[0].monthsToPlay = 1;
+            byDifficulty[0].numPurchases = c.purchasesGoal;
+        }
+        bv::changeState(bv::kStateGame);
+        letToUnhappyRenters();
+        bv::queueState(bv::kStateRentApplicant, 0); // a dialog of the finished level, never shown
+        for (int32_t guard = 0; guard < 2000 && bv::currentStateId() == bv::kStateGame; ++guard)
+            bv::runFrame();
+        EXPECT_EQ(bv::currentStateId(), c.endState) << c.what;
+        EXPECT_EQ(bv::monthsElapsed, 1) << c.what;
+        EXPECT_EQ(renters(), 10) << c.what << ": nobody left on the day the level ended";
+        EXPECT_EQ(bv::queuedCount(), 0) << c.what;
+        // The finished level's board never comes back.
+        for (int32_t i = 0; i < 400 && bv::currentStateId() != c.thenState; ++i) {
+            bv::runFrame();
+            ASSERT_TRUE(bv::currentStateId() == c.endState || bv::currentStateId() == c.thenState)
+                << c.what << " went to " << bv::currentStateId();
+        }
+        EXPECT_EQ(bv::currentStateId(), c.thenState) << c.what;
+        TearDown();
+    }
+}
+
+TEST_F(LevelEnd, EveryDepartureInALevelThatGoesOnHasItsMessage) {
+    bv::changeState(bv::kStateGame);
+    letToUnhappyRenters();
+    bv::renterLeaves(3);
+    bv::renterLeaves(4);
+    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
+    int32_t messages = 0;
+    for (int32_t i = 0; i < 10; ++i) {
+        bv::runFrame();
+        if (bv::currentStateId() == bv::kStateHouseMessage) {
+            ++messages;
+            bv::changeState(bv::kStateGame); // "OK"
+        }
+    }
+    EXPECT_EQ(messages, 2);
+}
+
+TEST_F(LevelEnd, TheNextLevelStartsWithItsMonth) {
+    bv::scenario.levelCount = 2;
+    bv::dayOfMonth = 17;
+    bv::dayClock = 600;
+    bv::hurryMonth = 1;
+    bv::levelOver = 1;
+    bv::advanceToNextLevel();
+    EXPECT_EQ(bv::currentLevel, 1);
+    EXPECT_EQ(bv::monthsElapsed, 0);
+    EXPECT_EQ(bv::dayOfMonth, 0);
+    EXPECT_EQ(bv::dayClock, 0);
+    EXPECT_EQ(bv::hurryMonth, 0);
+    EXPECT_EQ(bv::levelOver, 0);
 }
 
 } // namespace

@@ -64,7 +64,7 @@ TEST_F(LevelDialogs, DamagePostponedThenLastChanceThenPermanentDamage) {
     EXPECT_EQ(cashOf(kOwnerPlayer), 2 * cost - 1);
     EXPECT_EQ(h.level, 1);
     EXPECT_EQ(h.damagePending, 0u);
-    EXPECT_EQ(currentStateId(), bv::kStateSimpleDialog);
+    EXPECT_EQ(currentStateId(), bv::kStateHouseMessage); // the message waited its turn in the queue
     frames(12);
     shot("msg_permanent_damage");
 }

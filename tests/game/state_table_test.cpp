@@ -8,8 +8,8 @@
 
 namespace {
 
-TEST(StateTable, HasTheThirtyEightRowsWithUniqueIdsInRange) {
-    ASSERT_EQ(bv::stateCount(), 38);
+TEST(StateTable, HasTheThirtyNineRowsWithUniqueIdsInRange) {
+    ASSERT_EQ(bv::stateCount(), 39);
     std::vector<int32_t> seen;
     for (int i = 0; i < bv::stateCount(); ++i) {
         const bv::StateDef& row = bv::kStateTable[i];
@@ -21,9 +21,9 @@ TEST(StateTable, HasTheThirtyEightRowsWithUniqueIdsInRange) {
     }
     EXPECT_EQ(bv::kStateTable[3].id, 60);
     EXPECT_EQ(bv::kStateTable[3].music, 16);
-    EXPECT_EQ(bv::kStateTable[24].id, 4);
-    EXPECT_EQ(bv::kStateTable[24].music, 0);
-    EXPECT_EQ(bv::kStateTable[37].id, 63);
+    EXPECT_EQ(bv::kStateTable[25].id, 4);
+    EXPECT_EQ(bv::kStateTable[25].music, 0);
+    EXPECT_EQ(bv::kStateTable[38].id, 63);
 }
 
 } // namespace

@@ -30,6 +30,7 @@ const StateDef kTable[] = {
     {kStateGame, 50, nullptr, nullptr, nullptr, "game", nullptr, {}},
     {kStateRepairs, 50, keepArgument, nullptr, nullptr, "repairs dlg", nullptr, {}},
     {kStateSimpleDialog, 50, nullptr, nullptr, nullptr, "simple dialog", nullptr, {}},
+    {kStateHouseMessage, 50, houseMessageEnter, nullptr, nullptr, "house message", nullptr, {}},
 };
 
 class BoardNotices : public simtest::SimTest {
@@ -154,25 +155,40 @@ TEST_F(BoardNotices, RentFliesToTheCashAndAnswersWithTheFlightTime) {
     EXPECT_EQ(presentNotice(rent), 0);
 }
 
-TEST_F(BoardNotices, HouseMessagesOpenOverTheBoard) {
+TEST_F(BoardNotices, HouseMessagesWaitInTheQueueEachItsOwn) {
     const struct {
         NoticeKind kind;
-        int32_t originX, originY;
-    } cases[] = {{NoticeKind::kRenterLeft, 400, 300},
-                 {NoticeKind::kPermanentDamage, 600, 270},
-                 {NoticeKind::kBuildingCondemned, 600, 270}};
-    for (const auto& c : cases) {
-        setStateSilently(kStateGame);
-        presentNotice(Notice{c.kind, 1, kOwnerPlayer});
-        EXPECT_EQ(currentStateId(), kStateSimpleDialog) << int(c.kind);
-        EXPECT_EQ(simpleDialogParams().value, kStateGame);
-        EXPECT_EQ(simpleDialogParams().originX, c.originX) << int(c.kind);
-        EXPECT_EQ(simpleDialogParams().originY, c.originY) << int(c.kind);
-    }
-    // A renter-left notice for a house that is not there opens nothing.
-    setStateSilently(kStateGame);
+        int32_t house;
+        int32_t originX, originY, x, y, width, height;
+    } cases[] = {{NoticeKind::kRenterLeft, 1, 400, 300, 200, 190, 400, 220},
+                 {NoticeKind::kRenterLeft, 2, 400, 300, 200, 190, 400, 220},
+                 {NoticeKind::kPermanentDamage, 1, 600, 270, 180, 180, 440, 240},
+                 {NoticeKind::kBuildingCondemned, 0, 600, 270, 180, 180, 440, 240}};
+    // Raised in one day, none of them takes the board away; a house that is not there is not told.
+    for (const auto& c : cases) presentNotice(Notice{c.kind, c.house, kOwnerPlayer});
     presentNotice(Notice{NoticeKind::kRenterLeft, 7, kOwnerPlayer});
     EXPECT_EQ(currentStateId(), kStateGame);
+    ASSERT_EQ(queuedCount(), 4);
+    for (const auto& c : cases) {
+        setStateSilently(kStateGame);
+        drainStateQueue();
+        ASSERT_EQ(currentStateId(), kStateHouseMessage) << int(c.kind);
+        const DialogParams p = simpleDialogParams();
+        EXPECT_EQ(p.value, kStateGame);
+        EXPECT_EQ(p.originX, c.originX) << int(c.kind);
+        EXPECT_EQ(p.originY, c.originY) << int(c.kind);
+        EXPECT_EQ(p.x, c.x) << int(c.kind);
+        EXPECT_EQ(p.y, c.y) << int(c.kind);
+        EXPECT_EQ(p.width, c.width) << int(c.kind);
+        EXPECT_EQ(p.height, c.height) << int(c.kind);
+    }
+    // A damaged argument (from a damaged save) shows nothing and goes back to the board.
+    for (const int32_t argument :
+         {houseMessageArgument(9, 1), houseMessageArgument(kMessageRenterLeft, 5000), -1}) {
+        setStateSilently(kStateGame);
+        changeState(kStateHouseMessage, argument);
+        EXPECT_EQ(currentStateId(), kStateGame) << argument;
+    }
 }
 
 TEST_F(BoardNotices, ANewGameOrLevelClearsThePictures) {

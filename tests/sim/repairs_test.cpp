@@ -197,10 +197,17 @@ TEST_F(RepairsTest, LastChanceAtDoubleCostThenTheLevelDropsOnTheNextFrame) {
     frameWorkStep(kPermanentDamageMs - 1);
     EXPECT_EQ(currentStateId(), bv::kStateGame);
     frameWorkStep(1);
-    EXPECT_EQ(currentStateId(), kStateLastChanceRepairs);
-    EXPECT_EQ(updateArgument(), 0);
     EXPECT_EQ(h.repairCost, 2000);
     EXPECT_EQ(h.damagePending, 1u);
+    // Queued like every message; while it waits, the countdown changes nothing more.
+    frameWorkStep(33);
+    frameWorkStep(33);
+    EXPECT_EQ(h.repairCost, 2000);
+    EXPECT_EQ(h.level, 2);
+    ASSERT_EQ(queuedCount(), 1);
+    drainStateQueue();
+    EXPECT_EQ(currentStateId(), kStateLastChanceRepairs);
+    EXPECT_EQ(updateArgument(), 0);
     // "fixNow" cannot pay: nothing is taken, and the board's next frame takes the level.
     EXPECT_FALSE(payRepair(0));
     setStateSilently(bv::kStateGame);
@@ -221,6 +228,7 @@ TEST_F(RepairsTest, LastChancePaidKeepsTheLevel) {
     h.damageCountdown = kPermanentDamageMs;
     setCash(kOwnerPlayer, 5000);
     frameWorkStep(33);
+    drainStateQueue();
     ASSERT_EQ(currentStateId(), kStateLastChanceRepairs);
     EXPECT_TRUE(payRepair(0));
     EXPECT_EQ(cashOf(kOwnerPlayer), 3000);

@@ -158,14 +158,13 @@ TEST_F(Rivals, ANewListingIsLeftAloneUntilItsCooldownHasRunDown) {
     listed(1, bv::kOwnerBank, 80000).listingCooldown = 1;
     bv::rivalTurn(kRival);
     EXPECT_EQ(bv::houseStates[1].owner, bv::kOwnerBank);
-    EXPECT_EQ(bv::houseStates[1].listingCooldown, 0);
+    bv::houseStates[1].listingCooldown = 0;
     bv::rivalTurn(kRival);
     EXPECT_EQ(bv::houseStates[1].owner, kRival);
     bv::listHouse(0, 80000); // a bargain, fresh: 200 ticks of cooldown
-    bv::frameTicks = 4;
     for (int32_t turn = 0; turn < 50; ++turn) bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].listingCooldown, 0);
     EXPECT_EQ(bv::houseStates[0].owner, bv::kOwnerBank);
+    bv::houseStates[0].listingCooldown = 0; // run down by the frames (see the cooldown's own test)
     bv::rivalTurn(kRival);
     EXPECT_EQ(bv::houseStates[0].owner, kRival);
     EXPECT_EQ(bv::houseStates[0].purchasePrice, 76801); // the seller's reserve: 4 % off, fresh
@@ -356,11 +355,12 @@ TEST_F(RivalWork, AheadOfADownturnRivalsUpgradeByTheirStyles) {
         int32_t style, cash;
         bool arrears, upgraded;
     };
-    // Payments 222: careful needs more than twice that and no arrears around, neutral more than
-    // once and no arrears, bold more than once whatever the others owe.
-    const Case cases[] = {{0, 444, false, false}, {0, 445, false, true}, {0, 100000, true, false},
-                          {1, 222, false, false}, {1, 223, false, true}, {1, 100000, true, false},
-                          {2, 222, true, false},  {2, 223, true, true}};
+    // Payments 222 and the upgrade's 6,000: every style must have the cost in hand; careful also
+    // keeps twice the payments and wants no arrears around, neutral keeps them once and wants no
+    // arrears, bold keeps them once whatever the others owe.
+    const Case cases[] = {{0, 5999, false, false}, {0, 6000, false, true}, {0, 100000, true, false},
+                          {1, 5999, false, false}, {1, 6000, false, true}, {1, 100000, true, false},
+                          {2, 5999, true, false},  {2, 6000, true, true}};
     for (const Case& c : cases) {
         town(3);
         simtest::giveHouse(0, kRival, 10000);
@@ -369,10 +369,8 @@ TEST_F(RivalWork, AheadOfADownturnRivalsUpgradeByTheirStyles) {
         bv::rivalTurn(kRival);
         EXPECT_EQ(bv::houseStates[0].renoKind, c.upgraded ? bv::kWorkUpgrade : bv::kWorkNone)
             << c.style << " " << c.cash;
-        // Only the payments are kept back, not the cost: the upgrade may leave the rival in debt.
-        if (c.upgraded) {
-            EXPECT_EQ(bv::owners[kRival].cash, c.cash - 6000);
-        }
+        // The upgrade is paid in full and never leaves the rival in debt.
+        EXPECT_EQ(bv::owners[kRival].cash, c.upgraded ? c.cash - 6000 : c.cash) << c.style << " " << c.cash;
     }
     // The player's own arrears do not worry anyone; a top-level house is not upgraded.
     town(3);

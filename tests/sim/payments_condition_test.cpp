@@ -1,0 +1,158 @@
+// The boundaries where money, credit and a house's condition used to go wrong: credit that
+// follows the payments, what missed payments can take, the lowest condition, a buyer who bids
+// nothing, rivals' work they cannot pay for and the listings' cooldown. Figures worked by hand.
+#include <gtest/gtest.h>
+
+#include "core/clock.h"
+#include "core/state.h"
+#include "sim/calendar.h"
+#include "sim/cash.h"
+#include "sim/credit.h"
+#include "sim/daily_loop.h"
+#include "sim/economy.h"
+#include "sim/houses.h"
+#include "sim/later_steps.h"
+#include "sim/market.h"
+#include "sim/owner.h"
+#include "sim/owners.h"
+#include "sim/repairs.h"
+#include "sim/rivals.h"
+#include "sim/sim_fixture.h"
+
+namespace {
+
+using simtest::SimTest;
+
+class PaymentsAndCondition : public SimTest {
+  protected:
+    void SetUp() override {
+        SimTest::SetUp(); // advanced economy: credit counts
+        simtest::makeTown(3);
+    }
+};
+
+TEST_F(PaymentsAndCondition, CreditFollowsWhatHappensToTheBill) {
+    // A loan of 100,000 at 12 % over 60 months: 2,224 a month. Points: paid bill +2, bill
+    // overdue -4, foreclosure -75, never below 0.
+    const struct {
+        const char* what;
+        int32_t principal, cash, arrears, pointsBefore;
+        int32_t pointsAfter, cashAfter, arrearsAfter, owner;
+    } cases[] = {
+        {"paid", 100000, 10000, 0, 10, 12, 10000 - 2224, 0, 1},
+        {"missed", 100000, 100, 0, 10, 6, 100, 1, 1},
+        {"missed, floored", 100000, 100, 0, 3, 0, 100, 1, 1},
+        {"no loan left: no bill", 0, 500, 0, 10, 10, 500, 0, 1},
+        // The fourth miss: overdue, then the house goes back to the bank: 120 - 4 - 75.
+        {"foreclosed", 100000, 100, 3, 120, 41, 100, 0, bv::kOwnerBank},
+    };
+    for (const auto& c : cases) {
+        simtest::makeTown(3);
+        simtest::giveHouse(0, 1, c.principal, 12.0f);
+        bv::houseStates[0].mtgPayment = 2224;
+        bv::houseStates[0].monthsInArrears = c.arrears;
+        bv::owners[1].cash = c.cash;
+        bv::owners[1].creditPoints = c.pointsBefore;
+        bv::payMortgage(0);
+        bv::foreclosureSweep();
+        EXPECT_EQ(bv::owners[1].creditPoints, c.pointsAfter) << c.what;
+        EXPECT_EQ(bv::owners[1].cash, c.cashAfter) << c.what;
+        EXPECT_EQ(bv::houseStates[0].monthsInArrears, c.arrearsAfter) << c.what;
+        EXPECT_EQ(bv::houseStates[0].owner, c.owner) << c.what;
+    }
+}
+
+TEST_F(PaymentsAndCondition, MissedPaymentsNeverTakeMoreThanIsOwed) {
+    // Payment 2,224 at 12 % (1 % a month). Due: this month's payment (at most the principal) and
+    // every missed one, never more than the principal and the interest of the months now due.
+    const struct {
+        int32_t principal, arrears, paid, principalAfter;
+    } cases[] = {
+        {100000, 1, 4448, 100000 - 3448}, // 2 x 2,224; interest 1,000 of it, 3,448 repaid
+        {100000, 0, 2224, 100000 - 1224}, // one month: 1,000 interest, 1,224 repaid
+        {1000, 2, 1030, 0},               // 1,000 + 3 months x 10 interest, not 5,448
+        {1000, 0, 1000, 0},               // the last payment is the principal
+        {3000, 1, 3060, 0},               // 2,224 + 2,224 = 4,448 > 3,000 + 2 x 30
+    };
+    for (const auto& c : cases) {
+        simtest::giveHouse(0, 1, c.principal, 12.0f);
+        bv::houseStates[0].mtgPayment = 2224;
+        bv::houseStates[0].monthsInArrears = c.arrears;
+        bv::owners[1].cash = 100000;
+        bv::payMortgage(0);
+        EXPECT_EQ(100000 - bv::owners[1].cash, c.paid) << c.principal << " " << c.arrears;
+        EXPECT_EQ(bv::houseStates[0].mtgPrincipal, c.principalAfter) << c.principal << " " << c.arrears;
+        EXPECT_EQ(bv::houseStates[0].monthsInArrears, 0);
+    }
+}
+
+TEST_F(PaymentsAndCondition, ConditionNeverFallsBelowMinusOne) {
+    const struct {
+        const char* what;
+        int32_t owner, level;
+        bool declined; // "noRepairs" in the last-chance dialog, else the countdown ran out
+        int32_t levelAfter, ownerAfter;
+        bv::NoticeKind told; // kBoardCleared: nothing told
+    } cases[] = {
+        {"player, level 0", 0, 0, false, -1, 0, bv::NoticeKind::kPermanentDamage},
+        {"player, level -1", 0, -1, false, 0, bv::kOwnerBank, bv::NoticeKind::kBuildingCondemned},
+        {"rival, level 0", 2, 0, false, -1, 2, bv::NoticeKind::kBoardCleared},
+        {"rival, level -1", 2, -1, false, 0, bv::kOwnerBank, bv::NoticeKind::kBoardCleared},
+        {"declined, level 2", 0, 2, true, 1, 0, bv::NoticeKind::kBoardCleared},
+        {"declined, level -1", 0, -1, true, 0, bv::kOwnerBank, bv::NoticeKind::kBuildingCondemned},
+    };
+    for (const auto& c : cases) {
+        bv::clearNoticeLog();
+        bv::HouseState& h = bv::houseStates[1];
+        h.owner = c.owner;
+        h.level = c.level;
+        h.damagePending = 1;
+        if (c.declined)
+            bv::declineRepair(1);
+        else
+            bv::permanentDamage(1);
+        EXPECT_EQ(h.level, c.levelAfter) << c.what;
+        EXPECT_EQ(h.owner, c.ownerAfter) << c.what;
+        EXPECT_EQ(h.damagePending, 0u) << c.what;
+        if (c.told == bv::NoticeKind::kBoardCleared) {
+            EXPECT_EQ(bv::loggedNotices(), 0) << c.what;
+        } else {
+            ASSERT_EQ(bv::loggedNotices(), 1) << c.what;
+            EXPECT_EQ(bv::loggedNotice(0).kind, c.told) << c.what;
+        }
+    }
+}
+
+TEST_F(PaymentsAndCondition, AnOutsideBidOfNothingIsNoOffer) {
+    // A listing at $0: the outside buyer's bid is 0 whatever the economy.
+    for (const int32_t seller : {int32_t(bv::kOwnerPlayer), 2}) {
+        simtest::makeTown(3);
+        bv::resetMarket();
+        bv::clearNoticeLog();
+        bv::HouseState& h = bv::houseStates[0];
+        h.owner = seller;
+        h.forSale = 1;
+        h.askingPrice = 0;
+        bv::outsideBuyerOffer(0);
+        EXPECT_EQ(h.owner, seller) << seller;
+        EXPECT_EQ(h.forSale, 1u) << seller;
+        EXPECT_EQ(bv::dealHouse, -1) << seller;
+        EXPECT_EQ(bv::queuedCount(), 0) << seller;
+    }
+}
+
+TEST_F(PaymentsAndCondition, TheListingCooldownCountsFrameTicks) {
+    // 200 ticks, however many rivals take their turns in those frames.
+    bv::listHouse(0, 80000);
+    ASSERT_EQ(bv::houseStates[0].listingCooldown, 200);
+    for (int32_t o = bv::kOwnerRivalFirst; o <= bv::kOwnerRivalLast; ++o) bv::owners[o].thinkTimer = 0;
+    bv::frameTicks = 4;
+    for (int32_t frame = 0; frame < 49; ++frame) bv::rivalsTick();
+    EXPECT_EQ(bv::houseStates[0].listingCooldown, 4);
+    bv::rivalsTick();
+    EXPECT_EQ(bv::houseStates[0].listingCooldown, 0);
+    bv::rivalsTick();
+    EXPECT_EQ(bv::houseStates[0].listingCooldown, 0);
+}
+
+} // namespace
