@@ -19,7 +19,9 @@
 #include "platform/platform.h"
 #include "screens/town_view.h"
 #include "sim/calendar.h"
+#include "sim/cash.h"
 #include "sim/houses.h"
+#include "sim/market.h"
 #include "sim/owner.h"
 #include "sim/sim_report.h"
 #include "world/map.h"
@@ -224,6 +226,26 @@ ScriptResult runScript(std::istream& in, std::ostream& out) {
             if (held < least)
                 return fail("owner " + std::to_string(owner) + " holds " + std::to_string(held) +
                             " houses, expected at least " + std::to_string(least));
+        } else if (cmd == "buy") {
+            int32_t owner = -1, house = -1, price = 0;
+            if (!(line >> owner >> house >> price)) return fail("buy needs an owner, a house and a price");
+            if (!purchase(owner, house, price)) return fail("the purchase was refused");
+        } else if (cmd == "list") {
+            int32_t house = -1, price = 0;
+            if (!(line >> house >> price) || !getHouse(house)) return fail("list needs a house and a price");
+            listHouse(house, price);
+        } else if (cmd == "offer") {
+            int32_t buyer = -1, house = -1, amount = 0;
+            if (!(line >> buyer >> house >> amount) || !getHouse(house))
+                return fail("offer needs a buyer, a house and an amount");
+            offerOnPlayerHouse(buyer, house, amount);
+        } else if (cmd == "expect-cash") {
+            int32_t owner = -1, amount = 0;
+            if (!(line >> owner >> amount) || owner < 0 || owner > kOwnerBank)
+                return fail("expect-cash needs an owner 0..5 and an amount");
+            if (cashOf(owner) != amount)
+                return fail("owner " + std::to_string(owner) + " has " + std::to_string(cashOf(owner)) +
+                            ", expected " + std::to_string(amount));
         } else if (cmd == "hurry") {
             hurry();
         } else if (cmd == "print-state") {

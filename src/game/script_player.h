@@ -21,6 +21,11 @@
 //   select I            select house I as a click on it does (it flies to the panel and is
 //                       selected when it lands, after 200 ms of board time)
 //   hurry               finish the month quickly, as the "EndMonth" button does
+//   buy OWNER I PRICE   owner 0..5 buys house I at PRICE by the market's rules (down payment, loan)
+//   list I PRICE        house I goes on the market at PRICE
+//   offer BUYER I AMOUNT  a buyer offers AMOUNT for the player's listed house I (queued as the
+//                       market queues it)
+//   expect-cash OWNER AMOUNT  fail unless owner 0..5 has exactly AMOUNT in cash
 //   print-state         print one line "STATE id=.. prev=.. frame=.. scenario=<file> level=<index>
 //                       houses=<count> .." (more pairs are added over time)
 //   print-house I       print "HOUSE i=<I>" and every field of the house's record as name=value

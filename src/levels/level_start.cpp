@@ -26,10 +26,21 @@ void levelStart() {
 }
 
 int32_t loadScenario(const char* name, int32_t resetLevel) {
+    // A scenario whose map cannot be loaded does not load either: the one in play stays.
+    static ScenarioSettings keptScenario;
+    static LevelRecord keptLevels[kDifficultyCount][kMaxLevelSlots];
+    keptScenario = scenario;
+    std::memcpy(keptLevels, levelTable, sizeof keptLevels);
+    const int32_t keptLevel = currentLevel;
     if (readScenarioFile(name) != 0) return -1;
     if (resetLevel) currentLevel = 0;
+    if (loadMap(currentMapFile()) == 0) {
+        scenario = keptScenario;
+        std::memcpy(levelTable, keptLevels, sizeof keptLevels);
+        currentLevel = keptLevel;
+        return -1;
+    }
     levelStart();
-    loadMap(currentMapFile());
     return 0;
 }
 

@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "sim/calendar.h"
 #include "sim/daily_loop.h"
+#include "sim/effect_list.h"
 #include "sim/game_update.h"
 #include "sim/houses.h"
 #include "sim/owners.h"
@@ -164,16 +165,28 @@ int32_t loadSaveFile(int32_t loadGame, const std::string& path) {
         const int32_t keepLevel = currentLevel, keepDifficulty = currentDifficulty;
         currentLevel = (level >= 0 && level < kMaxLevels) ? level : 0;
         currentDifficulty = (difficulty >= 0 && difficulty < kDifficultyCount) ? difficulty : 0;
-        if (name[0] == 0 || loadScenario(name, 0) != 0) {
+        // A level the scenario does not have would resume on an empty level: refused before
+        // anything of the game in memory changes.
+        const int32_t levels = name[0] ? scenarioLevelCount(name) : -1;
+        const bool levelMissing = levels >= 1 && (level < 0 || level >= levels);
+        if (name[0] == 0 || levelMissing || loadScenario(name, 0) != 0) {
             currentLevel = keepLevel;
             currentDifficulty = keepDifficulty;
             std::memcpy(saveBlock(), previous, kSaveBlockBytes);
             return -1;
         }
-        if (currentLevel >= scenario.levelCount && scenario.levelCount > 0) currentLevel = 0;
+        if (level < 0 || level >= scenario.levelCount) {
+            currentLevel = keepLevel;
+            currentDifficulty = keepDifficulty;
+            std::memcpy(saveBlock(), previous, kSaveBlockBytes);
+            return -1;
+        }
     }
     scatterBlock();
     if (!loadGame) return 1;
+    // Nothing of the game that was in memory flies on into the loaded one (its money is in the
+    // saved cash already).
+    clearTimedObjects();
 
     const size_t houseAt = 4 + size;
     size_t record = u32At(file.data(), file.size(), houseAt);

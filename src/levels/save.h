@@ -15,9 +15,12 @@
 //          pendingApplicantHistory, 7 x int32                          (ours)
 //   10708  credit notice: improvePending, slipPending, noticeDelay    (ours)
 //   10720  the tutorial's help setting                                 (ours)
+//   10724  newListingPrice, bankListTimer, daysSinceDamage, 3 x int32   (ours)
 //   13604  scenario loaded flag                                        (ours)
-// Everything else in the block (offer, dialog and editor state, high scores, the event queue)
-// is kept byte for byte as it was loaded, so a save and a load leave it unchanged.
+// The negotiation in progress sits at the block's start (dealBuyer, dealHouse, dealOffer,
+// dealCounter); money still flying to an owner is booked into the saved cash. Everything else in
+// the block (dialog and editor state, high scores) is kept byte for byte as it was loaded, so a
+// save and a load leave it unchanged.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +36,7 @@ constexpr int32_t kLastPlayerBytes = 10;
 constexpr const char* kLastPlayerFile = "bvx2.sav";
 
 // Fixed offsets of the persistent block.
+constexpr uint32_t kOffNegotiation = 0; // dealBuyer, dealHouse, dealOffer, dealCounter
 constexpr uint32_t kOffBlockSizeCopy = 8660;
 constexpr uint32_t kOffVersion = 8692;
 constexpr uint32_t kOffEconomy = 10100;
@@ -61,6 +65,7 @@ constexpr uint32_t kOffBankOwner = 10580;
 constexpr uint32_t kOffSimWords = 10680;
 constexpr uint32_t kOffCreditNotice = 10708;
 constexpr uint32_t kOffHelpSetting = 10720;
+constexpr uint32_t kOffMarketWords = 10724; // newListingPrice, bankListTimer, daysSinceDamage
 constexpr uint32_t kOffScenarioLoaded = 13604;
 
 constexpr int32_t kSaveVersion = 2;

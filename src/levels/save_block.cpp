@@ -10,12 +10,15 @@
 #include "levels/save.h"
 #include "platform/byte_reader.h"
 #include "sim/calendar.h"
+#include "sim/cash.h"
 #include "sim/credit.h"
 #include "sim/daily_loop.h"
 #include "sim/economy.h"
 #include "sim/game_update.h"
 #include "sim/houses.h"
+#include "sim/market.h"
 #include "sim/owner.h"
+#include "sim/repairs.h"
 #include "sim/tenancy.h"
 #include "world/map.h"
 #include "world/scenario.h"
@@ -172,9 +175,21 @@ bool queueableDialog(int32_t id) {
 void gatherBlock() {
     setBlockInt(kOffVersion, kSaveVersion);
     putWords(kOffEconomy, economySchedule, kScheduleLength);
-    for (int32_t i = 0; i < kOwnerCount; ++i)
-        std::memcpy(g_block + kOffOwners + 100 * uint32_t(i), &owners[i], sizeof(OwnerRecord));
-    std::memcpy(g_block + kOffBankOwner, &owners[kOwnerBank], sizeof(OwnerRecord));
+    // Money still flying over the board is booked into the saved cash: a resumed game has no
+    // flights, and the money must not be lost with them.
+    for (int32_t i = 0; i <= kOwnerBank; ++i) {
+        OwnerRecord saved = owners[i];
+        saved.cash = addSaturated(saved.cash, cashInFlight(i));
+        std::memcpy(g_block + (i < kOwnerCount ? kOffOwners + 100 * uint32_t(i) : kOffBankOwner), &saved,
+                    sizeof(OwnerRecord));
+    }
+    setBlockInt(kOffNegotiation, dealBuyer);
+    setBlockInt(kOffNegotiation + 4, dealHouse);
+    setBlockInt(kOffNegotiation + 8, dealOffer);
+    setBlockInt(kOffNegotiation + 12, dealCounter);
+    setBlockInt(kOffMarketWords, newListingPrice);
+    setBlockInt(kOffMarketWords + 4, bankListTimer);
+    setBlockInt(kOffMarketWords + 8, daysSinceDamage);
     for (int32_t i = 0; i < kSimWordCount; ++i) setBlockInt(kOffSimWords + 4 * uint32_t(i), *kSimWords[i]);
     setBlockInt(kOffCreditNotice, creditNotice.improvePending);
     setBlockInt(kOffCreditNotice + 4, creditNotice.slipPending);
@@ -225,6 +240,13 @@ void scatterBlock() {
         if (o.creditPoints < 0) o.creditPoints = 0;
         o.style = clampInt(o.style, 0, 2);
     }
+    dealBuyer = clampInt(blockInt(kOffNegotiation), 0, kOwnerBank);
+    dealHouse = houseOrNone(blockInt(kOffNegotiation + 4));
+    dealOffer = clampInt(blockInt(kOffNegotiation + 8), 0, INT32_MAX);
+    dealCounter = clampInt(blockInt(kOffNegotiation + 12), 0, INT32_MAX);
+    newListingPrice = clampInt(blockInt(kOffMarketWords), 0, INT32_MAX);
+    bankListTimer = clampInt(blockInt(kOffMarketWords + 4), 0, INT32_MAX);
+    daysSinceDamage = clampInt(blockInt(kOffMarketWords + 8), 0, INT32_MAX);
     for (int32_t i = 0; i < kSimWordCount; ++i) *kSimWords[i] = blockInt(kOffSimWords + 4 * uint32_t(i));
     if (dayClock < 0 || dayClock >= kDayMs) dayClock = 0;
     hurryMonth = hurryMonth ? 1 : 0;

@@ -35,6 +35,16 @@ void updateDelayedCash(TimedObject* self) {
 
 } // namespace
 
+int32_t cashInFlight(int32_t owner) {
+    int64_t sum = 0;
+    for (const TimedObject* o = firstTimedObject(); o; o = o->next)
+        if (o->update == updateDelayedCash) {
+            const auto* d = reinterpret_cast<const DelayedCash*>(o);
+            if (d->owner == owner) sum += d->amount;
+        }
+    return saturate32(sum);
+}
+
 int32_t saturate32(int64_t value) {
     if (value > INT32_MAX) return INT32_MAX;
     if (value < INT32_MIN) return INT32_MIN;

@@ -31,6 +31,9 @@ int32_t cashOf(int32_t owner); // 0 for an id outside 0..5
 // list every frame; applied in the first frame the remaining delay falls below 0). If the timed
 // object cannot be created the cash changes at once.
 void addCashLater(int32_t amount, int32_t owner, int32_t delayMs);
+// The money still on its way to (or from) an owner: what the pending addCashLater calls will add.
+// A save books it at once, so that none is lost or counted twice.
+int32_t cashInFlight(int32_t owner);
 
 // Monthly payment that repays `principal` over `months` at `ratePct` percent a year.
 float mortgagePayment(int32_t principal, float ratePct, int32_t months);

@@ -58,6 +58,10 @@ void clearTimedObjects() {
     while (g_head) removeTimedObject(g_head);
 }
 
+const TimedObject* firstTimedObject() {
+    return g_head;
+}
+
 int32_t timedObjectCount() {
     return g_count;
 }

@@ -32,6 +32,8 @@ void removeTimedObject(TimedObject* object);
 void runTimedObjects();
 // Releases and frees every object (level start, new game).
 void clearTimedObjects();
+// The oldest live object (walk on through `next`); nullptr when the list is empty.
+const TimedObject* firstTimedObject();
 int32_t timedObjectCount();
 
 } // namespace bv

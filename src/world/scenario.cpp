@@ -71,6 +71,20 @@ int32_t saveScenario(const char* name) {
     return out.ok() ? 0 : -1;
 }
 
+int32_t scenarioLevelCount(const char* name) {
+    if (!name) return -1;
+    if (!enterProgramFolder("maps")) enterProgramFolder("");
+    uint8_t* data = nullptr;
+    const uint32_t size = loadFile(withExtension(name, "bvx").c_str(), data, 0);
+    if (size == 0) return -1;
+    ByteReader in(data, size);
+    uint32_t settingsSize = 0;
+    int32_t count = -1;
+    if (!in.u32(settingsSize) || settingsSize < 4 || !in.i32(count)) count = -1;
+    memFree(data);
+    return count;
+}
+
 int32_t readScenarioFile(const char* name) {
     if (!name) return -1;
     // Without the maps folder only the archive can still supply the file.

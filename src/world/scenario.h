@@ -91,6 +91,8 @@ extern int32_t chosenScenario;
 // Writes the in-memory scenario to "maps/<name cut at its first dot>.bvx". Returns 0, or -1 when
 // the file cannot be created or written.
 int32_t saveScenario(const char* name);
+// The level count a scenario file states, without loading it; -1 when it cannot be read.
+int32_t scenarioLevelCount(const char* name);
 // Only the file part of loadScenario: read and default the records, nothing else. 0 or -1.
 int32_t readScenarioFile(const char* name);
 

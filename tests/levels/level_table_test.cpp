@@ -4,6 +4,7 @@
 #include "levels/level_start.h"
 #include "sim/owner.h"
 #include "world/levels_fixture.h"
+#include "world/map_file.h"
 
 namespace bvtest {
 namespace {
@@ -125,6 +126,8 @@ TEST_F(LevelTableTest, StartScenarioLoadsTheChoiceAtLevelZero) {
     scenario.levelCount = 2;
     levelTable[1][0].startingCash = 30000;
     levelTable[1][0].resetToBank = 1;
+    std::snprintf(levelTable[1][0].mapFile, sizeof levelTable[1][0].mapFile, "street0");
+    writeFile(mapsFile("street0.map"), buildMapFile(MapParts{}));
     ASSERT_EQ(saveScenario("campaign"), 0);
     scenario.levelCount = 7;
     ASSERT_EQ(saveScenario("other"), 0);

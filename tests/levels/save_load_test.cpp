@@ -1,6 +1,8 @@
 // Saving and loading a real game: a shipped scenario played a little, saved, disturbed and loaded
 // back must come back byte for byte; damaged files of many shapes load without harm.
+#include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "assets/archive.h"
 #include "assets/sprites.h"
@@ -10,6 +12,13 @@
 #include "levels/goals.h"
 #include "levels/level_start.h"
 #include "save_fixture.h"
+#include "sim/cash.h"
+#include "sim/credit.h"
+#include "sim/daily_loop.h"
+#include "sim/effect_list.h"
+#include "sim/market.h"
+#include "sim/repairs.h"
+#include "sim/tenancy.h"
 #include "ui/hotspots.h"
 #include "world/map_picture.h"
 #include "world/picture_sets.h"
@@ -176,6 +185,139 @@ TEST_F(SaveLoadTest, DamagedFilesOfManyShapesLoadWithinRange) {
             const int32_t state = blockInt(kOffStateId);
             EXPECT_TRUE(findState(state) != nullptr) << state;
         }
+    }
+}
+
+} // namespace
+} // namespace bvtest
+
+namespace bvtest {
+namespace {
+
+// Everything the simulation keeps, as one record: what a save must bring back into a new process.
+struct SimulationState {
+    int32_t dealBuyer, dealHouse, dealOffer, dealCounter, newListingPrice, bankListTimer, daysSinceDamage;
+    int32_t dayClock, hurryMonth, dayOfMonth, monthsElapsed, startMonth, startYear;
+    int32_t foreclosedHouse, pendingApplicantHouse, pendingApplicantHistory, ownerOverlayShown;
+    int32_t improvePending, slipPending, noticeDelay, goalHoldCounter, selectedHouse, currentLevel;
+    int32_t queued;
+    std::vector<uint8_t> owners, houses;
+    bool operator==(const SimulationState&) const = default;
+};
+
+SimulationState simulationState() {
+    using namespace bv;
+    const auto* o = reinterpret_cast<const uint8_t*>(owners);
+    const auto* h = reinterpret_cast<const uint8_t*>(houseStates);
+    return {dealBuyer,
+            dealHouse,
+            dealOffer,
+            dealCounter,
+            newListingPrice,
+            bankListTimer,
+            daysSinceDamage,
+            dayClock,
+            hurryMonth,
+            dayOfMonth,
+            monthsElapsed,
+            startMonth,
+            startYear,
+            foreclosedHouse,
+            pendingApplicantHouse,
+            pendingApplicantHistory,
+            ownerOverlayShown,
+            creditNotice.improvePending,
+            creditNotice.slipPending,
+            creditNotice.noticeDelay,
+            goalHoldCounter,
+            selectedHouse,
+            currentLevel,
+            queuedCount(),
+            std::vector<uint8_t>(o, o + sizeof owners),
+            std::vector<uint8_t>(h, h + size_t(houseCount) * sizeof(HouseState))};
+}
+
+// The globals as a new process has them, before it loads a save.
+void wipeSimulation() {
+    using namespace bv;
+    dealBuyer = dealHouse = dealOffer = dealCounter = newListingPrice = bankListTimer = daysSinceDamage = 0;
+    dayClock = hurryMonth = dayOfMonth = monthsElapsed = startMonth = startYear = 0;
+    foreclosedHouse = pendingApplicantHouse = -1;
+    pendingApplicantHistory = ownerOverlayShown = goalHoldCounter = currentLevel = 0;
+    creditNotice = {};
+    selectedHouse = -1;
+    clearStateQueue();
+    clearTimedObjects();
+    std::memset(owners, 0, sizeof owners);
+    std::memset(houseStates, 0, size_t(houseCount) * sizeof(HouseState));
+}
+
+TEST_F(SaveLoadTest, EverySimulationFieldComesBackInAFreshProcess) {
+    // A buyer's offer waits in the queue; the bank's timer, the quiet days and the calendar run.
+    dealBuyer = 3;
+    dealHouse = 1;
+    dealOffer = 87000;
+    dealCounter = 88000;
+    newListingPrice = 45000;
+    bankListTimer = 1234;
+    daysSinceDamage = 17;
+    dayClock = 500;
+    hurryMonth = 1;
+    startMonth = 4;
+    startYear = 1999;
+    foreclosedHouse = 2;
+    pendingApplicantHouse = 1;
+    pendingApplicantHistory = 3;
+    ownerOverlayShown = 1;
+    creditNotice = {1, 0, 700};
+    goalHoldCounter = 2;
+    ASSERT_TRUE(queueState(kStateHouseOffer, 1));
+    owners[3].creditPoints = 77;
+    owners[2].style = 2;
+    // Every condition from -1 to 4 on the houses.
+    for (int32_t i = 0; i < houseCount; ++i) houseStates[i].level = -1 + i % 6;
+    SimulationState before = simulationState();
+    // Rent still flying to the player and a rival is booked at save time.
+    addCashLater(500, kOwnerPlayer, 1000);
+    addCashLater(-200, 2, 1000);
+    addCashLater(30, 2, 1000);
+    writeSavedGame();
+    ASSERT_EQ(timedObjectCount(), 3) << "the game saved goes on with its flights";
+
+    wipeSimulation();
+    ASSERT_EQ(loadSaveFile(1, saveFile()), 1);
+    before.owners = [&] {
+        OwnerRecord expected[kOwnerCount + 1];
+        std::memcpy(expected, before.owners.data(), sizeof expected);
+        expected[kOwnerPlayer].cash += 500;
+        expected[2].cash += -200 + 30;
+        const auto* p = reinterpret_cast<const uint8_t*>(expected);
+        return std::vector<uint8_t>(p, p + sizeof expected);
+    }();
+    EXPECT_TRUE(simulationState() == before);
+    EXPECT_EQ(dealOffer, 87000);
+    EXPECT_EQ(dealBuyer, 3);
+    EXPECT_EQ(owners[kOwnerPlayer].cash, 54321 + 500);
+    EXPECT_EQ(timedObjectCount(), 0) << "nothing flies on into the loaded game";
+    int32_t id = 0, argument = 0;
+    ASSERT_TRUE(queuedPair(0, id, argument));
+    EXPECT_EQ(id, kStateHouseOffer);
+    EXPECT_EQ(argument, 1);
+}
+
+TEST_F(SaveLoadTest, ASaveOfALevelTheScenarioDoesNotHaveIsRefused) {
+    writeSavedGame();
+    std::vector<uint8_t> f = readFile(saveFile());
+    const int32_t levels = scenario.levelCount;
+    for (const int32_t level : {levels, levels + 3, -1}) {
+        std::vector<uint8_t> damaged = f;
+        std::memcpy(damaged.data() + 4 + kOffLevel, &level, 4);
+        writeFile(saveFile(), damaged);
+        owners[0].cash = 777;
+        currentLevel = 0;
+        EXPECT_EQ(loadSaveFile(1, saveFile()), -1) << level;
+        EXPECT_EQ(owners[0].cash, 777) << level;
+        EXPECT_EQ(currentLevel, 0) << level;
     }
 }
 

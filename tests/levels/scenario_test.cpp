@@ -3,6 +3,7 @@
 #include "levels/level_start.h"
 #include "sim/owner.h"
 #include "world/levels_fixture.h"
+#include "world/map_file.h"
 
 namespace bvtest {
 namespace {
@@ -230,6 +231,8 @@ TEST_F(ScenarioFileTest, LoadingWithoutResetKeepsTheLevelAndRunsTheLevelStart) {
     fillScenario();
     levelTable[1][2].resetToBank = 1;
     ASSERT_EQ(saveScenario("resume"), 0);
+    // The levels' towns: a scenario whose map cannot be loaded does not load.
+    for (const char* map : {"street0.map", "street2.map"}) writeFile(mapsFile(map), buildMapFile(MapParts{}));
     owners[0].cash = 5;
     owners[0].housesBought = 4;
     owners[5].cash = 99;
@@ -241,6 +244,14 @@ TEST_F(ScenarioFileTest, LoadingWithoutResetKeepsTheLevelAndRunsTheLevelStart) {
     EXPECT_EQ(owners[5].cash, 99); // the bank is not an owner that starts with cash
     ASSERT_EQ(loadScenario("resume", 1), 0);
     EXPECT_EQ(currentLevel, 0);
+    EXPECT_EQ(owners[0].cash, 1001);
+    // Level 1's town is missing: nothing of that scenario is taken, the cash stays.
+    clearScenario();
+    scenario.levelCount = 9;
+    currentLevel = 1;
+    EXPECT_EQ(loadScenario("resume", 0), -1);
+    EXPECT_EQ(scenario.levelCount, 9);
+    EXPECT_EQ(currentLevel, 1);
     EXPECT_EQ(owners[0].cash, 1001);
 }
 
