@@ -22,7 +22,6 @@ const float stretchFactor[kEconomyLevels] = {1.1f, 1.9f, 1.8f, 1.7f, 1.6f, 1.5f,
 namespace {
 
 constexpr int32_t kStyleCareful = 0;
-constexpr int32_t kStyleNeutral = 1;
 constexpr int32_t kStyleBold = 2;
 
 bool isRival(int32_t r) {

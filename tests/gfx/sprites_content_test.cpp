@@ -59,14 +59,14 @@ TEST_F(BuiltContentTest, ElevenFontsLoadWithTheirMetricPairsAndArial15BoldCurren
                                &bv::fontArial15Brown,     &bv::fontArial20Brown};
     for (const bv::Font* f : fonts) {
         ASSERT_EQ(f->count, 256);
-        EXPECT_EQ(bv::findGlyph(*f, 'A'), &f->glyphs['A']);
-        EXPECT_NE(f->glyphs['A'].pixels, nullptr);
+        EXPECT_EQ(bv::findGlyph(*f, 'A'), &f->glyphs[int('A')]);
+        EXPECT_NE(f->glyphs[int('A')].pixels, nullptr);
     }
     EXPECT_TRUE(sameMetrics(bv::fontArial15Bld, bv::fontArial15BldGold));
     EXPECT_TRUE(sameMetrics(bv::fontArial15BldGlw, bv::fontArial15BldGlwLit));
     EXPECT_TRUE(sameMetrics(bv::fontArial15Blue, bv::fontArial15BlueLit));
     EXPECT_EQ(bv::currentFont(), &bv::fontArial15Bld);
-    const int32_t h = bv::fontArial15Bld.glyphs['A'].height;
+    const int32_t h = bv::fontArial15Bld.glyphs[int('A')].height;
     EXPECT_EQ(bv::lineHeight(), h + h / 2);
 }
 
@@ -118,7 +118,7 @@ TEST_F(BuiltContentTest, NumberFontIndexesByCodeAndAdvancesByWidth) {
         EXPECT_EQ(g.advance, g.width);
         EXPECT_EQ(g.yAdvance, 0);
     }
-    EXPECT_GT(bv::numberFont.glyphs['5'].width, 0);
+    EXPECT_GT(bv::numberFont.glyphs[int('5')].width, 0);
 }
 
 TEST_F(BuiltContentTest, MapSetsAndTheirReducedCopies) {
