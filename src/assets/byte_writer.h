@@ -2,8 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
 #include "assets/archive.h"
+#include "platform/files.h"
 
 namespace bv {
 
@@ -23,6 +26,41 @@ class ByteWriter {
   private:
     int32_t handle_;
     bool ok_ = true;
+};
+
+// A file written whole or not at all: the bytes go to "<name>.tmp" in the same folder, which is
+// flushed to the disk and renamed over `name` only when every write went through. Whenever
+// anything fails the old file stays as it was and the temporary goes.
+class FileReplacement {
+  public:
+    explicit FileReplacement(std::string name)
+        : name_(std::move(name)), temp_(name_ + ".tmp"),
+          handle_(platform::fsOpen(temp_.c_str(), platform::kWrite)), out_(handle_) {}
+    ~FileReplacement() {
+        if (handle_ < 0) return;
+        platform::fsClose(handle_);
+        platform::fsRemove(temp_.c_str());
+    }
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    bool opened() const { return handle_ >= 0; }
+    ByteWriter& out() { return out_; }
+    // Puts the new file in place of the old one; false (and the old file untouched) on failure.
+    bool commit() {
+        if (handle_ < 0) return false;
+        const bool written = platform::fsSyncClose(handle_) && out_.ok();
+        handle_ = -1;
+        if (written && platform::fsReplace(temp_.c_str(), name_.c_str())) return true;
+        platform::fsRemove(temp_.c_str());
+        return false;
+    }
+
+  private:
+    std::string name_;
+    std::string temp_;
+    int32_t handle_;
+    ByteWriter out_;
 };
 
 } // namespace bv

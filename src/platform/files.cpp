@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include <cstdio>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,8 +52,21 @@ int32_t fsRead(int32_t handle, void* buffer, int32_t count) {
     return done;
 }
 
+namespace {
+int64_t g_writeBudget = -1;
+} // namespace
+
+void setWriteLimitForTests(int64_t bytes) {
+    g_writeBudget = bytes;
+}
+
 int32_t fsWrite(int32_t handle, const void* buffer, int32_t count) {
     if (handle < 0 || count <= 0) return 0;
+    if (g_writeBudget >= 0) {
+        if (count > g_writeBudget) count = static_cast<int32_t>(g_writeBudget);
+        g_writeBudget -= count;
+        if (count <= 0) return 0;
+    }
     int32_t done = 0;
     const auto* bytes = static_cast<const char*>(buffer);
     while (done < count) {
@@ -71,6 +86,20 @@ int32_t fsSeek(int32_t handle, int32_t offset, int32_t origin) {
 
 void fsClose(int32_t handle) {
     if (handle >= 0) ::close(handle);
+}
+
+bool fsSyncClose(int32_t handle) {
+    if (handle < 0) return false;
+    const bool synced = ::fsync(handle) == 0;
+    return ::close(handle) == 0 && synced;
+}
+
+bool fsReplace(const char* from, const char* to) {
+    return from && to && std::rename(from, to) == 0;
+}
+
+bool fsRemove(const char* path) {
+    return path && std::remove(path) == 0;
 }
 
 bool changeDirectory(const char* path) {

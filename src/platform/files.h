@@ -18,6 +18,14 @@ int32_t fsWrite(int32_t handle, const void* buffer, int32_t count);
 // origin: 0 start, 1 current, 2 end. Returns the new position or -1.
 int32_t fsSeek(int32_t handle, int32_t offset, int32_t origin);
 void fsClose(int32_t handle);
+// Flushes what was written to the disk and closes the handle; false when either fails.
+bool fsSyncClose(int32_t handle);
+// Renames a file over another in the same folder (the old one is replaced in one step).
+bool fsReplace(const char* from, const char* to);
+bool fsRemove(const char* path);
 bool changeDirectory(const char* path);
+
+// Tests: every write after the next `bytes` bytes fails (a full disk); -1 lifts the limit.
+void setWriteLimitForTests(int64_t bytes);
 
 } // namespace bv::platform

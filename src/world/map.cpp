@@ -242,9 +242,10 @@ int32_t loadMap(const char* name) {
 
 int32_t saveMap(const char* name) {
     if (!name || !enterProgramFolder("maps")) return 0;
-    int32_t handle = fileOpen(mapFileName(name).c_str(), kFileWrite);
-    if (handle < 0) return 0;
-    ByteWriter out(handle);
+    // Written beside the old map and put in its place only when whole.
+    FileReplacement file(mapFileName(name));
+    if (!file.opened()) return 0;
+    ByteWriter& out = file.out();
     writeHouses(out);
     writeTileGrid(out);
     writeLabels(out);
@@ -252,8 +253,7 @@ int32_t saveMap(const char* name) {
     out.bytes(&mapBackground, kBackgroundBytes);
     writeLayer(out, backgroundObjects);
     writeLayer(out, foregroundObjects);
-    fileClose(handle);
-    return out.ok() ? 1 : 0;
+    return file.commit() ? 1 : 0;
 }
 
 void allocMapTileBuffers() {

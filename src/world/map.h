@@ -119,7 +119,8 @@ extern int32_t* houseIndexImage;
 // Loads "maps/<name cut at its first dot>.map". Returns 1, or 0 when the file cannot be read or
 // is malformed (the previous map then stays as it was).
 int32_t loadMap(const char* name);
-// Writes the map in play. Returns 1, or 0 when the file cannot be created or written.
+// Writes the map in play, whole or not at all: a failed write leaves the old file as it was.
+// Returns 1, or 0 when the file cannot be created or written.
 int32_t saveMap(const char* name);
 
 // Start-up: the tile grid sized from the first reduced object picture (32 x 16 before the

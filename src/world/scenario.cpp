@@ -57,9 +57,10 @@ void applySettingDefaults() {
 int32_t saveScenario(const char* name) {
     if (!name) return -1;
     if (!enterProgramFolder("maps")) return -1;
-    int32_t handle = fileOpen(withExtension(name, "bvx").c_str(), kFileWrite);
-    if (handle < 0) return -1;
-    ByteWriter out(handle);
+    // Written beside the old scenario and put in its place only when whole.
+    FileReplacement file(withExtension(name, "bvx"));
+    if (!file.opened()) return -1;
+    ByteWriter& out = file.out();
     out.u32(kSettingsBytes);
     out.bytes(&scenario, kSettingsBytes);
     out.u32(kLevelRecordBytes);
@@ -67,8 +68,7 @@ int32_t saveScenario(const char* name) {
         for (int32_t difficulty = 0; difficulty < kDifficultyCount; ++difficulty)
             out.bytes(&levelTable[difficulty][level], kLevelRecordBytes);
     }
-    fileClose(handle);
-    return out.ok() ? 0 : -1;
+    return file.commit() ? 0 : -1;
 }
 
 int32_t scenarioLevelCount(const char* name) {

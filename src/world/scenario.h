@@ -88,8 +88,9 @@ extern char16_t (*scenarioList)[kTextCapacity]; // kMaxScenarios entries once bu
 extern int32_t scenarioListCount;
 extern int32_t chosenScenario;
 
-// Writes the in-memory scenario to "maps/<name cut at its first dot>.bvx". Returns 0, or -1 when
-// the file cannot be created or written.
+// Writes the in-memory scenario to "maps/<name cut at its first dot>.bvx", whole or not at all: a
+// failed write leaves the old file as it was. Returns 0, or -1 when the file cannot be created or
+// written.
 int32_t saveScenario(const char* name);
 // The level count a scenario file states, without loading it; -1 when it cannot be read.
 int32_t scenarioLevelCount(const char* name);

@@ -2,7 +2,9 @@
 // pictures, and files that are damaged or were written with other record sizes.
 #include "map_file.h"
 #include "picture_sets.h"
+#include "platform/files.h"
 #include "world/map_layers.h"
+#include "world/scenario.h"
 
 namespace bvtest {
 namespace {
@@ -287,6 +289,52 @@ TEST_F(MapFileTest, ObjectArraysAreSizedByTheirObjectsNotTheStoredCapacity) {
     EXPECT_EQ(backgroundObjects.count, 1);
     EXPECT_EQ(backgroundObjects.capacity, 10);
     EXPECT_EQ(backgroundObjects.selected, 0);
+}
+
+} // namespace
+} // namespace bvtest
+
+namespace bvtest {
+namespace {
+
+// Saving over an existing map or scenario when the disk fills up at various points: the old file
+// stays byte for byte, nothing is left beside it, and only a whole write replaces it.
+TEST_F(MapFileTest, AFailedWriteLeavesTheOldFileAsItWas) {
+    buildMap();
+    ASSERT_EQ(saveMap("street"), 1);
+    scenario.levelCount = 2;
+    ASSERT_EQ(saveScenario("campaign"), 0);
+    const Bytes oldMap = readFile(mapsFile("street.map"));
+    const Bytes oldScenario = readFile(mapsFile("campaign.bvx"));
+    // The versions in memory now differ from the files.
+    mapHouses[0].baseValue += 1000;
+    scenario.levelCount = 3;
+
+    const struct {
+        int64_t limit; // bytes the disk takes before it is full; -1: no limit
+        bool saved;
+    } cases[] = {{0, false}, {4, false}, {100, false}, {int64_t(oldMap.size()) - 1, false}, {-1, true}};
+    for (const auto& c : cases) {
+        platform::setWriteLimitForTests(c.limit);
+        const bool mapSaved = saveMap("street") == 1;
+        platform::setWriteLimitForTests(c.limit);
+        const bool scenarioSaved = saveScenario("campaign") == 0;
+        platform::setWriteLimitForTests(-1);
+        EXPECT_EQ(mapSaved, c.saved) << c.limit;
+        EXPECT_EQ(scenarioSaved, c.saved) << c.limit;
+        EXPECT_FALSE(std::filesystem::exists(mapsFile("street.map.tmp"))) << c.limit;
+        EXPECT_FALSE(std::filesystem::exists(mapsFile("campaign.bvx.tmp"))) << c.limit;
+        if (!c.saved) {
+            EXPECT_EQ(readFile(mapsFile("street.map")), oldMap) << c.limit;
+            EXPECT_EQ(readFile(mapsFile("campaign.bvx")), oldScenario) << c.limit;
+        }
+    }
+    // The whole write took the new versions.
+    EXPECT_NE(readFile(mapsFile("street.map")), oldMap);
+    EXPECT_EQ(scenarioLevelCount("campaign"), 3);
+    clearMap();
+    ASSERT_EQ(loadMap("street"), 1);
+    EXPECT_EQ(houseCount, 2);
 }
 
 } // namespace
