@@ -127,7 +127,9 @@ void buildNode(const std::string& path, const SpriteExSet& set, PictureFolder* p
 
     for (const Entry& e : entries) {
         if (!e.folder || node->childCount >= folders) continue;
-        const std::string childPath = path + "/" + e.name;
+        // Built by appending: GCC 12 at -O3 reports a false overlap for path + "/" + name.
+        std::string childPath = path;
+        childPath.append(1, '/').append(e.name);
         std::error_code childError;
         fs::path childReal = fs::canonical(childPath, childError);
         if (childError || std::find(chain.begin(), chain.end(), childReal) != chain.end()) continue;
@@ -181,9 +183,14 @@ void freePictureFolder(PictureFolder* node) {
 
 void pictureFolderPath(const PictureFolder* node, char* out, int32_t capacity) {
     if (!out || capacity <= 0) return;
+    // The root's name, then "/" and each folder's name down to the node.
+    std::vector<const PictureFolder*> chain;
+    for (const PictureFolder* n = node; n; n = n->parent) chain.push_back(n);
     std::string path;
-    for (const PictureFolder* n = node; n; n = n->parent)
-        path = n->parent ? "/" + (n->name + path) : n->name + path;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        if (it != chain.rbegin()) path.append(1, '/');
+        path.append((*it)->name);
+    }
     const size_t count = std::min(path.size(), static_cast<size_t>(capacity - 1));
     std::memcpy(out, path.data(), count);
     out[count] = 0;
