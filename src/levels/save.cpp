@@ -226,7 +226,13 @@ bool savedWindowed() {
 }
 
 bool gameResumable() {
-    return gameStarted && monthsElapsed < kResumeMonthsLimit;
+    // What counts is the player's save file: a game started since, but never saved, is not there.
+    std::vector<uint8_t> file;
+    if (!playerName[0] || !readWhole(saveFilePathFor(playerName), file)) return false;
+    if (file.size() < 4 + size_t(kOffMonthsElapsed) + 4) return false;
+    const bool inProgress = u32At(file.data(), file.size(), 4 + kOffGameInProgress) != 0;
+    const int32_t months = i32At(file.data(), file.size(), 4 + kOffMonthsElapsed);
+    return inProgress && months >= 0 && months < kResumeMonthsLimit;
 }
 
 void setSaveWriteLimitForTests(int32_t bytes) {

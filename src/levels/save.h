@@ -115,7 +115,8 @@ void setSavedEditorGrids(GridRecord* records, int32_t* useMasterGrid);
 
 // The windowed flag of the last load (start-up creates the display with it).
 bool savedWindowed();
-// A game in progress with fewer than 120 months elapsed.
+// The player's save file holds a game in progress with fewer than 120 months elapsed (reads the
+// file: ask once per screen, not every frame).
 bool gameResumable();
 
 // State 22: loads the saved game and continues in its state (16 and 59 continue on the board);

@@ -29,6 +29,8 @@ namespace bv {
 
 namespace {
 
+bool g_resumable = false;
+
 constexpr int32_t kSoundFairyWand = 35;
 constexpr int32_t kPlainPhaseTicks = 100;
 constexpr int32_t kShineTicks = 63;
@@ -149,13 +151,15 @@ void drawTitleBackground() {
 
 int32_t titleMenuEnter(int32_t previousId, int32_t, int32_t) {
     if (previousId != kStateEnterName) resetTitleAnimation();
+    // "Resume" only when there is a saved game to resume.
+    g_resumable = gameResumable();
     return 0;
 }
 
 int32_t titleMenuUpdate(int32_t) {
     // The menu draws one value of the game generator per frame.
     random(100);
-    const bool resumable = gameResumable();
+    const bool resumable = g_resumable;
     if (!g_welcome) buildWelcome();
     drawTitleBackground();
     if (g_logo < 1.0f) return 0;

@@ -182,15 +182,36 @@ TEST_F(SaveTest, NameCharactersUnsafeInFileNamesAreRefused) {
     EXPECT_TRUE(nameCharAllowed(char16_t(0xE9), 0));
 }
 
-TEST_F(SaveTest, ResumeIsOfferedOnlyBelowOneHundredTwentyMonths) {
+TEST_F(SaveTest, ResumeIsOfferedOnlyForASavedGameBelowOneHundredTwentyMonths) {
+    // A game started in memory but never saved cannot be resumed.
     gameStarted = 1;
-    monthsElapsed = 119;
-    EXPECT_TRUE(gameResumable());
-    monthsElapsed = 120;
+    monthsElapsed = 5;
     EXPECT_FALSE(gameResumable());
-    gameStarted = 0;
-    monthsElapsed = 0;
-    EXPECT_FALSE(gameResumable());
+    const struct {
+        int32_t started, months;
+        size_t cutTo; // 0: the whole file
+        bool resumable;
+    } cases[] = {{1, 0, 0, true},
+                 {1, 119, 0, true},
+                 {1, 120, 0, false},
+                 {0, 5, 0, false},
+                 {1, -3, 0, false},
+                 {1, 5, 4 + 13616 + 3, false},
+                 {1, 5, 4 + 13616 + 4, true}};
+    for (const auto& c : cases) {
+        gameStarted = 1;
+        monthsElapsed = c.months;
+        writeSavedGame();
+        std::vector<uint8_t> f = readFile(saveFile());
+        ASSERT_GT(f.size(), 4u + kOffGameInProgress + 4);
+        f[4 + kOffGameInProgress] = uint8_t(c.started); // the stored "game in progress" flag
+        if (c.cutTo) f.resize(c.cutTo);
+        writeFile(saveFile(), f);
+        // The game in memory says nothing: only the file counts.
+        gameStarted = 1 - c.started;
+        monthsElapsed = 0;
+        EXPECT_EQ(gameResumable(), c.resumable) << c.started << " " << c.months << " " << c.cutTo;
+    }
 }
 
 } // namespace
