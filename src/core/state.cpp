@@ -134,6 +134,12 @@ bool queueState(int32_t id, int32_t argument) {
     return true;
 }
 
+bool isQueued(int32_t id, int32_t argument) {
+    for (int32_t i = 0; i < g_m.queueCount; ++i)
+        if (g_m.queueIds[i] == id && (argument == kAnyArgument || g_m.queueArgs[i] == argument)) return true;
+    return false;
+}
+
 int32_t queuedCount() {
     return g_m.queueCount;
 }

@@ -45,6 +45,9 @@ const char* helpTag();
 // not fit (99 pending) is refused and queueState returns false.
 bool queueState(int32_t id, int32_t argument);
 int32_t queuedCount();
+// Whether a pair with this id is pending; with an argument of kAnyArgument any argument matches.
+constexpr int32_t kAnyArgument = INT32_MIN;
+bool isQueued(int32_t id, int32_t argument = kAnyArgument);
 // Drops every pending pair (a new game starts with an empty queue).
 void clearStateQueue();
 // The i-th pending pair (the saved game keeps the queue); false outside 0..count-1.

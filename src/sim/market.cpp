@@ -191,12 +191,7 @@ void buyerOffer(int32_t buyer, int32_t house) {
 }
 
 bool playerOfferPending() {
-    for (int32_t k = 0; k < queuedCount(); ++k) {
-        int32_t id = 0, argument = 0;
-        if (!queuedPair(k, id, argument)) break;
-        if (id == kStateHouseOffer || id == kStateSoldAtAsking) return true;
-    }
-    return false;
+    return isQueued(kStateHouseOffer) || isQueued(kStateSoldAtAsking);
 }
 
 void offerOnPlayerHouse(int32_t buyer, int32_t house, int32_t amount) {

@@ -26,13 +26,6 @@ namespace {
 // Wear per day in thousandths, by renter history: the worse the record, the faster the wear.
 constexpr int32_t kWearBase[6] = {70, 55, 25, 15, 10, 5};
 
-bool lastChanceQueued(int32_t house) {
-    for (int32_t k = 0; k < queuedCount(); ++k) {
-        int32_t id = 0, argument = 0;
-        if (queuedPair(k, id, argument) && id == kStateLastChanceRepairs && argument == house) return true;
-    }
-    return false;
-}
 } // namespace
 
 float dayWear(int32_t renterHistory) {
@@ -73,7 +66,7 @@ void frameWorkStep(int32_t dt) {
         h.damageCountdown = addSaturated(h.damageCountdown, dt);
         if (h.damageCountdown < kPermanentDamageMs) continue;
         // Its last chance is waiting in the queue: the dialog decides.
-        if (lastChanceQueued(i)) continue;
+        if (isQueued(kStateLastChanceRepairs, i)) continue;
         if (h.owner == kOwnerPlayer && h.repairCost <= owners[kOwnerPlayer].cash) {
             // One last chance at twice the price, queued like every message. The pending flag and
             // the countdown stay, so the test runs again when the dialog closes; later houses
