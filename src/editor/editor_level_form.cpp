@@ -3,9 +3,12 @@
 // back to the table, "Cancel" leaves the table as it was.
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <string>
 
 #include "core/input.h"
 #include "editor/editor_dialogs.h"
+#include "editor/editor_state.h"
 #include "ui/forms.h"
 #include "world/scenario.h"
 
@@ -94,7 +97,14 @@ void loadLevelFields() {
 }
 
 void storeLevelFields() {
-    formFieldGet8(g_mapFile, g_work.mapFile, kMapFileBytes);
+    // Only a plain name inside "maps" (or none) is taken; anything else keeps the old name.
+    char mapFile[kMapFileBytes];
+    formFieldGet8(g_mapFile, mapFile, kMapFileBytes);
+    std::string why;
+    if (!mapFile[0] || plainFileName(mapFile, why))
+        std::memcpy(g_work.mapFile, mapFile, kMapFileBytes);
+    else
+        showEditorMessage("Map Filename " + why);
     std::copy(g_title.text, g_title.text + g_title.length + 1, g_work.title);
     std::copy(g_intro.text, g_intro.text + g_intro.length + 1, g_work.introText);
     g_work.startingCash = formFieldInt(g_startingCash);

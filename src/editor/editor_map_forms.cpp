@@ -9,6 +9,7 @@
 #include "editor/editor.h"
 #include "editor/editor_dialogs.h"
 #include "editor/editor_state.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "ui/forms.h"
 #include "world/map.h"
@@ -149,6 +150,9 @@ void updateGridForm() {
         loadGridFields();
     }
     if (formButton(kX + 155, buttonY, 110, 30, u"OK") || typedChar() == 13) {
+        if (!saveEditorSettings())
+            showEditorMessage("Could not keep the grid settings in \"" + editorSettingsPath() +
+                              "\": " + platform::lastFileError());
         closeEditorDialog();
         return;
     }

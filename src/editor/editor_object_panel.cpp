@@ -42,8 +42,7 @@ void onTopClick(int32_t, int32_t, int32_t) {
 }
 
 void nukeClick(int32_t, int32_t, int32_t) {
-    nukeLayer(editor.mode);
-    markPickImageDirty();
+    guardAction(kGuardNukeLayer);
 }
 
 // An editor check box: the box picture with its label after it, the whole row clickable.
@@ -118,7 +117,11 @@ void editorObjectPanel() {
     const int32_t picture = chooserPicture(chooserFor(editor.mode));
     const bool clickOnMap = leftClicked() && mouseOnMap();
     if (isPressed(kSlotInsert) || (clickOnMap && !editor.adjust)) {
-        if (placeObject(editor.mode, sx, sy, picture) >= 0) markPickImageDirty();
+        if (placeObject(editor.mode, sx, sy, picture) >= 0)
+            markPickImageDirty();
+        else if (layer.count >= int32_t(kMaxLayerObjects))
+            showEditorMessage(
+                "A layer holds at most 65,536 objects: this one is full, so nothing was placed.");
     } else if (editor.adjust) {
         adjustSelected(layer, picture, sx, sy);
     }

@@ -125,12 +125,40 @@ int32_t recalculateDifficulties(int32_t scope) {
     return deriveAllScenarios();
 }
 
+namespace {
+// "All levels" rewrites files the map maker may not have open: it asks first.
+int32_t g_confirming = 0; // 0 nothing asked, 1 rents, 2 difficulties
+} // namespace
+
 void openRecalcForm() {
+    g_confirming = 0;
     formFocus(nullptr);
 }
 
 void updateRecalcForm() {
     constexpr int32_t kX = 110, kY = 150, kW = 580, kH = 300;
+    if (g_confirming) {
+        formPanel(kQuestionX, kQuestionY, kQuestionW, kQuestionH, u"Recalculate all levels?");
+        formLabel(kQuestionX + 30, kQuestionY + 60,
+                  g_confirming == 1 ? u"Every map of every scenario in \"maps\" is rewritten"
+                                    : u"Every scenario file in \"maps\" is rewritten");
+        formLabel(kQuestionX + 30, kQuestionY + 84,
+                  g_confirming == 1 ? u"with rents and upgrade costs from the house values."
+                                    : u"with Easy and Hard months from Normal.");
+        if (formButton(kQuestionSaveX, kQuestionButtonY, kQuestionButtonW, 30, u"Rewrite")) {
+            const int32_t what = g_confirming;
+            g_confirming = 0;
+            const int32_t files =
+                what == 1 ? recalculateRents(kRecalcAllLevels) : recalculateDifficulties(kRecalcAllLevels);
+            showEditorMessage("Rewrote " + std::to_string(files) + (files == 1 ? " file." : " files."));
+            closeEditorDialog();
+            return;
+        }
+        if (formButton(kQuestionCancelX, kQuestionButtonY, kQuestionButtonW, 30, u"Cancel") ||
+            isPressed(kSlotEscape))
+            g_confirming = 0;
+        return;
+    }
     formPanel(kX, kY, kW, kH, u"Recalc.");
     const int32_t left = kX + 30;
     int32_t scope = g_scope;
@@ -142,18 +170,18 @@ void updateRecalcForm() {
     formLabel(left, kY + 130, u"All levels rewrites every map and scenario file in the maps folder.");
     const int32_t buttonY = kY + 180;
     if (formButton(left, buttonY, 200, 30, u"Calculate Rents")) {
-        recalculateRents(g_scope);
         if (g_scope == kRecalcAllLevels) {
-            closeEditorDialog();
+            g_confirming = 1;
             return;
         }
+        recalculateRents(g_scope);
     }
     if (formButton(left + 215, buttonY, 240, 30, u"Calculate all difficulties")) {
-        recalculateDifficulties(g_scope);
         if (g_scope == kRecalcAllLevels) {
-            closeEditorDialog();
+            g_confirming = 2;
             return;
         }
+        recalculateDifficulties(g_scope);
     }
     if (formButton(kX + kW / 2 - 60, kY + kH - 50, 120, 30, u"Done") || isPressed(kSlotEscape))
         closeEditorDialog();

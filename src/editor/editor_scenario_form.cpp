@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "core/input.h"
 #include "editor/editor.h"
@@ -45,7 +46,11 @@ int32_t levelCountShown() {
 void closeScenarioForm(bool store) {
     if (store) storeScenarioFields();
     const char* map = currentMapFile();
-    if (!sameNameIgnoringCase(map, g_mapAtOpen) && map[0]) loadMap(map);
+    if (!sameNameIgnoringCase(map, g_mapAtOpen) && map[0] && loadMap(map)) {
+        rememberFileSources(map, nullptr);
+        rememberMapAsSaved();
+        markPickImageDirty();
+    }
     closeEditorDialog();
 }
 
@@ -75,7 +80,14 @@ void storeScenarioFields() {
     std::copy(g_name.text, g_name.text + g_name.length + 1, scenario.scenarioName);
     std::copy(g_description.text, g_description.text + g_description.length + 1,
               scenario.scenarioDescription);
-    formFieldGet8(g_fileName, scenarioFileName, int32_t(sizeof scenarioFileName));
+    // Only a plain name inside "maps" is taken; anything else keeps the old name and says why.
+    char fileName[sizeof scenarioFileName];
+    formFieldGet8(g_fileName, fileName, int32_t(sizeof fileName));
+    std::string why;
+    if (!fileName[0] || plainFileName(fileName, why))
+        std::memcpy(scenarioFileName, fileName, sizeof fileName);
+    else
+        showEditorMessage("Scenario Filename " + why);
     scenario.advancedEconomy = g_complexEconomy ? 1 : 0;
     scenario.conditionScalar = formFieldFloat(g_numbers[0]);
     scenario.bankListInterval = formFieldInt(g_numbers[1]);

@@ -17,6 +17,7 @@
 #include "gfx/draw.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
+#include "levels/save.h"
 #include "ui/button.h"
 #include "ui/hotspots.h"
 #include "ui/money.h"
@@ -194,6 +195,12 @@ void drawAdjustBox() {
 
 namespace {
 
+// A map the game's loader would refuse is never built.
+void refuseFullMap() {
+    if (houseCount >= int32_t(kMaxMapHouses))
+        showEditorMessage("A map holds at most 4,096 houses: this one is full, so nothing was added.");
+}
+
 void houseMode() {
     drawChooser();
     drawAdjustBox();
@@ -204,11 +211,17 @@ void houseMode() {
     if (isPressed(kSlotInsert)) {
         int32_t x = m.x, y = m.y;
         snapToGrid(kModeHouse, x, y);
-        insertHouse(mouseOnMap() ? x : -1, y, chooserPicture(chooserFor(kModeHouse)));
+        if (insertHouse(mouseOnMap() ? x : -1, y, chooserPicture(chooserFor(kModeHouse))) < 0)
+            refuseFullMap();
         g_pickDirty = true;
     }
     if (ctrlCopy()) copySelectedHouse();
-    if (ctrlPaste() && pasteHouse(m.x, m.y) >= 0) g_pickDirty = true;
+    if (ctrlPaste()) {
+        if (pasteHouse(m.x, m.y) >= 0)
+            g_pickDirty = true;
+        else if (editor.clipboardFull)
+            refuseFullMap();
+    }
     if (editor.selectedHouse < 0 || editor.selectedHouse >= houseCount) return;
     MapHouse& h = mapHouses[editor.selectedHouse];
     if (isPressed(kSlotDelete)) {
@@ -254,14 +267,17 @@ void houseMode() {
 void labelMode() {
     const Point m = mousePos();
     if (isPressed(kSlotT)) {
-        changeState(kStateGame);
+        guardAction(kGuardToGame);
         return;
     }
     // Drawn before this frame's moves, like the labels themselves, so the two stay together.
     drawLabelHandles();
     if (isPressed(kSlotInsert) && mouseOnMap()) {
         const int32_t i = addLabel(m.x, m.y, u"New Street", 30);
-        if (i >= 0) editor.selectedLabel = i;
+        if (i >= 0)
+            editor.selectedLabel = i;
+        else if (labelCount >= int32_t(kMaxMapLabels))
+            showEditorMessage("A map holds at most 4,096 labels: this one is full, so nothing was added.");
     }
     if (editor.selectedLabel < 0 || editor.selectedLabel >= labelCount) return;
     MapText& label = mapLabels[editor.selectedLabel];
@@ -289,22 +305,18 @@ void markPickImageDirty() {
 
 int32_t editorEnter(int32_t, int32_t, int32_t) {
     if (!editor.choosers[0].root) {
-        // First entry: the grid records may already have come with the saved game (all zero
-        // when they did not); those are kept, the rest of the model starts afresh.
-        GridRecord grids[4];
-        std::memcpy(grids, editor.grids, sizeof grids);
-        const int32_t useMaster = editor.useMasterGrid;
-        bool loaded = useMaster != 0;
-        for (const GridRecord& g : grids)
-            loaded = loaded || g.on || g.width || g.height || g.xOffset || g.yOffset;
+        // First entry: the model starts afresh, with the grids the map maker set last time.
         resetEditorModel();
-        if (loaded) {
-            std::memcpy(editor.grids, grids, sizeof grids);
-            editor.useMasterGrid = useMaster;
-        }
+        loadEditorSettings();
     }
     editor.rememberedLevel = currentLevel;
     editor.selectedHouse = 0;
+    // Whatever the editor saves as a game goes under its own name, never over the player's.
+    useSaveName("editor");
+    // The map and scenario in memory are as their files hold them.
+    rememberFileSources(currentMapFile(), scenarioFileName);
+    rememberMapAsSaved();
+    rememberScenarioAsSaved();
     setButtonLook(kButtonLookDrawn);
     g_pickDirty = true;
     return 0;
@@ -327,6 +339,7 @@ int32_t editorUpdate(int32_t) {
     drawMapHouses();
     drawMapAboveHouses();
     drawGridLines(editor.grids[kMasterGrid]);
+    drawEditorMessage();
     fillRect(frameBuffer, 0, kMapHeight, kFrameWidth, kFrameHeight - kMapHeight, 0);
     if (!editor.useMasterGrid) drawGridLines(editor.grids[0]);
     if (editorFormOpen()) {
@@ -339,9 +352,8 @@ int32_t editorUpdate(int32_t) {
     if (rightClicked()) pickUnderMouse(m.x, m.y, false);
     if (typedChar() == 'p' || typedChar() == 'P') pickUnderMouse(m.x, m.y, true);
     if (isPressed(kSlotE)) {
-        clearHover();
-        editorTestPlay();
-        return 0;
+        guardAction(kGuardTestPlay);
+        if (questionOpen() || currentStateId() != kStateEditor) return 0;
     }
     if (editor.mode != kModeHouse) clearHover();
     switch (editor.mode) {

@@ -11,7 +11,7 @@
 #include "core/memory.h"
 #include "core/state.h"
 #include "core/state_ids.h"
-#include "editor/editor.h"
+#include "editor/editor_state.h"
 #include "game/state_table.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
@@ -49,7 +49,6 @@ void gameInit() {
     useStateTable(kStateTable, stateCount());
     setQuitDialogSaver(saveGame);
     setOwnerLooks(OwnerLooks{ownerAvatarIndex, ownerDisplayName});
-    setSavedEditorGrids(editor.grids, &editor.useMasterGrid);
     installLevelChecks();
     setNoticePresenter(presentNotice);
     memStartup();
@@ -120,7 +119,11 @@ void runFrame() {
 
     if (quitRequested()) {
         setQuitRequested(false);
-        handleQuitRequest();
+        // The editor asks its own question: the game's quit dialog would save the player's game.
+        if (currentStateId() == kStateEditor)
+            editorCloseRequested();
+        else
+            handleQuitRequest();
     }
 }
 

@@ -11,6 +11,7 @@
 #include "assets/strings.h"
 #include "core/input.h"
 #include "core/state.h"
+#include "editor/editor_state.h"
 #include "game/game.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
@@ -250,6 +251,11 @@ ScriptResult runScript(std::istream& in, std::ostream& out) {
             hurry();
         } else if (cmd == "print-state") {
             out << stateLine() << "\n";
+        } else if (cmd == "print-editor") {
+            out << "EDITOR question=" << (questionOpen() ? 1 : 0) << " nameForm=" << (nameFormOpen() ? 1 : 0)
+                << " mapModified=" << (mapModified() ? 1 : 0)
+                << " scenarioModified=" << (scenarioModified() ? 1 : 0) << " houses=" << houseCount
+                << " error=" << nameFormError() << " message=" << editorMessage() << "\n";
         } else if (cmd == "print-house") {
             int32_t house = -1;
             if (!(line >> house) || !getHouse(house)) return fail("print-house needs a house index");

@@ -86,6 +86,10 @@ void installLevelChecks();
 // The new game (entering state 1): the simulation's reset, no goal hold, the game marked as
 // started, then the goals screen.
 void resetGame();
+// A new game that begins at `level` of the scenario in memory, on the map in memory (the editor's
+// test play): the same reset, then that level's start (its starting cash, houses back to the bank
+// when it says so) and its goals screen.
+void resetGameAtLevel(int32_t level);
 int32_t enterInitGame(int32_t previousId, int32_t newId, int32_t argument);
 
 } // namespace bv

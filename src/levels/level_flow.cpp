@@ -98,6 +98,17 @@ void resetGame() {
     changeState(kStateDisplayGoals);
 }
 
+void resetGameAtLevel(int32_t level) {
+    installLevelChecks();
+    resetSimulation();
+    currentLevel = level;
+    levelStart();
+    goalHoldCounter = 0;
+    gameStarted = 1;
+    scenarioLoaded = 1;
+    changeState(kStateDisplayGoals);
+}
+
 int32_t enterInitGame(int32_t, int32_t, int32_t) {
     resetGame();
     return 0;

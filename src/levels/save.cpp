@@ -120,8 +120,19 @@ void writeLastPlayer() {
     writeReplacing(platform::userDataFolder() + kLastPlayerFile, bytes);
 }
 
+namespace {
+// The editor's test play saves under a name of its own (empty: the player's).
+std::string g_saveNameOverride;
+} // namespace
+
+void useSaveName(const char* name) {
+    g_saveNameOverride = name ? name : "";
+}
+
 void writeSavedGame() {
-    writeLastPlayer();
+    // Test play from the editor leaves the player's files alone, the last-player file included.
+    const bool ownName = g_saveNameOverride.empty();
+    if (ownName) writeLastPlayer();
     setBlockInt(kOffVersion, kSaveVersion);
     if (!gameStarted) return;
     gatherBlock();
@@ -134,7 +145,7 @@ void writeSavedGame() {
         const uint8_t* h = reinterpret_cast<const uint8_t*>(&houseStates[i]);
         bytes.insert(bytes.end(), h, h + kSaveHouseBytes);
     }
-    writeReplacing(saveFilePathFor(playerName), bytes);
+    writeReplacing(saveFilePathFor(ownName ? playerName : g_saveNameOverride.c_str()), bytes);
 }
 
 int32_t loadSaveFile(int32_t loadGame, const std::string& path) {

@@ -19,14 +19,12 @@
 //   13604  scenario loaded flag                                        (ours)
 // The negotiation in progress sits at the block's start (dealBuyer, dealHouse, dealOffer,
 // dealCounter); money still flying to an owner is booked into the saved cash. Everything else in
-// the block (dialog and editor state, high scores) is kept byte for byte as it was loaded, so a
-// save and a load leave it unchanged.
+// the block (dialog state, the old editor grid area, high scores) is kept byte for byte as it was loaded, so
+// a save and a load leave it unchanged.
 #pragma once
 
 #include <cstdint>
 #include <string>
-
-#include "world/grid_record.h"
 
 namespace bv {
 
@@ -58,7 +56,7 @@ constexpr uint32_t kOffGoalHold = 15340;
 constexpr uint32_t kOffMusicVolume = 15476;
 constexpr uint32_t kOffEffectVolume = 15480;
 constexpr uint32_t kOffChosenScenario = 15488;
-constexpr uint32_t kOffEditorGrids = 15352; // four grid records and the master flag
+constexpr uint32_t kOffEditorGrids = 15352; // kept as loaded: the editor keeps its grids in its own file
 constexpr uint32_t kOffEventQueue = 15492;
 // Our own offsets (see the table above).
 constexpr uint32_t kOffBankOwner = 10580;
@@ -93,6 +91,9 @@ bool nameCharAllowed(char16_t c, int32_t position);
 // Writes the last-player file, then, when a game is in progress, the player's save file through
 // a temporary file that is renamed over the old one. Write failures are silent.
 void writeSavedGame();
+// From now on writeSavedGame writes "<name>_bvx2.sav" instead of the player's file and leaves the
+// last-player file alone (the editor's test play); nullptr or "" goes back to the player's file.
+void useSaveName(const char* name);
 // The 10-byte last-player file with playerName.
 void writeLastPlayer();
 // Reads the last-player file into playerName and loads that player's save with the flag.
@@ -107,11 +108,6 @@ int32_t loadSaveFile(int32_t loadGame, const std::string& path);
 // is up) this does nothing.
 void applySavedOptions();
 void enableSavedOptions();
-
-// The editor's four grid records and its "use master grid" flag travel in the block. The editor
-// sits above the saved game, so it lends them here at start-up; until then a save leaves those
-// bytes as they are and a load does not touch the editor.
-void setSavedEditorGrids(GridRecord* records, int32_t* useMasterGrid);
 
 // The windowed flag of the last load (start-up creates the display with it).
 bool savedWindowed();

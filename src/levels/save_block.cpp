@@ -64,61 +64,7 @@ bool resumableState(int32_t id) {
 
 bool g_optionsLive = false;
 
-// The editor's grid records and its master flag, lent by the editor (nullptr until then).
-GridRecord* g_grids = nullptr;
-int32_t* g_useMasterGrid = nullptr;
-
-// The editor's grid records: four records of seven int32 (modes 1, 2, 3, then the master record)
-// and the "use master grid settings" flag.
-constexpr int32_t kGridRecordCount = 4;
-constexpr int32_t kGridWords = 7;
-constexpr uint32_t kGridRecordBytes = 4 * kGridWords;
-constexpr uint32_t kOffMasterGridFlag = kOffEditorGrids + kGridRecordCount * kGridRecordBytes;
-constexpr int32_t GridRecord::*const kGridFields[kGridWords] = {
-    &GridRecord::on,      &GridRecord::upLeft, &GridRecord::display, &GridRecord::xOffset,
-    &GridRecord::yOffset, &GridRecord::width,  &GridRecord::height};
-static_assert(sizeof(GridRecord) == kGridRecordBytes);
-
-void gatherEditorGrids() {
-    if (!g_grids || !g_useMasterGrid) return;
-    for (int32_t r = 0; r < kGridRecordCount; ++r)
-        for (int32_t w = 0; w < kGridWords; ++w)
-            setBlockInt(kOffEditorGrids + kGridRecordBytes * uint32_t(r) + 4 * uint32_t(w),
-                        g_grids[r].*kGridFields[w]);
-    setBlockInt(kOffMasterGridFlag, *g_useMasterGrid);
-}
-
-// Flags become 0 or 1; offsets stay within one map's size either way; a cell is at most the map
-// (0 stands for "no snapping" on that axis, as a negative size would). A block that holds no
-// grid records at all (every byte 0: no save yet, or one written before the editor was used)
-// leaves the editor's grids as they are.
-void scatterEditorGrids() {
-    if (!g_grids || !g_useMasterGrid) return;
-    bool stored = false;
-    for (uint32_t at = kOffEditorGrids; at < kOffMasterGridFlag + 4; ++at)
-        stored = stored || g_block[at] != 0;
-    if (!stored) return;
-    for (int32_t r = 0; r < kGridRecordCount; ++r) {
-        int32_t v[kGridWords];
-        getWords(kOffEditorGrids + kGridRecordBytes * uint32_t(r), v, kGridWords);
-        GridRecord& g = g_grids[r];
-        g.on = v[0] ? 1 : 0;
-        g.upLeft = v[1] ? 1 : 0;
-        g.display = v[2] ? 1 : 0;
-        g.xOffset = clampInt(v[3], -kMapWidth, kMapWidth);
-        g.yOffset = clampInt(v[4], -kMapHeight, kMapHeight);
-        g.width = clampInt(v[5], 0, kMapWidth);
-        g.height = clampInt(v[6], 0, kMapHeight);
-    }
-    *g_useMasterGrid = blockInt(kOffMasterGridFlag) ? 1 : 0;
-}
-
 } // namespace
-
-void setSavedEditorGrids(GridRecord* records, int32_t* useMasterGrid) {
-    g_grids = records;
-    g_useMasterGrid = useMasterGrid;
-}
 
 void enableSavedOptions() {
     g_optionsLive = true;
@@ -223,7 +169,6 @@ void gatherBlock() {
     setBlockInt(kOffEffectVolume, effectVolume());
     setBlockInt(kOffChosenScenario, chosenScenario);
     setBlockInt(kOffScenarioLoaded, scenarioLoaded);
-    gatherEditorGrids();
     setBlockInt(kOffBlockSizeCopy, int32_t(kSaveBlockBytes));
 }
 
@@ -282,7 +227,6 @@ void scatterBlock() {
     if (chosenScenario < 0 || chosenScenario >= kMaxScenarios) chosenScenario = 0;
     scenarioLoaded = blockInt(kOffScenarioLoaded) ? 1 : 0;
     selectedHouse = houseOrNone(blockInt(kOffSelectedHouse));
-    scatterEditorGrids();
     applySavedOptions();
     // State ids are checked where the game resumes (resumeGameUpdate); keep a sane copy here.
     const int32_t state = blockInt(kOffStateId);

@@ -1,12 +1,36 @@
 #include "platform/files.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace bv::platform {
+
+namespace {
+std::string g_lastError;
+
+// Remembers errno's words, in lower case as they read inside a sentence.
+bool failed(int error) {
+    g_lastError = std::strerror(error);
+    if (!g_lastError.empty() && g_lastError[0] >= 'A' && g_lastError[0] <= 'Z')
+        g_lastError[0] = char(g_lastError[0] - 'A' + 'a');
+    return false;
+}
+} // namespace
+
+const char* lastFileError() {
+    return g_lastError.c_str();
+}
+
+bool fsExists(const char* path) {
+    struct stat st;
+    return path && ::stat(path, &st) == 0;
+}
 
 int32_t fsOpen(const char* path, int32_t mode) {
     if (!path) return -1;
@@ -28,7 +52,10 @@ int32_t fsOpen(const char* path, int32_t mode) {
         return -1;
     }
     int fd = ::open(path, flags | O_CLOEXEC, 0644);
-    if (fd < 0) return -1;
+    if (fd < 0) {
+        failed(errno);
+        return -1;
+    }
     if (mode == kRead) {
         // A folder opens fine on Linux but is not a file.
         struct stat st;
@@ -63,7 +90,10 @@ void setWriteLimitForTests(int64_t bytes) {
 int32_t fsWrite(int32_t handle, const void* buffer, int32_t count) {
     if (handle < 0 || count <= 0) return 0;
     if (g_writeBudget >= 0) {
-        if (count > g_writeBudget) count = static_cast<int32_t>(g_writeBudget);
+        if (count > g_writeBudget) {
+            count = static_cast<int32_t>(g_writeBudget);
+            failed(ENOSPC);
+        }
         g_writeBudget -= count;
         if (count <= 0) return 0;
     }
@@ -71,7 +101,10 @@ int32_t fsWrite(int32_t handle, const void* buffer, int32_t count) {
     const auto* bytes = static_cast<const char*>(buffer);
     while (done < count) {
         ssize_t n = ::write(handle, bytes + done, static_cast<size_t>(count - done));
-        if (n <= 0) break;
+        if (n <= 0) {
+            failed(n < 0 ? errno : ENOSPC);
+            break;
+        }
         done += static_cast<int32_t>(n);
     }
     return done;
@@ -90,12 +123,12 @@ void fsClose(int32_t handle) {
 
 bool fsSyncClose(int32_t handle) {
     if (handle < 0) return false;
-    const bool synced = ::fsync(handle) == 0;
-    return ::close(handle) == 0 && synced;
+    const bool synced = ::fsync(handle) == 0 || failed(errno);
+    return (::close(handle) == 0 || failed(errno)) && synced;
 }
 
 bool fsReplace(const char* from, const char* to) {
-    return from && to && std::rename(from, to) == 0;
+    return from && to && (std::rename(from, to) == 0 || failed(errno));
 }
 
 bool fsRemove(const char* path) {

@@ -24,6 +24,11 @@ bool fsSyncClose(int32_t handle);
 bool fsReplace(const char* from, const char* to);
 bool fsRemove(const char* path);
 bool changeDirectory(const char* path);
+// Whether a path names an existing file or folder.
+bool fsExists(const char* path);
+// Why the last open, write, flush or rename above failed, in words ("permission denied", "no
+// space left on device"); "" before any failure.
+const char* lastFileError();
 
 // Tests: every write after the next `bytes` bytes fails (a full disk); -1 lifts the limit.
 void setWriteLimitForTests(int64_t bytes);

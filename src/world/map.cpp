@@ -276,6 +276,7 @@ void allocMapTileBuffers() {
 }
 
 MapHouse* addHouse() {
+    if (houseCount >= int32_t(kMaxMapHouses)) return nullptr;
     int32_t n = houseCount + 1;
     auto* houses = static_cast<MapHouse*>(memAllocZeroed(sizeof(MapHouse) * n));
     auto* states = static_cast<HouseState*>(memAllocZeroed(sizeof(HouseState) * n));

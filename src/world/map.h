@@ -128,6 +128,7 @@ int32_t saveMap(const char* name);
 void allocMapTileBuffers();
 
 // Editor: one more house (both arrays grow; the new records are zeroed, picture index -1).
+// nullptr when the map already has kMaxMapHouses houses or memory runs out.
 MapHouse* addHouse();
 // The values a new house gets: base value 200000, 3 bedrooms, 2 bathrooms, derived rent and cost.
 void applyNewHouseDefaults(MapHouse& house);

@@ -83,7 +83,8 @@ void sortObjectLayer(ObjectLayer& layer) {
 }
 
 int32_t addMapObject(ObjectLayer& layer, int32_t x, int32_t y, int32_t picture, bool xflip, bool onTop) {
-    if (!growLayer(layer, layer.count + 1)) return -1;
+    // A layer the map loader would refuse is never built.
+    if (layer.count >= int32_t(kMaxLayerObjects) || !growLayer(layer, layer.count + 1)) return -1;
     MapObject& object = layer.objects[layer.count];
     object = MapObject{};
     object.x = x;
@@ -236,6 +237,7 @@ void renderLabel(int32_t index) {
 }
 
 int32_t addLabel(int32_t x, int32_t y, const char16_t* text, int32_t slant) {
+    if (labelCount >= int32_t(kMaxMapLabels)) return -1;
     int32_t n = labelCount + 1;
     auto* labels = static_cast<MapText*>(memAllocZeroed(sizeof(MapText) * n));
     auto* pictures = static_cast<Sprite**>(memAllocZeroed(sizeof(Sprite*) * n));

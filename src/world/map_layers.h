@@ -17,7 +17,7 @@ constexpr float kLabelSlantFactor = 0.44897959f;
 // --- Object layers ----------------------------------------------------------------------------
 // Adds an object (picture index into the object pictures) and selects it; the group number is
 // copied from the layer's last object. The layer is sorted again. Returns the object's index after
-// sorting, or -1 when the array cannot grow.
+// sorting, or -1 when the layer already holds the most a map may (kMaxLayerObjects) or cannot grow.
 int32_t addMapObject(ObjectLayer& layer, int32_t x, int32_t y, int32_t picture, bool xflip, bool onTop);
 // Removes object i; the selection stays on the same object or moves to its neighbour.
 bool removeMapObject(ObjectLayer& layer, int32_t index);
@@ -47,7 +47,8 @@ void writeLabels(ByteWriter& out);
 // Makes `list` the map's labels (the old ones and their pictures are released) and renders them.
 void installLabels(LabelList& list);
 void freeLabels(LabelList& list);
-// Editor: a new label, rendered at once. Returns its index or -1.
+// Editor: a new label, rendered at once. Returns its index, or -1 when the map already has the
+// most labels a map may (kMaxMapLabels) or memory runs out.
 int32_t addLabel(int32_t x, int32_t y, const char16_t* text, int32_t slant);
 bool removeLabel(int32_t index);
 // Renders (again) the picture of one label from its text.

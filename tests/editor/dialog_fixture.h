@@ -55,6 +55,37 @@ class DialogTest : public uitest::UiTest {
         bv::editorUpdate(0);
         bv::dispatchHotSpots();
     }
+    // A click through the whole editor (panel, or the form in front of it): down, then up.
+    static void panelClick(int32_t x, int32_t y) {
+        uitest::sendEvent(bv::platform::Event::MouseMove, x, y);
+        uitest::sendEvent(bv::platform::Event::LeftDown, x, y);
+        panelFrame();
+        uitest::sendEvent(bv::platform::Event::LeftUp, x, y);
+        panelFrame();
+    }
+    static void sendKey(bv::platform::Event::Type type, int32_t vk) {
+        bv::platform::Event e;
+        e.type = type;
+        e.key = vk;
+        bv::handleWindowEvent(e);
+    }
+    static void pressKey(int32_t vk) {
+        sendKey(bv::platform::Event::KeyDown, vk);
+        panelFrame();
+        sendKey(bv::platform::Event::KeyUp, vk);
+        panelFrame();
+    }
+    // Characters typed into the editor, two frames each.
+    static void typeInPanel(const std::u16string& text) {
+        for (char16_t c : text) {
+            bv::platform::Event e;
+            e.type = bv::platform::Event::Char;
+            e.ch = c;
+            bv::handleWindowEvent(e);
+            panelFrame();
+            panelFrame();
+        }
+    }
     // One frame with nothing new in it.
     static void frame() {
         bv::clearHotSpots();

@@ -55,33 +55,7 @@ class ObjectPanel : public edtest::DialogTest {
         DialogTest::TearDown();
     }
 
-    static void panelClick(int32_t x, int32_t y) {
-        uitest::sendEvent(bv::platform::Event::MouseMove, x, y);
-        uitest::sendEvent(bv::platform::Event::LeftDown, x, y);
-        panelFrame();
-        uitest::sendEvent(bv::platform::Event::LeftUp, x, y);
-        panelFrame();
-    }
-    static void sendKey(bv::platform::Event::Type type, int32_t vk) {
-        bv::platform::Event e;
-        e.type = type;
-        e.key = vk;
-        bv::handleWindowEvent(e);
-    }
-    static void pressKey(int32_t vk) {
-        sendKey(bv::platform::Event::KeyDown, vk);
-        panelFrame();
-        sendKey(bv::platform::Event::KeyUp, vk);
-        panelFrame();
-    }
-    static void typeChar(char16_t c) {
-        bv::platform::Event e;
-        e.type = bv::platform::Event::Char;
-        e.ch = c;
-        bv::handleWindowEvent(e);
-        panelFrame();
-        panelFrame();
-    }
+    static void typeChar(char16_t c) { typeInPanel(std::u16string(1, c)); }
     static uint32_t pixel(int32_t x, int32_t y) {
         return bv::frameBuffer[y * bv::kFrameWidth + x] & 0xFFFFFF;
     }
@@ -134,7 +108,8 @@ TEST_F(ObjectPanel, CheckBoxesToggleTheSelectedObjectAndNukeEmptiesOnlyItsLayer)
     panelClick(kBoxX, kOnTopY);
     EXPECT_EQ(foregroundObjects.objects[1].onTop, 1);
     EXPECT_EQ(foregroundObjects.objects[0].onTop, 0); // only the selected one
-    panelClick(kNukeX, kNukeY);
+    panelClick(kNukeX, kNukeY);                       // unsaved objects: asked first, and discarded
+    panelClick(bv::kQuestionDiscardX + 60, bv::kQuestionButtonY + 15);
     EXPECT_EQ(foregroundObjects.count, 0);
     EXPECT_EQ(backgroundObjects.count, 1);
     // The model's own guards: no object selected, or a mode without layers.
@@ -202,31 +177,6 @@ TEST_F(ObjectPanel, CtrlDrawsThePreviewAtTheSnappedMousePosition) {
     sendKey(bv::platform::Event::KeyUp, 17);
     panelFrame();
     EXPECT_EQ(pixel(100, 449), 0u);
-}
-
-class FirstEntry : public edtest::DialogTest {};
-
-// The grid records may arrive with the saved game before the editor is first entered; the first
-// entry keeps them, and only a model that has none starts with the 16 x 16 defaults.
-TEST_F(FirstEntry, KeepsGridRecordsThatCameWithTheSavedGame) {
-    std::memset(&editor, 0, sizeof editor);
-    editor.grids[2] = bv::GridRecord{1, 1, 0, 4, 5, 30, 20};
-    editor.useMasterGrid = 1;
-    bv::editorEnter(0, bv::kStateEditor, 0);
-    bv::editorExit(bv::kStateEditor);
-    EXPECT_EQ(editor.grids[2].width, 30);
-    EXPECT_EQ(editor.grids[2].yOffset, 5);
-    EXPECT_EQ(editor.grids[0].width, 0);
-    EXPECT_EQ(editor.useMasterGrid, 1);
-    EXPECT_NE(editor.choosers[0].root, nullptr);
-
-    std::memset(&editor, 0, sizeof editor);
-    bv::editorEnter(0, bv::kStateEditor, 0);
-    bv::editorExit(bv::kStateEditor);
-    for (const bv::GridRecord& g : editor.grids) {
-        EXPECT_EQ(g.width, 16);
-        EXPECT_EQ(g.height, 16);
-    }
 }
 
 class ChooserPath : public uitest::UiTest {};

@@ -1,0 +1,328 @@
+// A map maker's work is never lost without asking: the question before every action that would
+// throw unsaved work away, saves that fail (the old file stays byte for byte, the form says why),
+// loads that fail (nothing in memory changes), names that are refused, placements beyond what the
+// loader accepts, and the editor's own settings file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/memory.h"
+#include "core/state.h"
+#include "core/state_ids.h"
+#include "dialog_fixture.h"
+#include "levels/save.h"
+#include "platform/files.h"
+#include "world/map_layers.h"
+
+namespace {
+
+using bv::editor;
+using bv::mapHouses;
+
+std::vector<uint8_t> bytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
+    return at + 4 <= b.size() ? uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
+                                    uint32_t(b[at + 3]) << 24
+                              : 0xFFFFFFFFu;
+}
+
+// A town on file and in the editor: "town.map" with two houses and a background object, the
+// scenario "tests" whose one level plays it.
+class WorkKept : public edtest::DialogTest {
+  protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        bvtest::useNamedStates();
+        std::filesystem::create_directories(dir_.path() + "/saves");
+        previousSaves_ = bv::platform::userDataFolder();
+        bv::platform::setUserDataFolder(dir_.path() + "/saves/");
+        ASSERT_GE(bv::insertHouse(200, 300, 0), 0);
+        ASSERT_GE(bv::insertHouse(400, 300, 1), 0);
+        ASSERT_GE(bv::placeObject(bv::kModeBackground, 300, 200, 0), 0);
+        bv::scenario.levelCount = 1;
+        std::strcpy(bv::levelTable[1][0].mapFile, "town");
+        bv::levelTable[1][0].monthsToPlay = 12;
+        ASSERT_TRUE(bv::saveMapAs("town"));
+        ASSERT_TRUE(bv::saveScenarioAs("tests"));
+        enterEditor();
+    }
+    void TearDown() override {
+        bv::platform::setWriteLimitForTests(-1);
+        bv::useSaveName(nullptr);
+        bv::exitGame = 0;
+        bv::platform::setUserDataFolder(previousSaves_);
+        DialogTest::TearDown();
+    }
+    static void enterEditor() {
+        bv::changeState(bv::kStateEditor);
+        bv::editorEnter(0, bv::kStateEditor, 0);
+        bv::exitGame = 0;
+    }
+    static void answer(int32_t buttonX) {
+        panelClick(buttonX + bv::kQuestionButtonW / 2, bv::kQuestionButtonY + 15);
+    }
+    // The name form's field emptied, then the name typed; OK.
+    static void nameAndOk(const std::u16string& name) {
+        typeInPanel(std::u16string(40, char16_t(8)) + name);
+        panelClick(310, 335);
+    }
+    std::string previousSaves_;
+};
+
+constexpr int32_t kVkE = 'E', kVkT = 'T';
+
+TEST_F(WorkKept, EveryActionThatWouldLoseUnsavedWorkAsksFirst) {
+    struct Case {
+        const char* action;
+        int32_t mode;
+        std::function<void()> trigger;
+        int32_t answerX; // Discard or Save
+        std::function<bool()> done;
+    };
+    const std::vector<Case> cases = {
+        {"New Scenario", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionDiscardX,
+         [] { return bv::houseCount == 0; }},
+        {"New Scenario after Save", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionSaveX,
+         [this] { return bv::houseCount == 0 && le32(bytesOf(mapsFile("town.map")), 8 + 4048) == 407u; }},
+        {"Load Map", bv::kModeScenario, [] { panelClick(750, 565); }, bv::kQuestionDiscardX,
+         [] { return bv::nameFormOpen(); }},
+        {"Load Scenario", bv::kModeScenario, [] { panelClick(575, 565); }, bv::kQuestionDiscardX,
+         [] { return bv::nameFormOpen(); }},
+        {"Nuke layer", bv::kModeBackground, [] { panelClick(450, 545); }, bv::kQuestionDiscardX,
+         [] { return bv::backgroundObjects.count == 0; }},
+        // Test play starts the level on its map as saved: the moved house is back where it was.
+        {"E", bv::kModeHouse, [] { pressKey(kVkE); }, bv::kQuestionDiscardX,
+         [] {
+             return bv::currentStateId() == bv::kStateDisplayGoals && bv::houseCount == 2 &&
+                    mapHouses[1].x == 400;
+         }},
+        {"T", bv::kModeLabels, [] { pressKey(kVkT); }, bv::kQuestionDiscardX,
+         [] { return bv::currentStateId() == bv::kStateGame; }},
+        {"closing the window", bv::kModeHouse, [] { bv::editorCloseRequested(); }, bv::kQuestionSaveX,
+         [] { return bv::exitGame == 1 && !bv::mapModified(); }},
+    };
+    const std::vector<uint8_t> town = bytesOf(mapsFile("town.map"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.action);
+        std::ofstream(mapsFile("town.map"), std::ios::binary)
+            .write(reinterpret_cast<const char*>(town.data()), std::streamsize(town.size()));
+        ASSERT_TRUE(bv::loadScenarioNamed("tests")) << bv::editorFileError();
+        enterEditor();
+        editor.mode = c.mode;
+        bv::backgroundObjects.selected = 0;
+        // Unchanged work: the action runs without a question.
+        EXPECT_FALSE(bv::mapModified());
+        mapHouses[1].x += 7;
+        c.trigger();
+        ASSERT_TRUE(bv::questionOpen());
+        answer(bv::kQuestionCancelX);
+        EXPECT_FALSE(bv::questionOpen());
+        EXPECT_FALSE(bv::nameFormOpen());
+        ASSERT_EQ(bv::houseCount, 2);
+        EXPECT_EQ(mapHouses[0].x, 200);
+        EXPECT_EQ(mapHouses[1].x, 407);
+        EXPECT_EQ(bv::backgroundObjects.count, 1);
+        EXPECT_EQ(bv::currentStateId(), bv::kStateEditor);
+        EXPECT_EQ(bv::exitGame, 0);
+        c.trigger();
+        ASSERT_TRUE(bv::questionOpen());
+        answer(c.answerX);
+        EXPECT_FALSE(bv::questionOpen());
+        EXPECT_TRUE(c.done());
+        // What "Discard" left in memory is not written anywhere.
+        if (c.answerX == bv::kQuestionDiscardX) {
+            EXPECT_EQ(le32(bytesOf(mapsFile("town.map")), 8 + 4048), 400u);
+        }
+        if (bv::nameFormOpen()) panelClick(490, 335);
+    }
+    // Saved work asks nothing: the action runs at once.
+    ASSERT_TRUE(bv::loadScenarioNamed("tests"));
+    enterEditor();
+    editor.mode = bv::kModeScenario;
+    panelClick(375, 530);
+    EXPECT_FALSE(bv::questionOpen());
+    EXPECT_EQ(bv::houseCount, 0);
+}
+
+TEST_F(WorkKept, FailedSavesAndLoadsKeepTheFilesAndTheWorkAndSayWhy) {
+    mapHouses[0].x = 222; // unsaved work throughout
+    const std::vector<uint8_t> map = bytesOf(mapsFile("town.map")), scenario = bytesOf(mapsFile("tests.bvx"));
+    ASSERT_EQ(map.size(), 8 + 2 * 4048u + (map.size() - 8 - 2 * 4048u));
+    {
+        std::ofstream bad(mapsFile("broken.map"), std::ios::binary);
+        bad << "not a map";
+    }
+    struct Case {
+        const char* what;
+        int32_t form; // 1 save map, 2 load map, 3 save scenario, 4 load scenario
+        std::u16string name;
+        std::function<void()> spoil;
+        const char* expected; // in the form's error line
+    };
+    const std::vector<Case> cases = {
+        {"disk full", 1, u"town", [] { bv::platform::setWriteLimitForTests(100); },
+         "Could not save \"maps/town.map\": no space left on device"},
+        {"no room for the new file", 1, u"town",
+         [this] { std::filesystem::create_directory(mapsFile("town.map.tmp")); },
+         "\"maps/town.map\": is a directory"},
+        {"scenario, disk full", 3, u"tests", [] { bv::platform::setWriteLimitForTests(5000); },
+         "Could not save \"maps/tests.bvx\": no space left on device"},
+        {"missing map", 2, u"nowhere", [] {}, "Could not load \"maps/nowhere.map\": there is no such file"},
+        {"damaged map", 2, u"broken", [] {}, "\"maps/broken.map\": it is not a map"},
+        {"missing scenario", 4, u"nowhere", [] {},
+         "Could not load \"maps/nowhere.bvx\": there is no such file"},
+        {"a folder", 1, u"../town", [] {}, "without folders"},
+        {"a backslash", 1, u"a\\b", [] {}, "without folders"},
+        {"an absolute path", 2, u"/etc/passwd", [] {}, "without folders"},
+        {"a leading dot", 3, u".hidden", [] {}, "may not start with a dot"},
+        {"a character outside the set", 1, u"to*wn", [] {}, "letters, digits, spaces"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.spoil();
+        bv::openNameFormKind(c.form);
+        nameAndOk(c.name);
+        bv::platform::setWriteLimitForTests(-1);
+        std::filesystem::remove(mapsFile("town.map.tmp"));
+        EXPECT_TRUE(bv::nameFormOpen());
+        EXPECT_NE(bv::nameFormError().find(c.expected), std::string::npos) << bv::nameFormError();
+        EXPECT_EQ(bytesOf(mapsFile("town.map")), map);
+        EXPECT_EQ(bytesOf(mapsFile("tests.bvx")), scenario);
+        ASSERT_EQ(bv::houseCount, 2);
+        EXPECT_EQ(mapHouses[0].x, 222);
+        EXPECT_STREQ(bv::currentMapFile(), "town");
+        EXPECT_STREQ(bv::scenarioFileName, "tests");
+        EXPECT_TRUE(bv::mapModified());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path() + "/maps"), {}), 3);
+        panelClick(490, 335); // Cancel
+        EXPECT_FALSE(bv::nameFormOpen());
+    }
+    // Saving over another map asks first; Cancel keeps it, Replace writes it.
+    ASSERT_EQ(bv::saveMap("other"), 1);
+    const std::vector<uint8_t> other = bytesOf(mapsFile("other.map"));
+    mapHouses[1].x = 333;
+    bv::openNameFormKind(1);
+    nameAndOk(u"other");
+    EXPECT_TRUE(bv::nameFormOpen());
+    answer(bv::kQuestionCancelX);
+    EXPECT_EQ(bytesOf(mapsFile("other.map")), other);
+    panelClick(310, 335);
+    answer(bv::kQuestionSaveX);
+    EXPECT_FALSE(bv::nameFormOpen());
+    EXPECT_EQ(le32(bytesOf(mapsFile("other.map")), 8 + 4048), 333u);
+    EXPECT_STREQ(bv::currentMapFile(), "other");
+    EXPECT_FALSE(bv::mapModified());
+    // Its own file again: no question.
+    mapHouses[1].x = 334;
+    bv::openNameFormKind(1);
+    panelClick(310, 335);
+    EXPECT_FALSE(bv::nameFormOpen());
+    EXPECT_EQ(le32(bytesOf(mapsFile("other.map")), 8 + 4048), 334u);
+}
+
+TEST_F(WorkKept, PlacementsStopAtWhatTheMapLoaderAccepts) {
+    // Full arrays made directly: adding 4,096 houses one by one would take minutes.
+    auto* houses = static_cast<bv::MapHouse*>(bv::memAllocZeroed(sizeof(bv::MapHouse) * bv::kMaxMapHouses));
+    auto* states =
+        static_cast<bv::HouseState*>(bv::memAllocZeroed(sizeof(bv::HouseState) * bv::kMaxMapHouses));
+    ASSERT_TRUE(houses && states);
+    std::memcpy(houses, mapHouses, sizeof(bv::MapHouse) * 2);
+    bv::memFree(mapHouses);
+    bv::memFree(bv::houseStates);
+    mapHouses = houses;
+    bv::houseStates = states;
+    bv::houseCount = int32_t(bv::kMaxMapHouses);
+    bv::ObjectLayer& layer = bv::backgroundObjects;
+    auto* objects =
+        static_cast<bv::MapObject*>(bv::memAllocZeroed(sizeof(bv::MapObject) * bv::kMaxLayerObjects));
+    ASSERT_TRUE(objects);
+    bv::memFree(layer.objects);
+    layer.objects = objects;
+    layer.capacity = layer.count = int32_t(bv::kMaxLayerObjects);
+
+    editor.mode = bv::kModeHouse;
+    uitest::moveMouse(300, 300);
+    pressKey(0x2D); // Insert
+    EXPECT_EQ(bv::houseCount, int32_t(bv::kMaxMapHouses));
+    EXPECT_NE(bv::editorMessage().find("at most 4,096 houses"), std::string::npos) << bv::editorMessage();
+    editor.mode = bv::kModeBackground;
+    editor.adjust = 0;
+    pressKey(0x2D);
+    EXPECT_EQ(layer.count, int32_t(bv::kMaxLayerObjects));
+    EXPECT_NE(bv::editorMessage().find("at most 65,536 objects"), std::string::npos) << bv::editorMessage();
+    // One fewer is still a map the loader takes: the next house goes in.
+    bv::houseCount -= 1;
+    editor.mode = bv::kModeHouse;
+    pressKey(0x2D);
+    EXPECT_EQ(bv::houseCount, int32_t(bv::kMaxMapHouses));
+    EXPECT_EQ(bv::addLabel(10, 10, u"x", 0) >= 0, true);
+}
+
+// The grids in "editor_settings.dat": 29 little-endian words (four records of on, up-left,
+// display, x, y, width, height, then the master flag); damaged values are held to the map.
+TEST_F(WorkKept, GridSettingsLiveInTheEditorsOwnFile) {
+    editor.grids[0] = bv::GridRecord{1, 0, 1, 3, 4, 32, 16};
+    editor.grids[3] = bv::GridRecord{1, 1, 0, -5, 6, 50, 25};
+    editor.useMasterGrid = 1;
+    ASSERT_TRUE(bv::saveEditorSettings());
+    std::vector<uint8_t> file = bytesOf(bv::editorSettingsPath());
+    ASSERT_EQ(file.size(), 116u);
+    const int32_t expected[] = {1, 0, 1, 3, 4, 32, 16};
+    for (int32_t w = 0; w < 7; ++w) EXPECT_EQ(int32_t(le32(file, 4 * size_t(w))), expected[w]) << w;
+    EXPECT_EQ(int32_t(le32(file, 4 * 21 + 12)), -5);
+    EXPECT_EQ(le32(file, 112), 1u);
+
+    struct Case {
+        const char* what;
+        size_t word;
+        int32_t value;
+        int32_t bv::GridRecord::*field;
+        int32_t record, expected;
+    };
+    const std::vector<Case> cases = {
+        {"flag 7 reads as on", 0, 7, &bv::GridRecord::on, 0, 1},
+        {"x offset below the map", 3, -5000, &bv::GridRecord::xOffset, 0, -800},
+        {"y offset below the map", 4, 5000, &bv::GridRecord::yOffset, 0, 450},
+        {"negative cell: no snapping", 5, -16, &bv::GridRecord::width, 0, 0},
+        {"cell taller than the map", 27, 100000, &bv::GridRecord::height, 3, 450},
+        {"a value in range stays", 12, 20, &bv::GridRecord::width, 1, 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<uint8_t> damaged = file;
+        for (int32_t b = 0; b < 4; ++b)
+            damaged[4 * c.word + size_t(b)] = uint8_t(uint32_t(c.value) >> (8 * b));
+        std::ofstream(bv::editorSettingsPath(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(damaged.data()), std::streamsize(damaged.size()));
+        editor.grids[c.record] = bv::GridRecord{};
+        bv::loadEditorSettings();
+        EXPECT_EQ(editor.grids[c.record].*c.field, c.expected);
+    }
+    // A short file keeps the grids as they are.
+    std::ofstream(bv::editorSettingsPath(), std::ios::binary).write("abc", 3);
+    editor.grids[2].width = 77;
+    bv::loadEditorSettings();
+    EXPECT_EQ(editor.grids[2].width, 77);
+    // The editor's first entry reads the file; without one the grids are 16 x 16 cells.
+    ASSERT_TRUE(bv::saveEditorSettings());
+    for (const bool kept : {true, false}) {
+        if (!kept) std::filesystem::remove(bv::editorSettingsPath());
+        std::memset(&editor, 0, sizeof editor);
+        enterEditor();
+        EXPECT_EQ(editor.grids[2].width, kept ? 77 : 16);
+        EXPECT_EQ(editor.grids[0].width, kept ? 32 : 16);
+    }
+}
+
+} // namespace
