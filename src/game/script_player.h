@@ -27,7 +27,8 @@
 //                       market queues it)
 //   expect-cash OWNER AMOUNT  fail unless owner 0..5 has exactly AMOUNT in cash
 //   print-state         print one line "STATE id=.. prev=.. frame=.. scenario=<file> level=<index>
-//                       houses=<count> .." (more pairs are added over time)
+//                       houses=<count> .. music=.. effects=.. help=.. windowed=.." (more pairs
+//                       are added over time)
 //   print-house I       print "HOUSE i=<I>" and every field of the house's record as name=value
 // Blank lines and lines starting with '#' are ignored.
 #pragma once
