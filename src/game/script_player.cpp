@@ -9,6 +9,7 @@
 
 #include "assets/hash.h"
 #include "assets/strings.h"
+#include "audio/audio.h"
 #include "core/input.h"
 #include "core/state.h"
 #include "editor/editor_state.h"
@@ -21,6 +22,7 @@
 #include "screens/town_view.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
+#include "sim/daily_loop.h"
 #include "sim/houses.h"
 #include "sim/market.h"
 #include "sim/owner.h"
@@ -101,7 +103,9 @@ std::string stateLine() {
     line << "STATE id=" << currentStateId() << " prev=" << previousStateId() << " frame=" << frameCount
          << " ticks=" << totalTicks << " exit=" << exitGame
          << " scenario=" << (scenarioFileName[0] ? scenarioFileName : "-") << " level=" << currentLevel
-         << " houses=" << houseCount << " " << simStatePairs() << " " << marketStatePairs();
+         << " houses=" << houseCount << " " << simStatePairs() << " " << marketStatePairs()
+         << " music=" << musicVolume() << " effects=" << effectVolume() << " help=" << helpSetting
+         << " windowed=" << (isWindowed() ? 1 : 0);
     return line.str();
 }
 

@@ -27,7 +27,8 @@
 //                       market queues it)
 //   expect-cash OWNER AMOUNT  fail unless owner 0..5 has exactly AMOUNT in cash
 //   print-state         print one line "STATE id=.. prev=.. frame=.. scenario=<file> level=<index>
-//                       houses=<count> .." (more pairs are added over time)
+//                       houses=<count> .. music=.. effects=.. help=.. windowed=.." (more pairs
+//                       are added over time)
 //   print-editor        print "EDITOR question=0|1 nameForm=0|1 mapModified=0|1 scenarioModified=0|1
 //                       houses=<count> error=<the name form's error line> message=<the editor's message>"
 //   print-house I       print "HOUSE i=<I>" and every field of the house's record as name=value

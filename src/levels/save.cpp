@@ -92,6 +92,12 @@ int32_t setDefaults() {
     return 0;
 }
 
+// A file with nothing in it: start-up and a new name take the defaults, but a game to resume that
+// is not there changes nothing, so the game in memory and the player's options stay as they are.
+int32_t nothingToLoad(int32_t loadGame) {
+    return loadGame ? 0 : setDefaults();
+}
+
 } // namespace
 
 bool nameCharAllowed(char16_t c, int32_t position) {
@@ -150,19 +156,21 @@ void writeSavedGame() {
 
 int32_t loadSaveFile(int32_t loadGame, const std::string& path) {
     std::vector<uint8_t> file;
-    if (!readWhole(path, file) || file.size() <= 4) return setDefaults();
+    if (!readWhole(path, file) || file.size() <= 4) return nothingToLoad(loadGame);
     // The stored size is held to the block; a short file gives what it has.
     size_t size = u32At(file.data(), file.size(), 0);
     if (size > kSaveBlockBytes) size = kSaveBlockBytes;
     if (size > file.size() - 4) size = file.size() - 4;
-    if (size == 0) return setDefaults();
+    if (size == 0) return nothingToLoad(loadGame);
 
     // Keep the game as it is until the block is known to be usable.
     static uint8_t previous[kSaveBlockBytes];
     std::memcpy(previous, saveBlock(), kSaveBlockBytes);
     std::memset(saveBlock(), 0, kSaveBlockBytes);
-    setBlockInt(kOffMusicVolume, kDefaultMusicVolume);
-    setBlockInt(kOffEffectVolume, kDefaultEffectVolume);
+    // The volumes lie near the block's end: a short block leaves them at the defaults, or, when
+    // resuming, at the player's own.
+    setBlockInt(kOffMusicVolume, loadGame ? musicVolume() : kDefaultMusicVolume);
+    setBlockInt(kOffEffectVolume, loadGame ? effectVolume() : kDefaultEffectVolume);
     std::memcpy(saveBlock(), file.data() + 4, size);
     g_windowed = blockInt(kOffWindowed) != 0;
 
@@ -225,7 +233,7 @@ int32_t loadPlayer(int32_t loadGame) {
     // the game with both volumes at 0).
     if (!readWhole(platform::userDataFolder() + kLastPlayerFile, last) ||
         last.size() < size_t(kLastPlayerBytes))
-        return setDefaults();
+        return nothingToLoad(loadGame);
     std::memset(playerName, 0, sizeof playerName);
     for (int32_t i = 0; i < kLastPlayerBytes - 1 && last[size_t(i)]; ++i)
         playerName[i] = char(last[size_t(i)]);

@@ -99,7 +99,8 @@ void writeLastPlayer();
 // Reads the last-player file into playerName and loads that player's save with the flag.
 // 0 when there is no last-player file (or it is shorter than 10 bytes).
 int32_t loadPlayer(int32_t loadGame);
-// The reader: 1 when a block was read, 0 when defaults were set. With loadGame 1 the block's
+// The reader: 1 when a block was read, 0 when there was none (defaults are set then, except with
+// loadGame 1, which leaves the game and the options as they were). With loadGame 1 the block's
 // scenario is loaded and the houses are read; a scenario that cannot be loaded returns -1 and
 // leaves the game as it was.
 int32_t loadSaveFile(int32_t loadGame, const std::string& path);

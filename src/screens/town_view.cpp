@@ -158,10 +158,12 @@ void drawTownScreen() {
     // highlight ends with this frame.
     for (int32_t i = 0; i < houseCount; ++i) mapHouses[i].highlight = 0;
     if (getHouse(selectedHouse)) drawHousePanel(selectedHouse);
-    tutorialHouseArea();
-    houseClickArea();
     drawGoalsButton();
     drawRivalButtons();
+    // The first hot spot under the mouse takes the click, so the houses come after every button:
+    // a rival's button standing over a house opens that rival's portfolio.
+    tutorialHouseArea();
+    houseClickArea();
     if (ownerOverlayShown) drawOwnerOverlay();
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
@@ -14,6 +15,7 @@
 #include "gfx/framebuffer.h"
 #include "screens/board_parts.h"
 #include "screens/float_effects.h"
+#include "screens/screens.h"
 #include "screens/town_view.h"
 #include "sim/calendar.h"
 #include "sim/credit.h"
@@ -215,11 +217,50 @@ TEST_F(BoardFlow, GaugeOpensTheCreditScreenAndItsOkReturns) {
     EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
 }
 
-TEST_F(BoardFlow, RivalButtonQueuesThePortfolio) {
+TEST_F(BoardFlow, RivalButtonsTakeTheirClicksBeforeTheHousesUnderThem) {
+    // Rival r's button is 130 x 30 centred on (740, 130 + 65 r). Houses stand under two of the
+    // buttons in Brickvale Central and three in Lakeside Estates.
+    auto onButton = [](int32_t x, int32_t y) {
+        for (int32_t r = 1; r <= 4; ++r)
+            if (x >= 675 && x < 805 && y >= 115 + 65 * r && y < 145 + 65 * r) return true;
+        return false;
+    };
     startOnBoard("tycoon");
-    click(770, 130 + 65 * 2);
-    frame();
-    EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
+    int32_t covered = 0;
+    for (const char* town : {"brickvale_central", "lakeside_estates"}) {
+        ASSERT_EQ(bv::loadMap(town), 1) << town;
+        for (int32_t r = 1; r <= 4; ++r) {
+            SCOPED_TRACE(std::string(town) + " rival " + std::to_string(r));
+            // The house pixel on the button nearest its centre.
+            const int32_t cy = 130 + 65 * r;
+            int32_t bx = 0, by = 0, best = 1 << 30;
+            for (int32_t y = cy - 15; y < cy + 15; ++y)
+                for (int32_t x = 675; x < 805; ++x)
+                    if (bv::houseAtPixel(x, y) >= 0 && (x - 740) * (x - 740) + (y - cy) * (y - cy) < best)
+                        bx = x, by = y, best = (x - 740) * (x - 740) + (y - cy) * (y - cy);
+            if (best == 1 << 30) continue;
+            ++covered;
+            const int32_t house = bv::houseAtPixel(bx, by);
+            bv::selectedHouse = -1;
+            click(bx, by);
+            frame();
+            EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
+            EXPECT_EQ(bv::portfolioOwner(), r);
+            bv::changeState(bv::kStateGame);
+            frame();
+            // Where the button does not cover it, the same house is still clicked.
+            int32_t hx = -1, hy = -1;
+            for (int32_t y = 60; y < bv::kBoardPanelTop && hx < 0; ++y)
+                for (int32_t x = 5; x < 795 && hx < 0; ++x)
+                    if (bv::houseAtPixel(x, y) == house && !onButton(x, y)) hx = x, hy = y;
+            ASSERT_GE(hx, 0) << "house " << house << " shows beside the button";
+            click(hx, hy);
+            frames(8);
+            EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
+            EXPECT_EQ(bv::selectedHouse, house);
+        }
+    }
+    EXPECT_EQ(covered, 5);
 }
 
 TEST_F(BoardFlow, GaugeNeedleLeansWithTheRatio) {

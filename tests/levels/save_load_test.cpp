@@ -127,6 +127,47 @@ TEST_F(SaveLoadTest, ResumeContinuesInTheSavedStateAndOptionsBecomeTheBoard) {
     }
 }
 
+TEST_F(SaveLoadTest, ResumeNeverPutsTheOptionsBackToTheDefaults) {
+    // Saved with music 70, effects 3 and help shown; since then the player has 40, 9 and hidden.
+    setMusicVolume(70);
+    setEffectVolume(3);
+    helpSetting = kHelpShown;
+    writeSavedGame();
+    const std::vector<uint8_t> good = readFile(saveFile());
+    struct Case {
+        const char* name;
+        uint32_t blockSize;
+        const char* removed;
+        int32_t state, music, effects, help;
+    };
+    const Case cases[] = {
+        {"whole save", 16296, "", kStateGame, 70, 3, kHelpShown},
+        // 15000 bytes reach the help setting (10720) but not the volumes (15476, 15480).
+        {"short block", 15000, "", kStateGame, 40, 9, kHelpShown},
+        {"block size 0", 0, "", kStateAttract, 40, 9, kHelpHidden},
+        {"no save file", 16296, "Ann_bvx2.sav", kStateAttract, 40, 9, kHelpHidden},
+        {"no last-player file", 16296, "bvx2.sav", kStateAttract, 40, 9, kHelpHidden},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<uint8_t> f = good;
+        f[0] = uint8_t(c.blockSize), f[1] = uint8_t(c.blockSize >> 8);
+        writeFile(saveFile(), f);
+        writeLastPlayer();
+        if (c.removed[0]) std::filesystem::remove(dir_.path() + "/" + c.removed);
+        setMusicVolume(40);
+        setEffectVolume(9);
+        helpSetting = kHelpHidden;
+        changeState(kStateAttract);
+        resumeGameUpdate(0);
+        EXPECT_EQ(currentStateId(), c.state);
+        EXPECT_EQ(monthsElapsed, 7) << "the saved game, or the one in memory when nothing was loaded";
+        EXPECT_EQ(musicVolume(), c.music);
+        EXPECT_EQ(effectVolume(), c.effects);
+        EXPECT_EQ(helpSetting, c.help);
+    }
+}
+
 TEST_F(SaveLoadTest, MissingScenarioFallsBackAndLeavesTheSaveAlone) {
     std::strcpy(scenarioFileName, "no_such_town.bvx");
     writeSavedGame();
