@@ -77,7 +77,8 @@ bool pictureOverlapsMap(const Sprite* picture, int32_t x, int32_t y);
 // A new object at (x, y) when its box overlaps the map: Xflip copied from the selected object,
 // alignment flag from the grid record. Returns its index, or -1 when it lies wholly outside.
 int32_t placeObject(int32_t mode, int32_t x, int32_t y, int32_t picture);
-// Moves the selected object of the mode's layer to the other layer; the mode follows it.
+// Moves the selected object of the mode's layer, its whole record (group, draw-on-top flag and
+// all), to the other layer; the mode follows it.
 void moveObjectToOtherLayer();
 // "Nuke layer": empties the layer of mode 2 or 3.
 void nukeLayer(int32_t mode);

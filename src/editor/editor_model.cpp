@@ -159,8 +159,12 @@ void moveObjectToOtherLayer() {
     if (from.selected < 0 || from.selected >= from.count) return;
     const MapObject object = from.objects[from.selected];
     const int32_t other = editor.mode == kModeBackground ? kModeForeground : kModeBackground;
-    if (addMapObject(layerForMode(other), object.x, object.y, object.picture, object.xflip != 0, false) < 0)
-        return;
+    ObjectLayer& to = layerForMode(other);
+    const int32_t at = addMapObject(to, object.x, object.y, object.picture, object.xflip != 0, false);
+    if (at < 0) return;
+    // The whole record goes across: group, draw-on-top flag and all. Its y is the same, so the
+    // place the layer sorted it into still holds.
+    to.objects[at] = object;
     removeMapObject(from, from.selected);
     editor.mode = other;
 }
