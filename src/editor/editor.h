@@ -90,9 +90,9 @@ bool toggleSelectedOnTop(int32_t mode);
 // --- Labels ------------------------------------------------------------------------------------
 // The next slant of a label: 30 to 60, 60 to 0, anything else to 30.
 int32_t nextSlant(int32_t slant);
-// Where a label's handle is drawn (the handle picture's centre): 15 pixels left of the label for
-// slant 30, 15 right of it and 20 below for slant 60; for a level label 10 left of its picture's
-// left edge, halfway down it (15 left of the label when it has no picture).
+// Where a label's handle is drawn (the handle picture's centre): just left of the label's first
+// letters, two pixels clear of them, halfway down the line as its slant carries it there. A label
+// without a picture has it 15 pixels left of its point, or for slant 60 15 right and 20 below.
 Point labelHandlePoint(int32_t index);
 // The label whose handle covers (x, y) on the map (the topmost one), or -1.
 int32_t labelHandleAt(int32_t x, int32_t y);
