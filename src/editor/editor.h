@@ -27,6 +27,14 @@ struct PictureChooser {
     int32_t index; // into folder->pictures
 };
 
+// What a chooser was last matched with: the selected house or object, its picture, and the
+// picture the chooser showed then.
+struct ChooserMatch {
+    int32_t item;
+    int32_t itemPicture;
+    int32_t chooserPicture;
+};
+
 struct EditorModel {
     int32_t mode;
     int32_t adjust;
@@ -38,6 +46,7 @@ struct EditorModel {
     MapHouse clipboard;
     int32_t clipboardFull;
     PictureChooser choosers[3]; // houses, background objects, foreground objects
+    ChooserMatch matched[3];    // per chooser
     int32_t rememberedLevel;
     int32_t animation;
 };
@@ -108,6 +117,12 @@ int32_t chooserPicture(const PictureChooser& chooser);
 void stepChooser(PictureChooser& chooser, int32_t step);
 // Makes the chooser show a picture of its set: the first folder of the tree that lists it.
 bool showPictureInChooser(PictureChooser& chooser, int32_t pictureIndex);
+// Called every frame of modes 1 to 3 with the item the chooser paints (the selected house, the
+// selected object in adjust mode; -1 for none) and its picture. Returns the picture to paint onto
+// it, or -1. Only a change of the chooser by the map maker while the same item stays selected is
+// painted: when another item has become selected, or its picture was changed elsewhere, the
+// chooser shows that item's picture instead, so selecting never repaints anything.
+int32_t chooserChangeFor(int32_t mode, int32_t item, int32_t itemPicture);
 
 // --- Pick image --------------------------------------------------------------------------------
 constexpr int32_t kPickHouse = 0x10000000;

@@ -56,6 +56,7 @@ void resetEditorModel() {
     for (int32_t i = 0; i < 3; ++i) {
         PictureFolder* start = firstFolderWithPictures(roots[i]);
         editor.choosers[i] = PictureChooser{roots[i], start ? start : roots[i], 0};
+        editor.matched[i] = ChooserMatch{-1, -1, -1};
     }
 }
 
@@ -192,6 +193,23 @@ void stepChooser(PictureChooser& chooser, int32_t step) {
     const PictureFolder* f = chooser.folder;
     if (!f || f->pictureCount <= 0) return;
     chooser.index = ((chooser.index + step) % f->pictureCount + f->pictureCount) % f->pictureCount;
+}
+
+int32_t chooserChangeFor(int32_t mode, int32_t item, int32_t itemPicture) {
+    PictureChooser& chooser = chooserFor(mode);
+    ChooserMatch& match = editor.matched[&chooser - editor.choosers];
+    if (item != match.item || itemPicture != match.itemPicture) {
+        // Another item: the chooser follows it. A picture it already shows stays in its folder.
+        if (item >= 0 && chooserPicture(chooser) != itemPicture) showPictureInChooser(chooser, itemPicture);
+        match = ChooserMatch{item, itemPicture, chooserPicture(chooser)};
+        return -1;
+    }
+    const int32_t picture = chooserPicture(chooser);
+    if (picture < 0 || picture == match.chooserPicture) return -1;
+    match.chooserPicture = picture;
+    if (item < 0) return -1;
+    match.itemPicture = picture;
+    return picture;
 }
 
 bool showPictureInChooser(PictureChooser& chooser, int32_t pictureIndex) {
