@@ -27,6 +27,14 @@ struct PictureChooser {
     int32_t index; // into folder->pictures
 };
 
+// What a chooser was last matched with: the selected house or object, its picture, and the
+// picture the chooser showed then.
+struct ChooserMatch {
+    int32_t item;
+    int32_t itemPicture;
+    int32_t chooserPicture;
+};
+
 struct EditorModel {
     int32_t mode;
     int32_t adjust;
@@ -38,6 +46,7 @@ struct EditorModel {
     MapHouse clipboard;
     int32_t clipboardFull;
     PictureChooser choosers[3]; // houses, background objects, foreground objects
+    ChooserMatch matched[3];    // per chooser
     int32_t rememberedLevel;
     int32_t animation;
 };
@@ -77,7 +86,8 @@ bool pictureOverlapsMap(const Sprite* picture, int32_t x, int32_t y);
 // A new object at (x, y) when its box overlaps the map: Xflip copied from the selected object,
 // alignment flag from the grid record. Returns its index, or -1 when it lies wholly outside.
 int32_t placeObject(int32_t mode, int32_t x, int32_t y, int32_t picture);
-// Moves the selected object of the mode's layer to the other layer; the mode follows it.
+// Moves the selected object of the mode's layer, its whole record (group, draw-on-top flag and
+// all), to the other layer; the mode follows it.
 void moveObjectToOtherLayer();
 // "Nuke layer": empties the layer of mode 2 or 3.
 void nukeLayer(int32_t mode);
@@ -89,9 +99,9 @@ bool toggleSelectedOnTop(int32_t mode);
 // --- Labels ------------------------------------------------------------------------------------
 // The next slant of a label: 30 to 60, 60 to 0, anything else to 30.
 int32_t nextSlant(int32_t slant);
-// Where a label's handle is drawn (the handle picture's centre): 15 pixels left of the label for
-// slant 30, 15 right of it and 20 below for slant 60; for a level label 10 left of its picture's
-// left edge, halfway down it (15 left of the label when it has no picture).
+// Where a label's handle is drawn (the handle picture's centre): just left of the label's first
+// letters, two pixels clear of them, halfway down the line as its slant carries it there. A label
+// without a picture has it 15 pixels left of its point, or for slant 60 15 right and 20 below.
 Point labelHandlePoint(int32_t index);
 // The label whose handle covers (x, y) on the map (the topmost one), or -1.
 int32_t labelHandleAt(int32_t x, int32_t y);
@@ -107,6 +117,12 @@ int32_t chooserPicture(const PictureChooser& chooser);
 void stepChooser(PictureChooser& chooser, int32_t step);
 // Makes the chooser show a picture of its set: the first folder of the tree that lists it.
 bool showPictureInChooser(PictureChooser& chooser, int32_t pictureIndex);
+// Called every frame of modes 1 to 3 with the item the chooser paints (the selected house, the
+// selected object in adjust mode; -1 for none) and its picture. Returns the picture to paint onto
+// it, or -1. Only a change of the chooser by the map maker while the same item stays selected is
+// painted: when another item has become selected, or its picture was changed elsewhere, the
+// chooser shows that item's picture instead, so selecting never repaints anything.
+int32_t chooserChangeFor(int32_t mode, int32_t item, int32_t itemPicture);
 
 // --- Pick image --------------------------------------------------------------------------------
 constexpr int32_t kPickHouse = 0x10000000;

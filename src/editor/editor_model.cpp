@@ -5,6 +5,7 @@
 #include "assets/sprites.h"
 #include "core/memory.h"
 #include "editor/editor.h"
+#include "editor/editor_state.h"
 #include "gfx/draw.h"
 #include "gfx/framebuffer.h"
 #include "world/map_layers.h"
@@ -56,6 +57,7 @@ void resetEditorModel() {
     for (int32_t i = 0; i < 3; ++i) {
         PictureFolder* start = firstFolderWithPictures(roots[i]);
         editor.choosers[i] = PictureChooser{roots[i], start ? start : roots[i], 0};
+        editor.matched[i] = ChooserMatch{-1, -1, -1};
     }
 }
 
@@ -159,8 +161,16 @@ void moveObjectToOtherLayer() {
     if (from.selected < 0 || from.selected >= from.count) return;
     const MapObject object = from.objects[from.selected];
     const int32_t other = editor.mode == kModeBackground ? kModeForeground : kModeBackground;
-    if (addMapObject(layerForMode(other), object.x, object.y, object.picture, object.xflip != 0, false) < 0)
+    ObjectLayer& to = layerForMode(other);
+    const int32_t at = addMapObject(to, object.x, object.y, object.picture, object.xflip != 0, false);
+    if (at < 0) {
+        if (to.count >= int32_t(kMaxLayerObjects))
+            showEditorMessage("The other layer holds 65,536 objects already: the object stays where it is.");
         return;
+    }
+    // The whole record goes across: group, draw-on-top flag and all. Its y is the same, so the
+    // place the layer sorted it into still holds.
+    to.objects[at] = object;
     removeMapObject(from, from.selected);
     editor.mode = other;
 }
@@ -188,6 +198,23 @@ void stepChooser(PictureChooser& chooser, int32_t step) {
     const PictureFolder* f = chooser.folder;
     if (!f || f->pictureCount <= 0) return;
     chooser.index = ((chooser.index + step) % f->pictureCount + f->pictureCount) % f->pictureCount;
+}
+
+int32_t chooserChangeFor(int32_t mode, int32_t item, int32_t itemPicture) {
+    PictureChooser& chooser = chooserFor(mode);
+    ChooserMatch& match = editor.matched[&chooser - editor.choosers];
+    if (item != match.item || itemPicture != match.itemPicture) {
+        // Another item: the chooser follows it. A picture it already shows stays in its folder.
+        if (item >= 0 && chooserPicture(chooser) != itemPicture) showPictureInChooser(chooser, itemPicture);
+        match = ChooserMatch{item, itemPicture, chooserPicture(chooser)};
+        return -1;
+    }
+    const int32_t picture = chooserPicture(chooser);
+    if (picture < 0 || picture == match.chooserPicture) return -1;
+    match.chooserPicture = picture;
+    if (item < 0) return -1;
+    match.itemPicture = picture;
+    return picture;
 }
 
 bool showPictureInChooser(PictureChooser& chooser, int32_t pictureIndex) {

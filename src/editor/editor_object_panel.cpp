@@ -54,24 +54,22 @@ void checkBox(int32_t x, int32_t y, const char* key, bool set, HotSpotCallback c
     printKey(x + 25, y + 5, false, kWhite, key);
 }
 
-// Adjust mode: the chooser's picture is the selected object's; keys and the left button move it.
-void adjustSelected(ObjectLayer& layer, int32_t picture, int32_t snappedX, int32_t snappedY) {
+// Adjust mode: a change of the chooser repaints the selected object; keys and the left button
+// move it.
+void adjustSelected(ObjectLayer& layer, int32_t repaint, int32_t snappedX, int32_t snappedY) {
     MapObject* o = selectedObject(layer);
     if (!o) return;
-    if (picture >= 0) o->picture = picture;
+    if (repaint >= 0) o->picture = repaint;
     if (typedChar() == 's' || typedChar() == 'S') {
         moveObjectToOtherLayer();
-        // The object keeps its picture: the chooser of the layer it went to shows it, since adjust
-        // mode paints the chooser's picture onto the selected object every frame.
+        // The object keeps its picture: the chooser of the layer it went to shows it, so that the
+        // chooser's own picture there is not taken for a change by the map maker.
         ObjectLayer& to = layerForMode(editor.mode);
         if (const MapObject* moved = selectedObject(to))
             showPictureInChooser(chooserFor(editor.mode), moved->picture);
     } else if (isPressed(kSlotDelete)) {
+        // The next object becomes the selected one, and the chooser follows it next frame.
         removeMapObject(layer, layer.selected);
-        // The next object becomes the selected one; its own picture goes into the chooser so
-        // that the next frame does not paint the deleted object's picture over it.
-        if (const MapObject* next = selectedObject(layer))
-            showPictureInChooser(chooserFor(editor.mode), next->picture);
     } else {
         const int32_t dx = (rightHeldDir() ? 1 : 0) - (leftHeldDir() ? 1 : 0);
         const int32_t dy = (downHeldDir() ? 1 : 0) - (upHeldDir() ? 1 : 0);
@@ -114,16 +112,19 @@ void editorObjectPanel() {
     const Point m = mousePos();
     int32_t sx = m.x, sy = m.y;
     snapToGrid(editor.mode, sx, sy);
-    const int32_t picture = chooserPicture(chooserFor(editor.mode));
+    // The chooser paints only the object selected in adjust mode, and only when it is changed.
+    const MapObject* selected = editor.adjust ? selectedObject(layer) : nullptr;
+    const int32_t repaint =
+        chooserChangeFor(editor.mode, selected ? layer.selected : -1, selected ? selected->picture : -1);
     const bool clickOnMap = leftClicked() && mouseOnMap();
     if (isPressed(kSlotInsert) || (clickOnMap && !editor.adjust)) {
-        if (placeObject(editor.mode, sx, sy, picture) >= 0)
+        if (placeObject(editor.mode, sx, sy, chooserPicture(chooserFor(editor.mode))) >= 0)
             markPickImageDirty();
         else if (layer.count >= int32_t(kMaxLayerObjects))
             showEditorMessage(
                 "A layer holds at most 65,536 objects: this one is full, so nothing was placed.");
     } else if (editor.adjust) {
-        adjustSelected(layer, picture, sx, sy);
+        adjustSelected(layer, repaint, sx, sy);
     }
 
     // "s" may have moved the object to the other layer: the panel shows the mode it is in now.

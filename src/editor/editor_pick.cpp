@@ -2,6 +2,7 @@
 // house, label or object the map maker points at, whatever is drawn over it. In the label mode
 // each label also has a handle to grab it by, drawn over everything else on the map.
 #include <algorithm>
+#include <cmath>
 
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
@@ -9,6 +10,7 @@
 #include "editor/editor.h"
 #include "gfx/draw.h"
 #include "gfx/framebuffer.h"
+#include "gfx/slant.h"
 #include "world/map_layers.h"
 
 namespace bv {
@@ -33,11 +35,15 @@ void rebuildPickImage() {
     pushClip();
     setClip(0, 0, kMapWidth, kMapHeight);
     pickLayer(cells, backgroundObjects, kPickBackground);
-    // Labels are picked by their upright picture: slanted ones lean by at most a few pixels.
+    // Labels are picked where their letters are drawn, slanted as the map draws them.
     for (int32_t i = 0; i < labelCount; ++i) {
         const Sprite* picture = labelPictures ? labelPictures[i] : nullptr;
-        if (picture)
-            drawSilhouette(cells, mapLabels[i].x, mapLabels[i].y, picture, false, kPickLabel | uint32_t(i));
+        const MapText& label = mapLabels[i];
+        const float factor = labelSlantFactor(label.slant);
+        if (picture && factor != 0.0f)
+            drawSilhouetteSlanted(cells, label.x, label.y, picture, factor, kPickLabel | uint32_t(i));
+        else if (picture)
+            drawSilhouette(cells, label.x, label.y, picture, false, kPickLabel | uint32_t(i));
     }
     for (int32_t i = 0; i < houseCount; ++i) {
         const Sprite* picture = housePicture(i);
@@ -46,18 +52,6 @@ void rebuildPickImage() {
     }
     pickLayer(cells, foregroundObjects, kPickForeground);
     popClip();
-}
-
-Point labelHandlePoint(int32_t index) {
-    if (index < 0 || index >= labelCount) return Point{0, 0};
-    const MapText& label = mapLabels[index];
-    if (label.slant == 30) return Point{label.x - 15, label.y};
-    if (label.slant == 60) return Point{label.x + 15, label.y + 20};
-    // A level label is centred on x: its handle sits just left of the first letter, halfway down
-    // the line, clear of the text (the handle is 16 pixels wide).
-    const Sprite* picture = labelPictures ? labelPictures[index] : nullptr;
-    if (!picture) return Point{label.x - 15, label.y};
-    return Point{label.x + picture->xOffset - 10, label.y + picture->yOffset + picture->height / 2};
 }
 
 namespace {
@@ -72,6 +66,24 @@ Rect handleBox(Point at) {
 }
 
 } // namespace
+
+Point labelHandlePoint(int32_t index) {
+    if (index < 0 || index >= labelCount) return Point{0, 0};
+    const MapText& label = mapLabels[index];
+    const Sprite* picture = labelPictures ? labelPictures[index] : nullptr;
+    if (!picture) {
+        // Nothing is drawn: the handle keeps its place beside the label's point.
+        if (label.slant == 60) return Point{label.x + 15, label.y + 20};
+        return Point{label.x - 15, label.y};
+    }
+    // Two pixels left of the first column of letters, so clear of the text at any slant, and
+    // halfway down the line where the slant carries it to the handle's column.
+    const Rect box = handleBox(Point{0, 0});
+    const int32_t x = label.x + picture->xOffset - 2 - (box.x + box.width);
+    const float middle = float(label.y + picture->yOffset + picture->height / 2) +
+                         labelSlantFactor(label.slant) * (float(x - label.x) + 0.5f);
+    return Point{x, int32_t(std::floor(middle))};
+}
 
 int32_t labelHandleAt(int32_t x, int32_t y) {
     // Handles are drawn on the map only; the part of one hanging into the panel is not there.

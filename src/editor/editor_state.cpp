@@ -230,8 +230,9 @@ void houseMode() {
         g_pickDirty = true;
         return;
     }
-    const int32_t picture = chooserPicture(chooserFor(kModeHouse));
-    if (picture >= 0 && picture != h.pictureIndex) {
+    // Selecting a house shows its picture in the chooser; only a change of the chooser repaints it.
+    const int32_t picture = chooserChangeFor(kModeHouse, editor.selectedHouse, h.pictureIndex);
+    if (picture >= 0) {
         setHousePicture(editor.selectedHouse, picture);
         g_pickDirty = true;
     }

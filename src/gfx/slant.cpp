@@ -30,11 +30,10 @@ uint32_t mixPixels(uint32_t a, uint32_t b, float t) {
     return out;
 }
 
-} // namespace
-
-void drawSpriteSlanted(uint32_t* target, int32_t x, int32_t y, const Sprite* sprite, float factor,
-                       float scale) {
-    if (!target || !sprite || !sprite->pixels || sprite->width <= 0 || sprite->height <= 0) return;
+// Every pixel the slanted picture covers, with the colour it gets there: (frame offset, colour).
+template <typename Plot>
+void walkSlanted(int32_t x, int32_t y, const Sprite* sprite, float factor, float scale, Plot plot) {
+    if (!sprite || !sprite->pixels || sprite->width <= 0 || sprite->height <= 0) return;
     if (!(scale > 0.0f) || !std::isfinite(factor)) return;
     const Sprite& s = *sprite;
     const int32_t width = int32_t(float(s.width) * scale);
@@ -57,15 +56,28 @@ void drawSpriteSlanted(uint32_t* target, int32_t x, int32_t y, const Sprite* spr
             const float f = (float(py) + 0.5f - columnTop) / scale - 0.5f;
             const int32_t row = int32_t(std::floor(f));
             const float t = f - float(row);
-            uint32_t colour = t <= 0.0f
-                                  ? sourceAt(s, srcCol, row)
-                                  : mixPixels(sourceAt(s, srcCol, row), sourceAt(s, srcCol, row + 1), t);
-            const uint32_t alpha = colour >> 24;
-            if (alpha == 0) continue;
-            uint32_t& dst = target[size_t(py) * kFrameWidth + px];
-            dst = blendColour(colour, dst, alpha) | 0xFF000000u; // the rule every sprite blit uses
+            const uint32_t colour =
+                t <= 0.0f ? sourceAt(s, srcCol, row)
+                          : mixPixels(sourceAt(s, srcCol, row), sourceAt(s, srcCol, row + 1), t);
+            if ((colour >> 24) != 0) plot(size_t(py) * kFrameWidth + size_t(px), colour);
         }
     }
+}
+
+} // namespace
+
+void drawSpriteSlanted(uint32_t* target, int32_t x, int32_t y, const Sprite* sprite, float factor,
+                       float scale) {
+    if (!target) return;
+    walkSlanted(x, y, sprite, factor, scale, [target](size_t at, uint32_t colour) {
+        target[at] = blendColour(colour, target[at], colour >> 24) | 0xFF000000u; // as every sprite blit
+    });
+}
+
+void drawSilhouetteSlanted(uint32_t* target, int32_t x, int32_t y, const Sprite* sprite, float factor,
+                           uint32_t colour) {
+    if (!target) return;
+    walkSlanted(x, y, sprite, factor, 1.0f, [target, colour](size_t at, uint32_t) { target[at] = colour; });
 }
 
 } // namespace bv

@@ -15,5 +15,9 @@ namespace bv {
 // picture exactly as drawSprite does.
 void drawSpriteSlanted(uint32_t* target, int32_t x, int32_t y, const Sprite* sprite, float factor,
                        float scale);
+// Writes the colour wherever drawSpriteSlanted at scale 1 would draw a pixel of the sprite (the
+// editor's pick image follows slanted street names this way).
+void drawSilhouetteSlanted(uint32_t* target, int32_t x, int32_t y, const Sprite* sprite, float factor,
+                           uint32_t colour);
 
 } // namespace bv

@@ -144,10 +144,9 @@ void drawMapLabels() {
         const Sprite* picture = labelPictures ? labelPictures[i] : nullptr;
         if (!picture) continue;
         const MapText& label = mapLabels[i];
-        if (label.slant == 30) {
-            drawSpriteSlanted(frameBuffer, label.x, label.y, picture, kLabelSlantFactor, 1.0f);
-        } else if (label.slant == 60) {
-            drawSpriteSlanted(frameBuffer, label.x, label.y, picture, -kLabelSlantFactor, 1.0f);
+        const float factor = labelSlantFactor(label.slant);
+        if (factor != 0.0f) {
+            drawSpriteSlanted(frameBuffer, label.x, label.y, picture, factor, 1.0f);
         } else {
             drawSprite(frameBuffer, label.x, label.y, picture, false);
         }

@@ -13,6 +13,10 @@ namespace bv {
 // Label slant factors: the slanted-picture drawing shifts each column of the label by this much
 // per pixel, so a label follows a street that falls (30) or rises (60) to the right.
 constexpr float kLabelSlantFactor = 0.44897959f;
+// The factor a label of this slant is drawn with; 0 for a level label, drawn as a plain picture.
+constexpr float labelSlantFactor(int32_t slant) {
+    return slant == 30 ? kLabelSlantFactor : slant == 60 ? -kLabelSlantFactor : 0.0f;
+}
 
 // --- Object layers ----------------------------------------------------------------------------
 // Adds an object (picture index into the object pictures) and selects it; the group number is

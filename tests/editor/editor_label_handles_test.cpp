@@ -1,7 +1,10 @@
 // The label mode's handles, run frame by frame as the game runs the editor: where each handle is
-// drawn for each slant, the selected label's handle blinking, and right clicks on handles.
+// drawn for each slant, the selected label's handle blinking, and right clicks on handles. Then
+// selections: what selecting a label, a house or an object does, and does not, change.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "assets/picture_ids.h"
@@ -10,6 +13,7 @@
 #include "core/state_ids.h"
 #include "dialog_fixture.h"
 #include "editor/editor_state.h"
+#include "gfx/font.h"
 #include "gfx/framebuffer.h"
 #include "ui/hotspots.h"
 #include "world/map_layers.h"
@@ -178,6 +182,149 @@ TEST_F(LabelHandles, OverlappingHandlesGiveTheTopOneAndNoneOutsideTheMap) {
     EXPECT_EQ(editor.selectedLabel, 2);
     // Outside the map entirely.
     EXPECT_EQ(bv::labelHandleAt(-1, 150), -1);
+}
+
+// Labels drawn with the 6 x 10 block font; the house tree lists cottage 0 and villa 1, and the
+// object folder slab 0 and stone 1.
+class Selections : public LabelHandles {
+  protected:
+    void SetUp() override {
+        LabelHandles::SetUp();
+        font_ = bv::fontArial15Bld;
+        std::swap(font_, bv::fontArial12Bld);
+        std::swap(tree_, bv::housePictureTree);
+        bvtest::makePictureSet(bv::objectSprites,
+                               {{"slab", 100, 50, 0xFF404040}, {"stone", 10, 10, 0xFF909090}});
+        bvtest::makePictureSet(bv::scaledObjectSprites,
+                               {{"", 100, 50, 0xFF404040}, {"", 10, 10, 0xFF909090}});
+    }
+    void TearDown() override {
+        std::swap(font_, bv::fontArial12Bld);
+        std::swap(tree_, bv::housePictureTree);
+        LabelHandles::TearDown();
+    }
+    // A character typed, and keys pressed together: the frame they go down in and the next.
+    static void press(std::initializer_list<int32_t> vks, char16_t typed = 0) {
+        bv::platform::Event e;
+        e.type = bv::platform::Event::Char;
+        e.ch = typed;
+        if (typed) bv::handleWindowEvent(e);
+        for (auto type : {bv::platform::Event::KeyDown, bv::platform::Event::KeyUp}) {
+            e.type = type;
+            for (int32_t vk : vks) {
+                e.key = vk;
+                bv::handleWindowEvent(e);
+            }
+            panelFrame();
+        }
+    }
+    static void leftClick(int32_t x, int32_t y) {
+        uitest::sendEvent(bv::platform::Event::MouseMove, x, y);
+        uitest::sendEvent(bv::platform::Event::LeftDown, x, y);
+        panelFrame();
+        uitest::sendEvent(bv::platform::Event::LeftUp, x, y);
+        panelFrame();
+        panelFrame();
+    }
+    bv::Font font_{};
+    int32_t listed_[2] = {0, 1};
+    bv::PictureFolder tree_{0, listed_, 0, 2, {}, nullptr, nullptr}, objects_ = tree_;
+};
+
+TEST_F(Selections, PickNeverRepaintsAndMovesKeepTheRecord) {
+    // Each slant: the handle clear of every letter pixel, beside the first letters, and a right
+    // click on the lowest letter pixel (off the upright picture when slanted) picks the label.
+    for (int32_t slant : {0, 30, 60}) {
+        SCOPED_TRACE(slant);
+        ASSERT_EQ(bv::addLabel(400, 200, u"Elm Street", slant), 0);
+        editor.mode = bv::kModeScenario;
+        bv::markPickImageDirty();
+        panelFrame();
+        std::vector<bv::Point> letters;
+        int32_t left = bv::kMapWidth, covered = 0, beside = 0;
+        for (int32_t y = 0; y < bv::kMapHeight; ++y)
+            for (int32_t x = 0; x < bv::kMapWidth; ++x)
+                if (pixel(x, y) != 0) letters.push_back(bv::Point{x, y});
+        for (const bv::Point& p : letters) left = std::min(left, p.x);
+        ASSERT_FALSE(letters.empty());
+        const bv::Point at = bv::labelHandlePoint(0); // the 16 x 16 handle centred there
+        for (const bv::Point& p : letters) {
+            const bool level = p.y >= at.y - 8 && p.y < at.y + 8;
+            covered += level && p.x >= at.x - 8 && p.x < at.x + 8;
+            beside += level && p.x == left;
+        }
+        EXPECT_EQ(covered, 0);
+        EXPECT_GT(beside, 0);
+        EXPECT_EQ(at.x + 8 + 2, left);
+        rightClick(letters.back().x, letters.back().y);
+        EXPECT_EQ(editor.mode, bv::kModeLabels);
+        bv::removeLabel(0);
+    }
+
+    // Houses: cottage 0 at (200, 200), villa 1 at (400, 200); the house chooser shows the villa.
+    bv::insertHouse(200, 200, 0);
+    bv::insertHouse(400, 200, 1);
+    editor.choosers[0] = bv::PictureChooser{&bv::housePictureTree, &bv::housePictureTree, 1};
+    editor.choosers[1] = editor.choosers[2] = bv::PictureChooser{&objects_, &objects_, 1};
+    auto& front = bv::foregroundObjects;
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        // Mode, selection, the chooser's picture; then the houses' pictures, or the selected
+        // object's picture, group and draw-on-top flag.
+        std::vector<int32_t> want;
+    };
+    const std::vector<Step> steps = {
+        {"enter, house mode",
+         [] {
+             bv::editorEnter(0, bv::kStateEditor, 0);
+             editor.mode = bv::kModeHouse;
+             panelFrame();
+         },
+         {1, 0, 0, 0, 1}},
+        {"right click on the villa", [] { rightClick(400, 190); }, {1, 1, 1, 0, 1}},
+        {"Ctrl+C, Shift",
+         [] {
+             press({17, 67});
+             press({16});
+         },
+         {1, 0, 0, 0, 1}},
+        {"Ctrl+V at (600, 300)",
+         [] {
+             uitest::sendEvent(bv::platform::Event::MouseMove, 600, 300);
+             press({17, 86});
+         },
+         {1, 2, 1, 0, 1, 1}},
+        {"Delete: the cottage", [] { press({46}); }, {1, 0, 0, 0, 1}},
+        {"Delete: the villa moves up", [] { press({46}); }, {1, 0, 1, 1}},
+        {"chooser arrow", [] { leftClick(175, 535); }, {1, 0, 0, 0}},
+        {"adjust on over a slab",
+         [&] {
+             editor.mode = bv::kModeForeground;
+             bv::placeObject(bv::kModeForeground, 300, 400, 0);
+             front.objects[0].group = 7;
+             front.objects[0].onTop = 1;
+             press({}, u'a');
+         },
+         {3, 0, 0, 0, 7, 1}},
+        {"chooser arrow", [] { leftClick(175, 535); }, {3, 0, 1, 1, 7, 1}},
+        {"s", [] { press({}, u's'); }, {2, 0, 1, 1, 7, 1}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        std::vector<int32_t> seen{editor.mode, editor.selectedHouse,
+                                  bv::chooserPicture(bv::chooserFor(editor.mode))};
+        for (int32_t i = 0; i < bv::houseCount && editor.mode == bv::kModeHouse; ++i)
+            seen.push_back(bv::mapHouses[i].pictureIndex);
+        const bv::ObjectLayer& layer = bv::layerForMode(editor.mode);
+        if (editor.mode != bv::kModeHouse && layer.selected < layer.count) {
+            const bv::MapObject& o = layer.objects[layer.selected];
+            seen[1] = layer.selected;
+            seen.insert(seen.end(), {o.picture, o.group, o.onTop});
+        }
+        EXPECT_EQ(seen, step.want);
+    }
 }
 
 } // namespace
