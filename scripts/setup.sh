@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xauth
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -1,12 +1,9 @@
-// bvplay: runs the real game on the headless backend from a script (see core/script_player.h).
+// bvplay: runs the real game on the headless backend from a script (see game/script_player.h).
 //   bvplay [--game DIR] [--saves DIR] SCRIPT      (SCRIPT may be '-' for standard input)
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iostream>
 #include <string>
 
-#include "game/game.h"
 #include "game/script_player.h"
 #include "platform/platform.h"
 
@@ -21,34 +18,14 @@ int main(int argc, char** argv) {
             saves = argv[++i];
         else if (!script)
             script = argv[i];
-        else {
-            std::fprintf(stderr, "usage: bvplay [--game DIR] [--saves DIR] SCRIPT\n");
-            return 2;
-        }
+        else
+            script = nullptr, i = argc;
     }
     if (!script) {
         std::fprintf(stderr, "usage: bvplay [--game DIR] [--saves DIR] SCRIPT\n");
         return 2;
     }
-    std::ifstream file;
-    std::istream* in = &std::cin;
-    if (std::strcmp(script, "-") != 0) {
-        file.open(script);
-        if (!file) {
-            std::fprintf(stderr, "bvplay: cannot read %s\n", script);
-            return 2;
-        }
-        in = &file;
-    }
-
-    bv::platform::useHeadless();
     bv::platform::setProgramFolder(game);
     if (!saves.empty()) bv::platform::setUserDataFolder(saves);
-    bv::gameInit();
-    bv::ScriptResult result = bv::runScript(*in, std::cout);
-    if (!result.ok) {
-        std::fprintf(stderr, "%s:%d: %s\n", script, result.failedLine, result.message.c_str());
-        return 1;
-    }
-    return 0;
+    return bv::runScriptProgram(script);
 }

@@ -79,3 +79,11 @@ bv_generator(bvgen_music LIBS bvgen_sound SOURCES ${BV_GEN_DIR}/music.cpp ${BV_G
 bv_generate(music_a bvgen_music ARGS 0 8 OUTPUTS ${BV_MUSIC_FILES_A})
 bv_generate(music_b bvgen_music ARGS 9 16 OUTPUTS ${BV_MUSIC_FILES_B})
 list(APPEND BV_BLOB_FILES ${BV_MUSIC_FILES_A} ${BV_MUSIC_FILES_B})
+
+# The desktop icons of the installed game and editor (not part of the archive).
+set(BV_ICON_FILES)
+foreach(size 48 64 128 256)
+  list(APPEND BV_ICON_FILES ${BV_CONTENT_OUT}/brickvale2-${size}.png ${BV_CONTENT_OUT}/brickvale2-editor-${size}.png)
+endforeach()
+bv_generator(bvgen_icons LIBS bvgen_art SOURCES ${BV_GEN_DIR}/app_icons.cpp)
+bv_generate(icons bvgen_icons OUTPUTS ${BV_ICON_FILES})

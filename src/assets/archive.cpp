@@ -47,7 +47,7 @@ bool entryUsable(const DirEntry& e) {
 
 [[noreturn]] void failOpen(int32_t handle) {
     platform::fsClose(handle);
-    fatal("Failed to open %s for reading!\n", g_archive.path.c_str());
+    fatal("Failed to open %s for reading!\n%s", g_archive.path.c_str(), platform::dataSearchNote());
 }
 
 void forgetLast() {
@@ -61,7 +61,8 @@ void archiveOpen(const char* archiveName) {
     if (g_archive.opened) return;
     g_archive.path = platform::programFolder() + (archiveName ? archiveName : "");
     int32_t handle = platform::fsOpen(g_archive.path.c_str(), platform::kRead);
-    if (handle < 0) fatal("Failed to open %s for reading!\n", g_archive.path.c_str());
+    if (handle < 0)
+        fatal("Failed to open %s for reading!\n%s", g_archive.path.c_str(), platform::dataSearchNote());
 
     int32_t length = platform::fsSeek(handle, 0, 2);
     uint8_t countBytes[4];

@@ -114,14 +114,16 @@ float effectLevel() {
 void audioInit() {
     if (g_audio.ready) return;
     int32_t result = platform::soundSystemCreate();
-    if (result != platform::kSoundOk) fatal("Error %d during FMOD_System_Create call.\n", result);
+    if (result != platform::kSoundOk)
+        fatal("Error %d while starting the sound system (SDL_mixer).\n", result);
     uint32_t version = platform::soundVersion();
     if (version < kRequiredSoundVersion)
-        fatal("Error!  You are using an old version of FMOD %08x.  This program requires %08x\n", version,
-              kRequiredSoundVersion);
+        fatal("Error!  The sound library (SDL_mixer) is version %08x; this game needs %08x or newer.\n",
+              version, kRequiredSoundVersion);
     result = platform::soundInit(kAudioSlots);
     if (result != platform::kSoundOk)
-        fatal("Error %d during FMOD_System_Init call. %s\n", result, platform::soundErrorText(result));
+        fatal("Error %d while opening the sound device (SDL_mixer). %s\n", result,
+              platform::soundErrorText(result));
 
     for (int32_t id = kFirstEffect; id < kSoundCount; ++id) createSound(id, platform::kSoundLoopOff);
     g_audio.ready = true;

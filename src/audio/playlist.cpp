@@ -110,7 +110,8 @@ void playMusicTrack(int32_t track) {
     platform::ChannelHandle channel = 0;
     int32_t result = platform::soundPlay(soundHandle(track), false, &channel);
     if (result != platform::kSoundOk)
-        fatal("Error %d during FMOD_System_PlaySound call. %s\n", result, platform::soundErrorText(result));
+        fatal("Error %d while playing music track %d (SDL_mixer). %s\n", result, track,
+              platform::soundErrorText(result));
     setMusicChannel(track, channel);
     platform::channelSetVolume(channel, audio::musicLevel(g_audio.musicVolume));
 }

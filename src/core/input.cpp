@@ -105,6 +105,7 @@ int32_t slotOfVirtualKey(int32_t vk) {
         break;
     }
     if (vk >= 113 && vk <= 120) return kSlotF2 + (vk - 113);
+    if (vk == 123) return kSlotF12;
     if (vk >= '0' && vk <= '9') return kSlotDigit0 + (vk - '0');
     return -1;
 }

@@ -40,6 +40,7 @@ enum KeySlot : int32_t {
     kSlotInsert = 50,
     kSlotCtrl = 51,
     kSlotDelete = 52,
+    kSlotF12 = 53, // the screenshot key
 };
 
 constexpr int kKeySlots = 256;

@@ -1,6 +1,6 @@
 #include "game/game.h"
 
-#include <cstdio>
+#include <string>
 
 #include "assets/archive.h"
 #include "assets/picture_tree.h"
@@ -16,8 +16,11 @@
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/draw_list.h"
+#include "gfx/font.h"
 #include "gfx/framebuffer.h"
+#include "gfx/png_write.h"
 #include "gfx/sprite_startup.h"
+#include "gfx/text.h"
 #include "levels/goals.h"
 #include "levels/save.h"
 #include "levels/save_hooks.h"
@@ -37,9 +40,46 @@
 namespace bv {
 
 namespace {
+// The screenshot's confirmation, drawn over the next frames (never into a screenshot itself).
+std::string g_shotNote;
+int32_t g_shotNoteFrames = 0;
+
+void drawShotNote() {
+    if (g_shotNoteFrames <= 0) return;
+    g_shotNoteFrames -= 1;
+    pushClip();
+    resetClip();
+    pushFont(&fontArial15Bld);
+    fillRectAlpha(frameBuffer, 0, 0, kFrameWidth, 24, 0x000000, 170);
+    std::u16string wide(g_shotNote.begin(), g_shotNote.end());
+    drawText(8, 4, false, 0xFFFFFFu | kStyleSingleLine, wide.c_str());
+    popFont();
+    popClip();
+}
+
 constexpr const char* kWindowTitle = "Quillmoor Games Presents - Brickvale 2";
 constexpr uint32_t kScreenBytes = kScreenWidth * kScreenHeight * 4;
 } // namespace
+
+std::string saveScreenshot() {
+    const std::string path = platform::newScreenshotPath();
+    if (!writePng(path, frameBuffer, kFrameWidth, kFrameHeight, false)) {
+        g_shotNote = "Could not save a screenshot in " + platform::picturesFolder();
+        g_shotNoteFrames = 90;
+        return "";
+    }
+    g_shotNote = "Screenshot saved: " + path;
+    g_shotNoteFrames = 90;
+    return path;
+}
+
+void leaveOnTermination() {
+    // Logout, shutdown or kill: a game in progress is saved as "save and quit" saves it. The
+    // editor's player is never written (its save name is its own); its unsaved map stays unsaved.
+    if (gameStarted && currentStateId() != kStateEditor) saveGame();
+    quitDialogOpen = 0;
+    exitGame = 1;
+}
 
 int32_t chooseFirstState(bool gameInProgress, bool playerNameStored) {
     return (!gameInProgress && !playerNameStored) ? kStateEnterName : kStateAttract;
@@ -47,6 +87,7 @@ int32_t chooseFirstState(bool gameInProgress, bool playerNameStored) {
 
 void gameInit() {
     useStateTable(kStateTable, stateCount());
+    platform::installTerminationHandlers();
     setQuitDialogSaver(saveGame);
     setOwnerLooks(OwnerLooks{ownerAvatarIndex, ownerDisplayName});
     installLevelChecks();
@@ -82,6 +123,10 @@ void gameInit() {
 
 void runFrame() {
     // While the quit dialog is open its own passes replace the frame: no state, no wait, no clock.
+    if (platform::terminationRequested()) {
+        leaveOnTermination();
+        return;
+    }
     if (quitDialogOpen) {
         quitDialogPass();
         // The dialog's passes keep no frame clock, but need not spin the processor either.
@@ -101,6 +146,9 @@ void runFrame() {
     // The overlay draws over the screen and strips the hot spots its step does not allow.
     updateTutorial();
     dispatchHotSpots();
+    // F12 keeps the frame as the player sees it, before the note about it is drawn.
+    if (isPressed(kSlotF12)) saveScreenshot();
+    drawShotNote();
     markDirty(0, 0, kScreenWidth, kScreenHeight);
     present();
 
@@ -134,9 +182,6 @@ void gameShutdown() {
 
 int gameMain() {
     gameInit();
-    MemStats stats = memStats();
-    std::printf("large %d  total %d \n", stats.largest, stats.total);
-    std::fflush(stdout);
     while (!exitGame) runFrame();
     gameShutdown();
     return 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/clock.h"
 
@@ -11,8 +12,11 @@ namespace bv {
 void gameInit();
 // One pass of the frame loop (pump input ... pace ... quit check).
 void runFrame();
-// gameInit, the statistics line, the loop until exitGame, shut-down. Returns 0.
+// gameInit, the loop until exitGame, shut-down. Returns 0. Prints nothing on a normal run.
 int gameMain();
+// F12: the frame as the player sees it, as a PNG in the pictures folder, with a note over the next
+// frames saying where. Returns the path, or "" when it could not be written (the note says so).
+std::string saveScreenshot();
 void gameShutdown();
 // The name entry when no game is in progress and no player name is stored, else the title menu.
 int32_t chooseFirstState(bool gameInProgress, bool playerNameStored);

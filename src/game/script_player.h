@@ -48,6 +48,10 @@ struct ScriptResult {
 
 // Runs the commands; the game must already be initialised on the headless backend.
 ScriptResult runScript(std::istream& in, std::ostream& out);
+// A whole scripted run for a program's main: the script file ("-" for standard input) read, the
+// headless backend chosen, the game started and the script run, its output on standard output.
+// Returns 0, 1 when a line failed (reported on standard error), 2 when the script cannot be read.
+int runScriptProgram(const char* script);
 // The line print-state writes.
 std::string stateLine();
 

@@ -68,6 +68,19 @@ void sleepMs(uint32_t ms);
 std::string programFolder();
 void setProgramFolder(const std::string& folder);
 std::string userDataFolder();
+// Where screenshots go: $XDG_PICTURES_DIR, else the pictures folder of ~/.config/user-dirs.dirs when
+// it exists, else the user data folder. With a trailing '/'.
+std::string picturesFolder();
+// A new file name in picturesFolder() for a screenshot: "brickvale2-<date>-<time>.png".
+std::string newScreenshotPath();
+// When the game's data was looked for and not found: the folders looked in, one per line ("" else).
+const char* dataSearchNote();
+// SIGTERM, SIGHUP and SIGINT (logout, shutdown, kill, Ctrl+C) set a flag instead of ending the
+// process, so that the frame loop can save and leave. SDL is told to leave those signals alone.
+void installTerminationHandlers();
+bool terminationRequested();
+// Tests: as if one of those signals had arrived (true), or forgotten (false).
+void setTerminationRequestedForTests(bool requested);
 void setUserDataFolder(const std::string& folder);
 
 // Headless backend only: the test drives the clock and the input and reads back the frames.

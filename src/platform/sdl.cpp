@@ -188,6 +188,9 @@ class SdlBackend final : public Backend {
   private:
     bool initVideo() {
         if (videoReady_) return true;
+        // The game handles SIGTERM and SIGINT itself (it saves first); SDL would turn them into a
+        // close request, which only asks.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0)
             return fail("SDL_Init");
         videoReady_ = true;
@@ -195,6 +198,7 @@ class SdlBackend final : public Backend {
     }
     void initTimer() {
         if (!timerReady_) {
+            SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
             SDL_InitSubSystem(SDL_INIT_TIMER);
             timerReady_ = true;
         }

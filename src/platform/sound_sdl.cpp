@@ -67,6 +67,7 @@ class SdlSound final : public SoundBackend {
 
     int32_t init(int32_t channels) override {
         channelCount_ = channels < 1 ? 1 : (channels > kMaxSoundChannels ? kMaxSoundChannels : channels);
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return noDevice();
         // Ogg Vorbis support is loaded on demand; without it the Ogg files simply fail to load.
         Mix_Init(MIX_INIT_OGG);

@@ -130,7 +130,7 @@ TEST_F(MusicDeathTest, AMissingTitleTrackIsFatal) {
     startAudio();
     EXPECT_EQ(bv::soundHandle(0), 0);
     EXPECT_EXIT(bv::changeState(bv::kStateAttract), testing::ExitedWithCode(255),
-                "Error 5 during FMOD_System_PlaySound call");
+                "Error 5 while playing music track 0");
 }
 
 TEST_F(Playlist, ATrackStartsSilentAndIsPlayedTwoOrThreeTimes) {

@@ -1,11 +1,22 @@
 // The frame clock and the frame loop on the headless backend.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/memory.h"
 #include "core/state.h"
 #include "core/state_ids.h"
 #include "game/game.h"
 #include "game/state_table.h"
+#include "gfx/framebuffer.h"
 #include "platform/platform.h"
+#include "support/test_support.h"
+#include "world/map_picture.h"
 
 namespace {
 
@@ -86,6 +97,49 @@ TEST_F(HeadlessGame, ClosingInTheFirstStateEndsTheGame) {
     bv::platform::headless::pushEvent(close);
     bv::runFrame();
     EXPECT_EQ(bv::exitGame, 1);
+    bv::exitGame = 0;
+}
+
+} // namespace
+
+namespace {
+
+// F12 writes the frame the player saw into the pictures folder, a PNG that decodes to exactly the
+// frame's pixels; the note about it comes after. A termination signal ends the loop at the next frame.
+TEST_F(HeadlessGame, F12KeepsTheFrameAsAPngAndATerminationSignalEndsTheLoop) {
+    bvtest::TempDir pictures;
+    setenv("XDG_PICTURES_DIR", pictures.path().c_str(), 1);
+    bv::runFrame();
+    bv::platform::Event key;
+    key.type = bv::platform::Event::KeyDown;
+    key.key = 123;
+    bv::platform::headless::pushEvent(key);
+    bv::runFrame();
+    unsetenv("XDG_PICTURES_DIR");
+    std::vector<std::filesystem::path> shots;
+    for (const auto& entry : std::filesystem::directory_iterator(pictures.path()))
+        shots.push_back(entry.path());
+    ASSERT_EQ(shots.size(), 1u);
+    EXPECT_EQ(shots[0].filename().string().rfind("brickvale2-", 0), 0u) << shots[0];
+    std::ifstream in(shots[0], std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+    bv::Sprite picture{};
+    ASSERT_TRUE(bv::decodePng(bytes.data(), uint32_t(bytes.size()), picture));
+    ASSERT_EQ(picture.width, bv::kFrameWidth);
+    ASSERT_EQ(picture.height, bv::kFrameHeight);
+    // Below the note's bar the picture is the presented frame, pixel for pixel.
+    const uint32_t* frame = bv::platform::headless::lastFrame();
+    int32_t differing = 0;
+    for (int32_t i = 24 * bv::kFrameWidth; i < bv::kFramePixels; ++i)
+        differing += (picture.pixels[i] & 0xFFFFFF) != (frame[i] & 0xFFFFFF);
+    EXPECT_EQ(differing, 0);
+    bv::memFree(picture.pixels);
+
+    bv::exitGame = 0;
+    bv::platform::setTerminationRequestedForTests(true);
+    bv::runFrame();
+    EXPECT_EQ(bv::exitGame, 1);
+    bv::platform::setTerminationRequestedForTests(false);
     bv::exitGame = 0;
 }
 
