@@ -235,13 +235,13 @@ void questionUpdate() {
     };
     if (g_mapUnsaved) {
         const char* name = currentMapFile();
-        line(name[0] ? "The map \"" + std::string(name) + "\" has changes that are not saved."
+        line(name[0] ? std::string("The map \"") + std::string(name) + "\" has changes that are not saved."
                      : std::string("The map has changes and no name yet."));
     }
     if (g_scenarioUnsaved)
-        line(scenarioFileName[0]
-                 ? "The scenario \"" + std::string(scenarioFileName) + "\" has changes that are not saved."
-                 : std::string("The scenario has changes and no name yet."));
+        line(scenarioFileName[0] ? std::string("The scenario \"") + std::string(scenarioFileName) +
+                                       "\" has changes that are not saved."
+                                 : std::string("The scenario has changes and no name yet."));
     formLabel(kQuestionX + 30, y + 4, actionQuestion(g_action));
     if (!g_questionError.empty())
         drawEditorLines(kQuestionX + 30, y + 28, kQuestionX + kQuestionW - 20, kQuestionButtonY - 4,
@@ -272,7 +272,7 @@ bool editorTestPlay() {
         return false;
     }
     if (!loadMap(map)) {
-        showEditorMessage("Nothing to play: the level's map \"maps/" + std::string(map) +
+        showEditorMessage(std::string("Nothing to play: the level's map \"maps/") + std::string(map) +
                           ".map\" cannot be loaded.");
         return false;
     }

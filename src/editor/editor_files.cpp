@@ -46,7 +46,7 @@ bool isMapForm() {
 // "maps/<name up to its first dot>.<extension>", as the map maker reads it in a message.
 std::string shownFile(const char* name, const char* extension) {
     const std::string base(name);
-    return "maps/" + base.substr(0, base.find('.')) + "." + extension;
+    return std::string("maps/") + base.substr(0, base.find('.')) + std::string(".") + extension;
 }
 
 bool fileExists(const char* name, const char* extension) {
@@ -66,15 +66,16 @@ bool sameName(const std::string& a, const char* b) {
 // Why a load failed: the file is not there, or it is not one the game can read.
 std::string loadFailure(const char* name, const char* extension, const char* kind) {
     const std::string file = shownFile(name, extension);
-    if (!fileExists(name, extension)) return "Could not load \"" + file + "\": there is no such file.";
-    return "Could not load \"" + file + "\": it is not a " + kind +
+    if (!fileExists(name, extension))
+        return std::string("Could not load \"") + file + "\": there is no such file.";
+    return std::string("Could not load \"") + file + std::string("\": it is not a ") + kind +
            " the game can read (damaged or of another kind).";
 }
 
 std::string saveFailure(const char* name, const char* extension) {
     const char* why = platform::lastFileError();
-    return "Could not save \"" + shownFile(name, extension) +
-           "\": " + (why[0] ? why : "the file could not be written") + ". The old file is as it was.";
+    return std::string("Could not save \"") + shownFile(name, extension) + std::string("\": ") +
+           (why[0] ? why : "the file could not be written") + ". The old file is as it was.";
 }
 
 void closeForm() {
@@ -132,8 +133,9 @@ void scenarioButton(int32_t, int32_t, int32_t value) {
     case 4: {
         const std::string path = exportMapPicture();
         showEditorMessage(path.empty()
-                              ? "Could not write the PNG picture: " + std::string(platform::lastFileError())
-                              : "Saved " + path.substr(platform::programFolder().size()));
+                              ? std::string("Could not write the PNG picture: ") +
+                                    std::string(platform::lastFileError())
+                              : std::string("Saved ") + path.substr(platform::programFolder().size()));
         break;
     }
     case 5:
@@ -158,7 +160,8 @@ void updateReplaceQuestion() {
     char name[256];
     formFieldGet8(g_name, name, sizeof name);
     formPanel(kQuestionX, kQuestionY, kQuestionW, kQuestionH, u"Replace file?");
-    const std::string line = "\"" + shownFile(name, isMapForm() ? "map" : "bvx") + "\" already exists.";
+    const std::string line =
+        std::string("\"") + shownFile(name, isMapForm() ? "map" : "bvx") + "\" already exists.";
     formLabel8(kQuestionX + 30, kQuestionY + 60, line.c_str());
     formLabel(kQuestionX + 30, kQuestionY + 86, u"Saving replaces it with what the editor holds now.");
     if (formButton(kQuestionSaveX, kQuestionButtonY, kQuestionButtonW, 30, u"Replace") || typedChar() == 13) {
@@ -181,11 +184,11 @@ bool plainFileName(const char* name, std::string& why) {
         return false;
     }
     if (n[0] == '/' || n.find('/') != std::string::npos || n.find('\\') != std::string::npos) {
-        why = "\"" + n + "\": enter a plain file name, without folders; files go into \"maps\".";
+        why = std::string("\"") + n + "\": enter a plain file name, without folders; files go into \"maps\".";
         return false;
     }
     if (n[0] == '.') {
-        why = "\"" + n + "\": a file name may not start with a dot.";
+        why = std::string("\"") + n + "\": a file name may not start with a dot.";
         return false;
     }
     if (n.size() > 200) {
@@ -196,7 +199,8 @@ bool plainFileName(const char* name, std::string& why) {
         const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                         c == ' ' || c == '_' || c == '-' || c == '.';
         if (!ok) {
-            why = "\"" + n + "\": a file name may hold letters, digits, spaces, '_', '-' and '.' only.";
+            why = std::string("\"") + n +
+                  "\": a file name may hold letters, digits, spaces, '_', '-' and '.' only.";
             return false;
         }
     }
@@ -234,7 +238,7 @@ bool saveMapAs(const char* given) {
     std::snprintf(level.mapFile, sizeof level.mapFile, "%s", name);
     g_mapSource = name;
     rememberMapAsSaved();
-    showEditorMessage("Saved " + shownFile(name, "map"));
+    showEditorMessage(std::string("Saved ") + shownFile(name, "map"));
     return true;
 }
 
@@ -275,7 +279,7 @@ bool saveScenarioAs(const char* given) {
     std::snprintf(scenarioFileName, sizeof scenarioFileName, "%s", name);
     g_scenarioSource = name;
     rememberScenarioAsSaved();
-    showEditorMessage("Saved " + shownFile(name, "bvx"));
+    showEditorMessage(std::string("Saved ") + shownFile(name, "bvx"));
     return true;
 }
 
@@ -290,8 +294,8 @@ bool loadScenarioNamed(const char* given) {
     }
     if (loadScenario(name, 1) != 0) {
         if (scenarioLevelCount(name) >= 0)
-            g_fileError = "Could not load \"" + shownFile(name, "bvx") +
-                          "\": the map of its first level (\"" +
+            g_fileError = std::string("Could not load \"") + shownFile(name, "bvx") +
+                          std::string("\": the map of its first level (\"") +
                           shownFile(levelTable[currentDifficulty][0].mapFile, "map") +
                           "\" or the one it names) cannot be read.";
         else
@@ -409,7 +413,7 @@ std::string exportMapPicture() {
     base = base.substr(0, base.find('.'));
     char file[64];
     std::snprintf(file, sizeof file, "_%d.png", currentLevel);
-    const std::string path = platform::programFolder() + "maps/" + base + file;
+    const std::string path = platform::programFolder() + std::string("maps/") + base + file;
     const bool ok = writePng(path, pixels, kMapWidth, kMapHeight, true);
     memFree(pixels);
     return ok ? path : "";

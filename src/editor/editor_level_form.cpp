@@ -104,7 +104,7 @@ void storeLevelFields() {
     if (!mapFile[0] || plainFileName(mapFile, why))
         std::memcpy(g_work.mapFile, mapFile, kMapFileBytes);
     else
-        showEditorMessage("Map Filename " + why);
+        showEditorMessage(std::string("Map Filename ") + why);
     std::copy(g_title.text, g_title.text + g_title.length + 1, g_work.title);
     std::copy(g_intro.text, g_intro.text + g_intro.length + 1, g_work.introText);
     g_work.startingCash = formFieldInt(g_startingCash);

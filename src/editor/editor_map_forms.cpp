@@ -151,8 +151,8 @@ void updateGridForm() {
     }
     if (formButton(kX + 155, buttonY, 110, 30, u"OK") || typedChar() == 13) {
         if (!saveEditorSettings())
-            showEditorMessage("Could not keep the grid settings in \"" + editorSettingsPath() +
-                              "\": " + platform::lastFileError());
+            showEditorMessage(std::string("Could not keep the grid settings in \"") + editorSettingsPath() +
+                              std::string("\": ") + platform::lastFileError());
         closeEditorDialog();
         return;
     }

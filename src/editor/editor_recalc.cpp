@@ -150,7 +150,8 @@ void updateRecalcForm() {
             g_confirming = 0;
             const int32_t files =
                 what == 1 ? recalculateRents(kRecalcAllLevels) : recalculateDifficulties(kRecalcAllLevels);
-            showEditorMessage("Rewrote " + std::to_string(files) + (files == 1 ? " file." : " files."));
+            showEditorMessage(std::string("Rewrote ") + std::to_string(files) +
+                              (files == 1 ? " file." : " files."));
             closeEditorDialog();
             return;
         }

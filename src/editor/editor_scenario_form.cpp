@@ -87,7 +87,7 @@ void storeScenarioFields() {
     if (!fileName[0] || plainFileName(fileName, why))
         std::memcpy(scenarioFileName, fileName, sizeof fileName);
     else
-        showEditorMessage("Scenario Filename " + why);
+        showEditorMessage(std::string("Scenario Filename ") + why);
     scenario.advancedEconomy = g_complexEconomy ? 1 : 0;
     scenario.conditionScalar = formFieldFloat(g_numbers[0]);
     scenario.bankListInterval = formFieldInt(g_numbers[1]);

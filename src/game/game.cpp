@@ -64,11 +64,11 @@ constexpr uint32_t kScreenBytes = kScreenWidth * kScreenHeight * 4;
 std::string saveScreenshot() {
     const std::string path = platform::newScreenshotPath();
     if (!writePng(path, frameBuffer, kFrameWidth, kFrameHeight, false)) {
-        g_shotNote = "Could not save a screenshot in " + platform::picturesFolder();
+        g_shotNote = std::string("Could not save a screenshot in ") + platform::picturesFolder();
         g_shotNoteFrames = 90;
         return "";
     }
-    g_shotNote = "Screenshot saved: " + path;
+    g_shotNote = std::string("Screenshot saved: ") + path;
     g_shotNoteFrames = 90;
     return path;
 }

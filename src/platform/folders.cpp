@@ -34,7 +34,7 @@ std::string findGameDataFolder(const char* archiveName) {
     g_searchNote = std::string("The game's data (") + archiveName + ") is in none of these folders:";
     for (const std::string& place : places) {
         const std::string shown = std::filesystem::weakly_canonical(place, ec).string();
-        g_searchNote += "\n  " + (ec || shown.empty() ? place : shown);
+        g_searchNote += std::string("\n  ") + (ec || shown.empty() ? place : shown);
     }
     g_searchNote += "\n";
     return exe;

@@ -178,10 +178,10 @@ std::string newScreenshotPath() {
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     const std::string folder = picturesFolder();
     std::error_code ec;
-    std::string path = folder + "brickvale2-" + stamp + ".png";
+    std::string path = folder + std::string("brickvale2-") + stamp + ".png";
     // Two in one second get a number each, never one over the other.
     for (int n = 2; std::filesystem::exists(path, ec) && n < 1000; ++n)
-        path = folder + "brickvale2-" + stamp + "-" + std::to_string(n) + ".png";
+        path = folder + std::string("brickvale2-") + stamp + std::string("-") + std::to_string(n) + ".png";
     return path;
 }
 
