@@ -12,6 +12,7 @@ constexpr int32_t kStateGame = 2;               // the board
 constexpr int32_t kStateLevelIntro = 3;         // a level's start
 constexpr int32_t kStateSetup = 4;              // avatar and game set-up
 constexpr int32_t kStatePortfolio = 9;          // the investors' portfolios
+constexpr int32_t kStateHighScores = 12;        // the high-score tables
 constexpr int32_t kStateRepairs = 15;           // a repair falls due
 constexpr int32_t kStateOptions = 16;           // the in-game options panel
 constexpr int32_t kStateResume = 22;            // resuming a saved game

@@ -20,8 +20,10 @@
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/png_write.h"
+#include "levels/high_scores.h"
 #include "levels/level_start.h"
 #include "platform/platform.h"
+#include "screens/high_score_screen.h"
 #include "screens/town_view.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
@@ -268,6 +270,16 @@ ScriptResult runScript(std::istream& in, std::ostream& out) {
             int32_t house = -1;
             if (!(line >> house) || !getHouse(house)) return fail("print-house needs a house index");
             out << houseLine(house) << "\n";
+        } else if (cmd == "print-scores") {
+            out << "SCORES shown=" << shownScoreTable << " marked=" << markedScorePlace()
+                << " length=" << gameLengthIndex;
+            for (int32_t p = 0; p < kScorePlaces; ++p) {
+                const ScoreEntry& e = highScores[shownScoreTable][p];
+                char name[kScoreNameUnits];
+                narrowInto(name, sizeof name, e.name);
+                out << " " << p + 1 << "=" << name << "," << e.difficulty << "," << e.score;
+            }
+            out << "\n";
         } else {
             return fail("unknown command '" + cmd + "'");
         }

@@ -32,6 +32,8 @@
 //   print-editor        print "EDITOR question=0|1 nameForm=0|1 mapModified=0|1 scenarioModified=0|1
 //                       houses=<count> error=<the name form's error line> message=<the editor's message>"
 //   print-house I       print "HOUSE i=<I>" and every field of the house's record as name=value
+//   print-scores        print "SCORES shown=<table> marked=<place, 0 none> length=<the game's table>"
+//                       and the shown table's entries as " <place>=<name>,<difficulty>,<score>"
 // Blank lines and lines starting with '#' are ignored.
 #pragma once
 

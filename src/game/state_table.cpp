@@ -7,6 +7,7 @@
 #include "levels/goals.h"
 #include "levels/save.h"
 #include "screens/board_notices.h"
+#include "screens/high_score_screen.h"
 #include "screens/level_screens.h"
 #include "screens/market_dialogs.h"
 #include "screens/screens.h"
@@ -58,6 +59,7 @@ const StateDef kStateTable[] = {
     {kStateEndOfLevel,  50, endOfLevelEnter, endOfLevelUpdate, nullptr, "end of level dlg",             nullptr,   {}},
     {kStateLastChanceRepairs,  50, lastChanceEnter, lastChanceUpdate, nullptr, "last chance repairs dlg",      nullptr,   {}},
     {kStateExplainTutorial,  50, nullptr, explainTutorialUpdate, nullptr, "explain tutorial",             nullptr,   {}},
+    {kStateHighScores,  0,  highScoresEnter, highScoresUpdate, nullptr, "high scores",                 nullptr,   {}},
 };
 // clang-format on
 

@@ -7,6 +7,7 @@
 #include "core/state.h"
 #include "core/state_ids.h"
 #include "levels/goals.h"
+#include "levels/high_scores.h"
 #include "levels/level_start.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
@@ -90,11 +91,19 @@ void installLevelChecks() {
     setCalendarHooks(CalendarHooks{levelTermCheck, monthEndGoalCheck});
 }
 
+namespace {
+// A new game's score goes into the table of its length.
+void startScoring() {
+    gameLengthIndex = gameLengthForMonths(scenarioMonths());
+    gameStarted = 1;
+}
+} // namespace
+
 void resetGame() {
     installLevelChecks();
     resetSimulation();
     goalHoldCounter = 0;
-    gameStarted = 1;
+    startScoring();
     changeState(kStateDisplayGoals);
 }
 
@@ -104,7 +113,7 @@ void resetGameAtLevel(int32_t level) {
     currentLevel = level;
     levelStart();
     goalHoldCounter = 0;
-    gameStarted = 1;
+    startScoring();
     scenarioLoaded = 1;
     changeState(kStateDisplayGoals);
 }

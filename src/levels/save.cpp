@@ -11,6 +11,7 @@
 #include "audio/audio.h"
 #include "core/state.h"
 #include "core/state_ids.h"
+#include "levels/high_scores.h"
 #include "levels/level_start.h"
 #include "platform/byte_reader.h"
 #include "platform/platform.h"
@@ -135,12 +136,14 @@ void useSaveName(const char* name) {
     g_saveNameOverride = name ? name : "";
 }
 
-void writeSavedGame() {
-    // Test play from the editor leaves the player's files alone, the last-player file included.
+bool savingUnderOwnName() {
+    return g_saveNameOverride.empty();
+}
+
+namespace {
+
+void writeGameFile() {
     const bool ownName = g_saveNameOverride.empty();
-    if (ownName) writeLastPlayer();
-    setBlockInt(kOffVersion, kSaveVersion);
-    if (!gameStarted) return;
     gatherBlock();
     std::vector<uint8_t> bytes;
     bytes.reserve(8 + kSaveBlockBytes + size_t(houseCount > 0 ? houseCount : 0) * kSaveHouseBytes);
@@ -152,6 +155,42 @@ void writeSavedGame() {
         bytes.insert(bytes.end(), h, h + kSaveHouseBytes);
     }
     writeReplacing(saveFilePathFor(ownName ? playerName : g_saveNameOverride.c_str()), bytes);
+}
+
+} // namespace
+
+void writeSavedGame() {
+    // Test play from the editor leaves the player's files alone, the last-player file included.
+    if (savingUnderOwnName()) writeLastPlayer();
+    setBlockInt(kOffVersion, kSaveVersion);
+    if (gameStarted) writeGameFile();
+}
+
+void writeFinishedGame() {
+    if (savingUnderOwnName()) writeLastPlayer();
+    writeGameFile();
+}
+
+void writeHighScoresIntoSave() {
+    if (!savingUnderOwnName()) return;
+    putHighScores(saveBlock());
+    const std::string path = saveFilePathFor(playerName);
+    std::vector<uint8_t> file;
+    const uint32_t end = kOffShownScoreTable + 4;
+    if (readWhole(path, file) && file.size() >= 4 + end && u32At(file.data(), file.size(), 0) >= end) {
+        const uint8_t* block = saveBlock();
+        std::memcpy(&file[4 + kOffHighScores], block + kOffHighScores, kScoreTables * kScoreTableBytes);
+        std::memcpy(&file[4 + kOffShownScoreTable], block + kOffShownScoreTable, 4);
+    } else {
+        // No save (or one too short to hold the tables): the block as it stands, with no game in
+        // it, and no houses.
+        file.clear();
+        appendU32(file, kSaveBlockBytes);
+        file.insert(file.end(), saveBlock(), saveBlock() + kSaveBlockBytes);
+        for (int32_t i = 0; i < 4; ++i) file[4 + kOffGameInProgress + uint32_t(i)] = 0;
+        appendU32(file, kSaveHouseBytes);
+    }
+    writeReplacing(path, file);
 }
 
 int32_t loadSaveFile(int32_t loadGame, const std::string& path) {

@@ -18,9 +18,10 @@
 //   10724  newListingPrice, bankListTimer, daysSinceDamage, 3 x int32   (ours)
 //   13604  scenario loaded flag                                        (ours)
 // The negotiation in progress sits at the block's start (dealBuyer, dealHouse, dealOffer,
-// dealCounter); money still flying to an owner is booked into the saved cash. Everything else in
-// the block (dialog state, the old editor grid area, high scores) is kept byte for byte as it was loaded, so
-// a save and a load leave it unchanged.
+// dealCounter); money still flying to an owner is booked into the saved cash. The high scores,
+// the game length and the shown table are the high-score tables' (levels/high_scores.h).
+// Everything else in the block (dialog state, the old editor grid area) is kept byte for byte as
+// it was loaded, so a save and a load leave it unchanged.
 #pragma once
 
 #include <cstdint>
@@ -37,6 +38,7 @@ constexpr const char* kLastPlayerFile = "bvx2.sav";
 constexpr uint32_t kOffNegotiation = 0; // dealBuyer, dealHouse, dealOffer, dealCounter
 constexpr uint32_t kOffBlockSizeCopy = 8660;
 constexpr uint32_t kOffVersion = 8692;
+constexpr uint32_t kOffHighScores = 8696; // five tables of 280 bytes (levels/high_scores.h)
 constexpr uint32_t kOffEconomy = 10100;
 constexpr uint32_t kOffOwners = 12504; // the player and the four rivals, 100 bytes each
 constexpr uint32_t kOffGameInProgress = 13588;
@@ -47,6 +49,7 @@ constexpr uint32_t kOffMonthsElapsed = 13616;
 constexpr uint32_t kOffStateId = 13724;
 constexpr uint32_t kOffPreviousStateId = 13732;
 constexpr uint32_t kOffTransient = 13752; // two words cleared before every save
+constexpr uint32_t kOffShownScoreTable = 14204;
 constexpr uint32_t kOffWindowed = 14208;
 constexpr uint32_t kOffSelectedHouse = 14228;
 constexpr uint32_t kOffScenarioFile = 14232; // 1000 bytes
@@ -91,9 +94,18 @@ bool nameCharAllowed(char16_t c, int32_t position);
 // Writes the last-player file, then, when a game is in progress, the player's save file through
 // a temporary file that is renamed over the old one. Write failures are silent.
 void writeSavedGame();
+// The same for a game that has just ended (gameStarted already cleared): the player's file then
+// holds the finished game, which is not offered for resuming, and its high scores.
+void writeFinishedGame();
+// Only the high-score tables and the shown table into the player's save file; every other byte of
+// the file stays as it is. Without a save file, one is written that holds no game in progress.
+// Nothing is written while saves go under another name.
+void writeHighScoresIntoSave();
 // From now on writeSavedGame writes "<name>_bvx2.sav" instead of the player's file and leaves the
 // last-player file alone (the editor's test play); nullptr or "" goes back to the player's file.
 void useSaveName(const char* name);
+// Saves go to the player's own file (not the editor's test play).
+bool savingUnderOwnName();
 // The 10-byte last-player file with playerName.
 void writeLastPlayer();
 // Reads the last-player file into playerName and loads that player's save with the flag.

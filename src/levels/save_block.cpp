@@ -7,6 +7,7 @@
 #include "core/state_ids.h"
 #include "gfx/display.h"
 #include "levels/goals.h"
+#include "levels/high_scores.h"
 #include "levels/save.h"
 #include "platform/byte_reader.h"
 #include "sim/calendar.h"
@@ -169,6 +170,7 @@ void gatherBlock() {
     setBlockInt(kOffEffectVolume, effectVolume());
     setBlockInt(kOffChosenScenario, chosenScenario);
     setBlockInt(kOffScenarioLoaded, scenarioLoaded);
+    putHighScores(g_block);
     setBlockInt(kOffBlockSizeCopy, int32_t(kSaveBlockBytes));
 }
 
@@ -227,6 +229,7 @@ void scatterBlock() {
     if (chosenScenario < 0 || chosenScenario >= kMaxScenarios) chosenScenario = 0;
     scenarioLoaded = blockInt(kOffScenarioLoaded) ? 1 : 0;
     selectedHouse = houseOrNone(blockInt(kOffSelectedHouse));
+    getHighScores(g_block);
     applySavedOptions();
     // State ids are checked where the game resumes (resumeGameUpdate); keep a sane copy here.
     const int32_t state = blockInt(kOffStateId);

@@ -1,5 +1,6 @@
 // The game-done screen (state 60, "you win"): the closing picture fades in over the board, then
-// the text for the difficulty with the scenario's name, and an "ok" back to the title menu.
+// the text for the difficulty with the scenario's name, and an "ok" that ends the game and shows
+// the high scores.
 #include <algorithm>
 
 #include "assets/picture_ids.h"
@@ -70,7 +71,7 @@ int32_t gameDoneUpdate(int32_t) {
     printKey(450, 170, false, 0, kTextKeys[std::clamp(currentDifficulty, 0, 2)], name);
     setTextArea(0, 0, 800, 600);
     popFont();
-    button(598, 360, 150, 30, text("ok"), kStateAttract, goStateClick);
+    button(598, 360, 150, 30, text("ok"), 0, gameOverClicked);
     return 0;
 }
 

@@ -27,6 +27,8 @@ int32_t gameDoneEnter(int32_t previousId, int32_t newId, int32_t argument);
 int32_t gameDoneUpdate(int32_t argument);
 int32_t endOfLevelEnter(int32_t previousId, int32_t newId, int32_t argument);
 int32_t endOfLevelUpdate(int32_t argument);
+// The "ok" of the failed level and of the game-done screen: the game is over (levels/high_scores.h).
+void gameOverClicked(int32_t mouseX, int32_t mouseY, int32_t value);
 
 // Shared by the two repair dialogs: whether the house is the player's; the title, the house card
 // at (250, 150) and the renter's history line `historyGap` pixels below the card; the dialog's

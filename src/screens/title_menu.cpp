@@ -150,7 +150,8 @@ void drawTitleBackground() {
 }
 
 int32_t titleMenuEnter(int32_t previousId, int32_t, int32_t) {
-    if (previousId != kStateEnterName) resetTitleAnimation();
+    // Back from screens drawn over the same background, the logo stands as it stood.
+    if (previousId != kStateEnterName && previousId != kStateHighScores) resetTitleAnimation();
     // "Resume" only when there is a saved game to resume.
     g_resumable = gameResumable();
     return 0;
@@ -164,7 +165,7 @@ int32_t titleMenuUpdate(int32_t) {
     drawTitleBackground();
     if (g_logo < 1.0f) return 0;
 
-    drawPanelFrame(500, 35, 300, resumable ? 300 : 250);
+    drawPanelFrame(500, 35, 300, resumable ? 340 : 290);
     if (const Sprite* banner = spriteAt(iconSprites, pic::kIconTitlePanelBanner))
         drawSprite(frameBuffer, 650 - banner->width / 2, 55, banner, false);
     if (g_welcome) spriteButtonGlow(650, 80, g_welcome, 0, changeNameClicked, 1.1f);
@@ -182,6 +183,8 @@ int32_t titleMenuUpdate(int32_t) {
         y += 40;
     }
     button(650, y, 180, 30, text("runTutorial"), 0, tutorialClicked);
+    y += 40;
+    button(650, y, 180, 30, text("HighScores"), kStateHighScores, goStateWhoosh);
     y += 40;
     button(650, y, 180, 30, text("quit"), 0, quitClicked);
     return 0;

@@ -9,6 +9,7 @@
 #include "screens/level_screens.h"
 #include "screens/sparks.h"
 #include "sim/cash.h"
+#include "sim/game_update.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/repairs.h"
@@ -148,12 +149,15 @@ TEST_F(LevelDialogs, LevelWonCelebratesThenTheEndDialogLeadsToTheNextGoals) {
     EXPECT_EQ(currentStateId(), bv::kStateGame);
 }
 
-TEST_F(LevelDialogs, FailedLevelGoesBackToTheTitle) {
+TEST_F(LevelDialogs, FailedLevelEndsTheGameOnTheHighScores) {
     changeState(kStateFailedLevel);
     frames(30);
     shot("dlg_level_failed");
     click(400, 410);
-    EXPECT_EQ(currentStateId(), bv::kStateAttract);
+    EXPECT_EQ(currentStateId(), bv::kStateHighScores);
+    EXPECT_EQ(gameStarted, 0) << "a failed game is over";
+    frames(2);
+    shot("high_scores_failed");
 }
 
 TEST_F(LevelDialogs, WinningTheLastLevelShowsTheGameDoneScreen) {
@@ -169,7 +173,7 @@ TEST_F(LevelDialogs, WinningTheLastLevelShowsTheGameDoneScreen) {
     shot("game_done");
     EXPECT_GT(darkPixels(450, 160, 285, 150), 300);
     click(598, 360);
-    EXPECT_EQ(currentStateId(), bv::kStateAttract);
+    EXPECT_EQ(currentStateId(), bv::kStateHighScores);
 }
 
 TEST_F(LevelDialogs, GoalsScreenOfTheFirstLevel) {

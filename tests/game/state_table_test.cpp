@@ -8,8 +8,8 @@
 
 namespace {
 
-TEST(StateTable, HasTheThirtyNineRowsWithUniqueIdsInRange) {
-    ASSERT_EQ(bv::stateCount(), 39);
+TEST(StateTable, HasTheFortyRowsWithUniqueIdsInRange) {
+    ASSERT_EQ(bv::stateCount(), 40);
     std::vector<int32_t> seen;
     for (int i = 0; i < bv::stateCount(); ++i) {
         const bv::StateDef& row = bv::kStateTable[i];
@@ -24,6 +24,8 @@ TEST(StateTable, HasTheThirtyNineRowsWithUniqueIdsInRange) {
     EXPECT_EQ(bv::kStateTable[25].id, 4);
     EXPECT_EQ(bv::kStateTable[25].music, 0);
     EXPECT_EQ(bv::kStateTable[38].id, 63);
+    EXPECT_EQ(bv::kStateTable[39].id, bv::kStateHighScores);
+    EXPECT_EQ(bv::kStateTable[39].music, 0);
 }
 
 } // namespace

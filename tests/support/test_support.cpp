@@ -50,6 +50,7 @@ void useNamedStates() {
         {bv::kStateGame, 50, nullptr, nullptr, nullptr, "kStateGame", nullptr, {}},
         {bv::kStateLevelIntro, 50, nullptr, nullptr, nullptr, "kStateLevelIntro", nullptr, {}},
         {bv::kStateSetup, 50, nullptr, nullptr, nullptr, "kStateSetup", nullptr, {}},
+        {bv::kStateHighScores, 0, nullptr, nullptr, nullptr, "kStateHighScores", nullptr, {}},
         {bv::kStatePortfolio, 50, nullptr, nullptr, nullptr, "kStatePortfolio", nullptr, {}},
         {bv::kStateRepairs, 50, nullptr, nullptr, nullptr, "kStateRepairs", nullptr, {}},
         {bv::kStateOptions, 50, nullptr, nullptr, nullptr, "kStateOptions", nullptr, {}},
