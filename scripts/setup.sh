@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config ccache
   libsdl2-dev libsdl2-mixer-dev zlib1g-dev libpng-dev
   libfreetype-dev libcairo2-dev libvorbis-dev
+  libcurl4-openssl-dev libcpp-httplib-dev libsqlite3-dev libsodium-dev
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xauth

@@ -24,6 +24,7 @@
 #include "levels/goals.h"
 #include "levels/save.h"
 #include "levels/save_hooks.h"
+#include "levels/score_service.h"
 #include "platform/platform.h"
 #include "screens/board_notices.h"
 #include "screens/float_effects.h"
@@ -141,6 +142,8 @@ void runFrame() {
     resetExAnchors(houseSprites);
     resetExAnchors(objectSprites);
     updateCurrentState();
+    // An online score request moves on as far as it can without waiting.
+    pollScoreService();
     runTimedObjects();
     updateEffects();
     // The overlay draws over the screen and strips the hot spots its step does not allow.
@@ -176,6 +179,7 @@ void runFrame() {
 }
 
 void gameShutdown() {
+    cancelScoreRequest();
     stopAllSound();
     displayShutdown(false);
 }

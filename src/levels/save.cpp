@@ -193,6 +193,39 @@ void writeHighScoresIntoSave() {
     writeReplacing(path, file);
 }
 
+static_assert(kOffScoreGameName == kOffScorePassword + kScoreAccountFieldBytes &&
+              kOffScoreGameName + kScoreAccountFieldBytes <= kOffVersion);
+
+bool writeScoreAccount(const char* gameName, const char* password) {
+    const auto put = [](uint8_t* at, const char* text) {
+        std::memset(at, 0, kScoreAccountFieldBytes);
+        for (uint32_t i = 0; text && text[i] && i < kScoreAccountFieldBytes - 1; ++i)
+            at[i] = uint8_t(text[i]);
+    };
+    put(saveBlock() + kOffScoreGameName, gameName);
+    put(saveBlock() + kOffScorePassword, password);
+    if (!playerName[0] || !g_saveNameOverride.empty()) return false;
+
+    // Only the account's bytes change in a save that covers them; the game in it stays as it is.
+    const std::string path = saveFilePathFor(playerName);
+    const size_t end = 4 + size_t(kOffScorePassword) + 2 * kScoreAccountFieldBytes;
+    std::vector<uint8_t> file;
+    if (readWhole(path, file) && file.size() >= end && u32At(file.data(), file.size(), 0) + 4 >= end) {
+        std::memcpy(file.data() + 4 + kOffScorePassword, saveBlock() + kOffScorePassword,
+                    2 * kScoreAccountFieldBytes);
+        return writeReplacing(path, file);
+    }
+    // No usable save: the block as loaded (options, tables, the account), without a game.
+    std::vector<uint8_t> bytes(8 + size_t(kSaveBlockBytes), 0);
+    for (uint32_t i = 0; i < 4; ++i) {
+        bytes[i] = uint8_t(kSaveBlockBytes >> (8 * i));
+        bytes[4 + kSaveBlockBytes + i] = uint8_t(kSaveHouseBytes >> (8 * i));
+    }
+    std::memcpy(bytes.data() + 4, saveBlock(), kSaveBlockBytes);
+    std::memset(bytes.data() + 4 + kOffGameInProgress, 0, 4);
+    return writeReplacing(path, bytes);
+}
+
 int32_t loadSaveFile(int32_t loadGame, const std::string& path) {
     std::vector<uint8_t> file;
     if (!readWhole(path, file) || file.size() <= 4) return nothingToLoad(loadGame);

@@ -8,6 +8,8 @@
 // The persistent block is one fixed 16296-byte image of the game (little-endian). Offsets that
 // other parts of the game rely on are fixed (kOff* below, marked "fixed"); the remaining state
 // sits in the gaps between them, at offsets marked "ours", which stay stable from now on:
+//   8672   score-service password, 10 bytes                           (fixed start)
+//   8682   the game name registered with the score service, 10 bytes  (ours)
 //   10100  economy schedule, 120 x int32                               (fixed start)
 //   10580  the bank's owner record, 100 bytes                          (ours)
 //   10680  dayClock, hurryMonth, foreclosedHouse, tutorialActive,
@@ -37,6 +39,7 @@ constexpr const char* kLastPlayerFile = "bvx2.sav";
 // Fixed offsets of the persistent block.
 constexpr uint32_t kOffNegotiation = 0; // dealBuyer, dealHouse, dealOffer, dealCounter
 constexpr uint32_t kOffBlockSizeCopy = 8660;
+constexpr uint32_t kOffScorePassword = 8672; // 8-bit text, NUL-terminated
 constexpr uint32_t kOffVersion = 8692;
 constexpr uint32_t kOffHighScores = 8696; // five tables of 280 bytes (levels/high_scores.h)
 constexpr uint32_t kOffEconomy = 10100;
@@ -68,6 +71,9 @@ constexpr uint32_t kOffCreditNotice = 10708;
 constexpr uint32_t kOffHelpSetting = 10720;
 constexpr uint32_t kOffMarketWords = 10724; // newListingPrice, bankListTimer, daysSinceDamage
 constexpr uint32_t kOffScenarioLoaded = 13604;
+constexpr uint32_t kOffScoreGameName = 8682; // 8-bit text, NUL-terminated
+// The password and the game name each take 10 bytes: nine characters and the terminator.
+constexpr uint32_t kScoreAccountFieldBytes = 10;
 
 constexpr int32_t kSaveVersion = 2;
 
@@ -106,6 +112,11 @@ void writeHighScoresIntoSave();
 void useSaveName(const char* name);
 // Saves go to the player's own file (not the editor's test play).
 bool savingUnderOwnName();
+// Puts the score-service account (game name and password) into the block and into the player's
+// save file without touching the rest of it: a save file holding a game keeps that game, and a
+// player without a save file gets one with the options and no game in progress. False when there
+// is no player name or the write failed.
+bool writeScoreAccount(const char* gameName, const char* password);
 // The 10-byte last-player file with playerName.
 void writeLastPlayer();
 // Reads the last-player file into playerName and loads that player's save with the flag.

@@ -43,8 +43,9 @@ struct FormTextField {
     int32_t maxLength; // at most kFormTextUnits - 1
     int32_t kind;      // FormFieldKind
     bool multiLine;    // Enter starts a new line; the text wraps in the box
+    bool masked;       // shown as one '*' per character (passwords)
 };
-// An empty field of the given kind and capacity (cut to kFormTextUnits - 1).
+// An empty, unmasked field of the given kind and capacity (cut to kFormTextUnits - 1).
 void formFieldInit(FormTextField& field, int32_t kind, int32_t maxLength, bool multiLine = false);
 // Replaces the text (cut to the capacity; characters the kind refuses are dropped); caret at the end.
 void formFieldSet(FormTextField& field, const char16_t* text);

@@ -64,6 +64,7 @@ void formFieldInit(FormTextField& field, int32_t kind, int32_t maxLength, bool m
     field.maxLength = std::clamp(maxLength, 0, kFormTextUnits - 1);
     field.kind = kind;
     field.multiLine = multiLine;
+    field.masked = false;
 }
 
 void formFieldSet(FormTextField& field, const char16_t* text) {
@@ -172,24 +173,33 @@ bool formTextField(int32_t x, int32_t y, int32_t width, int32_t height, FormText
     fillRect(frameBuffer, x, y, 1, height, border);
     fillRect(frameBuffer, x + width - 1, y, 1, height, border);
 
+    // A masked field lays out and draws stars in place of its characters.
+    static char16_t stars[kFormTextUnits];
+    char16_t* shown = field.text;
+    if (field.masked) {
+        std::fill(stars, stars + field.length, u'*');
+        stars[field.length] = 0;
+        shown = stars;
+    }
+
     pushFont(&fontArial15Brown);
     const TextArea oldArea = textArea();
     const int32_t left = x + kPadding, top = y + kPadding;
     const int32_t right = x + width - kPadding, bottom = y + height - kPadding;
     // Where the caret stands: the pen after laying out the text before it. A single line that
     // runs past the box slides left so that the caret stays in view.
-    char16_t saved = field.text[field.caret];
-    field.text[field.caret] = 0;
+    char16_t saved = shown[field.caret];
+    shown[field.caret] = 0;
     setTextArea(left, top, field.multiLine ? right : 100000, bottom);
-    measureText(left, top, false, field.multiLine ? 0 : kStyleSingleLine, field.text);
+    measureText(left, top, false, field.multiLine ? 0 : kStyleSingleLine, shown);
     int32_t caretX = penX(), caretY = penY();
-    field.text[field.caret] = saved;
+    shown[field.caret] = saved;
     int32_t shift = 0;
     if (!field.multiLine && caretX > right - 2) shift = caretX - (right - 2);
 
     pushClip();
     setClip(left, top, right, bottom);
-    drawText(left - shift, top, false, kInk | (field.multiLine ? 0 : kStyleSingleLine), field.text);
+    drawText(left - shift, top, false, kInk | (field.multiLine ? 0 : kStyleSingleLine), shown);
     if (focused) fillRect(frameBuffer, caretX - shift, caretY, 1, std::max(1, lineHeight() - 3), kInk);
     popClip();
     setTextArea(oldArea.left, oldArea.top, oldArea.right, oldArea.bottom);

@@ -1,0 +1,14 @@
+// Facts about the machine and the process the game asks for now and then: environment variables
+// and the machine's id.
+#pragma once
+
+#include <string>
+
+namespace bv::platform {
+
+// The variable's value, "" when it is not set.
+std::string environmentValue(const char* name);
+// The first line of /etc/machine-id (at most 64 characters), "" when it cannot be read.
+std::string machineIdText();
+
+} // namespace bv::platform

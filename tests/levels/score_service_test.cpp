@@ -1,0 +1,271 @@
+// The online score service: requests built and replies read as worked out by hand, then the whole
+// client against a real bvscored, and against servers that misbehave.
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <thread>
+
+#include "levels/score_service.h"
+#include "save_fixture.h"
+#include "support/score_server.h"
+
+namespace bvtest {
+namespace {
+
+using namespace bv;
+
+TEST(ScoreService, RequestsRepliesAndSettingsReadAsWorkedByHand) {
+    const std::pair<std::string, std::string> paths[] = {
+        {registerRequestPath("", "A b\r\nc", "p&ss=1", -5),
+         "/code/hs/reg1.php?email=&game_name=A%20b%0D%0Ac&password=p%26ss%3D1&machine_ID=-5"},
+        {registerRequestPath("ann@x.org", "Zo\xEB", "a~b_c.d-e", 7),
+         "/code/hs/reg1.php?email=ann%40x.org&game_name=Zo%EB&password=a~b_c.d-e&machine_ID=7"},
+        {submitRequestPath("Ann", "secret1", 4000000000u, INT32_MIN, 2),
+         "/code/hs/"
+         "hs1_8.php?game_name=Ann&password=secret1&score=4000000000&machine_id=-2147483648&length=2"},
+        {submitRequestPath("x y", "pw+pw/1", 0, 0, 5),
+         "/code/hs/hs1_8.php?game_name=x%20y&password=pw%2Bpw%2F1&score=0&machine_id=0"},
+        {submitRequestPath("x", "secret", 9, 1, -1),
+         "/code/hs/hs1_8.php?game_name=x&password=secret&score=9&machine_id=1"},
+    };
+    for (const auto& [got, want] : paths) EXPECT_EQ(got, want);
+
+    struct Reply {
+        std::string bytes;
+        size_t size; // bytes read of it
+        bool ended;
+        int32_t code, result;
+    };
+    const std::string spaces11(11, ' '), xs15(15, 'x');
+    const std::vector<Reply> replies = {
+        {"GID:1\nDone\n", 11, true, 1, 1},
+        {"<html>GID:3</html>Done", 22, true, 3, 2},
+        {"GID:5 Done", 10, true, 5, 3},
+        {"GID:7\nDone\n", 11, true, 7, 0},
+        {"Done", 4, true, 0, 0},
+        {"GID:Done", 8, true, 0, 0},
+        {"GID:-1 Done", 11, true, 0, 0},
+        {"GID:1234567890Done", 18, true, 0, 0},     // too many digits for a code
+        {"GID:1\nDone" + spaces11, 21, true, 1, 1}, // "Done" 15 bytes from the end
+        {"GID:1\nDone" + spaces11 + " ", 22, false, 0, 0},
+        {"GID:1" + xs15 + "Done", 24, true, 1, 1}, // "GID:" 20 bytes before "Done"
+        {"GID:1" + xs15 + "xDone", 25, true, 0, 0},
+        {"GID:1Done", 8, false, 0, 0}, // cut before the marker ends: nothing past the size is read
+        {"GID:1\n", 6, false, 0, 0},
+        {"", 0, false, 0, 0},
+    };
+    for (const Reply& r : replies) {
+        SCOPED_TRACE(r.bytes);
+        const RegisterReply got = readRegisterReply(r.bytes.data(), r.size);
+        EXPECT_EQ(got.ended, r.ended);
+        EXPECT_EQ(got.code, r.code);
+        EXPECT_EQ(registerResult(got.code), r.result);
+    }
+
+    const std::pair<const char*, uint32_t> ids[] = {
+        {"00000001000000020000000400000008", 15u},
+        {"89abcdef000000000000000000000000", 0x89ABCDEFu},
+        {"ffffffff00000000FFFFFFFF00000001", 1u},
+        {"0123456789abcdef0123456789abcdef", 0u},
+        {"1234567800000000000000000000000g", 0u},
+        {"0000000100000002000000040000000", 0u},
+        {"", 0u},
+    };
+    for (const auto& [text, id] : ids) EXPECT_EQ(foldMachineId(text), id) << text;
+
+    const std::pair<const char*, const char*> settings[] = {
+        {"server = http://127.0.0.1:8787\n", "http://127.0.0.1:8787"},
+        {"# server = http://a\nserver=https://scores.example.org/\r\n", "https://scores.example.org"},
+        {"  server =   HTTP://h:1/board//  ", "HTTP://h:1/board"},
+        {"server = ftp://x\n", ""},
+        {"servers = http://x\n", ""},
+        {"server = http://\n", ""},
+        {"server = http://a b\n", ""},
+        {"", ""},
+    };
+    for (const auto& [text, server] : settings) EXPECT_EQ(serverFromSettings(text), server) << text;
+}
+
+// A server on a loopback port that misbehaves: it never answers, or answers with far too much.
+class BadServer {
+  public:
+    explicit BadServer(bool flood) {
+        listener_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in at{};
+        at.sin_family = AF_INET;
+        at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof at;
+        bind(listener_, reinterpret_cast<sockaddr*>(&at), size);
+        listen(listener_, 4);
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&at), &size);
+        url_ = "http://127.0.0.1:" + std::to_string(ntohs(at.sin_port));
+        if (!flood) return;
+        flooder_ = std::thread([this] {
+            const int c = accept(listener_, nullptr, nullptr);
+            char request[4096];
+            (void)!recv(c, request, sizeof request, 0);
+            const std::string head = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n";
+            std::string reply = head + std::string(64 * 1024, 'x');
+            send(c, reply.data(), reply.size(), MSG_NOSIGNAL);
+            close(c);
+        });
+    }
+    ~BadServer() {
+        shutdown(listener_, SHUT_RDWR);
+        if (flooder_.joinable()) flooder_.join();
+        close(listener_);
+    }
+    const std::string& url() const { return url_; }
+
+  private:
+    int listener_ = -1;
+    std::thread flooder_;
+    std::string url_;
+};
+
+class ScoreServiceFlow : public SaveTest {
+  protected:
+    void SetUp() override {
+        SaveTest::SetUp();
+        ASSERT_FALSE(server_.url().empty());
+        setenv(kScoreServerVariable, server_.url().c_str(), 1);
+        cancelScoreRequest();
+    }
+    void TearDown() override {
+        unsetenv(kScoreServerVariable);
+        cancelScoreRequest();
+        setScoreLimitsForTests(platform::HttpLimits{});
+        SaveTest::TearDown();
+    }
+    // Frames until the request is settled; how many frames ran while it was under way.
+    static int32_t settle() {
+        int32_t frames = 0;
+        while (scoreRequestState().status == ScoreStatus::UnderWay && frames < 5000) {
+            pollScoreService();
+            ++frames;
+            usleep(2000);
+        }
+        return frames;
+    }
+    ScoreServerProcess server_;
+};
+
+TEST_F(ScoreServiceFlow, RegistersSubmitsAndRefusesAWrongPassword) {
+    // A game saved before registering: registering changes only the account's bytes of it.
+    fillGame();
+    writeSavedGame();
+    const std::vector<uint8_t> before = readFile(saveFile());
+    EXPECT_FALSE(startScoreSubmission(100, 1));
+    EXPECT_EQ(scoreRequestState().failure, ScoreFailure::NoAccount);
+
+    struct Registration {
+        const char *email, *name, *password;
+        ScoreOutcome outcome;
+    };
+    const Registration registrations[] = {
+        {"", "A b\r\nc", "secret1", ScoreOutcome::Registered},
+        {"", "A b\r\nc", "secret1", ScoreOutcome::AlreadyRegistered},
+        {"", "A b\r\nc", "other12", ScoreOutcome::NameTaken},
+        {"ann@example.org", "Bob&x=1", "pass12", ScoreOutcome::Registered},
+    };
+    for (const Registration& r : registrations) {
+        SCOPED_TRACE(r.password);
+        ASSERT_TRUE(startScoreRegistration(r.email, r.name, r.password));
+        settle();
+        EXPECT_EQ(scoreRequestState().status, ScoreStatus::Done);
+        EXPECT_EQ(scoreRequestState().outcome, r.outcome);
+    }
+    EXPECT_EQ(scoreGameName(), "Bob&x=1");
+    EXPECT_EQ(scorePassword(), "pass12");
+    const std::vector<uint8_t> after = readFile(saveFile());
+    ASSERT_EQ(after.size(), before.size());
+    std::vector<uint8_t> rest = after;
+    std::copy(before.begin() + 4 + 8672, before.begin() + 4 + 8692, rest.begin() + 4 + 8672);
+    EXPECT_TRUE(rest == before);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&after[4 + 8672])), "pass12");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&after[4 + 8682])), "Bob&x=1");
+
+    // Scores under each account; a wrong password is refused and stores nothing.
+    struct Submission {
+        const char *name, *password;
+        uint32_t score;
+        int32_t length;
+        ScoreStatus status;
+        ScoreFailure failure;
+    };
+    const Submission submissions[] = {
+        {"Bob&x=1", "pass12", 12345, 2, ScoreStatus::Done, ScoreFailure::None},
+        {"Bob&x=1", "wrong1", 99999, 2, ScoreStatus::Failed, ScoreFailure::WrongPassword},
+        {"Nobody", "secret1", 88888, 2, ScoreStatus::Failed, ScoreFailure::WrongPassword},
+        {"A b\r\nc", "secret1", 4000000000u, 0, ScoreStatus::Done, ScoreFailure::None},
+    };
+    for (const Submission& s : submissions) {
+        SCOPED_TRACE(s.score);
+        writeScoreAccount(s.name, s.password);
+        ASSERT_TRUE(startScoreSubmission(s.score, s.length));
+        settle();
+        EXPECT_EQ(scoreRequestState().status, s.status);
+        EXPECT_EQ(scoreRequestState().failure, s.failure);
+    }
+    const std::string page = fetch(server_.url() + "/scores");
+    EXPECT_NE(
+        page.find("<h2>Game Length 2</h2>\n<table>\n<tr><td>1</td><td>Bob&amp;x=1</td><td>12345</td></tr>\n"
+                  "</table>"),
+        std::string::npos)
+        << page;
+    // The name arrived byte for byte: CR and LF are shown as their control pictures.
+    EXPECT_NE(
+        page.find(
+            "<h2>Game Length 0</h2>\n<table>\n<tr><td>1</td><td>A b\u240D\u240Ac</td><td>4000000000</td>"),
+        std::string::npos)
+        << page;
+    EXPECT_EQ(page.find("99999"), std::string::npos);
+    EXPECT_EQ(page.find("88888"), std::string::npos);
+
+    // Values out of bounds: the client does not send them, the server refuses them.
+    EXPECT_FALSE(startScoreRegistration("", "Ann", "five5"));
+    EXPECT_EQ(scoreRequestState().failure, ScoreFailure::BadInput);
+    int32_t status = 0;
+    EXPECT_EQ(fetch(server_.url() + registerRequestPath("", "TenLetters", "secret1", 0), &status),
+              "GID:0\nDone\n");
+    EXPECT_EQ(status, 400);
+    fetch(server_.url() + submitRequestPath("Bob&x=1", "pass12", 1, 0, 2) + "&score=2", &status);
+    EXPECT_EQ(status, 400);
+}
+
+TEST_F(ScoreServiceFlow, ServersThatFailNeverHoldUpAFrame) {
+    setScoreLimitsForTests(platform::HttpLimits{2000, 400, 16 * 1024});
+    BadServer silent(false), flood(true);
+    struct Case {
+        std::string server;
+        ScoreFailure failure;
+        int32_t minFrames;
+    };
+    const Case cases[] = {
+        {silent.url(), ScoreFailure::TimedOut, 20}, // the frames ran on while it waited
+        {flood.url(), ScoreFailure::TooLarge, 1},
+        {"http://127.0.0.1:1", ScoreFailure::Unreachable, 1},
+        {"ftp://127.0.0.1/", ScoreFailure::Off, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.server);
+        setenv(kScoreServerVariable, c.server.c_str(), 1);
+        startScoreRegistration("", "Ann", "secret1");
+        EXPECT_GE(settle(), c.minFrames);
+        EXPECT_EQ(scoreRequestState().status, ScoreStatus::Failed);
+        EXPECT_EQ(scoreRequestState().failure, c.failure);
+    }
+    // With nothing configured, online scores are off.
+    unsetenv(kScoreServerVariable);
+    EXPECT_EQ(scoreServer(), "");
+    writeFile(dir_.file(kScoreSettingsFile), std::string("server = ") + server_.url() + "\n");
+    EXPECT_EQ(scoreServer(), server_.url());
+}
+
+} // namespace
+} // namespace bvtest
