@@ -16,6 +16,7 @@
 #include "gfx/text.h"
 #include "levels/high_scores.h"
 #include "levels/save.h"
+#include "screens/online_scores.h"
 #include "screens/screens.h"
 #include "ui/button.h"
 #include "ui/money.h"
@@ -26,7 +27,7 @@ namespace bv {
 namespace {
 
 constexpr int32_t kSoundStep = 20; // "generic_ui_10b.wav"
-constexpr int32_t kPanelX = 150, kPanelY = 40, kPanelW = 500, kPanelH = 355;
+constexpr int32_t kPanelX = 150, kPanelY = 40, kPanelW = 500, kPanelH = 420;
 constexpr int32_t kNameX = 200;
 constexpr int32_t kScoreRight = 600;
 constexpr int32_t kDifficultyGap = 75; // the difficulty stands this far right of the names
@@ -35,7 +36,6 @@ constexpr uint32_t kMarkGold = 0xF2C54B;
 
 int32_t g_markTable = -1;
 int32_t g_markPlace = 0;
-OnlineScoresPanel g_onlinePanel = nullptr;
 
 void arrowClicked(int32_t, int32_t, int32_t delta) {
     playSound(kSoundStep, 5);
@@ -59,10 +59,6 @@ void drawEntry(const ScoreEntry& e, int32_t y, bool marked) {
 
 } // namespace
 
-void setOnlineScoresPanel(OnlineScoresPanel draw) {
-    g_onlinePanel = draw;
-}
-
 void stepScoreTable(int32_t delta) {
     shownScoreTable = wrapScoreTable(shownScoreTable + delta);
     writeHighScoresIntoSave();
@@ -76,6 +72,8 @@ int32_t highScoresEnter(int32_t, int32_t, int32_t argument) {
     shownScoreTable = wrapScoreTable(shownScoreTable);
     g_markTable = shownScoreTable;
     g_markPlace = (argument >= 1 && argument <= kScorePlaces) ? argument : 0;
+    // A score that has just entered a table may also go to the shared board online.
+    if (g_markPlace) offerScoreSubmission(highScores[shownScoreTable][g_markPlace - 1].score);
     return 0;
 }
 
@@ -100,7 +98,8 @@ int32_t highScoresUpdate(int32_t) {
         drawEntry(highScores[shownScoreTable][p], lengthY + 32 + p * line, p + 1 == marked);
     popFont();
 
-    if (g_onlinePanel) g_onlinePanel(shownScoreTable, marked);
+    // While the registration form is open it owns the mouse and the keys.
+    if (onlineScoresPanel(shownScoreTable, marked)) return 0;
 
     button(400, kPanelY + kPanelH - 42, 150, 30, text("back"), kStateAttract, goStateWhoosh);
     if (isPressed(kSlotEscape)) {

@@ -14,11 +14,7 @@ int32_t highScoresUpdate(int32_t argument);
 void stepScoreTable(int32_t delta);
 // The place marked in the shown table (0 when the table has none), for checks.
 int32_t markedScorePlace();
-
-// --- Online scores -----------------------------------------------------------------------------
-// A panel drawn over the screen every frame after the table: it is given the shown table and the
-// place marked in it (0 for none). None by default (nullptr).
-using OnlineScoresPanel = void (*)(int32_t table, int32_t highlightedPlace);
-void setOnlineScoresPanel(OnlineScoresPanel draw);
+// Below the table sits the online scores panel (screens/online_scores.h): register a game name,
+// submit the score just made.
 
 } // namespace bv

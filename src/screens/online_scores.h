@@ -2,11 +2,11 @@
 // two buttons, and the "Internet High Score Registration" form. Both are immediate-mode: the
 // high-score screen calls onlineScoresPanel() once per frame, last in its update.
 //
-// The panel keeps to x 200..600, y 500..580 of the 800 x 600 frame:
-//   status line      centred on x = 400, top at y = 502
-//   "Submit this score"  (200, 530) 190 x 30   enabled when a score was offered for the shown
+// The panel keeps to x 200..600, y 322..382 of the 800 x 600 frame, inside the screen's frame:
+//   status line      centred on x = 400, top at y = 324
+//   "Submit this score"  (200, 352) 190 x 30   enabled when a score was offered for the shown
 //                                              table and no request is under way
-//   "Register"           (410, 530) 190 x 30   opens the form
+//   "Register"           (410, 352) 190 x 30   opens the form
 // With no score server configured the panel says online scores are off and has no buttons.
 // While the form is open it lies over the middle of the frame (kRegisterForm*), the hot spots
 // the screen registered before the call are removed and the panel returns true: the form owns
@@ -17,9 +17,9 @@
 
 namespace bv {
 
-constexpr int32_t kOnlinePanelTop = 500;
-constexpr int32_t kOnlineStatusY = 502;
-constexpr int32_t kOnlineButtonY = 530, kOnlineButtonW = 190, kOnlineButtonH = 30;
+constexpr int32_t kOnlinePanelTop = 322;
+constexpr int32_t kOnlineStatusY = 324;
+constexpr int32_t kOnlineButtonY = 352, kOnlineButtonW = 190, kOnlineButtonH = 30;
 constexpr int32_t kOnlineSubmitX = 200, kOnlineRegisterX = 410;
 
 constexpr int32_t kRegisterFormX = 100, kRegisterFormY = 130, kRegisterFormW = 600, kRegisterFormH = 340;
