@@ -32,6 +32,11 @@
 //   print-editor        print "EDITOR question=0|1 nameForm=0|1 mapModified=0|1 scenarioModified=0|1
 //                       houses=<count> error=<the name form's error line> message=<the editor's message>"
 //   print-house I       print "HOUSE i=<I>" and every field of the house's record as name=value
+//   monkey SEED FRAMES  random clicks, drags, keys and window closes for FRAMES frames, the game's
+//                       rules checked after each (game/monkey.h); fails with the first rule broken,
+//                       else prints "MONKEY seed=.. frames=.. restarts=.. states=..". The test command plays
+//                       10,000 frames (tests/scripts/monkey.bvs); the long run is 200,000 frames on
+//                       each of three seeds: tests/scripts/monkey/long_run.sh BVPLAY GAMEDIR
 // Blank lines and lines starting with '#' are ignored.
 #pragma once
 
