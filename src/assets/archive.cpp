@@ -1,5 +1,7 @@
 #include "assets/archive.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <zlib.h>
 
@@ -18,6 +20,11 @@ constexpr uint32_t kEntryBytes = 16;
 // Deflate cannot expand one stored byte into more than about 1032 bytes (a 258-byte match coded
 // in two bits). An unpacked size beyond that is garbage and must not size an allocation.
 constexpr uint64_t kMaxInflateRatio = 1032;
+// No asset of the game comes near this; a larger unpacked size is damage, whatever the ratio.
+constexpr uint32_t kMaxUnpackedBytes = 64u << 20;
+// The first output buffer of an inflation that allocates: the unpacked size, but at most this many
+// bytes or four times the stored size; it doubles as the data really inflates.
+constexpr uint32_t kFirstInflateBytes = 64u << 10;
 
 struct DirEntry {
     uint32_t nameHash;
@@ -40,9 +47,79 @@ Archive g_archive;
 
 // An entry can be opened only if its bytes lie inside the archive and its unpacked size is one
 // that its stored bytes could really produce.
-bool entryUsable(const DirEntry& e) {
-    if (static_cast<uint64_t>(e.offset) + e.storedSize > g_archive.fileLength) return false;
+bool entryUsable(const DirEntry& e, uint32_t fileLength) {
+    if (static_cast<uint64_t>(e.offset) + e.storedSize > fileLength) return false;
+    if (e.unpackedSize > kMaxUnpackedBytes) return false;
     return static_cast<uint64_t>(e.unpackedSize) <= static_cast<uint64_t>(e.storedSize) * kMaxInflateRatio;
+}
+
+DirEntry entryAt(const uint8_t* directory, size_t bytes, uint32_t index) {
+    const size_t at = size_t(index) * kEntryBytes;
+    return DirEntry{u32At(directory, bytes, at), u32At(directory, bytes, at + 4),
+                    u32At(directory, bytes, at + 8), u32At(directory, bytes, at + 12)};
+}
+
+// The number of directory entries an archive of `length` bytes announces, -1 when it cannot hold
+// them.
+int64_t directoryCount(uint32_t count, uint64_t length) {
+    return 4 + uint64_t(count) * kEntryBytes > length ? -1 : int64_t(count);
+}
+
+// Inflates `stored` into `out` (room for `room` bytes); with `grow` the buffer is memAlloc'd and
+// doubled up to `limit` bytes as the output needs it. Returns the inflated length, 0 when the data
+// is not one whole zlib stream of at most `limit` bytes.
+uint32_t inflateInto(const uint8_t* stored, uint32_t storedSize, void*& out, uint32_t room, uint32_t limit,
+                     bool grow) {
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK) return 0;
+    z.next_in = const_cast<Bytef*>(stored);
+    z.avail_in = storedSize;
+    int rc = Z_OK;
+    while (rc == Z_OK) {
+        if (z.total_out == room) {
+            if (!grow || room >= limit) break;
+            const uint32_t larger = room > limit / 2 ? limit : room * 2;
+            void* grown = memRealloc(out, larger);
+            if (!grown) break;
+            out = grown;
+            room = larger;
+        }
+        z.next_out = static_cast<Bytef*>(out) + z.total_out;
+        z.avail_out = room - uint32_t(z.total_out);
+        rc = inflate(&z, Z_NO_FLUSH);
+    }
+    const uint32_t produced = rc == Z_STREAM_END ? uint32_t(z.total_out) : 0;
+    inflateEnd(&z);
+    return produced;
+}
+
+// An entry's stored bytes as loadFile delivers them: copied when stored as is, inflated when
+// compressed. With capacity 0 the output is allocated (sized by what the data really inflates to,
+// never by the stored claim alone) and handed back through `buffer`; otherwise `buffer` must hold
+// the delivered size. Returns the bytes delivered, 0 on any failure (nothing handed back).
+uint32_t unpack(const uint8_t* stored, uint32_t storedSize, uint32_t unpackedSize, void*& buffer,
+                uint32_t capacity) {
+    const uint32_t outSize = unpackedSize != 0 ? unpackedSize : storedSize;
+    if (outSize == 0 || (capacity != 0 && (!buffer || capacity < outSize))) return 0;
+    if (unpackedSize == 0) {
+        void* out = capacity == 0 ? memAlloc(storedSize) : buffer;
+        if (!out) return 0;
+        std::memcpy(out, stored, storedSize);
+        buffer = out;
+        return storedSize;
+    }
+    if (capacity != 0) return inflateInto(stored, storedSize, buffer, unpackedSize, unpackedSize, false);
+    const uint64_t guess =
+        std::min<uint64_t>({unpackedSize, kFirstInflateBytes, uint64_t(storedSize) * 4 + 16});
+    void* out = memAlloc(size_t(guess));
+    if (!out) return 0;
+    const uint32_t delivered = inflateInto(stored, storedSize, out, uint32_t(guess), unpackedSize, true);
+    if (delivered == 0) {
+        memFree(out);
+        return 0;
+    }
+    buffer = out;
+    return delivered;
 }
 
 [[noreturn]] void failOpen(int32_t handle) {
@@ -70,8 +147,8 @@ void archiveOpen(const char* archiveName) {
         failOpen(handle);
     uint32_t count = u32At(countBytes, sizeof countBytes, 0);
     // A directory that the file cannot hold is a damaged archive, not a reason to allocate.
+    if (directoryCount(count, uint64_t(length)) < 0) failOpen(handle);
     uint64_t directoryBytes = static_cast<uint64_t>(count) * kEntryBytes;
-    if (4 + directoryBytes > static_cast<uint64_t>(length)) failOpen(handle);
 
     auto* raw = static_cast<uint8_t*>(memAlloc(directoryBytes));
     if (!raw) {
@@ -88,12 +165,7 @@ void archiveOpen(const char* archiveName) {
     // Decode in place: each 16-byte record becomes one DirEntry of the same size.
     static_assert(sizeof(DirEntry) == kEntryBytes);
     auto* entries = reinterpret_cast<DirEntry*>(raw);
-    for (uint32_t i = 0; i < count; ++i) {
-        const size_t at = size_t(i) * kEntryBytes;
-        DirEntry e{u32At(raw, directoryBytes, at), u32At(raw, directoryBytes, at + 4),
-                   u32At(raw, directoryBytes, at + 8), u32At(raw, directoryBytes, at + 12)};
-        entries[i] = e;
-    }
+    for (uint32_t i = 0; i < count; ++i) entries[i] = entryAt(raw, directoryBytes, i);
     g_archive.entries = entries;
     g_archive.count = count;
     g_archive.fileLength = static_cast<uint32_t>(length);
@@ -119,7 +191,7 @@ int32_t fileOpen(const char* name, int32_t mode) {
     uint32_t hash = nameHash(name);
     for (uint32_t i = 0; i < g_archive.count; ++i) {
         const DirEntry& e = g_archive.entries[i];
-        if (e.nameHash != hash || !entryUsable(e)) continue;
+        if (e.nameHash != hash || !entryUsable(e, g_archive.fileLength)) continue;
         handle = platform::fsOpen(g_archive.path.c_str(), platform::kRead);
         if (handle < 0) continue;
         if (platform::fsSeek(handle, static_cast<int32_t>(e.offset), 0) != static_cast<int32_t>(e.offset)) {
@@ -166,47 +238,47 @@ uint32_t loadFile(const char* name, void*& buffer, uint32_t capacity) {
         unpackedSize = 0;
     }
     // Sizes are handed to the 32-bit file layer; larger ones cannot be genuine assets.
-    if (readSize > INT32_MAX || unpackedSize > INT32_MAX) {
+    const uint32_t outSize = unpackedSize != 0 ? unpackedSize : readSize;
+    if (readSize > INT32_MAX || unpackedSize > kMaxUnpackedBytes || outSize == 0 ||
+        (capacity != 0 && capacity < outSize)) {
         platform::fsClose(handle);
         return 0;
     }
-    uint32_t outSize = unpackedSize != 0 ? unpackedSize : readSize;
-    if (outSize == 0 || (capacity != 0 && capacity < outSize)) {
-        platform::fsClose(handle);
-        return 0;
-    }
-    void* out = capacity == 0 ? memAlloc(outSize) : buffer;
-    if (!out) {
-        platform::fsClose(handle);
-        return 0;
-    }
-    auto release = [&] {
-        if (capacity == 0) memFree(out);
-    };
-
-    uint32_t delivered = 0;
+    // A loose file or a stored entry is read straight into its destination.
     if (unpackedSize == 0) {
-        int32_t got = platform::fsRead(handle, out, static_cast<int32_t>(readSize));
+        void* out = capacity == 0 ? memAlloc(readSize) : buffer;
+        const int32_t got = out ? platform::fsRead(handle, out, static_cast<int32_t>(readSize)) : -1;
         platform::fsClose(handle);
-        if (got == static_cast<int32_t>(readSize)) delivered = readSize;
-    } else {
-        void* packed = memAlloc(readSize);
-        int32_t got = packed ? platform::fsRead(handle, packed, static_cast<int32_t>(readSize)) : -1;
-        platform::fsClose(handle);
-        if (got == static_cast<int32_t>(readSize)) {
-            uLongf inflated = unpackedSize;
-            int rc =
-                uncompress(static_cast<Bytef*>(out), &inflated, static_cast<const Bytef*>(packed), readSize);
-            if (rc == Z_OK) delivered = static_cast<uint32_t>(inflated);
+        if (got != static_cast<int32_t>(readSize)) {
+            if (capacity == 0) memFree(out);
+            return 0;
         }
-        memFree(packed);
+        buffer = out;
+        return readSize;
     }
-    if (delivered == 0) {
-        release();
-        return 0;
-    }
-    buffer = out;
+    auto* packed = static_cast<uint8_t*>(memAlloc(readSize));
+    const int32_t got = packed ? platform::fsRead(handle, packed, static_cast<int32_t>(readSize)) : -1;
+    platform::fsClose(handle);
+    const uint32_t delivered =
+        got == static_cast<int32_t>(readSize) ? unpack(packed, readSize, unpackedSize, buffer, capacity) : 0;
+    memFree(packed);
     return delivered;
+}
+
+int32_t archiveImageCount(const uint8_t* data, uint32_t size) {
+    if (!data || size < 4) return -1;
+    const int64_t count = directoryCount(u32At(data, size, 0), size);
+    return count > INT32_MAX ? -1 : int32_t(count);
+}
+
+uint32_t archiveImageEntry(const uint8_t* data, uint32_t size, int32_t index, uint32_t& nameHash,
+                           void*& buffer, uint32_t capacity) {
+    nameHash = 0;
+    if (index < 0 || index >= archiveImageCount(data, size)) return 0;
+    const DirEntry e = entryAt(data + 4, size - 4, uint32_t(index));
+    nameHash = e.nameHash;
+    if (!entryUsable(e, size)) return 0;
+    return unpack(data + e.offset, e.storedSize, e.unpackedSize, buffer, capacity);
 }
 
 uint32_t fileSize(const char* name) {
@@ -233,6 +305,11 @@ int32_t openWithExtension(const char* name, const char* extension, const char* f
         fileName += extension;
     }
     return fileOpen(fileName.c_str(), mode);
+}
+
+bool namesFileInFolder(const char* name) {
+    if (!name || !name[0] || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) return false;
+    return std::strpbrk(name, "/\\:") == nullptr;
 }
 
 bool enterProgramFolder(const char* folder) {

@@ -23,7 +23,9 @@ constexpr int32_t kFileAppendText = 4; // create, append
 // Malformed directories: a count that the file cannot hold is fatal like a missing archive. An
 // entry whose bytes lie past the end of the file, or whose unpacked size is more than zlib could
 // ever produce from its stored bytes, is kept in the directory but never opened: fileOpen skips
-// it (a later entry of the same name may still be found) and loadFile returns 0 for it.
+// it (a later entry of the same name may still be found) and loadFile returns 0 for it. A
+// compressed entry's output is allocated as the data really inflates, never larger than twice
+// that, so a false unpacked size alone cannot make the game allocate it.
 void archiveOpen(const char* archiveName);
 // Tests only: forgets the directory so that another archive can be opened.
 void archiveCloseForTests();
@@ -50,6 +52,15 @@ inline uint32_t loadFile(const char* name, uint8_t*& buffer, uint32_t capacity) 
     return n;
 }
 
+// An archive file image held in memory (tools, tests): the number of directory entries it
+// announces, or -1 when the data cannot hold that directory.
+int32_t archiveImageCount(const uint8_t* data, uint32_t size);
+// Entry `index` of such an image, delivered as loadFile delivers it (capacity 0 allocates with
+// memAlloc). nameHash gets the entry's name hash. 0 for an index outside the directory or an entry
+// that cannot be opened or inflated.
+uint32_t archiveImageEntry(const uint8_t* data, uint32_t size, int32_t index, uint32_t& nameHash,
+                           void*& buffer, uint32_t capacity);
+
 // The size loadFile would deliver: an entry's unpacked size (stored size when not compressed),
 // a loose file's length; 0 for a name that cannot be opened.
 uint32_t fileSize(const char* name);
@@ -58,6 +69,10 @@ uint32_t fileSize(const char* name);
 // has no dot) and opens that; with a folder, enterProgramFolder(folder) first.
 // "level3.old" + "bvx" opens "level3.bvx".
 int32_t openWithExtension(const char* name, const char* extension, const char* folder, int32_t mode);
+
+// A name that can only name a file in the current folder: not empty, not "." or "..", without '/',
+// '\\' or ':'. Names read from data files (maps, scenarios, saves) must be such names.
+bool namesFileInFolder(const char* name);
 
 // Makes the named sub-folder of the program folder the current directory.
 bool enterProgramFolder(const char* folder);

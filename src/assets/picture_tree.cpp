@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
+#include <set>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "core/memory.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace bv {
@@ -15,14 +15,9 @@ namespace bv {
 PictureFolder housePictureTree{};
 PictureFolder objectPictureTree{};
 
-namespace fs = std::filesystem;
-
 namespace {
 
-struct Entry {
-    std::string name;
-    bool folder;
-};
+using Entry = platform::FolderEntry;
 
 char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -58,16 +53,7 @@ bool matchesPattern(const char* pattern, const std::string& name) {
 // The folder's entries sorted by name, letter case aside. Directory order on Linux file systems
 // is effectively random; map makers expect the alphabetical lists their file browsers show.
 std::vector<Entry> listFolder(const std::string& path) {
-    std::vector<Entry> out;
-    std::error_code ec;
-    fs::directory_iterator it(path, ec);
-    if (ec) return out;
-    for (const fs::directory_entry& e : it) {
-        std::string name = e.path().filename().string();
-        if (name == "." || name == "..") continue;
-        std::error_code kindError;
-        out.push_back({name, e.is_directory(kindError)});
-    }
+    std::vector<Entry> out = platform::fsListFolder(path.c_str(), size_t(kMaxFolderEntries));
     std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) {
         const size_t n = std::min(a.name.size(), b.name.size());
         for (size_t i = 0; i < n; ++i) {
@@ -105,35 +91,40 @@ int32_t findPicture(const SpriteExSet& set, const std::string& fileName) {
     return -1;
 }
 
-// `chain` holds the real paths of the folders being built above this one: a symbolic link back
-// up the tree would otherwise recurse without end.
+// What a build has entered so far: every real folder once, whatever links lead to it (a link
+// back up the tree would recurse without end, and links that lead twice to the same folder at
+// every level would double the tree at each one), and at most kMaxPictureFolders of them.
+struct Scan {
+    std::set<std::string> entered;
+    int32_t folders = 0;
+};
+
 void buildNode(const std::string& path, const SpriteExSet& set, PictureFolder* parent, PictureFolder* node,
-               std::vector<fs::path>& chain) {
+               int32_t depth, Scan& scan) {
     std::memset(node, 0, sizeof(*node));
     node->parent = parent;
     setName(node, path);
 
-    std::error_code ec;
-    fs::path real = fs::canonical(path, ec);
-    if (ec) return; // a missing folder: no pictures, no children
-    chain.push_back(real);
+    const std::string real = platform::fsRealPath(path.c_str());
+    if (real.empty()) return; // a missing folder: no pictures, no children
+    scan.entered.insert(real);
+    scan.folders += 1;
 
     const std::vector<Entry> entries = listFolder(path);
     const int32_t files = countIn(entries, "*.png", 1) + countIn(entries, "*.tga", 1);
-    const int32_t folders = countIn(entries, "*.*", 0);
+    const int32_t folders = depth + 1 < kMaxPictureFolderDepth ? countIn(entries, "*.*", 0) : 0;
     node->pictures = static_cast<int32_t*>(memAllocZeroed(sizeof(int32_t) * static_cast<size_t>(files)));
     node->children =
         static_cast<PictureFolder*>(memAllocZeroed(sizeof(PictureFolder) * static_cast<size_t>(folders)));
 
     for (const Entry& e : entries) {
-        if (!e.folder || node->childCount >= folders) continue;
+        if (!e.folder || node->childCount >= folders || scan.folders >= kMaxPictureFolders) continue;
         // Built by appending: GCC 12 at -O3 reports a false overlap for path + "/" + name.
         std::string childPath = path;
         childPath.append(1, '/').append(e.name);
-        std::error_code childError;
-        fs::path childReal = fs::canonical(childPath, childError);
-        if (childError || std::find(chain.begin(), chain.end(), childReal) != chain.end()) continue;
-        buildNode(childPath, set, node, &node->children[node->childCount], chain);
+        const std::string childReal = platform::fsRealPath(childPath.c_str());
+        if (childReal.empty() || scan.entered.count(childReal) != 0) continue;
+        buildNode(childPath, set, node, &node->children[node->childCount], depth + 1, scan);
         node->childCount += 1;
     }
 
@@ -145,7 +136,6 @@ void buildNode(const std::string& path, const SpriteExSet& set, PictureFolder* p
             if (index >= 0) node->pictures[node->pictureCount++] = index;
         }
     }
-    chain.pop_back();
 }
 
 } // namespace
@@ -153,9 +143,8 @@ void buildNode(const std::string& path, const SpriteExSet& set, PictureFolder* p
 void buildPictureFolder(const char* path, const SpriteExSet& set, PictureFolder* parent,
                         PictureFolder* node) {
     if (!node) return;
-    std::vector<fs::path> chain;
-    // The ancestors' real paths are not kept in the nodes; a build always starts a fresh chain.
-    buildNode(path ? path : "", set, parent, node, chain);
+    Scan scan;
+    buildNode(path ? path : "", set, parent, node, 0, scan);
 }
 
 int32_t countEntries(const char* path, const char* pattern, int32_t mode) {

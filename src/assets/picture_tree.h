@@ -11,6 +11,9 @@
 namespace bv {
 
 constexpr int32_t kPictureFolderNameBytes = 260;
+constexpr int32_t kMaxPictureFolderDepth = 16;
+constexpr int32_t kMaxPictureFolders = 1024;
+constexpr int32_t kMaxFolderEntries = 10000;
 
 struct PictureFolder {
     int32_t childCount;                 // sub-folder nodes in `children`
@@ -27,9 +30,11 @@ extern PictureFolder housePictureTree;
 extern PictureFolder objectPictureTree;
 
 // Fills `node` for the folder `path` and, recursively, its sub-folders. `node` is overwritten, not
-// freed first. A missing or unreadable folder gives a node without pictures or children; a file
-// whose name matches no sprite (letter case aside) is skipped. Folders reached again through a
-// symbolic link that leads back up the tree are not entered a second time.
+// freed first. A missing or unreadable folder gives a node without pictures or children, and a
+// read error part way through a folder ends its listing; a file whose name matches no sprite
+// (letter case aside) is skipped. Each real folder is entered once, whatever symbolic links lead
+// to it again; the tree goes at most kMaxPictureFolderDepth folders deep, holds at most
+// kMaxPictureFolders folders, and each folder lists at most kMaxFolderEntries entries.
 void buildPictureFolder(const char* path, const SpriteExSet& set, PictureFolder* parent, PictureFolder* node);
 
 // mode 1: the entries of `path` that are not folders and whose names match `pattern` ('*' any run,

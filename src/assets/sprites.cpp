@@ -64,6 +64,12 @@ void convertPixels(uint32_t* pixels, int64_t count) {
 
 } // namespace
 
+namespace {
+// Converts a loaded ".bin" image (memAlloc'd) in place into `set`, which keeps the buffer; the
+// buffer is freed when the image is refused.
+int32_t adoptSpriteSet(uint8_t* data, uint32_t size, const char* fileName, SpriteSet& set);
+} // namespace
+
 void sprFileName(char* out, const char* name) {
     if (std::strlen(name) >= size_t(kFileNameBytes - 4))
         fatal("Sprite file name longer than %d, sprFileName bails\n", kFileNameBytes);
@@ -76,8 +82,21 @@ int32_t loadSpriteSet(const char* name, SpriteSet& set) {
     void* raw = nullptr;
     const uint32_t size = loadFile(fileName, raw, 0);
     if (size == 0) return 0;
-    uint8_t* data = static_cast<uint8_t*>(raw);
+    return adoptSpriteSet(static_cast<uint8_t*>(raw), size, fileName, set);
+}
 
+int32_t loadSpriteSetImage(const uint8_t* image, uint32_t size, SpriteSet& set) {
+    if (!image || size == 0) return 0;
+    auto* copy = static_cast<uint8_t*>(memAlloc(size));
+    if (!copy) return 0;
+    std::memcpy(copy, image, size);
+    return adoptSpriteSet(copy, size, "a sprite set", set);
+}
+
+namespace {
+
+int32_t adoptSpriteSet(uint8_t* data, uint32_t size, const char* fileName, SpriteSet& set) {
+    void* raw = data;
     // The record array must lie inside the file: a count past it is not a sprite set.
     const int32_t count = size >= 4 ? i32At(data, size, 0) : -1;
     if (count < 0 || uint64_t(count) > (size - 4) / kBinRecordBytes) {
@@ -128,6 +147,8 @@ int32_t loadSpriteSet(const char* name, SpriteSet& set) {
     return 1;
 }
 
+} // namespace
+
 int32_t loadFontSet(const char* name, SpriteSet& set, int32_t extraAdvance, bool numberCodes) {
     const int32_t ok = loadSpriteSet(name, set);
     if (!ok) return 0;
@@ -162,13 +183,15 @@ int32_t getSprEx(const char* name, SpriteExSet& set) {
     void* raw = nullptr;
     const uint32_t size = loadFile(name, raw, 0);
     if (size == 0) return 0;
-    const uint8_t* data = static_cast<const uint8_t*>(raw);
+    const int32_t loaded = getSprExImage(static_cast<const uint8_t*>(raw), size, name, set);
+    memFree(raw);
+    return loaded;
+}
 
+int32_t getSprExImage(const uint8_t* data, uint32_t size, const char* name, SpriteExSet& set) {
+    if (!data) return 0;
     const int32_t count = size >= kExsHeaderBytes ? i32At(data, size, 4) : -1;
-    if (count < 0 || uint64_t(count) > (size - kExsHeaderBytes) / uint32_t(kSpriteExFileBytes)) {
-        memFree(raw);
-        return 0;
-    }
+    if (count < 0 || uint64_t(count) > (size - kExsHeaderBytes) / uint32_t(kSpriteExFileBytes)) return 0;
     SpriteEx* sprites = static_cast<SpriteEx*>(memAllocZeroed(size_t(count) * sizeof(SpriteEx) + 1));
     if (!sprites) fatal("Couldn't memAlloc the records of set %s in getSprEx.\n", name);
 
@@ -207,7 +230,6 @@ int32_t getSprEx(const char* name, SpriteExSet& set) {
     set.spare = i32At(data, size, 8);
     set.sprites = sprites;
     set.count = count;
-    memFree(raw);
     return 1;
 }
 

@@ -74,6 +74,8 @@ void sprFileName(char* out, const char* name);
 // Loads and converts "<name>.bin" into `set`. Returns 1, or 0 (silently) when the file cannot be
 // read or its count does not fit the data; `set` is then left as it was.
 int32_t loadSpriteSet(const char* name, SpriteSet& set);
+// The same from a ".bin" image in memory (copied into the set's own buffer).
+int32_t loadSpriteSetImage(const uint8_t* image, uint32_t size, SpriteSet& set);
 // loadSpriteSet, then advance = width + extraAdvance for every sprite, and with numberCodes
 // code = the sprite's index. Returns what loadSpriteSet returned.
 int32_t loadFontSet(const char* name, SpriteSet& set, int32_t extraAdvance, bool numberCodes);
@@ -89,6 +91,8 @@ void allocSpriteSet(SpriteSet& set, int32_t count);
 // Returns 1, or 0 when the file cannot be read or its header does not fit (set left as it was).
 // Out of memory for a sprite is fatal ("Couldn't memAlloc for sprite #%d, set %s in getSprEx.").
 int32_t getSprEx(const char* name, SpriteExSet& set);
+// The same from an ".exs" image in memory; `name` only names the set in the fatal message.
+int32_t getSprExImage(const uint8_t* image, uint32_t size, const char* name, SpriteExSet& set);
 // Frees an extended set's pixels and records; count becomes 0.
 void freeSpriteExSet(SpriteExSet& set);
 

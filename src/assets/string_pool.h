@@ -2,8 +2,9 @@
 //
 // Two kinds of pool share the layout: the key pool holds 8-bit keys (case-insensitive, hashed
 // with nameHash) and the text pool holds UTF-16 texts (hashed over the low bytes of their first
-// 250 units). A lookup scans the hashes; on an equal hash the strings themselves are compared,
-// so two different strings never share an entry even when their hashes collide.
+// 250 units). A lookup goes through an open-addressed index of the hashes; on an equal hash the
+// strings themselves are compared, so two different strings never share an entry even when their
+// hashes collide. Interning n strings takes time in proportion to n (hash collisions aside).
 #pragma once
 
 #include <cstdint>
@@ -23,9 +24,13 @@ struct StringPool {
     int32_t textUsed = 0;     // bytes used
     uint8_t* text = nullptr;  // each string followed by a zero terminator unit
     StringPoolEntry* entries = nullptr;
+    // The lookup index: slotCount (a power of two) entry numbers placed by hash, 0 for a free slot.
+    int32_t* slots = nullptr;
+    int32_t slotCount = 0;
 };
 
-// The sizes the game starts with; pools grow by 100 entries and 500 bytes at a time.
+// The sizes the game starts with. Pools grow by at least 100 entries and 500 bytes at a time, and
+// by half their size once that is more, so a huge table does not copy itself over and over.
 constexpr int32_t kKeyPoolEntries = 2300;
 constexpr int32_t kKeyPoolTextBytes = 35000;
 constexpr int32_t kTextPoolEntries = 2000;

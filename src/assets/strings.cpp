@@ -1,11 +1,14 @@
 #include "assets/strings.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
 
 #include "assets/archive.h"
 #include "assets/string_pool.h"
+#include "assets/text_arguments.h"
 #include "core/fatal.h"
 #include "core/memory.h"
 #include "platform/byte_reader.h"
@@ -44,7 +47,11 @@ void createTable() {
 
 void appendKeyText(int32_t textIndex) {
     if (g_table.keyTextCount == g_table.keyTextCapacity) {
-        int32_t capacity = g_table.keyTextCapacity + kKeyTextsGrowth;
+        // Half as much again once that is more than the step: a huge table is not copied per step.
+        const int64_t step = std::max<int64_t>(kKeyTextsGrowth, g_table.keyTextCapacity / 2);
+        if (g_table.keyTextCapacity + step > INT32_MAX)
+            fatal("Out of memory while building the string table.\n");
+        const int32_t capacity = int32_t(g_table.keyTextCapacity + step);
         void* grown = memRealloc(g_table.keyTexts, sizeof(int32_t) * static_cast<size_t>(capacity));
         if (!grown) fatal("Out of memory while building the string table.\n");
         g_table.keyTexts = static_cast<int32_t*>(grown);
@@ -54,6 +61,9 @@ void appendKeyText(int32_t textIndex) {
 }
 
 void addPair(const char* key, const char16_t* value) {
+    // A text that asks for arguments its key is not formatted with would read past the caller's:
+    // the pair is dropped, so the key reads as missing (or keeps an earlier, fitting text).
+    if (!textTakesArguments(value, keyArguments(key))) return;
     int32_t k = internKey(g_table.keys, key);
     if (k == 0) return; // empty key: the pair is ignored
     int32_t t = internText(g_table.texts, value);
@@ -130,23 +140,25 @@ void parseTable(const char16_t* at, const char16_t* end) {
 
 } // namespace
 
-void initText(const char* fileName) {
+bool addTextTable(const uint8_t* data, uint32_t size) {
+    const uint32_t count = data ? size / 2 : 0;
+    if (count == 0 || u16At(data, size, 0) != kByteOrderMark) return false;
     if (!g_table.created) createTable();
+    // The little-endian units, decoded once; the byte-order mark is not part of the pairs.
+    std::u16string units(count - 1, u'\0');
+    for (uint32_t i = 1; i < count; ++i)
+        units[i - 1] = static_cast<char16_t>(u16At(data, size, 2 * size_t(i)));
+    parseTable(units.data(), units.data() + units.size());
+    return true;
+}
+
+void initText(const char* fileName) {
     void* data = nullptr;
     uint32_t bytes = loadFile(fileName, data, 0);
     if (bytes == 0) fatal("Fatal error, couldn't open %s\n", fileName);
-
-    // Decode the little-endian units in place (unit i occupies exactly bytes 2i and 2i + 1).
-    auto* raw = static_cast<uint8_t*>(data);
-    auto* units = static_cast<char16_t*>(data);
-    uint32_t count = bytes / 2;
-    for (uint32_t i = 0; i < count; ++i) units[i] = static_cast<char16_t>(u16At(raw, bytes, 2 * size_t(i)));
-    if (count == 0 || units[0] != kByteOrderMark) {
-        memFree(data);
-        fatal("initText was passed the file %s which is not in PC Unicode format.\n", fileName);
-    }
-    parseTable(units + 1, units + count);
+    const bool ok = addTextTable(static_cast<const uint8_t*>(data), bytes);
     memFree(data);
+    if (!ok) fatal("initText was passed the file %s which is not in PC Unicode format.\n", fileName);
 }
 
 void resetTextForTests() {

@@ -10,7 +10,9 @@
 // Keys match without regard to letter case. A key that appears twice takes the text of its
 // last pair; the pairs around it keep their own texts. A pair with an empty key is ignored.
 // A quoted string that runs into a raw line end is broken: its pair is dropped and reading goes
-// on after the line end. Keys and texts are cut at kMaxTextUnits units.
+// on after the line end. Keys and texts are cut at kMaxTextUnits units. A text that asks for other
+// arguments than its key is formatted with (assets/text_arguments.h) is refused: its pair is
+// dropped as if it were not in the file.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +31,9 @@ constexpr int32_t kNarrowBufferChars = 999;
 // call adds its pairs to the table. An unreadable file or one without the byte-order mark is
 // fatal. Texts stay valid until the next initText.
 void initText(const char* fileName);
+// The same from a file image in memory, never fatal: false (and nothing added) for data without
+// the byte-order mark.
+bool addTextTable(const uint8_t* data, uint32_t size);
 // Tests only: empties the table and releases its memory.
 void resetTextForTests();
 

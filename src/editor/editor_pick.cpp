@@ -56,6 +56,9 @@ void rebuildPickImage() {
 
 namespace {
 
+// Handle points are held this far around the map at most.
+constexpr int32_t kHandleReach = 1 << 20;
+
 // The handle's box around its point: the picture's own box, or 16 x 16 when the picture is missing,
 // so that a label can still be grabbed.
 Rect handleBox(Point at) {
@@ -73,16 +76,21 @@ Point labelHandlePoint(int32_t index) {
     const Sprite* picture = labelPictures ? labelPictures[index] : nullptr;
     if (!picture) {
         // Nothing is drawn: the handle keeps its place beside the label's point.
-        if (label.slant == 60) return Point{label.x + 15, label.y + 20};
-        return Point{label.x - 15, label.y};
+        const int64_t x = int64_t(label.x) + (label.slant == 60 ? 15 : -15);
+        const int64_t y = int64_t(label.y) + (label.slant == 60 ? 20 : 0);
+        return Point{int32_t(std::clamp<int64_t>(x, -kHandleReach, kHandleReach)),
+                     int32_t(std::clamp<int64_t>(y, -kHandleReach, kHandleReach))};
     }
     // Two pixels left of the first column of letters, so clear of the text at any slant, and
     // halfway down the line where the slant carries it to the handle's column.
+    // In 64 bits and held near the map: a label far off the map has its handle off it too, at a
+    // point that later sums (the handle's box) cannot overflow.
     const Rect box = handleBox(Point{0, 0});
-    const int32_t x = label.x + picture->xOffset - 2 - (box.x + box.width);
-    const float middle = float(label.y + picture->yOffset + picture->height / 2) +
+    const int64_t x = int64_t(label.x) + picture->xOffset - 2 - (int64_t(box.x) + box.width);
+    const float middle = float(int64_t(label.y) + picture->yOffset + picture->height / 2) +
                          labelSlantFactor(label.slant) * (float(x - label.x) + 0.5f);
-    return Point{x, int32_t(std::floor(middle))};
+    return Point{int32_t(std::clamp<int64_t>(x, -kHandleReach, kHandleReach)),
+                 int32_t(std::clamp(std::floor(middle), float(-kHandleReach), float(kHandleReach)))};
 }
 
 int32_t labelHandleAt(int32_t x, int32_t y) {

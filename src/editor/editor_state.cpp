@@ -286,6 +286,7 @@ void labelMode() {
     if (isPressed(kSlotR)) label.slant = nextSlant(label.slant);
     label.x += (rightHeldDir() ? 1 : 0) - (leftHeldDir() ? 1 : 0);
     label.y += (downHeldDir() ? 1 : 0) - (upHeldDir() ? 1 : 0);
+    clampLabelPoint(label);
     if (leftHeld() && mouseOnMap()) {
         label.x = std::clamp(m.x, 0, kMapWidth - 1);
         label.y = std::clamp(m.y, 0, kMapHeight - 1);

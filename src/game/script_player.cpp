@@ -17,6 +17,7 @@
 #include "core/state.h"
 #include "editor/editor_state.h"
 #include "game/game.h"
+#include "game/monkey.h"
 #include "gfx/display.h"
 #include "gfx/draw.h"
 #include "gfx/png_write.h"
@@ -256,6 +257,14 @@ ScriptResult runScript(std::istream& in, std::ostream& out) {
             if (cashOf(owner) != amount)
                 return fail("owner " + std::to_string(owner) + " has " + std::to_string(cashOf(owner)) +
                             ", expected " + std::to_string(amount));
+        } else if (cmd == "monkey") {
+            uint32_t seed = 0;
+            int64_t count = 0;
+            if (!(line >> seed >> count) || count < 0) return fail("monkey needs a seed and a frame count");
+            const MonkeyResult monkey = runMonkey(seed, count);
+            if (!monkey.ok) return fail("monkey: " + monkey.message);
+            out << "MONKEY seed=" << seed << " frames=" << count << " restarts=" << monkey.restarts
+                << " states=" << monkey.statesVisited << "\n";
         } else if (cmd == "hurry") {
             hurry();
         } else if (cmd == "print-state") {

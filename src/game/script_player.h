@@ -34,6 +34,11 @@
 //   print-house I       print "HOUSE i=<I>" and every field of the house's record as name=value
 //   print-scores        print "SCORES shown=<table> marked=<place, 0 none> length=<the game's table>"
 //                       and the shown table's entries as " <place>=<name>,<difficulty>,<score>"
+//   monkey SEED FRAMES  random clicks, drags, keys and window closes for FRAMES frames, the game's
+//                       rules checked after each (game/monkey.h); fails with the first rule broken,
+//                       else prints "MONKEY seed=.. frames=.. restarts=.. states=..". The test command plays
+//                       10,000 frames (tests/scripts/monkey.bvs); the long run is 200,000 frames on
+//                       each of three seeds: tests/scripts/monkey/long_run.sh BVPLAY GAMEDIR
 // Blank lines and lines starting with '#' are ignored.
 #pragma once
 

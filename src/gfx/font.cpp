@@ -1,6 +1,7 @@
 // Loading the bitmap fonts from ".spr" files.
 #include "gfx/font.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -66,7 +67,12 @@ int32_t readGlyphs(const uint8_t* data, uint32_t size, const char* fileName, Gly
         g.yAdvance = i32At(data, size, at + kRecYAdvance);
         g.code = i32At(data, size, at + kRecCode);
         at += kFontRecordBytes;
-        if (g.width < 0 || g.height < 0) return i;
+        if (g.width < 0 || g.height < 0 || g.width > kMaxGlyphSide || g.height > kMaxGlyphSide) return i;
+        // Held where no sum of a text's glyphs can overflow the layout's arithmetic.
+        g.xOffset = std::clamp(g.xOffset, -kMaxGlyphSide, kMaxGlyphSide);
+        g.yOffset = std::clamp(g.yOffset, -kMaxGlyphSide, kMaxGlyphSide);
+        g.advance = std::clamp(g.advance, -kMaxGlyphSide, kMaxGlyphSide);
+        g.yAdvance = std::clamp(g.yAdvance, -kMaxGlyphSide, kMaxGlyphSide);
         const uint64_t bytes = uint64_t(g.width) * uint64_t(g.height) * 4;
         if (bytes > size - at) return i;
         if (bytes > 0) {
@@ -88,14 +94,16 @@ bool loadFont(const char* fileName, Font& font) {
     void* raw = nullptr;
     const uint32_t size = loadFile(fileName, raw, 0);
     if (size == 0) return false;
-    const uint8_t* data = static_cast<const uint8_t*>(raw);
-    if (size < uint32_t(kFontFileHeaderBytes) || i32At(data, size, 12) != kFontHeaderBytes) {
-        memFree(raw);
+    const bool loaded = loadFontImage(static_cast<const uint8_t*>(raw), size, fileName, font);
+    memFree(raw);
+    return loaded;
+}
+
+bool loadFontImage(const uint8_t* data, uint32_t size, const char* fileName, Font& font) {
+    if (!data || size < uint32_t(kFontFileHeaderBytes) || i32At(data, size, 12) != kFontHeaderBytes)
         return false;
-    }
     if (i32At(data, size, 16) != kFontRecordBytes) {
         freeFont(font);
-        memFree(raw);
         return false;
     }
     // Every glyph takes at least its record, so the data bounds the count before anything is
@@ -108,7 +116,6 @@ bool loadFont(const char* fileName, Font& font) {
     auto* glyphs = static_cast<Glyph*>(memAllocZeroed(size_t(count) * sizeof(Glyph) + 1));
     if (!glyphs) fatal("Out of memory loading the font %s\n", fileName);
     count = readGlyphs(data, size, fileName, glyphs, count);
-    memFree(raw);
 
     freeFont(font);
     font.glyphs = glyphs;

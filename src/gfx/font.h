@@ -26,6 +26,8 @@ struct Font {
 constexpr int32_t kFontHeaderBytes = 552;
 constexpr int32_t kFontRecordBytes = 344;
 constexpr int32_t kFontFileHeaderBytes = 20 + kFontHeaderBytes; // first record at 572
+// No glyph of a font is larger, or placed or advanced further, than this many pixels.
+constexpr int32_t kMaxGlyphSide = 1024;
 
 // The eleven fonts, in their loading order.
 extern Font fontArial15Bld;       // "arial15_bld.spr": current font after start-up
@@ -47,9 +49,12 @@ extern Font numberFont;
 // - a record size other than 344: false, the font's count becomes 0;
 // - otherwise the old glyphs are freed and the new ones loaded. A count larger than the records
 //   the data holds is cut to them; a glyph whose size is negative or whose pixels reach past the
-//   data ends the font there. A glyph whose pixels cannot be allocated is reported on stderr
+//   data, or whose width or height is above kMaxGlyphSide, ends the font there; offsets and
+//   advances are held to +-kMaxGlyphSide. A glyph whose pixels cannot be allocated is reported on stderr
 //   ("Failed to load sprite %d in %s") and kept without a picture.
 bool loadFont(const char* fileName, Font& font);
+// The same from a ".spr" image in memory; `fileName` only names it in messages.
+bool loadFontImage(const uint8_t* image, uint32_t size, const char* fileName, Font& font);
 // Releases every glyph's pixels and the glyph array; count becomes 0.
 void freeFont(Font& font);
 // For each index present in both fonts, copies xOffset, yOffset, advance and yAdvance from base to

@@ -1,5 +1,6 @@
 #include "gfx/slant.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "gfx/draw.h"
@@ -8,6 +9,9 @@
 namespace bv {
 
 namespace {
+
+// A column whose top lies further from the frame than this has nothing to draw in it.
+constexpr float kFarAway = 1.0e6f;
 
 // The source pixel at (col, row), transparent outside the picture.
 uint32_t sourceAt(const Sprite& s, int32_t col, int32_t row) {
@@ -36,24 +40,33 @@ void walkSlanted(int32_t x, int32_t y, const Sprite* sprite, float factor, float
     if (!sprite || !sprite->pixels || sprite->width <= 0 || sprite->height <= 0) return;
     if (!(scale > 0.0f) || !std::isfinite(factor)) return;
     const Sprite& s = *sprite;
-    const int32_t width = int32_t(float(s.width) * scale);
-    const int32_t height = int32_t(float(s.height) * scale);
+    const float scaledWidth = float(s.width) * scale, scaledHeight = float(s.height) * scale;
+    if (!(scaledWidth < kFarAway && scaledHeight < kFarAway)) return;
+    const int32_t width = int32_t(scaledWidth);
+    const int32_t height = int32_t(scaledHeight);
     if (width <= 0 || height <= 0) return;
-    const int32_t left = x + int32_t(float(s.xOffset) * scale);
-    const float top = float(y) + float(int32_t(float(s.yOffset) * scale));
+    // In 64 bits, and the float positions held where a float is still exact to the pixel: a
+    // picture placed far outside the frame only loses columns and rows that are not drawn anyway.
+    const int64_t left = int64_t(x) + int64_t(float(s.xOffset) * scale);
+    const float top = float(y) + float(int64_t(float(s.yOffset) * scale));
 
-    for (int32_t col = 0; col < width; ++col) {
-        const int32_t px = left + col;
-        if (px < clipLeft() || px >= clipRight()) continue;
+    const int64_t firstCol = std::max<int64_t>(0, clipLeft() - left);
+    const int64_t endCol = std::min<int64_t>(width, clipRight() - left);
+    for (int64_t col = firstCol; col < endCol; ++col) {
+        const int32_t px = int32_t(left + col);
         const int32_t srcCol = int32_t(float(col) / scale);
         if (srcCol >= s.width) continue;
         // The column's shift, measured from the hot spot at the middle of the pixel.
-        const float columnTop = top + factor * (float(px - x) + 0.5f);
+        const float columnTop = top + factor * (float(int64_t(px) - x) + 0.5f);
+        if (!(columnTop > -kFarAway && columnTop < kFarAway)) continue;
         const int32_t first = int32_t(std::floor(columnTop));
-        for (int32_t py = first; py <= first + height; ++py) {
-            if (py < clipTop() || py >= clipBottom()) continue;
+        const int32_t firstRow = std::max(first, clipTop());
+        const int32_t endRow = int32_t(std::min<int64_t>(int64_t(first) + height + 1, clipBottom()));
+        for (int32_t py = firstRow; py < endRow; ++py) {
             // Row position in the source, at the pixel's middle.
             const float f = (float(py) + 0.5f - columnTop) / scale - 0.5f;
+            // Rows above -1 or below the picture mix nothing but transparency.
+            if (!(f >= -1.0f && f < float(s.height))) continue;
             const int32_t row = int32_t(std::floor(f));
             const float t = f - float(row);
             const uint32_t colour =

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "assets/strings.h"
+#include "sim/cash.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "world/map.h"
@@ -17,7 +18,7 @@ void levelStart() {
     }
     for (int32_t i = 0; i < kOwnerCount; ++i) {
         OwnerRecord& owner = owners[i];
-        if (level.startingCash != 0) owner.cash = level.startingCash;
+        if (level.startingCash != 0) setCash(i, level.startingCash);
         owner.renovationsDone = 0;
         owner.completeRenosDone = 0;
         owner.housesSold = 0;

@@ -228,11 +228,17 @@ bool writeScoreAccount(const char* gameName, const char* password) {
 
 int32_t loadSaveFile(int32_t loadGame, const std::string& path) {
     std::vector<uint8_t> file;
-    if (!readWhole(path, file) || file.size() <= 4) return nothingToLoad(loadGame);
+    if (!readWhole(path, file)) return nothingToLoad(loadGame);
+    return loadSaveImage(loadGame, file.data(), file.size());
+}
+
+int32_t loadSaveImage(int32_t loadGame, const uint8_t* data, size_t length) {
+    if (!data || length <= 4) return nothingToLoad(loadGame);
+    if (length > kMaxSaveFileBytes) length = kMaxSaveFileBytes; // what a file read gives too
     // The stored size is held to the block; a short file gives what it has.
-    size_t size = u32At(file.data(), file.size(), 0);
+    size_t size = u32At(data, length, 0);
     if (size > kSaveBlockBytes) size = kSaveBlockBytes;
-    if (size > file.size() - 4) size = file.size() - 4;
+    if (size > length - 4) size = length - 4;
     if (size == 0) return nothingToLoad(loadGame);
 
     // Keep the game as it is until the block is known to be usable.
@@ -243,7 +249,7 @@ int32_t loadSaveFile(int32_t loadGame, const std::string& path) {
     // resuming, at the player's own.
     setBlockInt(kOffMusicVolume, loadGame ? musicVolume() : kDefaultMusicVolume);
     setBlockInt(kOffEffectVolume, loadGame ? effectVolume() : kDefaultEffectVolume);
-    std::memcpy(saveBlock(), file.data() + 4, size);
+    std::memcpy(saveBlock(), data + 4, size);
     g_windowed = blockInt(kOffWindowed) != 0;
 
     if (loadGame) {
@@ -280,15 +286,15 @@ int32_t loadSaveFile(int32_t loadGame, const std::string& path) {
     clearTimedObjects();
 
     const size_t houseAt = 4 + size;
-    size_t record = u32At(file.data(), file.size(), houseAt);
+    size_t record = u32At(data, length, houseAt);
     if (record > kSaveHouseBytes) record = kSaveHouseBytes;
     for (int32_t i = 0; i < houseCount && houseStates; ++i) {
         HouseState& h = houseStates[i];
         std::memset(&h, 0, sizeof h);
         const size_t at = houseAt + 4 + size_t(i) * record;
-        if (record && at < file.size()) {
-            const size_t n = (file.size() - at < record) ? file.size() - at : record;
-            std::memcpy(&h, file.data() + at, n);
+        if (record && at < length) {
+            const size_t n = (length - at < record) ? length - at : record;
+            std::memcpy(&h, data + at, n);
         }
         if (h.owner < kOwnerPlayer || h.owner > kOwnerBank) h.owner = kOwnerBank;
         if (h.level < -1 || h.level > kMaxLevel) h.level = 0;
@@ -304,12 +310,16 @@ int32_t loadPlayer(int32_t loadGame) {
     // Nobody has played yet: the options are the defaults, not an empty block (which would start
     // the game with both volumes at 0).
     if (!readWhole(platform::userDataFolder() + kLastPlayerFile, last) ||
-        last.size() < size_t(kLastPlayerBytes))
+        !readLastPlayer(last.data(), last.size()))
         return nothingToLoad(loadGame);
-    std::memset(playerName, 0, sizeof playerName);
-    for (int32_t i = 0; i < kLastPlayerBytes - 1 && last[size_t(i)]; ++i)
-        playerName[i] = char(last[size_t(i)]);
     return loadSaveFile(loadGame, saveFilePathFor(playerName));
+}
+
+bool readLastPlayer(const uint8_t* data, size_t size) {
+    if (!data || size < size_t(kLastPlayerBytes)) return false;
+    std::memset(playerName, 0, sizeof playerName);
+    for (int32_t i = 0; i < kLastPlayerBytes - 1 && data[i]; ++i) playerName[i] = char(data[i]);
+    return true;
 }
 
 bool savedWindowed() {

@@ -26,6 +26,7 @@
 // it was loaded, so a save and a load leave it unchanged.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -127,6 +128,12 @@ int32_t loadPlayer(int32_t loadGame);
 // scenario is loaded and the houses are read; a scenario that cannot be loaded returns -1 and
 // leaves the game as it was.
 int32_t loadSaveFile(int32_t loadGame, const std::string& path);
+// The same from a save file image in memory (the block's scenario is still read from the maps
+// folder).
+int32_t loadSaveImage(int32_t loadGame, const uint8_t* data, size_t size);
+// The last-player file's image: playerName from its first 9 bytes (up to a zero byte). False,
+// leaving playerName alone, for an image shorter than 10 bytes.
+bool readLastPlayer(const uint8_t* data, size_t size);
 
 // The block's music and effect volumes to audio. Until enableSavedOptions (start-up, once audio
 // is up) this does nothing.

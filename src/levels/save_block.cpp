@@ -186,6 +186,7 @@ void scatterBlock() {
         o.creditRating = clampInt(o.creditRating, 0, kCreditRatings - 1);
         if (o.creditPoints < 0) o.creditPoints = 0;
         o.style = clampInt(o.style, 0, 2);
+        setCash(i, o.cash); // the loaded cash is where the money paths go on from
     }
     dealBuyer = clampInt(blockInt(kOffNegotiation), 0, kOwnerBank);
     dealHouse = houseOrNone(blockInt(kOffNegotiation + 4));

@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -137,6 +139,29 @@ bool fsRemove(const char* path) {
 
 bool changeDirectory(const char* path) {
     return path && ::chdir(path) == 0;
+}
+
+std::vector<FolderEntry> fsListFolder(const char* path, size_t limit) {
+    namespace fs = std::filesystem;
+    std::vector<FolderEntry> out;
+    std::error_code ec;
+    // Advanced with error codes: a folder that fails part way (removed, unreadable, on a broken
+    // disk) ends the listing instead of throwing.
+    for (fs::directory_iterator it(path ? path : "", ec), end; !ec && it != end && out.size() < limit;
+         it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (name == "." || name == "..") continue;
+        std::error_code kindError;
+        const bool folder = it->is_directory(kindError);
+        out.push_back({std::move(name), folder && !kindError});
+    }
+    return out;
+}
+
+std::string fsRealPath(const char* path) {
+    std::error_code ec;
+    std::filesystem::path real = std::filesystem::canonical(path ? path : "", ec);
+    return ec ? std::string() : real.string();
 }
 
 } // namespace bv::platform

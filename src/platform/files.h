@@ -1,7 +1,10 @@
 // Low-level file handles (int32 descriptors, -1 = failure) and the current directory.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace bv::platform {
 
@@ -26,6 +29,18 @@ bool fsRemove(const char* path);
 bool changeDirectory(const char* path);
 // Whether a path names an existing file or folder.
 bool fsExists(const char* path);
+// One entry of a folder listing; a symbolic link counts as what it leads to.
+struct FolderEntry {
+    std::string name;
+    bool folder;
+};
+// At most `limit` entries of a folder ("." and ".." left out), in the file system's order. A folder
+// that cannot be read gives none, and a read error part way ends the list there; neither ever ends
+// the program.
+std::vector<FolderEntry> fsListFolder(const char* path, size_t limit);
+// The path with every link and "." or ".." resolved; "" when it cannot be resolved.
+std::string fsRealPath(const char* path);
+
 // Why the last open, write, flush or rename above failed, in words ("permission denied", "no
 // space left on device"); "" before any failure.
 const char* lastFileError();

@@ -17,6 +17,9 @@ bool validOwner(int32_t owner) {
     return owner >= 0 && owner < kOwnerRecords;
 }
 
+// Each owner's cash as the money paths below last left it.
+int32_t g_booked[kOwnerRecords] = {};
+
 // A cash change waiting for its money flight to land.
 struct DelayedCash {
     TimedObject header;
@@ -73,15 +76,22 @@ int32_t scaleMoney(int32_t amount, float factor) {
 void addCash(int32_t owner, int32_t amount) {
     if (!validOwner(owner)) return;
     owners[owner].cash = addSaturated(owners[owner].cash, amount);
+    g_booked[owner] = owners[owner].cash;
 }
 
 void addCashClamped(int32_t owner, int32_t amount, bool clampAtZero) {
     addCash(owner, amount);
-    if (clampAtZero && validOwner(owner) && owners[owner].cash < 0) owners[owner].cash = 0;
+    if (clampAtZero && validOwner(owner) && owners[owner].cash < 0) setCash(owner, 0);
 }
 
 void setCash(int32_t owner, int32_t amount) {
-    if (validOwner(owner)) owners[owner].cash = amount;
+    if (!validOwner(owner)) return;
+    owners[owner].cash = amount;
+    g_booked[owner] = amount;
+}
+
+bool cashOnTheBooks(int32_t owner) {
+    return !validOwner(owner) || owners[owner].cash == g_booked[owner];
 }
 
 int32_t cashOf(int32_t owner) {

@@ -26,6 +26,9 @@ void addCash(int32_t owner, int32_t amount);
 // addCash, then cash = 0 if clampAtZero and cash is negative.
 void addCashClamped(int32_t owner, int32_t amount, bool clampAtZero);
 void setCash(int32_t owner, int32_t amount);
+// Whether the owner's cash is what the three calls above last left it at: cash changes only through
+// them (the monkey in game/monkey.h checks it every frame). True for an id outside 0..5.
+bool cashOnTheBooks(int32_t owner);
 int32_t cashOf(int32_t owner); // 0 for an id outside 0..5
 // addCash(owner, amount) once `delayMs` game milliseconds have passed (counted down by the effect
 // list every frame; applied in the first frame the remaining delay falls below 0). If the timed

@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "sim/calendar.h"
+#include "sim/cash.h"
 #include "sim/credit.h"
 #include "sim/daily_loop.h"
 #include "sim/economy.h"
@@ -50,7 +51,7 @@ void resetSimulation() {
     // records were just cleared, and rivals without cash could never buy a house.
     const int32_t startingCash = currentLevelRecord().startingCash;
     if (startingCash != 0)
-        for (int32_t o = 0; o < kOwnerCount; ++o) owners[o].cash = startingCash;
+        for (int32_t o = 0; o < kOwnerCount; ++o) setCash(o, startingCash);
     initHouses();
 }
 

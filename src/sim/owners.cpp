@@ -6,6 +6,7 @@
 #include "assets/strings.h"
 #include "assets/text_keys.h"
 #include "core/random.h"
+#include "sim/cash.h"
 
 namespace bv {
 
@@ -74,6 +75,8 @@ void resetOwners() {
         owners[r].avatar = a;
         owners[r].style = a % 3;
     }
+    // The cleared records' cash is where the money paths go on from.
+    for (int32_t o = 0; o <= kOwnerBank; ++o) setCash(o, owners[o].cash);
 }
 
 int32_t ownerAvatarIndex(int32_t owner) {

@@ -100,6 +100,9 @@ bool readTileGrid(ByteReader& in, LoadedMap& map) {
     if (!(in.u32(columns) && in.u32(rows) && in.u32(width) && in.u32(height) && in.u32(nameCount) &&
           in.u32(career)))
         return false;
+    // Each side is held to kMaxGridSide, so the cell count and its bytes cannot overflow and the
+    // sizes stay positive; the cells must then be in the file.
+    if (columns > kMaxGridSide || rows > kMaxGridSide) return false;
     uint64_t cells = uint64_t(columns) * rows;
     if (!in.has(cells * 4 + uint64_t(nameCount) * kTileNameBytes)) return false;
     map.grid.columns = int32_t(columns);
@@ -208,13 +211,21 @@ void applyNewHouseDefaults(MapHouse& house) {
 int32_t loadMap(const char* name) {
     if (!name) return 0;
     if (!enterProgramFolder("maps")) enterProgramFolder("");
+    // The map comes from the maps folder (or the archive), never from a path the name spells.
+    const std::string file = mapFileName(name);
+    if (!namesFileInFolder(file.c_str())) return 0;
     uint8_t* data = nullptr;
-    uint32_t size = loadFile(mapFileName(name).c_str(), data, 0);
+    uint32_t size = loadFile(file.c_str(), data, 0);
     if (size == 0) return 0;
-    LoadedMap map;
-    bool ok = parseMap(data, size, map);
+    const int32_t loaded = loadMapImage(data, size);
     memFree(data);
-    if (!ok) {
+    return loaded;
+}
+
+int32_t loadMapImage(const uint8_t* data, uint32_t size) {
+    if (!data) return 0;
+    LoadedMap map;
+    if (!parseMap(data, size, map)) {
         map.release();
         return 0;
     }

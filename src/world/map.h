@@ -33,6 +33,9 @@ constexpr uint32_t kTileNameBytes = 80;
 constexpr uint32_t kMaxMapHouses = 4096;
 constexpr uint32_t kMaxMapLabels = 4096;
 constexpr uint32_t kMaxLayerObjects = 65536;
+// Columns and rows of a stored tile grid (a grid is about 800 / tile width by 450 / half the tile
+// height; a one-pixel tile still needs under a thousand).
+constexpr uint32_t kMaxGridSide = 4096;
 
 struct MapHouse {
     int32_t x; // anchor of the picture: its bottom centre
@@ -119,6 +122,9 @@ extern int32_t* houseIndexImage;
 // Loads "maps/<name cut at its first dot>.map". Returns 1, or 0 when the file cannot be read or
 // is malformed (the previous map then stays as it was).
 int32_t loadMap(const char* name);
+// The same from a map file image in memory (the background picture is still read from the maps
+// folder).
+int32_t loadMapImage(const uint8_t* data, uint32_t size);
 // Writes the map in play, whole or not at all: a failed write leaves the old file as it was.
 // Returns 1, or 0 when the file cannot be created or written.
 int32_t saveMap(const char* name);

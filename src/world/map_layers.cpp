@@ -1,8 +1,10 @@
 // Object layers (kept sorted by y) and street-name labels (rendered once into pictures).
 #include "world/map_layers.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "assets/hash.h"
 #include "assets/sprites.h"
@@ -64,22 +66,26 @@ int32_t objectPictureForHash(uint32_t hash) {
 }
 
 void sortObjectLayer(ObjectLayer& layer) {
-    // Stable: equal y keeps the order of placement. Layers are nearly sorted, so a bubble sort
-    // finishes in a pass or two.
-    bool swapped = true;
-    for (int32_t end = layer.count; swapped && end > 1; --end) {
-        swapped = false;
-        for (int32_t i = 0; i + 1 < end; ++i) {
-            if (layer.objects[i].y <= layer.objects[i + 1].y) continue;
-            std::swap(layer.objects[i], layer.objects[i + 1]);
-            if (layer.selected == i) {
-                layer.selected = i + 1;
-            } else if (layer.selected == i + 1) {
-                layer.selected = i;
-            }
-            swapped = true;
-        }
+    // Stable: equal y keeps the order of placement. A merge sort, so that even a layer loaded in
+    // falling y takes n log n steps.
+    if (layer.count < 2) return;
+    const bool selectionValid = layer.selected >= 0 && layer.selected < layer.count;
+    const MapObject* chosen = selectionValid ? &layer.objects[layer.selected] : nullptr;
+    std::vector<int32_t> order(size_t(layer.count));
+    for (int32_t i = 0; i < layer.count; ++i) order[size_t(i)] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int32_t a, int32_t b) { return layer.objects[a].y < layer.objects[b].y; });
+    std::vector<MapObject> sorted(size_t(layer.count));
+    for (int32_t i = 0; i < layer.count; ++i) {
+        sorted[size_t(i)] = layer.objects[order[size_t(i)]];
+        if (chosen && &layer.objects[order[size_t(i)]] == chosen) layer.selected = i;
     }
+    std::copy(sorted.begin(), sorted.end(), layer.objects);
+}
+
+void clampLabelPoint(MapText& label) {
+    label.x = std::clamp(label.x, -kLabelReach, kMapWidth + kLabelReach);
+    label.y = std::clamp(label.y, -kLabelReach, kMapHeight + kLabelReach);
 }
 
 int32_t addMapObject(ObjectLayer& layer, int32_t x, int32_t y, int32_t picture, bool xflip, bool onTop) {
@@ -194,6 +200,7 @@ bool readLabels(ByteReader& in, LabelList& list) {
         in.record(&label, kMapTextBytes, size);
         label.text[999] = 0;
         label.handle = 0;
+        clampLabelPoint(label);
     }
     return in.ok();
 }

@@ -42,6 +42,11 @@ void installLayer(ObjectLayer& target, ObjectLayer& loaded);
 int32_t objectPictureForHash(uint32_t hash);
 
 // --- Labels -----------------------------------------------------------------------------------
+// A label's point is kept within kLabelReach of the map area (past that no part of it can show),
+// so that no arithmetic on it can overflow. Applied on loading and while the editor moves a label.
+constexpr int32_t kLabelReach = 8192;
+void clampLabelPoint(MapText& label);
+
 struct LabelList {
     MapText* labels = nullptr;
     int32_t count = 0;

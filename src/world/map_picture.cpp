@@ -62,7 +62,8 @@ void loadBackgroundPicture() {
         return;
     }
     freePicture(backgroundPicture);
-    if (!enterProgramFolder("maps") || !readPictureFile(mapBackground.fileName, backgroundPicture))
+    if (!namesFileInFolder(mapBackground.fileName) || !enterProgramFolder("maps") ||
+        !readPictureFile(mapBackground.fileName, backgroundPicture))
         makeBlackPicture();
 }
 

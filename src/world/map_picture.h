@@ -12,6 +12,9 @@ namespace bv {
 // Pictures larger than this in either direction are refused (no background needs more, and the
 // pixel count of a damaged header cannot overflow).
 constexpr int32_t kMaxPictureSide = 8192;
+// ... and so are pictures of more pixels than this (64 MiB of pixels), or more than the file's data
+// could fill: memory is never sized by a header alone.
+constexpr int64_t kMaxPicturePixels = int64_t(4096) * 4096;
 
 // PNG of any colour type and depth: palettes become RGB, a tRNS chunk becomes alpha, 16-bit
 // channels are cut to 8 bits, grey becomes RGB, and a picture without alpha gets alpha 255.
@@ -25,7 +28,8 @@ bool decodeTga(const uint8_t* data, uint32_t size, Sprite& out);
 // anything else as TGA.
 bool readPictureFile(const char* fileName, Sprite& out);
 
-// Loads mapBackground's picture from the maps folder into backgroundPicture, or the black one.
+// Loads mapBackground's picture from the maps folder into backgroundPicture, or the black one (also
+// for a name that is not a name of a file in that folder, assets/archive.h, so a map never reads elsewhere).
 void loadBackgroundPicture();
 // Frees the pixels of a picture read by the functions above.
 void freePicture(Sprite& picture);

@@ -1,6 +1,7 @@
 // PNG background pictures through libpng, read from memory.
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 
@@ -10,6 +11,11 @@
 namespace bv {
 
 namespace {
+
+// Deflate turns one stored byte into at most about 1032.
+constexpr uint64_t kMaxInflateRatio = 1032;
+constexpr png_alloc_size_t kMaxChunkBytes = 4u << 20;
+constexpr png_uint_32 kMaxChunks = 256;
 
 struct MemorySource {
     const uint8_t* data;
@@ -30,10 +36,39 @@ void quietError(png_structp png, png_const_charp) {
 }
 void quietWarning(png_structp, png_const_charp) {}
 
+uint32_t bigEndian(const uint8_t* p) {
+    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
+
+// Whether the picture the header describes can come out of the file: no more pixels than the cap,
+// and no more filtered image bytes than the file's IDAT chunks could inflate to. Checked before
+// libpng is asked to read anything, so a small damaged file never sizes a large allocation.
+bool sizeFitsData(const uint8_t* data, uint32_t size) {
+    uint64_t width = 0, height = 0, bitsPerPixel = 0, idat = 0;
+    for (uint64_t at = 8; at + 8 <= size; at += 12 + uint64_t(bigEndian(data + at))) {
+        const uint32_t length = bigEndian(data + at);
+        const uint8_t* type = data + at + 4;
+        if (std::memcmp(type, "IHDR", 4) == 0 && length >= 13 && at + 8 + 13 <= size) {
+            const uint8_t* h = data + at + 8;
+            width = bigEndian(h);
+            height = bigEndian(h + 4);
+            const uint8_t depth = h[8], colourType = h[9];
+            const uint64_t channels = colourType == 2 ? 3 : colourType == 4 ? 2 : colourType == 6 ? 4 : 1;
+            bitsPerPixel = depth * channels;
+        } else if (std::memcmp(type, "IDAT", 4) == 0) {
+            idat += std::min<uint64_t>(length, size - (at + 8)); // what the file really holds
+        }
+    }
+    if (width == 0 || height == 0 || bitsPerPixel == 0 || width * height > uint64_t(kMaxPicturePixels))
+        return false;
+    const uint64_t imageBytes = height * ((width * bitsPerPixel + 7) / 8 + 1);
+    return imageBytes <= idat * kMaxInflateRatio + kMaxInflateRatio;
+}
+
 } // namespace
 
 bool decodePng(const uint8_t* data, uint32_t size, Sprite& out) {
-    if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0) return false;
+    if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0 || !sizeFitsData(data, size)) return false;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, quietWarning);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
@@ -49,6 +84,9 @@ bool decodePng(const uint8_t* data, uint32_t size, Sprite& out) {
     }
     png_set_read_fn(png, &source, readFromMemory);
     png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
+    // Ancillary chunks (texts, colour profiles) are kept small and few.
+    png_set_chunk_malloc_max(png, kMaxChunkBytes);
+    png_set_chunk_cache_max(png, kMaxChunks);
     png_read_info(png, info);
 
     // Every colour type ends as 8-bit red, green, blue, alpha.

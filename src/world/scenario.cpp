@@ -74,8 +74,11 @@ int32_t saveScenario(const char* name) {
 int32_t scenarioLevelCount(const char* name) {
     if (!name) return -1;
     if (!enterProgramFolder("maps")) enterProgramFolder("");
+    // Scenarios come from the maps folder (or the archive), never from a path the name spells.
+    const std::string file = withExtension(name, "bvx");
+    if (!namesFileInFolder(file.c_str())) return -1;
     uint8_t* data = nullptr;
-    const uint32_t size = loadFile(withExtension(name, "bvx").c_str(), data, 0);
+    const uint32_t size = loadFile(file.c_str(), data, 0);
     if (size == 0) return -1;
     ByteReader in(data, size);
     uint32_t settingsSize = 0;
@@ -89,20 +92,26 @@ int32_t readScenarioFile(const char* name) {
     if (!name) return -1;
     // Without the maps folder only the archive can still supply the file.
     if (!enterProgramFolder("maps")) enterProgramFolder("");
+    // Scenarios come from the maps folder (or the archive), never from a path the name spells.
+    const std::string file = withExtension(name, "bvx");
+    if (!namesFileInFolder(file.c_str())) return -1;
     uint8_t* data = nullptr;
-    uint32_t size = loadFile(withExtension(name, "bvx").c_str(), data, 0);
+    uint32_t size = loadFile(file.c_str(), data, 0);
     if (size == 0) return -1;
+    const int32_t result = readScenarioImage(data, size);
+    memFree(data);
+    return result;
+}
 
+int32_t readScenarioImage(const uint8_t* data, uint32_t size) {
+    if (!data) return -1;
     // First make sure the file holds everything its sizes promise, so that a truncated file
     // changes nothing.
     ByteReader check(data, size);
     uint32_t settingsSize = 0, recordSize = 0;
     bool whole = check.u32(settingsSize) && check.skip(settingsSize) && check.u32(recordSize) &&
                  check.has(uint64_t(recordSize) * kLevelSlotCount);
-    if (!whole) {
-        memFree(data);
-        return -1;
-    }
+    if (!whole) return -1;
 
     // Shorter stored records leave the rest of every slot zero, whatever was loaded before;
     // longer ones are read only up to our record size.
@@ -116,7 +125,6 @@ int32_t readScenarioFile(const char* name) {
         for (int32_t difficulty = 0; difficulty < kDifficultyCount; ++difficulty)
             in.record(&levelTable[difficulty][level], kLevelRecordBytes, recordSize);
     }
-    memFree(data);
     terminateTexts();
     applySettingDefaults();
     return 0;

@@ -96,6 +96,8 @@ int32_t saveScenario(const char* name);
 int32_t scenarioLevelCount(const char* name);
 // Only the file part of loadScenario: read and default the records, nothing else. 0 or -1.
 int32_t readScenarioFile(const char* name);
+// The same from a scenario file image in memory.
+int32_t readScenarioImage(const uint8_t* data, uint32_t size);
 
 // Fills the scenario list from the "*.bvx" files of the maps folder (at most 1000), in name order.
 void buildScenarioList();

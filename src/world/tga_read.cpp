@@ -1,5 +1,6 @@
 // Truevision TGA pictures: colour-mapped (1), true-colour (2) and grey (3) images, plain or
 // run-length encoded (9, 10, 11).
+#include <algorithm>
 #include <cstring>
 
 #include "core/memory.h"
@@ -112,6 +113,12 @@ bool decodePixels(ByteReader& in, const TgaHeader& h, const PixelDecoder& decode
     return true;
 }
 
+// The most pixels `left` bytes can describe: one stored pixel each, or with run-length packets at
+// most 128 pixels for a packet byte and one stored pixel.
+uint64_t mostPixels(uint32_t left, uint32_t bytesPer, bool rle) {
+    return rle ? uint64_t(left / (1u + bytesPer)) * 128u : uint64_t(left / bytesPer);
+}
+
 } // namespace
 
 bool decodeTga(const uint8_t* data, uint32_t size, Sprite& out) {
@@ -147,30 +154,29 @@ bool decodeTga(const uint8_t* data, uint32_t size, Sprite& out) {
     }
 
     const uint32_t total = uint32_t(h.width) * h.height;
-    auto* stored = static_cast<uint32_t*>(memAlloc(sizeof(uint32_t) * total));
+    if (total > kMaxPicturePixels || total > mostPixels(in.left(), (h.pixelBits + 7u) / 8u, rle)) {
+        memFree(map);
+        return false;
+    }
     auto* pixels = static_cast<uint32_t*>(memAlloc(sizeof(uint32_t) * total));
     PixelDecoder decoder{kind, h.pixelBits, map, h.mapFirst, h.mapLength};
-    bool ok = stored && pixels && decodePixels(in, h, decoder, rle, stored);
+    bool ok = pixels && decodePixels(in, h, decoder, rle, pixels);
     memFree(map);
     if (!ok) {
-        memFree(stored);
         memFree(pixels);
         return false;
     }
 
-    // Rows are stored from the bottom unless descriptor bit 5 says otherwise.
-    const bool topFirst = (h.descriptor & 0x20) != 0;
-    const bool rightFirst = (h.descriptor & 0x10) != 0;
-    for (uint32_t row = 0; row < h.height; ++row) {
-        const uint32_t* src = stored + size_t(topFirst ? row : h.height - 1 - row) * h.width;
-        uint32_t* dst = pixels + size_t(row) * h.width;
-        if (!rightFirst) {
-            std::memcpy(dst, src, sizeof(uint32_t) * h.width);
-        } else {
-            for (uint32_t x = 0; x < h.width; ++x) dst[x] = src[h.width - 1 - x];
-        }
+    // Rows are stored from the bottom unless descriptor bit 5 says otherwise; turned in place.
+    if ((h.descriptor & 0x20) == 0) {
+        for (uint32_t top = 0, bottom = h.height - 1u; top < bottom; ++top, --bottom)
+            std::swap_ranges(pixels + size_t(top) * h.width, pixels + size_t(top + 1) * h.width,
+                             pixels + size_t(bottom) * h.width);
     }
-    memFree(stored);
+    if ((h.descriptor & 0x10) != 0) {
+        for (uint32_t row = 0; row < h.height; ++row)
+            std::reverse(pixels + size_t(row) * h.width, pixels + size_t(row + 1) * h.width);
+    }
     out = Sprite{};
     out.width = h.width;
     out.height = h.height;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <unordered_map>
 
@@ -101,6 +102,44 @@ TEST_F(StringTableTest, DifferentKeysWithOneHashStayApart) {
     load(content);
     EXPECT_EQ(str(bv::text(first.c_str())), u"one");
     EXPECT_EQ(str(bv::text(second.c_str())), u"two");
+}
+
+// Keys with arguments (from the content manifest): rooms "dd", loanRate "f", and
+// goalPropertiesOfVal "dsd"; every other key takes none. A text is kept only when neither
+// formatter would take more, or other, arguments than the key is given.
+TEST_F(StringTableTest, TextsAskingForArgumentsTheirKeyIsNotGivenAreRefused) {
+    struct Case {
+        const char* key;
+        const char16_t* text;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"rooms", u"%d bed, %d bath", true},
+        {"rooms", u"%d rooms", true},
+        {"ROOMS", u"%d bed %d bath %d", false},
+        {"rooms", u"%s rooms", false},
+        {"loanRate", u"%f% interest", true},
+        {"loanRate", u"%d%%", false},
+        {"goalPropertiesOfVal", u"%d at %s, %d", true},
+        {"goalPropertiesOfVal", u"%d at %d", false},
+        {"quitDlgTitle", u"100% sure, 50%", true},
+        {"quitDlgTitle", u"%s%s%s%s", false},
+        {"quitDlgTitle", u"%%d", false},
+        {"quitDlgTitle", u"%-8s", false},
+        {"quitDlgTitle", u"%x", false},
+        {"quitDlgTitle", u"100%", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        SCOPED_TRACE(std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text)));
+        bv::resetTextForTests();
+        load(u"\"" + std::u16string(c.key, c.key + std::strlen(c.key)) + u"\" \"" + c.text + u"\"\n");
+        EXPECT_EQ(str(bv::text(c.key)), c.kept ? std::u16string(c.text) : u"<none>");
+    }
+    // A refused text leaves an earlier one of the same key as it was.
+    bv::resetTextForTests();
+    load(u"\"rooms\" \"%d bed, %d bath\"\n\"rooms\" \"%s\"\n");
+    EXPECT_EQ(str(bv::text("rooms")), u"%d bed, %d bath");
 }
 
 TEST_F(StringTableTest, TextOutsideQuotesIsSkippedAndPairsMaySpanLines) {

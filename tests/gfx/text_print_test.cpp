@@ -22,8 +22,9 @@ class TextPrintTest : public bvtest::AssetFolderTest {
         bv::resetTextStateForTests();
         bv::setFont(&font.font);
         bv::setDrawTarget(printed.pixels());
-        bvtest::writeFile(file("t.txt"),
-                          bvtest::tableFile(u"\"houses\" \"%d houses on %s\"\n\"plain\" \"ok\"\n"));
+        bvtest::writeFile(
+            file("t.txt"),
+            bvtest::tableFile(u"\"goalPropertiesOfVal\" \"%d houses on %s\"\n\"plain\" \"ok\"\n"));
         bv::initText("t.txt");
     }
     void TearDown() override {
@@ -55,7 +56,8 @@ TEST_F(TextPrintTest, PrintTextDrawsTheFormattedText) {
 }
 
 TEST_F(TextPrintTest, PrintKeyFormatsTheTablesTextAndAMissingKeyDrawsNothing) {
-    bv::printKey(10, 30, false, 0, "HOUSES", 3, "the hill");
+    // The key is given a third argument its text leaves out.
+    bv::printKey(10, 30, false, 0, "GOALPROPERTIESOFVAL", 3, "the hill", 250000);
     expect(10, 30, false, 0, u"3 houses on the hill");
     EXPECT_TRUE(same());
     bv::printKey(10, 100, false, 0, "noSuchKey", 1);
