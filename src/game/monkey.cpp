@@ -137,11 +137,18 @@ class Monkey {
         upKey_ = key;
     }
 
-    void remember() { before_.assign(houseStates, houseStates + (houseStates ? houseCount : 0)); }
+    // The house records as the frame found them. A map loaded since (a new level, a resumed game)
+    // brings records of its own, which are compared from the next frame on.
+    void remember() {
+        before_.assign(houseStates, houseStates + (houseStates ? houseCount : 0));
+        beforeRecords_ = houseStates;
+        beforeState_ = currentStateId();
+    }
 
     bool fail(const std::string& what) {
         std::ostringstream out;
-        out << "seed " << seed_ << " frame " << frame_ << " (state " << currentStateId() << "): " << what;
+        out << "seed " << seed_ << " frame " << frame_ << " (state " << beforeState_ << " -> "
+            << currentStateId() << "): " << what;
         report_ = out.str();
         return false;
     }
@@ -169,7 +176,7 @@ class Monkey {
             if (!cashOnTheBooks(o))
                 return fail("owner " + std::to_string(o) + "'s cash " + std::to_string(cashOf(o)) +
                             " changed outside the money paths");
-        const bool sameTown = int32_t(before_.size()) == houseCount;
+        const bool sameTown = beforeRecords_ == houseStates && int32_t(before_.size()) == houseCount;
         for (int32_t i = 0; i < houseCount; ++i)
             if (!checkHouse(i, houseStates[i], sameTown ? &before_[size_t(i)] : nullptr)) return false;
         return true;
@@ -223,6 +230,8 @@ class Monkey {
     std::mt19937 rng_;
     int64_t frame_ = 0;
     std::vector<HouseState> before_;
+    const HouseState* beforeRecords_ = nullptr;
+    int32_t beforeState_ = 0;
     std::set<int32_t> visited_;
     std::string report_;
     Event::Type pendingUp_ = Event::None;

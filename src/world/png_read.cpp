@@ -40,14 +40,19 @@ uint32_t bigEndian(const uint8_t* p) {
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
 }
 
-// Whether the picture the header describes can come out of the file: no more pixels than the cap,
-// and no more filtered image bytes than the file's IDAT chunks could inflate to. Checked before
-// libpng is asked to read anything, so a small damaged file never sizes a large allocation.
+// Whether the picture the header describes can come out of the file: every chunk inside the file,
+// no more pixels than the cap, and no more filtered image bytes than the file's IDAT chunks could
+// inflate to. Checked before libpng is asked to read anything, so a small damaged file never sizes
+// a large allocation.
 bool sizeFitsData(const uint8_t* data, uint32_t size) {
     uint64_t width = 0, height = 0, bitsPerPixel = 0, idat = 0;
     for (uint64_t at = 8; at + 8 <= size; at += 12 + uint64_t(bigEndian(data + at))) {
         const uint32_t length = bigEndian(data + at);
         const uint8_t* type = data + at + 4;
+        if (std::memcmp(type, "IEND", 4) == 0) break;
+        // libpng sizes a chunk's buffer by its stated length before reading it: a chunk must lie
+        // inside the file.
+        if (uint64_t(length) + 12 > size - at) return false;
         if (std::memcmp(type, "IHDR", 4) == 0 && length >= 13 && at + 8 + 13 <= size) {
             const uint8_t* h = data + at + 8;
             width = bigEndian(h);
@@ -56,7 +61,7 @@ bool sizeFitsData(const uint8_t* data, uint32_t size) {
             const uint64_t channels = colourType == 2 ? 3 : colourType == 4 ? 2 : colourType == 6 ? 4 : 1;
             bitsPerPixel = depth * channels;
         } else if (std::memcmp(type, "IDAT", 4) == 0) {
-            idat += std::min<uint64_t>(length, size - (at + 8)); // what the file really holds
+            idat += length;
         }
     }
     if (width == 0 || height == 0 || bitsPerPixel == 0 || width * height > uint64_t(kMaxPicturePixels))
