@@ -37,49 +37,6 @@ TEST_F(DrawList, LowerOnTheScreenCoversWhatStandsBehind) {
     EXPECT_EQ(bv::drawListCount(), 0);
 }
 
-TEST_F(DrawList, EqualDepthsDrawInTheOrderAdded) {
-    TestSprite a(4, 4, 0, 0, 0xFF111111u), b(4, 4, 0, 0, 0xFF222222u), c(4, 4, 0, 0, 0xFF333333u);
-    bv::drawListAdd(10, 50, &a.s, false);
-    bv::drawListAdd(10, 50, &b.s, false);
-    bv::drawListAdd(10, 50, &c.s, false);
-    bv::drawListAdd(20, 40, &c.s, false);
-    bv::drawListAdd(20, 40, &a.s, false);
-    bv::drawListFlush();
-    EXPECT_EQ(pixel(10, 50), opaque(0x333333u));
-    EXPECT_EQ(pixel(20, 40), opaque(0x111111u));
-}
-
-TEST_F(DrawList, ManyEntriesComeOutSortedAndStable) {
-    // 2,000 one-pixel sprites whose offsets put them all on (5, 100): the pixel ends with the last
-    // drawn. Depths cycle through 100..199, so the largest, 199, is shared by 20 entries; the last
-    // of them added (number 1999) must be drawn last.
-    std::vector<TestSprite> sprites;
-    sprites.reserve(bv::kDrawListCapacity);
-    for (int i = 0; i < bv::kDrawListCapacity; ++i)
-        sprites.emplace_back(1, 1, 0, -(i % 100), 0xFF000000u | uint32_t(i));
-    for (int i = 0; i < bv::kDrawListCapacity; ++i)
-        bv::drawListAdd(5, 100 + (i % 100), &sprites[size_t(i)].s, false);
-    EXPECT_EQ(bv::drawListCount(), bv::kDrawListCapacity);
-    bv::drawListFlush();
-    EXPECT_EQ(pixel(5, 100), opaque(1999u));
-}
-
-TEST_F(DrawList, AdditionsBeyondCapacityAreDropped) {
-    TestSprite s(1, 1, 0, 0, 0xFF0000FFu), extra(1, 1, 0, 0, 0xFFFF0000u);
-    for (int i = 0; i < bv::kDrawListCapacity; ++i) bv::drawListAdd(0, 0, &s.s, false);
-    bv::drawListAdd(7, 7, &extra.s, false);
-    bv::drawListAddHighlighted(8, 8, &extra.s, false);
-    EXPECT_EQ(bv::drawListCount(), bv::kDrawListCapacity);
-    bv::drawListFlush();
-    EXPECT_EQ(pixel(7, 7), 0u);
-    EXPECT_EQ(pixel(8, 8), 0u);
-    EXPECT_EQ(pixel(0, 0), opaque(0x0000FFu));
-    // After a flush the list takes entries again from the first.
-    bv::drawListAdd(7, 7, &extra.s, false);
-    EXPECT_EQ(bv::drawListCount(), 1);
-    EXPECT_EQ(bv::drawListEntry(0)->x, 7);
-}
-
 TEST_F(DrawList, HighlightedEntriesGlowWithThePulse) {
     TestSprite s(2, 2, 0, 0, 0xFF404040u);
     bv::totalTicks = 64; // pulse 64 / 127
