@@ -10,7 +10,6 @@ using namespace uitest;
 
 constexpr uint32_t kInk = 0x101010;
 constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kSelectedRow = 0x3060C0;
 
 void typeChar(char16_t c) {
     bv::platform::Event e;
@@ -99,15 +98,6 @@ TEST_F(FormsTest, EnterBreaksTheLineOnlyInMultiLineFields) {
     EXPECT_EQ(textOf(field_), u"a\nb\n");
 }
 
-TEST_F(FormsTest, LongTextIsCutToTheCapacity) {
-    bv::formFieldInit(field_, bv::kFieldText, 5000);
-    EXPECT_EQ(field_.maxLength, bv::kFormTextUnits - 1);
-    std::u16string many(1500, u'x');
-    bv::formFieldSet(field_, many.c_str());
-    EXPECT_EQ(field_.length, 1000);
-    EXPECT_EQ(field_.text[1000], 0);
-}
-
 TEST_F(FormsTest, ClickedFieldTakesTypedCharactersAndShowsThem) {
     bv::formTextField(100, 100, 200, 24, field_); // not focused: typing goes nowhere
     typeChar(u'q');
@@ -129,126 +119,6 @@ TEST_F(FormsTest, ClickedFieldTakesTypedCharactersAndShowsThem) {
     EXPECT_EQ(pixel(103 + kGlyphAdvance, 104), kInk); // caret
     EXPECT_EQ(pixel(150, 110), kWhite);
     EXPECT_NE(pixel(100, 100), kWhite); // border
-}
-
-TEST_F(FormsTest, ASingleLineRunningPastTheBoxSlidesToKeepTheCaretInView) {
-    bv::formFocus(&field_);
-    bv::formFieldSet(field_, u"ABCDEFGHIJKLMNOPQRST"); // 20 glyphs, 140 pixels
-    quietFrame();
-    bv::formTextField(100, 100, 60, 24, field_);
-    // The caret sits 2 pixels inside the text's right edge, the last glyph just before it.
-    const int32_t caretX = 100 + 60 - 3 - 2;
-    EXPECT_EQ(pixel(caretX, 104), kInk);
-    EXPECT_EQ(pixel(caretX - 1, 104), kWhite);
-    EXPECT_EQ(pixel(caretX - 2, 104), kInk);
-    // Nothing is drawn outside the box.
-    EXPECT_EQ(pixel(99, 104), 0u);
-    EXPECT_EQ(pixel(160, 104), 0u);
-}
-
-TEST_F(FormsTest, CheckBoxesToggleFromTheBoxOrTheLabel) {
-    bool value = false;
-    pressAt(55, 55);
-    EXPECT_TRUE(bv::formCheckBox(50, 50, u"Grid On", value));
-    EXPECT_TRUE(value);
-    EXPECT_EQ(pixel(56, 56), kInk);
-    release(55, 55);
-    quietFrame();
-    EXPECT_FALSE(bv::formCheckBox(50, 50, u"Grid On", value));
-    pressAt(50 + bv::kFormBoxSize + 10, 55); // on the label
-    EXPECT_TRUE(bv::formCheckBox(50, 50, u"Grid On", value));
-    EXPECT_FALSE(value);
-    EXPECT_EQ(pixel(56, 56), kWhite);
-}
-
-TEST_F(FormsTest, RadioButtonsSelectTheirValue) {
-    int32_t group = 2;
-    quietFrame();
-    bv::formRadio(50, 50, u"Easy", group, 0);
-    bv::formRadio(50, 70, u"Hard", group, 2);
-    EXPECT_EQ(pixel(56, 56), kWhite);
-    EXPECT_EQ(pixel(56, 76), kInk);
-    pressAt(55, 55);
-    EXPECT_TRUE(bv::formRadio(50, 50, u"Easy", group, 0));
-    EXPECT_FALSE(bv::formRadio(50, 70, u"Hard", group, 2));
-    EXPECT_EQ(group, 0);
-}
-
-TEST_F(FormsTest, ButtonsClickOnlyInsideAndWhenEnabled) {
-    pressAt(160, 115);
-    EXPECT_TRUE(bv::formButton(100, 100, 120, 30, u"OK"));
-    EXPECT_FALSE(bv::formButton(100, 100, 120, 30, u"OK", false));
-    EXPECT_FALSE(bv::formButton(300, 100, 120, 30, u"Cancel"));
-}
-
-TEST_F(FormsTest, ListBoxSelectsRowsAndScrollsWithinItsItems) {
-    const char16_t* items[] = {u"a", u"b", u"c", u"d", u"e", u"f"};
-    bv::FormListBox list{-1, 0};
-    const int32_t height = 4 + 3 * bv::kFormListRowHeight; // three rows
-    ASSERT_EQ(bv::formListRows(height), 3);
-    // A click in the third row.
-    pressAt(60, 52 + 2 * bv::kFormListRowHeight + 5);
-    EXPECT_TRUE(bv::formListBox(50, 50, 200, height, items, 6, list));
-    EXPECT_EQ(list.selected, 2);
-    EXPECT_EQ(pixel(60, 52 + 2 * bv::kFormListRowHeight + 1), kSelectedRow);
-    EXPECT_EQ(pixel(60, 52 + bv::kFormListRowHeight + 1), kWhite);
-    release(60, 60);
-    // Down five times: the list stops with its last item in the last row.
-    for (int i = 0; i < 5; ++i) {
-        pressAt(250 - 5, 50 + height - 5);
-        bv::formListBox(50, 50, 200, height, items, 6, list);
-        release(250 - 5, 50 + height - 5);
-    }
-    EXPECT_EQ(list.top, 3);
-    pressAt(60, 53);
-    bv::formListBox(50, 50, 200, height, items, 6, list);
-    EXPECT_EQ(list.selected, 3);
-    release(60, 53);
-    pressAt(245, 55);
-    bv::formListBox(50, 50, 200, height, items, 6, list);
-    EXPECT_EQ(list.top, 2);
-}
-
-TEST_F(FormsTest, ListBoxIgnoresClicksBelowItsItemsAndDropsAStaleSelection) {
-    const char16_t* items[] = {u"only"};
-    bv::FormListBox list{5, 0};
-    pressAt(60, 52 + 2 * bv::kFormListRowHeight + 3);
-    EXPECT_FALSE(bv::formListBox(50, 50, 200, 100, items, 1, list));
-    EXPECT_EQ(list.selected, -1);
-}
-
-TEST_F(FormsTest, FileChoiceListsMatchingFilesAndReturnsTheChosenName) {
-    bvtest::TempDir dir;
-    bvtest::writeFile(dir.file("town.map"), std::string("m"));
-    bvtest::writeFile(dir.file("Alpha.MAP"), std::string("m"));
-    bvtest::writeFile(dir.file("notes.txt"), std::string("t"));
-    std::filesystem::create_directories(dir.file("folder.map"));
-    bv::openFileChoice(u"Map Browser", dir.path().c_str(), "*.map");
-    ASSERT_EQ(bv::fileChoiceCount(), 2);
-    EXPECT_EQ(std::u16string(bv::fileChoiceEntry(0)), u"Alpha.MAP");
-    EXPECT_EQ(std::u16string(bv::fileChoiceEntry(1)), u"town.map");
-    EXPECT_EQ(bv::fileChoiceEntry(2), nullptr);
-
-    quietFrame();
-    EXPECT_EQ(bv::fileChoiceForm(), 0);
-    // OK waits for a choice; then a click on the second row and OK.
-    pressAt(400 - 130 + 60, 100 + 400 - 50 + 15);
-    EXPECT_EQ(bv::fileChoiceForm(), 0);
-    release(0, 0);
-    pressAt(250, 152 + bv::kFormListRowHeight + 4);
-    EXPECT_EQ(bv::fileChoiceForm(), 0);
-    release(0, 0);
-    pressAt(400 - 130 + 60, 100 + 400 - 50 + 15);
-    EXPECT_EQ(bv::fileChoiceForm(), 1);
-    EXPECT_STREQ(bv::fileChoiceName(), "town.map");
-}
-
-TEST_F(FormsTest, FileChoiceCancelsAndCopesWithAMissingFolder) {
-    bv::openFileChoice(u"Scenario Browser", "/no/such/folder", "*.bvx");
-    EXPECT_EQ(bv::fileChoiceCount(), 0);
-    pressAt(400 + 10 + 60, 100 + 400 - 50 + 15);
-    EXPECT_EQ(bv::fileChoiceForm(), -1);
-    EXPECT_STREQ(bv::fileChoiceName(), "");
 }
 
 } // namespace
