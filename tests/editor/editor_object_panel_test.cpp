@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "core/input.h"
@@ -12,6 +13,7 @@
 #include "editor/editor_state.h"
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
+#include "support/pictures.h"
 #include "ui/hotspots.h"
 #include "world/map_layers.h"
 
@@ -33,25 +35,17 @@ class ObjectPanel : public edtest::DialogTest {
                                                    {"stone.png", 10, 10, 0xFF000000 | kStone}});
         bvtest::makePictureSet(bv::scaledObjectSprites,
                                {{"", 100, 50, 0xFF000000 | kSlab}, {"", 10, 10, 0xFF000000 | kStone}});
-        saved_ = bv::objectPictureTree;
-        child_ = bv::PictureFolder{};
-        child_.pictures = pictures_;
-        child_.pictureCount = 2;
-        std::strcpy(child_.name, "rocks");
-        child_.parent = &bv::objectPictureTree;
-        bv::objectPictureTree = bv::PictureFolder{};
-        bv::objectPictureTree.childCount = 1;
-        bv::objectPictureTree.children = &child_;
-        std::strcpy(bv::objectPictureTree.name, "map_objects");
-        editor.choosers[1] = bv::PictureChooser{&bv::objectPictureTree, &child_, 0};
-        editor.choosers[2] = bv::PictureChooser{&bv::objectPictureTree, &child_, 0};
+        tree_.emplace(bv::objectPictureTree, "map_objects", std::vector<int32_t>{}, "rocks",
+                      std::vector<int32_t>{0, 1});
+        editor.choosers[1] = bv::PictureChooser{&bv::objectPictureTree, &tree_->child(), 0};
+        editor.choosers[2] = bv::PictureChooser{&bv::objectPictureTree, &tree_->child(), 0};
         bv::editorEnter(0, bv::kStateEditor, 0);
         editor.mode = bv::kModeBackground;
     }
     void TearDown() override {
         bv::editorExit(bv::kStateEditor);
         bv::resetInput();
-        bv::objectPictureTree = saved_;
+        tree_.reset();
         DialogTest::TearDown();
     }
 
@@ -69,27 +63,11 @@ class ObjectPanel : public edtest::DialogTest {
         return true;
     }
 
-    bv::PictureFolder saved_{};
-    bv::PictureFolder child_{};
-    int32_t pictures_[2] = {0, 1};
+    std::optional<bvtest::HandTree> tree_;
 };
 
 // The check boxes sit at (230, 530) and (230, 555), the button at (400, 530), 100 x 30.
 constexpr int32_t kBoxX = 240, kXflipY = 540, kOnTopY = 565, kNukeX = 450, kNukeY = 545;
-
-TEST_F(ObjectPanel, ControlsAppearOnlyWithASelectedObject) {
-    panelFrame();
-    EXPECT_EQ(bv::hotSpotAt(kNukeX, kNukeY), 0);
-    EXPECT_EQ(bv::hotSpotAt(kBoxX, kXflipY), 0);
-    ASSERT_GE(bv::placeObject(bv::kModeBackground, 300, 300, 0), 0);
-    panelFrame();
-    EXPECT_NE(bv::hotSpotAt(kNukeX, kNukeY), 0);
-    EXPECT_NE(bv::hotSpotAt(kNukeX - 50, kNukeY - 15), 0); // the button's top-left corner
-    EXPECT_EQ(bv::hotSpotAt(kNukeX - 51, kNukeY - 15), 0);
-    EXPECT_NE(bv::hotSpotAt(kBoxX, kXflipY), 0);
-    // "Draw on top of houses" belongs to the foreground only.
-    EXPECT_EQ(bv::hotSpotAt(kBoxX, kOnTopY), 0);
-}
 
 TEST_F(ObjectPanel, CheckBoxesToggleTheSelectedObjectAndNukeEmptiesOnlyItsLayer) {
     ASSERT_GE(bv::placeObject(bv::kModeBackground, 300, 300, 0), 0);
@@ -120,21 +98,6 @@ TEST_F(ObjectPanel, CheckBoxesToggleTheSelectedObjectAndNukeEmptiesOnlyItsLayer)
     EXPECT_EQ(backgroundObjects.count, 1);
 }
 
-TEST_F(ObjectPanel, DeleteInAdjustModeShowsTheNextObjectsPictureAndKeepsIt) {
-    ASSERT_GE(bv::placeObject(bv::kModeBackground, 100, 100, 1), 0); // stone, index 0 by y
-    ASSERT_GE(bv::placeObject(bv::kModeBackground, 300, 300, 0), 0); // slab, index 1
-    backgroundObjects.selected = 0;
-    editor.choosers[1].index = 1; // the stone, as a right click on it would show
-    editor.adjust = 1;
-    uitest::sendEvent(bv::platform::Event::MouseMove, 700, 500);
-    pressKey(46); // Delete
-    ASSERT_EQ(backgroundObjects.count, 1);
-    EXPECT_EQ(backgroundObjects.selected, 0);
-    EXPECT_EQ(bv::chooserPicture(editor.choosers[1]), 0);
-    panelFrame();
-    EXPECT_EQ(backgroundObjects.objects[0].picture, 0); // still the slab
-}
-
 TEST_F(ObjectPanel, SMovesTheObjectToTheOtherLayerWithItsPicture) {
     ASSERT_GE(bv::placeObject(bv::kModeBackground, 300, 300, 1), 0);
     editor.choosers[1].index = 1; // stone in the background chooser, slab in the foreground's
@@ -148,54 +111,6 @@ TEST_F(ObjectPanel, SMovesTheObjectToTheOtherLayerWithItsPicture) {
     EXPECT_EQ(bv::chooserPicture(editor.choosers[2]), 1);
 }
 
-TEST_F(ObjectPanel, CtrlDrawsThePreviewAtTheSnappedMousePosition) {
-    editor.grids[1] = bv::GridRecord{1, 0, 0, 0, 0, 50, 50}; // background objects' grid
-    uitest::sendEvent(bv::platform::Event::MouseMove, 333, 222);
-    panelFrame();
-    EXPECT_EQ(pixel(260, 160), 0u); // no Ctrl, no preview
-    sendKey(bv::platform::Event::KeyDown, 17);
-    panelFrame();
-    // Snapped to (300, 200): the 100 x 50 slab covers x 250..349, y 150..199.
-    EXPECT_TRUE(showsSlab(250, 150));
-    EXPECT_TRUE(showsSlab(349, 199));
-    EXPECT_EQ(pixel(249, 150), 0u);
-    EXPECT_EQ(pixel(350, 199), 0u);
-    EXPECT_EQ(pixel(300, 200), 0u);
-    EXPECT_EQ(backgroundObjects.count, 0); // a preview places nothing
-    // With the mouse over the panel nothing is drawn on the map.
-    uitest::sendEvent(bv::platform::Event::MouseMove, 333, 470);
-    panelFrame();
-    EXPECT_EQ(pixel(300, 440), 0u);
-    // A picture reaching below the map is cut at y 449, never drawn into the panel.
-    editor.grids[1].on = 0;
-    bv::objectSprites.sprites[0].sprite.yOffset = -10;
-    bv::scaledObjectSprites.sprites[0].sprite.yOffset = -10;
-    uitest::sendEvent(bv::platform::Event::MouseMove, 100, 440);
-    panelFrame();
-    EXPECT_TRUE(showsSlab(100, 449));
-    EXPECT_EQ(pixel(100, 451), 0u);
-    sendKey(bv::platform::Event::KeyUp, 17);
-    panelFrame();
-    EXPECT_EQ(pixel(100, 449), 0u);
-}
-
 class ChooserPath : public uitest::UiTest {};
-
-TEST_F(ChooserPath, ALongPathShowsItsEndFromAFolderBoundary) {
-    char16_t out[64];
-    bv::fitPathTail(u"map_houses/cottages", 1000, out, 64);
-    EXPECT_EQ(std::u16string(out), u"map_houses/cottages");
-
-    const int32_t tailWidth = bv::textWidth(u".../bungalows");
-    bv::fitPathTail(u"map_houses/detached/bungalows", tailWidth, out, 64);
-    EXPECT_EQ(std::u16string(out), u".../bungalows");
-    // A last folder too long for the room loses its first letters instead.
-    bv::fitPathTail(u"map_houses/bungalows", bv::textWidth(u"...galows"), out, 64);
-    EXPECT_EQ(std::u16string(out), u"...galows");
-    // The output buffer bounds the copy.
-    char16_t small[6];
-    bv::fitPathTail(u"map_houses/bungalows", 1000, small, 6);
-    EXPECT_EQ(std::u16string(small), u"map_h");
-}
 
 } // namespace

@@ -41,26 +41,6 @@ class ScenarioForm : public edtest::DialogTest {
     }
 };
 
-TEST_F(ScenarioForm, LevelButtonsActOnTheSelectedLevel) {
-    bv::openEditorDialog(bv::kDialogScenario);
-    EXPECT_EQ(bv::scenarioListSelection(), 0);
-    clickAt(kRowX, kRow1Y);
-    EXPECT_EQ(bv::scenarioListSelection(), 1);
-    clickAt(120, 459); // "Move Level Up"
-    EXPECT_EQ(std::u16string(levelTable[1][0].title), u"Bravo");
-    EXPECT_EQ(bv::scenarioListSelection(), 0);
-    clickAt(300, 459); // "Move Level Down"
-    EXPECT_EQ(std::u16string(levelTable[1][1].title), u"Bravo");
-    EXPECT_EQ(bv::scenarioListSelection(), 1);
-    clickAt(105, 423); // "Add Level": appended and selected
-    EXPECT_EQ(scenario.levelCount, 3);
-    EXPECT_EQ(bv::scenarioListSelection(), 2);
-    clickAt(kRowX, kRow0Y);
-    clickAt(280, 423); // "Delete Selected Level"
-    EXPECT_EQ(scenario.levelCount, 2);
-    EXPECT_EQ(std::u16string(levelTable[1][0].title), u"Bravo");
-}
-
 TEST_F(ScenarioForm, SettingsAreReadBackOnOkAndLeftAloneOnCancel) {
     setText(scenario.scenarioName, u"Old");
     scenario.fixedDownPaymentPct = 20;
@@ -149,32 +129,6 @@ TEST_F(ScenarioForm, SwitchingDifficultyStoresTheFormAndCancelKeepsOnlyThat) {
     EXPECT_EQ(levelTable[2][0].minCash, 3);
     EXPECT_EQ(levelTable[1][0].minCash, 222);
     EXPECT_EQ(levelTable[0][0].minCash, 1);
-}
-
-TEST_F(ScenarioForm, CalculateStoresOpensRecalcAndReloadsTheForm) {
-    bv::openEditorDialog(bv::kDialogScenario);
-    clickAt(210, 495);
-    bv::formFieldSetInt(bv::levelGoalField(14), 20); // "# months to play", Normal
-    clickAt(kCalculateX, kLevelButtonsY);
-    ASSERT_EQ(bv::topEditorDialog(), bv::kDialogRecalc);
-    EXPECT_EQ(levelTable[1][0].monthsToPlay, 20);
-    clickAt(145, 206); // "This level only"
-    EXPECT_EQ(bv::recalcScope(), bv::kRecalcThisLevel);
-    clickAt(475, 345); // "Calculate all difficulties": the form stays open for this level
-    EXPECT_EQ(bv::topEditorDialog(), bv::kDialogRecalc);
-    EXPECT_EQ(levelTable[0][0].monthsToPlay, 30);
-    EXPECT_EQ(levelTable[2][0].monthsToPlay, 16);
-    clickAt(400, 415); // Done
-    ASSERT_EQ(bv::topEditorDialog(), bv::kDialogEditLevel);
-    clickAt(kEasyX, kRadioY);
-    EXPECT_EQ(fieldText(bv::levelGoalField(14)), u"30");
-
-    // The choice of scope is remembered the next time the form opens.
-    clickAt(kLevelCancelX, kLevelButtonsY);
-    bv::openEditorDialog(bv::kDialogRecalc);
-    EXPECT_EQ(bv::recalcScope(), bv::kRecalcThisLevel);
-    clickAt(345, 206); // "All levels"
-    EXPECT_EQ(bv::recalcScope(), bv::kRecalcAllLevels);
 }
 
 class Recalc : public edtest::DialogTest {};
