@@ -102,36 +102,6 @@ TEST_F(AssetFolderTest, LargeRunsOfZerosSurviveTheRoundTrip) {
     bv::memFree(buffer);
 }
 
-TEST_F(AssetFolderTest, WriteModesCreateTruncateKeepAndAppend) {
-    int32_t h = bv::fileOpen("save.dat", bv::kFileWrite);
-    ASSERT_GE(h, 0);
-    EXPECT_EQ(bv::fileWrite(h, "abcdef", 6), 6);
-    bv::fileClose(h);
-
-    h = bv::fileOpen("save.dat", bv::kFileUpdate); // no truncation: overwrite in place
-    ASSERT_GE(h, 0);
-    EXPECT_EQ(bv::fileSeek(h, 2, 0), 2);
-    EXPECT_EQ(bv::fileWrite(h, "XY", 2), 2);
-    bv::fileClose(h);
-    EXPECT_EQ(bvtest::readFile(file("save.dat")), bytesOf("abXYef"));
-
-    h = bv::fileOpen("save.dat", bv::kFileAppendText);
-    ASSERT_GE(h, 0);
-    EXPECT_EQ(bv::fileWrite(h, "!", 1), 1);
-    bv::fileClose(h);
-    EXPECT_EQ(bvtest::readFile(file("save.dat")), bytesOf("abXYef!"));
-
-    h = bv::fileOpen("save.dat", bv::kFileWrite);
-    ASSERT_GE(h, 0);
-    bv::fileClose(h);
-    EXPECT_EQ(bv::fileSize("save.dat"), 0u);
-
-    h = bv::fileOpen("save.dat", bv::kFileRead);
-    ASSERT_GE(h, 0);
-    EXPECT_EQ(bv::fileSeek(h, 0, 2), 0);
-    bv::fileClose(h);
-}
-
 TEST_F(AssetFolderTest, OpenWithExtensionReplacesEverythingFromTheFirstDot) {
     std::filesystem::create_directory(file("maps"));
     bvtest::writeFile(file("maps/level3.bvx"), std::string("scenario"));

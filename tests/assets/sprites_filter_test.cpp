@@ -1,4 +1,4 @@
-// The 3 x 3 box filter pixel by pixel, resized sets, opaque copies, anchors and the anchor stack.
+// The 3 x 3 box filter pixel by pixel, resized sets and their opaque copies.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -146,18 +146,6 @@ TEST(ResizedSprites, ScaledSetTakesFiveTwelfthsOfEverySpriteInOneBlock) {
     EXPECT_EQ(a.pixels[0], 0xFFFF0000u);
     bv::freeSpriteExSet(scaled);
     EXPECT_EQ(scaled.count, 0);
-}
-
-TEST(Anchors, ResetPutsEveryPictureOnItsBottomEdge) {
-    std::vector<bv::SpriteEx> records(2);
-    records[0].sprite.height = 40, records[0].sprite.yOffset = 7, records[0].sprite.xOffset = -9;
-    records[1].sprite.height = 0, records[1].sprite.yOffset = 3;
-    bv::SpriteExSet set;
-    set.sprites = records.data(), set.count = 2;
-    bv::resetExAnchors(set);
-    EXPECT_EQ(records[0].sprite.yOffset, -40);
-    EXPECT_EQ(records[0].sprite.xOffset, -9);
-    EXPECT_EQ(records[1].sprite.yOffset, 0);
 }
 
 } // namespace

@@ -101,19 +101,6 @@ TEST_F(Effects, TheCashRegisterNeverOverlapsItselfNorStartsOver) {
     EXPECT_EQ(channelsPlaying(49), 1);
 }
 
-TEST_F(Effects, TheRepairSoundCarriesBothRules) {
-    startAudio();
-    EXPECT_EQ(bv::soundFlags(18), bv::kSoundNoRestartPlaying | bv::kSoundKeepWhenAllBusy);
-    playEffect(18);
-    playEffect(18);
-    EXPECT_EQ(channelsPlaying(18), 1);
-    for (int32_t id = 17; id < 50; ++id) {
-        if (id != 18 && id != 49) {
-            EXPECT_EQ(bv::soundFlags(id), 0u) << id;
-        }
-    }
-}
-
 TEST_F(Effects, AOncePerRunEffectPlaysOnlyTheFirstTime) {
     startAudio();
     bv::setSoundFlags(33, bv::kSoundOncePerRun);

@@ -173,19 +173,6 @@ TEST_F(Playlist, PausesLastFiveToTwentySecondsAndEndInAnotherTrack) {
     EXPECT_TRUE(low >= 5000 && low < 5500 && high < 20000 && high > 19500) << low << " " << high;
 }
 
-TEST_F(Playlist, AtMusicVolumeZeroATrackGoesStraightToThePause) {
-    startAudio();
-    bv::setMusicVolume(0);
-    for (int32_t id = bv::kFirstPlaylistTrack; id <= bv::kLastPlaylistTrack; ++id) setLength(id, 500);
-    bv::changeState(bv::kStateGame);
-    frames(10);
-    EXPECT_EQ(musicState().fade, 0);
-    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.0f);
-    runUntilTrackEnds();
-    EXPECT_EQ(musicState().phase, bv::kMusicPause);
-    EXPECT_FALSE(slotPlaying(bv::kMusicSlot)); // no replay
-}
-
 TEST_F(Playlist, TheNextTrackIsNeverTheLastOne) {
     startPlaylist();
     int32_t seen[bv::kLastPlaylistTrack + 1] = {};

@@ -112,21 +112,6 @@ TEST_F(SilentLayer, ALoopCountSetWhilePausedPlaysTheSoundThatManyTimesMore) {
     EXPECT_FALSE(sl::channelIsPlaying(channel));
 }
 
-TEST_F(SilentLayer, NineChannelsAndOneStreamAtATime) {
-    sl::SoundHandle effect = create(wav(100));
-    sl::SoundHandle track = create(wav(100), sl::kSoundLoopNormal | sl::kSoundStream);
-    sl::SoundHandle other = create(wav(100), sl::kSoundLoopNormal | sl::kSoundStream);
-    sl::ChannelHandle music = 0, channel = 0;
-    ASSERT_EQ(sl::soundPlay(track, true, &music), sl::kSoundOk);
-    EXPECT_EQ(sl::soundPlay(other, false, &channel), sl::kSoundErrStreamBusy);
-    for (int i = 0; i < 8; ++i) ASSERT_EQ(sl::soundPlay(effect, false, &channel), sl::kSoundOk);
-    EXPECT_EQ(sl::soundPlay(effect, false, &channel), sl::kSoundErrNoFreeChannel);
-    sl::channelStop(music);
-    EXPECT_EQ(sl::soundPlay(other, false, &channel), sl::kSoundOk);
-    sl::soundStopAll();
-    for (int i = 0; i < 9; ++i) EXPECT_FALSE(headless::channelState(i).playing);
-}
-
 TEST(SoundFallback, WithoutAnAudioDeviceTheLayerGoesSilentAndSaysSo) {
     const char* old = std::getenv("SDL_AUDIODRIVER");
     std::string saved = old ? old : "";

@@ -60,21 +60,6 @@ TEST_F(Effects, PoppedPictureGrowsInThenRisesForThreeSeconds) {
     EXPECT_FALSE(e.active);
 }
 
-TEST_F(Effects, RisingTextFadesOutAfterItsRise) {
-    const int32_t slot = bv::showEffect(bv::kFloatRisingText, 300, 300, nullptr, 0xFFFF00, u"+%d", 10);
-    ASSERT_GE(slot, 0);
-    const bv::FloatEffect& e = bv::floatEffect(slot);
-    EXPECT_EQ(std::u16string(e.text), u"+10");
-    EXPECT_FLOAT_EQ(e.y, 275.0f); // starts 25 px up
-    EXPECT_EQ(e.colour, 0xFFFF00);
-    frames(91); // 3003 ms
-    EXPECT_EQ(e.kind, bv::kFloatFadeOut);
-    frames(15);
-    EXPECT_TRUE(e.active);
-    frames(1);
-    EXPECT_FALSE(e.active);
-}
-
 TEST_F(Effects, UniqueKindsReplaceTheirPredecessor) {
     const int32_t a = bv::showEffect(bv::kFloatRisingText | bv::kFloatUniqueA, 0, 0, nullptr, 0, u"a");
     const int32_t b = bv::showEffect(bv::kFloatRisingText | bv::kFloatUniqueB, 0, 0, nullptr, 0, u"b");

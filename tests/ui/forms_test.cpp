@@ -8,22 +8,6 @@ namespace {
 
 using namespace uitest;
 
-constexpr uint32_t kInk = 0x101010;
-constexpr uint32_t kWhite = 0xFFFFFF;
-
-void typeChar(char16_t c) {
-    bv::platform::Event e;
-    e.type = bv::platform::Event::Char;
-    e.ch = c;
-    bv::handleWindowEvent(e);
-    bv::pumpInput();
-}
-
-// Frames with nothing new in them: no click, no character.
-void quietFrame() {
-    bv::pumpInput();
-}
-
 class FormsTest : public UiTest {
   protected:
     void SetUp() override {
@@ -96,29 +80,6 @@ TEST_F(FormsTest, EnterBreaksTheLineOnlyInMultiLineFields) {
     bv::formFieldSet(field_, u"a\nb");
     EXPECT_TRUE(bv::formFieldType(field_, 13));
     EXPECT_EQ(textOf(field_), u"a\nb\n");
-}
-
-TEST_F(FormsTest, ClickedFieldTakesTypedCharactersAndShowsThem) {
-    bv::formTextField(100, 100, 200, 24, field_); // not focused: typing goes nowhere
-    typeChar(u'q');
-    EXPECT_FALSE(bv::formTextField(100, 100, 200, 24, field_));
-    EXPECT_EQ(field_.length, 0);
-
-    quietFrame();
-    pressAt(150, 110);
-    bv::formTextField(100, 100, 200, 24, field_);
-    EXPECT_EQ(bv::formFocused(), &field_);
-    release(150, 110);
-    typeChar(u'H');
-    EXPECT_TRUE(bv::formTextField(100, 100, 200, 24, field_));
-    EXPECT_EQ(textOf(field_), u"H");
-    // The glyph stands 3 pixels in from the corner in the field's ink; the caret follows it.
-    EXPECT_EQ(pixel(103, 103), kInk);
-    EXPECT_EQ(pixel(103 + kGlyphWidth - 1, 103 + kGlyphHeight - 1), kInk);
-    EXPECT_EQ(pixel(103 + kGlyphWidth, 104), kWhite);
-    EXPECT_EQ(pixel(103 + kGlyphAdvance, 104), kInk); // caret
-    EXPECT_EQ(pixel(150, 110), kWhite);
-    EXPECT_NE(pixel(100, 100), kWhite); // border
 }
 
 } // namespace
