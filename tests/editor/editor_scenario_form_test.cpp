@@ -27,8 +27,8 @@ void setTitle(int32_t difficulty, int32_t level, const char16_t* title) {
     levelTable[difficulty][level].title[t.size()] = 0;
 }
 
-// Scenario form: the list's rows from y 76, the buttons below it, OK and Cancel at the bottom.
-constexpr int32_t kRowX = 100, kRow0Y = 84, kRow1Y = 100;
+// Scenario form: the list's second row, OK and Cancel at the bottom.
+constexpr int32_t kRowX = 100, kRow1Y = 100;
 constexpr int32_t kOkX = 330, kCancelX = 470, kBottomY = 555;
 
 class ScenarioForm : public edtest::DialogTest {
@@ -87,9 +87,9 @@ TEST_F(ScenarioForm, ClosingLoadsTheLevelsMapOnlyWhenItsNameChangedBeyondLetterC
     EXPECT_EQ(bv::houseCount, 2);
 }
 
-// Edit Level: difficulty radios at the top left, Apply / Cancel / Reset / Calculate at the bottom.
-constexpr int32_t kRadioY = 55, kEasyX = 40, kHardX = 235;
-constexpr int32_t kApplyX = 175, kLevelCancelX = 325, kCalculateX = 625, kLevelButtonsY = 558;
+// Edit Level: the Hard radio at the top, Apply and Cancel at the bottom.
+constexpr int32_t kRadioY = 55, kHardX = 235;
+constexpr int32_t kApplyX = 175, kLevelCancelX = 325, kLevelButtonsY = 558;
 
 TEST_F(ScenarioForm, EditSelectedLevelStoresEveryGoalFieldInItsOwnRecordField) {
     bv::openEditorDialog(bv::kDialogScenario);
