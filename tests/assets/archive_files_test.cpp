@@ -102,44 +102,6 @@ TEST_F(AssetFolderTest, LargeRunsOfZerosSurviveTheRoundTrip) {
     bv::memFree(buffer);
 }
 
-TEST_F(AssetFolderTest, EmptyLooseFileDeliversNothing) {
-    bvtest::writeFile(file("empty.txt"), std::string());
-    void* buffer = nullptr;
-    EXPECT_EQ(bv::loadFile("empty.txt", buffer, 0), 0u);
-    EXPECT_EQ(buffer, nullptr);
-    EXPECT_EQ(bv::fileSize("empty.txt"), 0u);
-}
-
-TEST_F(AssetFolderTest, WriteModesCreateTruncateKeepAndAppend) {
-    int32_t h = bv::fileOpen("save.dat", bv::kFileWrite);
-    ASSERT_GE(h, 0);
-    EXPECT_EQ(bv::fileWrite(h, "abcdef", 6), 6);
-    bv::fileClose(h);
-
-    h = bv::fileOpen("save.dat", bv::kFileUpdate); // no truncation: overwrite in place
-    ASSERT_GE(h, 0);
-    EXPECT_EQ(bv::fileSeek(h, 2, 0), 2);
-    EXPECT_EQ(bv::fileWrite(h, "XY", 2), 2);
-    bv::fileClose(h);
-    EXPECT_EQ(bvtest::readFile(file("save.dat")), bytesOf("abXYef"));
-
-    h = bv::fileOpen("save.dat", bv::kFileAppendText);
-    ASSERT_GE(h, 0);
-    EXPECT_EQ(bv::fileWrite(h, "!", 1), 1);
-    bv::fileClose(h);
-    EXPECT_EQ(bvtest::readFile(file("save.dat")), bytesOf("abXYef!"));
-
-    h = bv::fileOpen("save.dat", bv::kFileWrite);
-    ASSERT_GE(h, 0);
-    bv::fileClose(h);
-    EXPECT_EQ(bv::fileSize("save.dat"), 0u);
-
-    h = bv::fileOpen("save.dat", bv::kFileRead);
-    ASSERT_GE(h, 0);
-    EXPECT_EQ(bv::fileSeek(h, 0, 2), 0);
-    bv::fileClose(h);
-}
-
 TEST_F(AssetFolderTest, OpenWithExtensionReplacesEverythingFromTheFirstDot) {
     std::filesystem::create_directory(file("maps"));
     bvtest::writeFile(file("maps/level3.bvx"), std::string("scenario"));
@@ -161,16 +123,6 @@ TEST_F(AssetFolderTest, OpenWithExtensionReplacesEverythingFromTheFirstDot) {
     EXPECT_GE(h, 0);
     bv::fileClose(h);
     EXPECT_EQ(bv::openWithExtension("level4.bvx", "bvx", nullptr, bv::kFileRead), -1);
-}
-
-TEST_F(AssetFolderTest, EnterProgramFolderIsRelativeToTheProgramFolder) {
-    std::filesystem::create_directory(file("maps"));
-    std::filesystem::create_directory(file("maps/maps"));
-    ASSERT_TRUE(bv::enterProgramFolder("maps"));
-    ASSERT_TRUE(bv::enterProgramFolder("maps")); // not maps/maps: the path starts at the program folder
-    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), file("maps")));
-    EXPECT_FALSE(bv::enterProgramFolder("nowhere"));
-    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), file("maps")));
 }
 
 } // namespace

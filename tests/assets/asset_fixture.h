@@ -13,6 +13,7 @@
 #include "assets/archive.h"
 #include "assets/strings.h"
 #include "platform/platform.h"
+#include "support/bytes.h"
 #include "support/test_support.h"
 
 namespace bvtest {
@@ -21,15 +22,6 @@ using Files = std::vector<std::pair<std::string, std::vector<uint8_t>>>;
 
 inline std::vector<uint8_t> bytesOf(const std::string& s) {
     return std::vector<uint8_t>(s.begin(), s.end());
-}
-
-inline void putLE32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-inline uint32_t getLE32(const std::vector<uint8_t>& in, size_t at) {
-    return static_cast<uint32_t>(in[at]) | static_cast<uint32_t>(in[at + 1]) << 8 |
-           static_cast<uint32_t>(in[at + 2]) << 16 | static_cast<uint32_t>(in[at + 3]) << 24;
 }
 
 // A string-table file: the byte-order mark (unless left out) and the units, little-endian.

@@ -1,4 +1,4 @@
-// The 3 x 3 box filter pixel by pixel, resized sets, opaque copies, anchors and the anchor stack.
+// The 3 x 3 box filter pixel by pixel, resized sets and their opaque copies.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -38,15 +38,6 @@ TEST(BoxFilter, TransparentCentreGivesATransparentPixel) {
     Pic dst(1, 1);
     bv::boxFilter(src.s, dst.s);
     EXPECT_EQ(dst.px[0], 0u);
-}
-
-TEST(BoxFilter, FullyTransparentPictureStaysFullyTransparent) {
-    std::vector<uint32_t> clear(16);
-    for (size_t i = 0; i < clear.size(); ++i) clear[i] = uint32_t(i) * 0x00010203u; // colour, alpha 0
-    Pic src(4, 4, clear);
-    Pic dst(3, 2); // starts as garbage: every pixel must be written
-    bv::boxFilter(src.s, dst.s);
-    for (uint32_t p : dst.px) EXPECT_EQ(p, 0u);
 }
 
 TEST(BoxFilter, MeansAreRoundedToNearestAndPlainAreasKeepTheirColour) {
@@ -98,16 +89,6 @@ TEST(BoxFilter, CentresAreSampledAtTruncatedSteps) {
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(grow.px[size_t(y * 4 + x)] >> 24, expected[y][x]) << x << "," << y;
-}
-
-TEST(BoxFilter, EmptyTargetOrSourceDoesNothingHarmful) {
-    Pic src(2, 2, std::vector<uint32_t>(4, 0xFF00FF00u));
-    Pic none(0, 0);
-    bv::boxFilter(src.s, none.s); // nothing to write
-    Pic dst(2, 2);
-    Pic empty(0, 0);
-    bv::boxFilter(empty.s, dst.s);
-    for (uint32_t p : dst.px) EXPECT_EQ(p, 0u);
 }
 
 TEST(ResizedSprites, BoxFilteredSpriteScalesItsOffsetsWithIntegerArithmetic) {
@@ -165,55 +146,6 @@ TEST(ResizedSprites, ScaledSetTakesFiveTwelfthsOfEverySpriteInOneBlock) {
     EXPECT_EQ(a.pixels[0], 0xFFFF0000u);
     bv::freeSpriteExSet(scaled);
     EXPECT_EQ(scaled.count, 0);
-}
-
-TEST(ResizedSprites, MakeOpaqueLeavesTransparentPixelsAlone) {
-    bvtest::ensureMemory();
-    bv::SpriteSet set;
-    bv::allocSpriteSet(set, 1);
-    Pic p(3, 1, {0x01123456u, 0x00ABCDEFu, 0xFE000001u});
-    set.sprites[0] = p.s;
-    bv::makeOpaque(set);
-    EXPECT_EQ(p.px[0], 0xFF123456u);
-    EXPECT_EQ(p.px[1], 0x00ABCDEFu);
-    EXPECT_EQ(p.px[2], 0xFF000001u);
-    bv::freeSpriteSet(set);
-}
-
-TEST(Anchors, ResetPutsEveryPictureOnItsBottomEdge) {
-    std::vector<bv::SpriteEx> records(2);
-    records[0].sprite.height = 40, records[0].sprite.yOffset = 7, records[0].sprite.xOffset = -9;
-    records[1].sprite.height = 0, records[1].sprite.yOffset = 3;
-    bv::SpriteExSet set;
-    set.sprites = records.data(), set.count = 2;
-    bv::resetExAnchors(set);
-    EXPECT_EQ(records[0].sprite.yOffset, -40);
-    EXPECT_EQ(records[0].sprite.xOffset, -9);
-    EXPECT_EQ(records[1].sprite.yOffset, 0);
-}
-
-TEST(Anchors, StackSavesTwentyFiveAndIgnoresMore) {
-    ASSERT_EQ(bv::anchorStackDepth(), 0);
-    bv::Sprite a{}, b{};
-    a.xOffset = -5, a.yOffset = -6;
-    bv::pushSpriteAnchor(a);
-    EXPECT_EQ(a.xOffset, 0);
-    EXPECT_EQ(a.yOffset, 0);
-    std::vector<bv::Sprite> more(24);
-    for (auto& s : more) s.xOffset = 1, bv::pushSpriteAnchor(s);
-    EXPECT_EQ(bv::anchorStackDepth(), 25);
-    b.xOffset = 11, b.yOffset = 12;
-    bv::pushSpriteAnchor(b); // the 26th: nothing saved, nothing changed
-    EXPECT_EQ(b.xOffset, 11);
-    EXPECT_EQ(bv::anchorStackDepth(), 25);
-    for (int i = 23; i >= 0; --i) bv::popSpriteAnchor(more[size_t(i)]);
-    bv::popSpriteAnchor(a);
-    EXPECT_EQ(a.xOffset, -5);
-    EXPECT_EQ(a.yOffset, -6);
-    EXPECT_EQ(more[0].xOffset, 1);
-    bv::popSpriteAnchor(b); // empty stack: nothing
-    EXPECT_EQ(b.xOffset, 11);
-    EXPECT_EQ(bv::anchorStackDepth(), 0);
 }
 
 } // namespace

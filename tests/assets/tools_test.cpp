@@ -40,12 +40,6 @@ TEST_F(ToolTest, BvtextWritesLittleEndianUnitsAfterTheMarkByteForByte) {
     EXPECT_FALSE(std::filesystem::exists(file("out.txt.tmp")));
 }
 
-TEST_F(ToolTest, BvtextDoesNotRepeatAnInputByteOrderMark) {
-    bvtest::writeFile(file("in.txt"), std::string("\xEF\xBB\xBFx"));
-    ASSERT_EQ(run("bvtext", file("in.txt") + " " + file("out.txt")), 0) << errors();
-    EXPECT_EQ(bvtest::readFile(file("out.txt")), (std::vector<uint8_t>{0xFF, 0xFE, 'x', 0}));
-}
-
 TEST_F(ToolTest, BvtextRefusesBadInputNamingTheLine) {
     struct Case {
         const char* bytes;
@@ -92,27 +86,6 @@ TEST_F(ToolTest, BvpackPacksBaseNamesExactlyAsTheWriterDoes) {
     bv::memFree(buffer);
     bv::initText("bvx_2_english.txt");
     EXPECT_EQ(std::u16string(bv::text("resumeGame")), u"Keep Playing");
-}
-
-TEST_F(ToolTest, BvpackRefusesUnreadableInputsAndKeepsTheOldArchive) {
-    bvtest::writeFile(file("old.blob"), std::string("previous"));
-    bvtest::writeFile(file("a.txt"), std::string("a"));
-    std::filesystem::create_directory(file("folder"));
-    for (const std::string& bad : {file("missing.txt"), file("folder")}) {
-        EXPECT_NE(run("bvpack", file("old.blob") + " " + file("a.txt") + " " + bad), 0);
-        EXPECT_NE(errors().find(bad), std::string::npos) << errors();
-        EXPECT_EQ(bvtest::readFile(file("old.blob")), bytesOf("previous"));
-        EXPECT_FALSE(std::filesystem::exists(file("old.blob.tmp")));
-    }
-}
-
-TEST_F(ToolTest, BvpackRefusesTwoFilesThatWouldShareAnEntry) {
-    std::filesystem::create_directory(file("other"));
-    bvtest::writeFile(file("a.txt"), std::string("1"));
-    bvtest::writeFile(file("other/A.TXT"), std::string("2"));
-    EXPECT_NE(run("bvpack", file("out.blob") + " " + file("a.txt") + " " + file("other/A.TXT")), 0);
-    EXPECT_NE(errors().find("share"), std::string::npos) << errors();
-    EXPECT_FALSE(std::filesystem::exists(file("out.blob")));
 }
 
 } // namespace

@@ -5,20 +5,13 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "platform/platform.h"
+#include "support/bytes.h"
 
 namespace audiotest {
 
 namespace headless = bv::platform::headless;
 
 namespace {
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-void put16(std::vector<uint8_t>& out, uint16_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
 
 // The game's music selections on states without operations: 0 and 4 the title music, 60 the win
 // music, the rest the playlist.
@@ -37,17 +30,17 @@ const bv::StateDef kRows[] = {
 std::vector<uint8_t> wav(uint32_t ms) {
     std::vector<uint8_t> out;
     out.insert(out.end(), {'R', 'I', 'F', 'F'});
-    put32(out, 36 + ms);
+    bvtest::putLE32(out, 36 + ms);
     out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    put32(out, 16);
-    put16(out, 1);    // PCM
-    put16(out, 1);    // mono
-    put32(out, 1000); // samples per second
-    put32(out, 1000); // bytes per second
-    put16(out, 1);
-    put16(out, 8);
+    bvtest::putLE32(out, 16);
+    bvtest::putLE16(out, 1);    // PCM
+    bvtest::putLE16(out, 1);    // mono
+    bvtest::putLE32(out, 1000); // samples per second
+    bvtest::putLE32(out, 1000); // bytes per second
+    bvtest::putLE16(out, 1);
+    bvtest::putLE16(out, 8);
     out.insert(out.end(), {'d', 'a', 't', 'a'});
-    put32(out, ms);
+    bvtest::putLE32(out, ms);
     for (uint32_t i = 0; i < ms; ++i) out.push_back(static_cast<uint8_t>(128 + (i % 16) * 4));
     return out;
 }

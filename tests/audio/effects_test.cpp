@@ -75,18 +75,6 @@ TEST_F(Effects, AnEffectMarkedKeepIsNotRestartedWhenAllChannelsAreBusy) {
     EXPECT_EQ(slotState(3).starts, 1u);
 }
 
-TEST_F(Effects, WithAChannelFreeAnEffectMayOverlapItself) {
-    startAudio();
-    playEffect(20);
-    frames(3);
-    playEffect(20);
-    EXPECT_EQ(slotSound(1), 20);
-    EXPECT_EQ(slotSound(2), 20);
-    EXPECT_EQ(channelsPlaying(20), 2);
-    EXPECT_EQ(slotState(1).positionMs, 99u);
-    EXPECT_EQ(slotState(2).positionMs, 0u);
-}
-
 TEST_F(Effects, TheCashRegisterNeverOverlapsItselfNorStartsOver) {
     startAudio();
     EXPECT_EQ(bv::soundFlags(49), bv::kSoundNoRestartPlaying);
@@ -113,19 +101,6 @@ TEST_F(Effects, TheCashRegisterNeverOverlapsItselfNorStartsOver) {
     EXPECT_EQ(channelsPlaying(49), 1);
 }
 
-TEST_F(Effects, TheRepairSoundCarriesBothRules) {
-    startAudio();
-    EXPECT_EQ(bv::soundFlags(18), bv::kSoundNoRestartPlaying | bv::kSoundKeepWhenAllBusy);
-    playEffect(18);
-    playEffect(18);
-    EXPECT_EQ(channelsPlaying(18), 1);
-    for (int32_t id = 17; id < 50; ++id) {
-        if (id != 18 && id != 49) {
-            EXPECT_EQ(bv::soundFlags(id), 0u) << id;
-        }
-    }
-}
-
 TEST_F(Effects, AOncePerRunEffectPlaysOnlyTheFirstTime) {
     startAudio();
     bv::setSoundFlags(33, bv::kSoundOncePerRun);
@@ -143,6 +118,8 @@ TEST_F(Effects, AOncePerRunEffectPlaysOnlyTheFirstTime) {
 }
 
 TEST_F(Effects, TheEffectVolumeAppliesToPlayingEffectsOnly) {
+    EXPECT_EQ(bv::musicVolume(), 30); // the defaults
+    EXPECT_EQ(bv::effectVolume(), 8);
     startAudio();
     bv::changeState(bv::kStateAttract);
     bv::setMusicVolume(55);
@@ -163,21 +140,6 @@ TEST_F(Effects, TheEffectVolumeAppliesToPlayingEffectsOnly) {
     EXPECT_FLOAT_EQ(slotState(1).volume, 0.0f);
 }
 
-TEST_F(Effects, TheGamesSoundCallsReachTheEffectChannels) {
-    startAudio();
-    int32_t before = bv::soundRequestCount();
-    bv::playSound(bv::kSoundMagicWand, 5);
-    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundMagicWand);
-    EXPECT_EQ(bv::soundRequestCount(), before + 1);
-    EXPECT_EQ(slotSound(1), bv::kSoundMagicWand);
-    EXPECT_TRUE(slotPlaying(1));
-}
-
-TEST_F(Effects, DefaultVolumesAre30And8) {
-    EXPECT_EQ(bv::musicVolume(), 30);
-    EXPECT_EQ(bv::effectVolume(), 8);
-}
-
 TEST_F(Effects, MissingOrUndecodableFilesLeaveTheirSoundSilent) {
     removeSound(48);
     bvtest::writeFile(dir_.file("squirt.wav"), std::string("RIFF but not a sound at all"));
@@ -194,25 +156,6 @@ TEST_F(Effects, MissingOrUndecodableFilesLeaveTheirSoundSilent) {
     for (int32_t slot = 1; slot < bv::kAudioSlots; ++slot) EXPECT_FALSE(slotPlaying(slot));
     playEffect(47);
     EXPECT_EQ(slotSound(1), 47);
-}
-
-TEST_F(Effects, MusicIdsAndUnknownIdsAreNotPlayedAsEffects) {
-    startAudio();
-    for (int32_t id : {-1, 0, 1, 16, 50, 1000}) playEffect(id, 5);
-    for (int32_t slot = 0; slot < bv::kAudioSlots; ++slot) {
-        EXPECT_EQ(slotSound(slot), -1);
-        EXPECT_FALSE(headless::channelState(slot).playing);
-    }
-}
-
-TEST_F(Effects, NothingPlaysBeforeStartUpOrAfterStopAll) {
-    playEffect(20);
-    EXPECT_EQ(slotSound(1), -1);
-    startAudio();
-    bv::changeState(bv::kStateAttract);
-    for (int32_t id = 20; id < 25; ++id) playEffect(id);
-    bv::stopAllSound();
-    for (int32_t i = 0; i < bv::kAudioSlots; ++i) EXPECT_FALSE(headless::channelState(i).playing) << i;
 }
 
 } // namespace

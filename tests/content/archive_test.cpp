@@ -1,5 +1,5 @@
 // The packed archive holds exactly the generated files, byte for byte; the game folder stays
-// small; and the generators give the same bytes when run again.
+// small and ships the help page; and the generators give the same bytes when run again.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -64,6 +64,16 @@ TEST(Reproducible, PicturesAndFontsComeOutTheSame) {
 TEST(Reproducible, SoundsAndMusicComeOutTheSame) {
     expectSameBytes("bvgen_sfx OUT", {"coin_drop.wav", "repairs.ogg", "quillmoor.wav"});
     expectSameBytes("bvgen_music OUT 16 16", {"Tribal_02.ogg"});
+}
+
+TEST(HelpPage, ShipsBesideTheGameAndCoversTheBasics) {
+    const std::vector<uint8_t> bytes = bvtest::readFile(bvtest::gameDir() + "/help/getting_started.html");
+    const std::string page(bytes.begin(), bytes.end());
+    ASSERT_FALSE(page.empty()) << "help/getting_started.html is missing from the game folder";
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(page.find("</html>"), std::string::npos);
+    for (const char* topic : {"Make Offer", "Change Rent", "Upgrade", "Sell", "Goals", "End Month"})
+        EXPECT_NE(page.find(topic), std::string::npos) << topic;
 }
 
 } // namespace

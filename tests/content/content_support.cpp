@@ -10,6 +10,10 @@
 #include <sstream>
 
 #include "assets/hash.h"
+#include "assets/sprites.h"
+#include "core/memory.h"
+#include "gfx/font.h"
+#include "support/test_support.h"
 
 namespace bvtest {
 
@@ -136,11 +140,6 @@ std::vector<uint8_t> readBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
-    if (at + 4 > b.size()) return 0;
-    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24;
-}
-
 std::map<uint32_t, std::vector<uint8_t>> readArchive(const std::string& path) {
     std::map<uint32_t, std::vector<uint8_t>> entries;
     std::vector<uint8_t> blob = readBytes(path);
@@ -175,162 +174,51 @@ std::string placeholderSignature(const std::u16string& text) {
     return sig;
 }
 
-const FontGlyph& Font::glyphFor(int code) const {
-    static const FontGlyph none;
-    if (glyphs.empty()) return none;
-    if (code >= 0 && size_t(code) < glyphs.size() && glyphs[size_t(code)].code == code)
-        return glyphs[size_t(code)];
-    for (const FontGlyph& g : glyphs)
-        if (g.code == code) return g;
-    return glyphs[0];
-}
-
-int Font::lineHeight() const {
-    int h = glyphFor('A').height;
-    return h + h / 2;
-}
-
-int Font::textWidth(const std::u16string& text) const {
-    int w = 0;
-    for (char16_t c : text) w += glyphFor(c).advance;
-    return w;
-}
-
-int Font::wrappedLines(const std::u16string& text, int width) const {
-    auto space = [](char16_t c) { return c == u' ' || c == u'\r'; };
-    int lines = 1, pen = 0;
-    size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == u'\n') {
-            ++lines, pen = 0, ++i;
-            while (i < text.size() && space(text[i])) ++i;
-            continue;
-        }
-        size_t j = i;
-        int w = 0;
-        while (j < text.size() && space(text[j])) w += glyphFor(text[j++]).advance;
-        while (j < text.size() && !space(text[j]) && text[j] != u'\n') w += glyphFor(text[j++]).advance;
-        if (pen + w >= width && pen != 0) {
-            ++lines, pen = 0;
-            while (i < text.size() && space(text[i])) ++i;
-            continue;
-        }
-        pen += w;
-        i = j;
-    }
-    return lines;
-}
-
-Font parseFont(const std::vector<uint8_t>& b) {
+Font loadFont(const std::string& file) {
+    ensureMemory();
     Font f;
-    if (b.size() < 572 || le32(b, 12) != 552 || le32(b, 16) != 344) {
-        f.problem = "bad header";
-        return f;
+    bv::Font font;
+    if (!bv::loadFont((contentDir() + "/" + file).c_str(), font)) return f;
+    for (int32_t i = 0; i < font.count; ++i) {
+        const bv::Glyph& g = font.glyphs[i];
+        FontGlyph c{g.xOffset, g.yOffset, g.width, g.height, g.advance, g.yAdvance, g.code, {}};
+        if (g.pixels) c.pixels.assign(g.pixels, g.pixels + g.width * g.height);
+        f.glyphs.push_back(std::move(c));
     }
-    uint32_t count = le32(b, 20 + 12);
-    size_t at = 572;
-    for (uint32_t i = 0; i < count; ++i) {
-        if (at + 344 > b.size()) {
-            f.problem = "truncated record " + std::to_string(i);
-            return f;
-        }
-        FontGlyph g;
-        g.xOffset = int32_t(le32(b, at)), g.yOffset = int32_t(le32(b, at + 4));
-        g.width = int32_t(le32(b, at + 40)), g.height = int32_t(le32(b, at + 44));
-        g.advance = int32_t(le32(b, at + 72)), g.yAdvance = int32_t(le32(b, at + 76));
-        g.code = int32_t(le32(b, at + 80));
-        at += 344;
-        size_t bytes = size_t(std::max(g.width, 0)) * size_t(std::max(g.height, 0)) * 4;
-        if (g.width < 0 || g.height < 0 || at + bytes > b.size()) {
-            f.problem = "bad pixels of glyph " + std::to_string(i);
-            return f;
-        }
-        g.pixels.assign(b.begin() + long(at), b.begin() + long(at + bytes));
-        at += bytes;
-        f.glyphs.push_back(std::move(g));
-    }
-    if (at != b.size()) {
-        f.problem = "trailing bytes";
-        return f;
-    }
+    bv::freeFont(font);
     f.ok = true;
     return f;
 }
 
 namespace {
 
-bool readPixels(const std::vector<uint8_t>& b, size_t& at, std::vector<SetPicture>& out, bool rgba,
-                std::string& problem) {
-    for (size_t i = 0; i < out.size(); ++i) {
-        SetPicture& p = out[i];
-        if (p.width < 0 || p.height < 0) {
-            problem = "negative size of picture " + std::to_string(i);
-            return false;
-        }
-        size_t n = size_t(p.width) * size_t(p.height);
-        if (at + n * 4 > b.size()) {
-            problem = "pixels of picture " + std::to_string(i) + " run past the end";
-            return false;
-        }
-        p.argb.resize(n);
-        for (size_t k = 0; k < n; ++k, at += 4) {
-            uint32_t c0 = b[at], c1 = b[at + 1], c2 = b[at + 2], a = b[at + 3];
-            p.argb[k] = rgba ? (a << 24 | c0 << 16 | c1 << 8 | c2) : (a << 24 | c2 << 16 | c1 << 8 | c0);
-        }
-    }
-    if (at != b.size()) {
-        problem = "trailing bytes";
-        return false;
-    }
-    return true;
+SetPicture pictureOf(const bv::Sprite& s, const std::string& name) {
+    SetPicture p{s.advance, s.yAdvance, s.code, s.xOffset, s.yOffset, s.width, s.height, name, {}};
+    if (s.pixels) p.argb.assign(s.pixels, s.pixels + s.width * s.height);
+    return p;
 }
 
 } // namespace
 
-bool parseBinSet(const std::vector<uint8_t>& b, std::vector<SetPicture>& out, std::string& problem) {
-    uint32_t n = le32(b, 0);
-    if (b.size() < 4 || (b.size() - 4) / 32 < n) {
-        problem = "count past the end";
-        return false;
-    }
-    out.assign(n, {});
-    for (uint32_t i = 0; i < n; ++i) {
-        size_t at = 4 + size_t(i) * 32;
-        SetPicture& p = out[i];
-        p.advance = int32_t(le32(b, at)), p.yAdvance = int32_t(le32(b, at + 4)),
-        p.code = int32_t(le32(b, at + 8));
-        p.xOffset = int32_t(le32(b, at + 12)), p.yOffset = int32_t(le32(b, at + 16));
-        p.width = int32_t(le32(b, at + 20)), p.height = int32_t(le32(b, at + 24));
-    }
-    size_t at = 4 + size_t(n) * 32;
-    return readPixels(b, at, out, true, problem);
+std::vector<SetPicture> loadBinSet(const std::string& set) {
+    ensureMemory();
+    std::vector<SetPicture> out;
+    bv::SpriteSet loaded;
+    EXPECT_EQ(bv::loadSpriteSet((contentDir() + "/" + set).c_str(), loaded), 1) << set;
+    for (int32_t i = 0; i < loaded.count; ++i) out.push_back(pictureOf(loaded.sprites[i], ""));
+    bv::freeSpriteSet(loaded);
+    return out;
 }
 
-bool parseExsSet(const std::vector<uint8_t>& b, std::vector<SetPicture>& out, std::string& problem) {
-    uint32_t n = le32(b, 4);
-    if (b.size() < 12 || (b.size() - 12) / 112 < n) {
-        problem = "count past the end";
-        return false;
-    }
-    out.assign(n, {});
-    for (uint32_t i = 0; i < n; ++i) {
-        size_t at = 12 + size_t(i) * 112;
-        SetPicture& p = out[i];
-        p.advance = int32_t(le32(b, at)), p.code = int32_t(le32(b, at + 4));
-        p.xOffset = int32_t(le32(b, at + 8)), p.yOffset = int32_t(le32(b, at + 12));
-        p.width = int32_t(le32(b, at + 16)), p.height = int32_t(le32(b, at + 20));
-        p.yAdvance = int32_t(le32(b, at + 24));
-        const char* name = reinterpret_cast<const char*>(&b[at + 32]);
-        size_t len = 0;
-        while (len < 80 && name[len]) ++len;
-        if (len == 80) {
-            problem = "name of picture " + std::to_string(i) + " is not terminated";
-            return false;
-        }
-        p.name.assign(name, len);
-    }
-    size_t at = 12 + size_t(n) * 112;
-    return readPixels(b, at, out, false, problem);
+std::vector<SetPicture> loadExsSet(const std::string& file) {
+    ensureMemory();
+    std::vector<SetPicture> out;
+    bv::SpriteExSet loaded;
+    EXPECT_EQ(bv::getSprEx((contentDir() + "/" + file).c_str(), loaded), 1) << file;
+    for (int32_t i = 0; i < loaded.count; ++i)
+        out.push_back(pictureOf(loaded.sprites[i].sprite, loaded.sprites[i].name));
+    bv::freeSpriteExSet(loaded);
+    return out;
 }
 
 } // namespace bvtest

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/bytes.h"
+
 namespace bvtest {
 
 struct ManifestKey {
@@ -57,37 +59,29 @@ std::map<uint32_t, std::vector<uint8_t>> readArchive(const std::string& path);
 // conversions, any other '%' is copied with the character after it.
 std::string placeholderSignature(const std::u16string& text);
 
+// Fonts and picture sets of the content folder as the game's own loaders read them (their file
+// formats are checked byte by byte with hand-made files in the gfx tests).
 struct FontGlyph {
     int32_t xOffset = 0, yOffset = 0, width = 0, height = 0, advance = 0, yAdvance = 0, code = 0;
-    std::vector<uint8_t> pixels; // B, G, R, A
-    uint8_t alpha(int x, int y) const { return pixels[size_t((y * width + x) * 4 + 3)]; }
+    std::vector<uint32_t> pixels; // 0xAARRGGBB
+    uint32_t alpha(int x, int y) const { return pixels[size_t(y * width + x)] >> 24; }
 };
 
 struct Font {
-    bool ok = false;
-    std::string problem;
+    bool ok = false; // the loader took the file
     std::vector<FontGlyph> glyphs;
-    // The glyph the game draws for a code: index = code if it matches, else the first with the
-    // code, else glyph 0.
-    const FontGlyph& glyphFor(int code) const;
-    int lineHeight() const;
-    int textWidth(const std::u16string& text) const;
-    // Lines the text takes when wrapped to `width` pixels with the game's word rule.
-    int wrappedLines(const std::u16string& text, int width) const;
 };
-Font parseFont(const std::vector<uint8_t>& bytes);
+Font loadFont(const std::string& file);
 
 struct SetPicture {
     int32_t advance = 0, yAdvance = 0, code = 0, xOffset = 0, yOffset = 0, width = 0, height = 0;
     std::string name;
-    std::vector<uint32_t> argb; // converted to 0xAARRGGBB
+    std::vector<uint32_t> argb; // 0xAARRGGBB
 };
-// Plain ".bin" set; false on any inconsistency (sizes past the end, trailing bytes).
-bool parseBinSet(const std::vector<uint8_t>& bytes, std::vector<SetPicture>& out, std::string& problem);
-// Named ".exs" set.
-bool parseExsSet(const std::vector<uint8_t>& bytes, std::vector<SetPicture>& out, std::string& problem);
+// A plain ".bin" set by its name without the extension; a named ".exs" set by its file name.
+std::vector<SetPicture> loadBinSet(const std::string& set);
+std::vector<SetPicture> loadExsSet(const std::string& file);
 
 std::vector<uint8_t> readBytes(const std::string& path);
-uint32_t le32(const std::vector<uint8_t>& b, size_t at);
 
 } // namespace bvtest

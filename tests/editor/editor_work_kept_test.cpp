@@ -19,6 +19,7 @@
 #include "dialog_fixture.h"
 #include "levels/save.h"
 #include "platform/files.h"
+#include "support/bytes.h"
 #include "world/map_layers.h"
 
 namespace {
@@ -26,16 +27,7 @@ namespace {
 using bv::editor;
 using bv::mapHouses;
 
-std::vector<uint8_t> bytesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
-    return at + 4 <= b.size() ? uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
-                                    uint32_t(b[at + 3]) << 24
-                              : 0xFFFFFFFFu;
-}
+using bvtest::le32;
 
 // A town on file and in the editor: "town.map" with two houses and a background object, the
 // scenario "tests" whose one level plays it.
@@ -94,7 +86,9 @@ TEST_F(WorkKept, EveryActionThatWouldLoseUnsavedWorkAsksFirst) {
         {"New Scenario", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionDiscardX,
          [] { return bv::houseCount == 0; }},
         {"New Scenario after Save", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionSaveX,
-         [this] { return bv::houseCount == 0 && le32(bytesOf(mapsFile("town.map")), 8 + 4048) == 407u; }},
+         [this] {
+             return bv::houseCount == 0 && le32(bvtest::readFile(mapsFile("town.map")), 8 + 4048) == 407u;
+         }},
         {"Load Map", bv::kModeScenario, [] { panelClick(750, 565); }, bv::kQuestionDiscardX,
          [] { return bv::nameFormOpen(); }},
         {"Load Scenario", bv::kModeScenario, [] { panelClick(575, 565); }, bv::kQuestionDiscardX,
@@ -112,7 +106,7 @@ TEST_F(WorkKept, EveryActionThatWouldLoseUnsavedWorkAsksFirst) {
         {"closing the window", bv::kModeHouse, [] { bv::editorCloseRequested(); }, bv::kQuestionSaveX,
          [] { return bv::exitGame == 1 && !bv::mapModified(); }},
     };
-    const std::vector<uint8_t> town = bytesOf(mapsFile("town.map"));
+    const std::vector<uint8_t> town = bvtest::readFile(mapsFile("town.map"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
         std::ofstream(mapsFile("town.map"), std::ios::binary)
@@ -142,7 +136,7 @@ TEST_F(WorkKept, EveryActionThatWouldLoseUnsavedWorkAsksFirst) {
         EXPECT_TRUE(c.done());
         // What "Discard" left in memory is not written anywhere.
         if (c.answerX == bv::kQuestionDiscardX) {
-            EXPECT_EQ(le32(bytesOf(mapsFile("town.map")), 8 + 4048), 400u);
+            EXPECT_EQ(le32(bvtest::readFile(mapsFile("town.map")), 8 + 4048), 400u);
         }
         if (bv::nameFormOpen()) panelClick(490, 335);
     }
@@ -157,7 +151,8 @@ TEST_F(WorkKept, EveryActionThatWouldLoseUnsavedWorkAsksFirst) {
 
 TEST_F(WorkKept, FailedSavesAndLoadsKeepTheFilesAndTheWorkAndSayWhy) {
     mapHouses[0].x = 222; // unsaved work throughout
-    const std::vector<uint8_t> map = bytesOf(mapsFile("town.map")), scenario = bytesOf(mapsFile("tests.bvx"));
+    const std::vector<uint8_t> map = bvtest::readFile(mapsFile("town.map")),
+                               scenario = bvtest::readFile(mapsFile("tests.bvx"));
     ASSERT_EQ(map.size(), 8 + 2 * 4048u + (map.size() - 8 - 2 * 4048u));
     {
         std::ofstream bad(mapsFile("broken.map"), std::ios::binary);
@@ -197,8 +192,8 @@ TEST_F(WorkKept, FailedSavesAndLoadsKeepTheFilesAndTheWorkAndSayWhy) {
         std::filesystem::remove(mapsFile("town.map.tmp"));
         EXPECT_TRUE(bv::nameFormOpen());
         EXPECT_NE(bv::nameFormError().find(c.expected), std::string::npos) << bv::nameFormError();
-        EXPECT_EQ(bytesOf(mapsFile("town.map")), map);
-        EXPECT_EQ(bytesOf(mapsFile("tests.bvx")), scenario);
+        EXPECT_EQ(bvtest::readFile(mapsFile("town.map")), map);
+        EXPECT_EQ(bvtest::readFile(mapsFile("tests.bvx")), scenario);
         ASSERT_EQ(bv::houseCount, 2);
         EXPECT_EQ(mapHouses[0].x, 222);
         EXPECT_STREQ(bv::currentMapFile(), "town");
@@ -210,17 +205,17 @@ TEST_F(WorkKept, FailedSavesAndLoadsKeepTheFilesAndTheWorkAndSayWhy) {
     }
     // Saving over another map asks first; Cancel keeps it, Replace writes it.
     ASSERT_EQ(bv::saveMap("other"), 1);
-    const std::vector<uint8_t> other = bytesOf(mapsFile("other.map"));
+    const std::vector<uint8_t> other = bvtest::readFile(mapsFile("other.map"));
     mapHouses[1].x = 333;
     bv::openNameFormKind(1);
     nameAndOk(u"other");
     EXPECT_TRUE(bv::nameFormOpen());
     answer(bv::kQuestionCancelX);
-    EXPECT_EQ(bytesOf(mapsFile("other.map")), other);
+    EXPECT_EQ(bvtest::readFile(mapsFile("other.map")), other);
     panelClick(310, 335);
     answer(bv::kQuestionSaveX);
     EXPECT_FALSE(bv::nameFormOpen());
-    EXPECT_EQ(le32(bytesOf(mapsFile("other.map")), 8 + 4048), 333u);
+    EXPECT_EQ(le32(bvtest::readFile(mapsFile("other.map")), 8 + 4048), 333u);
     EXPECT_STREQ(bv::currentMapFile(), "other");
     EXPECT_FALSE(bv::mapModified());
     // Its own file again: no question.
@@ -228,7 +223,7 @@ TEST_F(WorkKept, FailedSavesAndLoadsKeepTheFilesAndTheWorkAndSayWhy) {
     bv::openNameFormKind(1);
     panelClick(310, 335);
     EXPECT_FALSE(bv::nameFormOpen());
-    EXPECT_EQ(le32(bytesOf(mapsFile("other.map")), 8 + 4048), 334u);
+    EXPECT_EQ(le32(bvtest::readFile(mapsFile("other.map")), 8 + 4048), 334u);
 }
 
 TEST_F(WorkKept, PlacementsStopAtWhatTheMapLoaderAccepts) {
@@ -276,7 +271,7 @@ TEST_F(WorkKept, GridSettingsLiveInTheEditorsOwnFile) {
     editor.grids[3] = bv::GridRecord{1, 1, 0, -5, 6, 50, 25};
     editor.useMasterGrid = 1;
     ASSERT_TRUE(bv::saveEditorSettings());
-    std::vector<uint8_t> file = bytesOf(bv::editorSettingsPath());
+    std::vector<uint8_t> file = bvtest::readFile(bv::editorSettingsPath());
     ASSERT_EQ(file.size(), 116u);
     const int32_t expected[] = {1, 0, 1, 3, 4, 32, 16};
     for (int32_t w = 0; w < 7; ++w) EXPECT_EQ(int32_t(le32(file, 4 * size_t(w))), expected[w]) << w;

@@ -66,25 +66,6 @@ TEST_F(LineTest, ColourGradientRunsFromTheFirstStepToTheEnd) {
     EXPECT_EQ(c.at(6, 0), 0x777777u);
 }
 
-TEST_F(LineTest, OneStepLineTakesTheFirstColour) {
-    // i / (n - 1) would be 0 / 0 here; both points take colour1.
-    Canvas c(0);
-    drawLine(c.pixels(), 5, 5, 6, 6, 0x112233, 0x445566, 255, 255);
-    EXPECT_EQ(c.at(5, 5), 0x112233u);
-    EXPECT_EQ(c.at(6, 6), 0x112233u);
-    drawLine(c.pixels(), 20, 5, 21, 5, 0x112233, 0x445566, 100, 200);
-    EXPECT_EQ(c.at(20, 5), refBlend(0x112233, 0, 100));
-    EXPECT_EQ(c.at(21, 5), refBlend(0x112233, 0, 100));
-    EXPECT_EQ(litPixels(c, 0).size(), 4u);
-}
-
-TEST_F(LineTest, SinglePointLine) {
-    Canvas c(0);
-    drawLine(c.pixels(), 9, 9, 9, 9, 0xABCDEF, 0x123456, 255, 255);
-    EXPECT_EQ(c.at(9, 9), 0xABCDEFu);
-    EXPECT_EQ(litPixels(c, 0).size(), 1u);
-}
-
 TEST_F(LineTest, AlphaGradientBlendsEachPoint) {
     // White over black, alpha 0 -> 200 over n = 5: 0, 0, 50, 100, 150, 200; (255*a + 1) >> 8.
     Canvas c(0);
@@ -104,49 +85,6 @@ TEST_F(LineTest, FlatBlendedLineStopsBeforeItsEnd) {
     for (int x = 11; x <= 15; ++x) EXPECT_EQ(c.at(x, 12), 0x004B433Bu) << x;
     EXPECT_EQ(c.at(10, 12), 0xFF605040u);
     EXPECT_EQ(c.countOther(0xFF605040), 10);
-}
-
-TEST_F(LineTest, FlatBlendedLineCrossingTheClipIsClippedPointByPoint) {
-    // Not inside the clip rectangle, so drawn point by point with both ends, then clipped.
-    Canvas c(0);
-    setClip(12, 0, 800, 600);
-    drawLine(c.pixels(), 10, 10, 15, 10, 0xFFFFFF, 0xFFFFFF, 100, 100);
-    for (int x = 12; x <= 15; ++x) EXPECT_EQ(c.at(x, 10), refBlend(0xFFFFFF, 0, 100)) << x;
-    EXPECT_EQ(litPixels(c, 0).size(), 4u);
-}
-
-TEST_F(LineTest, LinesAreClippedAtEveryEdge) {
-    Canvas c(0);
-    setClip(100, 100, 200, 200);
-    drawLine(c.pixels(), 50, 150, 250, 150, 0xFF, 0xFF, 255, 255); // left and right
-    drawLine(c.pixels(), 150, 50, 150, 250, 0xFF, 0xFF, 255, 255); // top and bottom
-    drawLine(c.pixels(), 50, 50, 250, 250, 0xFF, 0xFF, 255, 128);  // blended diagonal
-    for (const auto& p : litPixels(c, 0)) {
-        EXPECT_GE(p.first, 100);
-        EXPECT_LT(p.first, 200);
-        EXPECT_GE(p.second, 100);
-        EXPECT_LT(p.second, 200);
-    }
-    EXPECT_NE(c.at(100, 150), 0u);
-    EXPECT_NE(c.at(199, 150), 0u);
-    EXPECT_NE(c.at(150, 100), 0u);
-    EXPECT_NE(c.at(150, 199), 0u);
-    EXPECT_NE(c.at(100, 100), 0u);
-    EXPECT_NE(c.at(199, 199), 0u);
-}
-
-TEST_F(LineTest, HugeLinesOnlyWalkTheVisiblePart) {
-    Canvas c(0);
-    // From INT_MIN to INT_MAX on both axes: the steps are exactly (1, 1), passing (0, 0) to (599, 599).
-    drawLine(c.pixels(), INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0xFFFFFF, 0xFFFFFF, 255, 255);
-    EXPECT_EQ(c.at(0, 0), 0xFFFFFFu);
-    EXPECT_EQ(c.at(599, 599), 0xFFFFFFu);
-    EXPECT_EQ(c.at(1, 0), 0u);
-    EXPECT_EQ(litPixels(c, 0).size(), 600u);
-    drawLine(c.pixels(), 400, INT_MIN, 400, INT_MAX, 0x0000FF, 0xFF0000, 10, 250);
-    drawLine(c.pixels(), INT_MAX, INT_MIN, INT_MAX, INT_MAX, 0x0000FF, 0x0000FF, 255, 255); // off screen
-    EXPECT_EQ(litPixels(c, 0).size(), 600u + 600u - 1u); // the vertical line crosses (400, 400)
-    EXPECT_TRUE(c.guardsIntact());
 }
 
 } // namespace

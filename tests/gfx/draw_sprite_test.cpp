@@ -66,22 +66,6 @@ TEST_F(SpriteTest, OffsetsPlaceThePictureAndMirroringTurnsItAboutTheHotSpot) {
     EXPECT_EQ(lastSpriteRect(), (Rect{80, 80, 30, 40}));
 }
 
-TEST_F(SpriteTest, DoubleSizeRepeatsEveryPixelTwiceEachWay) {
-    TestSprite t = patterned(10, 10, 0, 0);
-    Canvas c(0x101010);
-    drawSpriteScaled(c.pixels(), 50, 60, &t.s, 20, 20, false, 1.0f);
-    Canvas m(0x101010);
-    drawSpriteScaled(m.pixels(), 50, 60, &t.s, 20, 20, true, 1.0f);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) {
-            ASSERT_EQ(c.at(50 + x, 60 + y), opaqueOver(t.at(x / 2, y / 2), 0x101010)) << x << "," << y;
-            // Mirrored with offset 0 the picture ends at the hot spot: left = 50 - 20.
-            ASSERT_EQ(m.at(30 + x, 60 + y), opaqueOver(t.at(9 - x / 2, y / 2), 0x101010)) << x << "," << y;
-        }
-    EXPECT_EQ(c.countOther(0x101010), 400);
-    EXPECT_EQ(m.countOther(0x101010), 400);
-}
-
 TEST_F(SpriteTest, ScalingSamplesInEightDotEightFixedPoint) {
     // Two columns stretched to six: step (2 << 8) / 6 = 85, so column 3 samples 255 >> 8 = 0,
     // where exact arithmetic would already pick source column 1.
@@ -93,26 +77,6 @@ TEST_F(SpriteTest, ScalingSamplesInEightDotEightFixedPoint) {
     const uint32_t left = opaqueOver(0xFF0000FF, 0), right = opaqueOver(0xFFFF0000, 0);
     const uint32_t expected[] = {left, left, left, left, right, right};
     for (int x = 0; x < 6; ++x) EXPECT_EQ(c.at(x, 0), expected[x]) << x;
-}
-
-TEST_F(SpriteTest, ScaledOffsetsScaleWithThePicture) {
-    TestSprite t = patterned(10, 10, -4, -3);
-    Canvas c(0);
-    // left = 200 + (-4 * 20) / 10 = 192, top = 100 + (-3 * 30) / 10 = 91.
-    drawSpriteScaled(c.pixels(), 200, 100, &t.s, 20, 30, false, 1.0f);
-    EXPECT_EQ(lastSpriteRect(), (Rect{192, 91, 20, 30}));
-    EXPECT_EQ(c.at(192, 91), opaqueOver(t.at(0, 0), 0));
-    EXPECT_EQ(c.at(191, 91), 0u);
-    EXPECT_EQ(c.at(192, 90), 0u);
-    EXPECT_EQ(c.countOther(0), 20 * 30);
-    // Mirrored: left = 200 + (-(10 - 4) * 20) / 10 = 188.
-    drawSpriteScaled(c.pixels(), 200, 100, &t.s, 20, 30, true, 1.0f);
-    EXPECT_EQ(lastSpriteRect(), (Rect{188, 91, 20, 30}));
-    // Nothing at a size below 1.
-    Canvas e(0);
-    drawSpriteScaled(e.pixels(), 200, 100, &t.s, 0, 30, false, 1.0f);
-    drawSpriteScaled(e.pixels(), 200, 100, &t.s, 20, -1, false, 1.0f);
-    EXPECT_EQ(e.countOther(0), 0);
 }
 
 TEST_F(SpriteTest, BrightnessAppliesFromAlpha224Up) {
@@ -160,44 +124,6 @@ TEST_F(SpriteTest, SpritesAreClippedAtEveryEdge) {
     EXPECT_EQ(k.countOther(0), 10 * 5);
     EXPECT_EQ(k.at(100, 100), opaqueOver(t.at(5, 5), 0));
     EXPECT_EQ(k.at(109, 104), opaqueOver(t.at(14, 9), 0));
-}
-
-TEST_F(SpriteTest, WildSizesAndPositionsStayInTheBuffer) {
-    TestSprite t = patterned(4, 4, INT_MIN / 2, 0);
-    Canvas c(0);
-    drawSpriteScaled(c.pixels(), 0, 0, &t.s, INT_MAX, INT_MAX, false, 1.0f);
-    drawSpriteScaled(c.pixels(), INT_MAX, INT_MIN, &t.s, INT_MAX, 3, true, 2.0f);
-    drawSprite(c.pixels(), INT_MIN, INT_MAX, &t.s, true);
-    drawSpriteFaded(c.pixels(), INT_MAX, INT_MAX, &t.s, INT_MAX, INT_MAX, true, 100);
-    drawSpriteShine(c.pixels(), INT_MIN, INT_MIN, &t.s, false, 0.5f);
-    drawSpriteFast(c.pixels(), INT_MAX, INT_MAX, &t.s, true);
-    drawSilhouette(c.pixels(), INT_MIN, INT_MIN, &t.s, true, 5);
-    EXPECT_TRUE(c.guardsIntact());
-
-    // A 4 x 4 sprite stretched hugely from (0, 0) with no offset fills the screen with its
-    // top left pixel (the 8.8 step rounds down to 0).
-    TestSprite u = patterned(4, 4, 0, 0);
-    Canvas d(0);
-    drawSpriteScaled(d.pixels(), 0, 0, &u.s, INT_MAX, INT_MAX, false, 1.0f);
-    EXPECT_EQ(d.countOther(opaqueOver(u.at(0, 0), 0)), 0);
-    EXPECT_TRUE(d.guardsIntact());
-}
-
-TEST_F(SpriteTest, MissingOrEmptySpritesDrawNothing) {
-    Canvas c(0);
-    TestSprite t(3, 3, 0, 0, 0xFFFFFFFF);
-    t.s.pixels = nullptr;
-    TestSprite empty(0, 0);
-    const Sprite* sprites[] = {nullptr, &t.s, &empty.s};
-    for (const Sprite* s : sprites) {
-        drawSprite(c.pixels(), 5, 5, s, false);
-        drawSpriteScaled(c.pixels(), 5, 5, s, 10, 10, true, 1.5f);
-        drawSpriteFaded(c.pixels(), 5, 5, s, 10, 10, false, 100);
-        drawSpriteShine(c.pixels(), 5, 5, s, false, 0.5f);
-        drawSpriteFast(c.pixels(), 5, 5, s, false);
-        drawSilhouette(c.pixels(), 5, 5, s, false, 9);
-    }
-    EXPECT_EQ(c.countOther(0), 0);
 }
 
 } // namespace

@@ -6,12 +6,9 @@
 #include <vector>
 
 #include "gfx/font.h"
+#include "support/bytes.h"
 
 namespace texttest {
-
-inline void put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[at + size_t(i)] = uint8_t(v >> (8 * i));
-}
 
 struct SprGlyph {
     int32_t xOffset = 0, yOffset = 0, width = 0, height = 0, advance = 0, yAdvance = 0, code = 0;
@@ -24,23 +21,23 @@ inline std::vector<uint8_t> sprFile(const std::vector<SprGlyph>& glyphs,
                                     std::optional<int64_t> countOverride = std::nullopt,
                                     uint32_t headerSize = 552, uint32_t recordSize = 344) {
     std::vector<uint8_t> out(20 + 552, 0);
-    put32(out, 0, 0x11111111u);
-    put32(out, 12, headerSize);
-    put32(out, 16, recordSize);
-    put32(out, 20 + 12, uint32_t(countOverride.value_or(int64_t(glyphs.size()))));
+    bvtest::setLE32(out, 0, 0x11111111u);
+    bvtest::setLE32(out, 12, headerSize);
+    bvtest::setLE32(out, 16, recordSize);
+    bvtest::setLE32(out, 20 + 12, uint32_t(countOverride.value_or(int64_t(glyphs.size()))));
     for (const SprGlyph& g : glyphs) {
         const size_t at = out.size();
         out.resize(at + 344, 0xEE); // bytes the loader does not read are not zero
-        put32(out, at + 0, uint32_t(g.xOffset));
-        put32(out, at + 4, uint32_t(g.yOffset));
-        put32(out, at + 40, uint32_t(g.width));
-        put32(out, at + 44, uint32_t(g.height));
-        put32(out, at + 72, uint32_t(g.advance));
-        put32(out, at + 76, uint32_t(g.yAdvance));
-        put32(out, at + 80, uint32_t(g.code));
+        bvtest::setLE32(out, at + 0, uint32_t(g.xOffset));
+        bvtest::setLE32(out, at + 4, uint32_t(g.yOffset));
+        bvtest::setLE32(out, at + 40, uint32_t(g.width));
+        bvtest::setLE32(out, at + 44, uint32_t(g.height));
+        bvtest::setLE32(out, at + 72, uint32_t(g.advance));
+        bvtest::setLE32(out, at + 76, uint32_t(g.yAdvance));
+        bvtest::setLE32(out, at + 80, uint32_t(g.code));
         for (uint32_t p : g.pixels) {
             out.resize(out.size() + 4);
-            put32(out, out.size() - 4, p);
+            bvtest::setLE32(out, out.size() - 4, p);
         }
     }
     return out;

@@ -51,42 +51,5 @@ TEST_F(SlantTest, EachColumnMovesByTheFactorTimesItsDistance) {
     EXPECT_EQ(up.at(219, 100), 0u);
 }
 
-TEST_F(SlantTest, ScaleStretchesThePicture) {
-    TestSprite s = bar(0x00FF00);
-    Canvas c(0);
-    drawSpriteSlanted(c.pixels(), 100, 100, &s.s, 0.0f, 2.0f);
-    EXPECT_EQ(c.at(139, 106) & 0xFFFFFF, refBlend(0x00FF00, 0, 255));
-    EXPECT_EQ(c.at(101, 101) & 0xFFFFFF, refBlend(0x00FF00, 0, 255));
-    EXPECT_EQ(c.at(140, 104), 0u);
-    EXPECT_EQ(c.at(120, 109), 0u);
-}
-
-TEST_F(SlantTest, StaysInsideTheClipRectangleAndTheBuffer) {
-    TestSprite s = bar(0x0000FF);
-    bv::setClip(100, 100, 110, 103);
-    Canvas c(0);
-    drawSpriteSlanted(c.pixels(), 95, 99, &s.s, 0.3f, 1.0f);
-    for (int y = 0; y < kH; ++y) {
-        for (int x = 0; x < kW; ++x) {
-            if (c.at(x, y) != 0) {
-                ASSERT_TRUE(x >= 100 && x < 110 && y >= 100 && y < 103) << x << "," << y;
-            }
-        }
-    }
-    EXPECT_NE(c.at(101, 101), 0u);
-    bv::resetClip();
-    // Pictures hanging over every edge, steep factors, a bad scale: nothing outside the buffer.
-    Canvas edge(0);
-    for (int x : {-30, 790}) {
-        for (int y : {-10, 595}) {
-            drawSpriteSlanted(edge.pixels(), x, y, &s.s, 40.0f, 1.0f);
-            drawSpriteSlanted(edge.pixels(), x, y, &s.s, -40.0f, 3.0f);
-        }
-    }
-    drawSpriteSlanted(edge.pixels(), 10, 10, &s.s, 0.5f, 0.0f);
-    drawSpriteSlanted(edge.pixels(), 10, 10, nullptr, 0.5f, 1.0f);
-    EXPECT_TRUE(edge.guardsIntact());
-}
-
 } // namespace
 } // namespace gfxtest

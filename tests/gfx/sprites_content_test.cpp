@@ -86,41 +86,6 @@ TEST_F(BuiltContentTest, PlainSetsHoldWhatTheScreensIndex) {
     EXPECT_EQ(title.pixels[800 * 600 - 1] >> 24, 255u);
 }
 
-TEST_F(BuiltContentTest, PortraitsAndTheSmallPlateAreBuiltFromTheAvatarIcons) {
-    const int32_t n = bv::characterSprites.count;
-    ASSERT_EQ(bv::portraitSprites.count, n + 2);
-    EXPECT_EQ(bv::portraitSprites.sprites[0].pixels, bv::characterSprites.sprites[0].pixels);
-    EXPECT_EQ(bv::portraitSprites.sprites[n - 1].width, bv::characterSprites.sprites[n - 1].width);
-    const bv::Sprite& backing = bv::iconSprites.sprites[bv::pic::kIconAvatarBacking];
-    for (int32_t i : {n, n + 1}) {
-        const bv::Sprite& p = bv::portraitSprites.sprites[i];
-        EXPECT_EQ(p.width, 100);
-        EXPECT_EQ(p.height, 100);
-        EXPECT_NE(p.pixels, nullptr);
-    }
-    EXPECT_EQ(bv::portraitSprites.sprites[n].xOffset, backing.xOffset * 100 / backing.width);
-    const bv::Sprite& plate = bv::smallCharacterSprites.sprites[n];
-    EXPECT_EQ(plate.width, 50);
-    EXPECT_EQ(plate.height, 50);
-    EXPECT_EQ(plate.yOffset, backing.yOffset * 50 / backing.height);
-    // The plate is round: its corner is clear and its middle is not.
-    EXPECT_EQ(plate.pixels[0] >> 24, 0u);
-    EXPECT_NE(plate.pixels[25 * 50 + 25] >> 24, 0u);
-}
-
-TEST_F(BuiltContentTest, NumberFontIndexesByCodeAndAdvancesByWidth) {
-    ASSERT_EQ(bv::numberFont.count, bv::numberFontSprites.count);
-    ASSERT_GE(bv::numberFont.count, bv::pic::kNumberFontCount);
-    EXPECT_FALSE(bv::numberFont.ownsPixels);
-    for (int32_t i = 0; i < bv::numberFont.count; ++i) {
-        const bv::Glyph& g = bv::numberFont.glyphs[i];
-        EXPECT_EQ(g.code, i);
-        EXPECT_EQ(g.advance, g.width);
-        EXPECT_EQ(g.yAdvance, 0);
-    }
-    EXPECT_GT(bv::numberFont.glyphs[int('5')].width, 0);
-}
-
 TEST_F(BuiltContentTest, MapSetsAndTheirReducedCopies) {
     ASSERT_GE(bv::houseSprites.count, 30);
     ASSERT_GE(bv::objectSprites.count, 60);

@@ -187,18 +187,6 @@ TEST_F(SpriteLoadTest, ExtendedSetKeepsNamesRecordsAndPixelsUnconverted) {
     EXPECT_EQ(ex.sprites[1].sprite.pixels[0], 0xFF000000u);
 }
 
-TEST_F(SpriteLoadTest, NamesAreFoundWithoutRegardToCase) {
-    put("objects.exs", bvtest::exsFile({exsPic("Fence_A.png", 1, 1, 1), exsPic("tree.png", 1, 1, 2)}));
-    ASSERT_EQ(bv::getSprEx("objects.exs", ex), 1);
-    EXPECT_EQ(bv::findSprExIndex(ex, "tree.png"), 1);
-    EXPECT_EQ(bv::findSprExIndex(ex, "FENCE_A.PNG"), 0);
-    EXPECT_EQ(bv::findSprExIndex(ex, "fence_a.png"), 0);
-    EXPECT_EQ(bv::findSprExIndex(ex, "fence_b.png"), -1);
-    EXPECT_EQ(bv::findSprExIndex(ex, nullptr), -1);
-    EXPECT_EQ(bv::findSprEx(ex, "TREE.png"), &ex.sprites[1]);
-    EXPECT_EQ(bv::findSprEx(ex, "shed.png"), nullptr);
-}
-
 TEST_F(SpriteLoadTest, ExtendedSetsThatLieAreRefusedOrCut) {
     EXPECT_EQ(bv::getSprEx("missing.exs", ex), 0);
     put("short.exs", bvtest::exsFile({exsPic("a.png", 1, 1, 1)}, 2));
@@ -217,12 +205,6 @@ TEST_F(SpriteLoadTest, ExtendedSetsThatLieAreRefusedOrCut) {
     EXPECT_EQ(ex.sprites[1].sprite.width, 0);
     // The name survives even though the picture does not, so the editor can still list it.
     EXPECT_STREQ(ex.sprites[1].name, "b.png");
-}
-
-TEST_F(SpriteLoadTest, UnterminatedNameIsCutToItsBuffer) {
-    put("long.exs", bvtest::exsFile({exsPic(std::string(80, 'n'), 1, 1, 1)}));
-    ASSERT_EQ(bv::getSprEx("long.exs", ex), 1);
-    EXPECT_EQ(std::strlen(ex.sprites[0].name), 79u);
 }
 
 TEST_F(SpriteLoadTest, MissingRequiredSetsAndFontsAreFatalNamingTheFile) {

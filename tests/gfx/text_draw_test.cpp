@@ -72,22 +72,6 @@ TEST_F(TextDrawTest, OutlineIsBlackAroundUntintedGlyphsOnly) {
     EXPECT_EQ(canvas.countOther(kBackground), 6);
 }
 
-TEST_F(TextDrawTest, ClippedTextAreaCutsGlyphsAndNothingLeavesTheBuffer) {
-    bv::setTextAreaClipped(50, 0, 900, 700);
-    EXPECT_EQ(bv::textArea().right, 800);
-    EXPECT_EQ(bv::textArea().bottom, 600);
-    EXPECT_EQ(bv::clipLeft(), 49);
-    bv::drawText(40, 0, false, 0, u"a");
-    EXPECT_EQ(canvas.at(48, 0), kBackground);
-    EXPECT_NE(canvas.at(49, 0), kBackground);
-    bv::resetClip();
-    bv::setTextArea(0, 0, 2000, 2000); // no wrapping: the glyphs run off the buffer
-    bv::drawText(795, 590, false, 0, u"aaa");
-    bv::drawText(-5, -7, false, 0, u"a");
-    EXPECT_NE(canvas.at(799, 599), kBackground);
-    EXPECT_NE(canvas.at(0, 0), kBackground);
-}
-
 TEST_F(TextDrawTest, TextSpriteDrawnAtAPointMatchesTheCentredText) {
     bv::Sprite* s = bv::renderPlainTextSprite(0, u"abo c");
     ASSERT_NE(s, nullptr);
@@ -105,30 +89,6 @@ TEST_F(TextDrawTest, TextSpriteDrawnAtAPointMatchesTheCentredText) {
         for (int x = 270; x < 330; ++x)
             ASSERT_EQ(viaText.at(x, y) & 0xFFFFFFu, viaSprite.at(x, y) & 0xFFFFFFu) << x << "," << y;
     bv::freeTextSprite(s);
-}
-
-TEST_F(TextDrawTest, TextSpriteKeepsTheLargerAlphaAndTakesTheColour) {
-    // 'p' and 'q' are 10 wide but advance 5, so they overlap by 5 columns.
-    std::vector<uint32_t> p(10, 0x64FF0000u), q(10, 0x3200FF00u);
-    for (char c : {'p', 'q'}) {
-        bv::Glyph& g = font.glyphs[size_t(c)];
-        g.width = 10, g.height = 1, g.advance = 5, g.pixels = (c == 'p' ? p : q).data();
-    }
-    bv::Sprite* pq = bv::renderPlainTextSprite(0, u"pq");
-    ASSERT_NE(pq, nullptr);
-    ASSERT_EQ(pq->width, 15);
-    EXPECT_EQ(pq->pixels[7], 0x64FF0000u); // q's weaker alpha does not replace p
-    EXPECT_EQ(pq->pixels[12], 0x3200FF00u);
-    bv::Sprite* qp = bv::renderPlainTextSprite(0x0000FFu, u"qp");
-    ASSERT_NE(qp, nullptr);
-    EXPECT_EQ(qp->pixels[2], 0x320000FFu);
-    EXPECT_EQ(qp->pixels[7], 0x640000FFu); // p's stronger alpha does
-    bv::freeTextSprite(pq);
-    bv::freeTextSprite(qp);
-
-    EXPECT_EQ(bv::renderPlainTextSprite(0, u""), nullptr);
-    EXPECT_EQ(bv::renderPlainTextSprite(0, u"   "), nullptr);
-    EXPECT_EQ(bv::renderPlainTextSprite(0, nullptr), nullptr);
 }
 
 } // namespace

@@ -36,15 +36,6 @@ class TextLayoutTest : public gfxtest::DrawTest {
     gfxtest::Canvas canvas;
 };
 
-TEST_F(TextLayoutTest, LineHeightIsHeightOfAPlusHalf) {
-    EXPECT_EQ(bv::lineHeight(), 22); // 'A' 15 high
-    MemFont tall(128, 10, 16), odd(128, 10, 9);
-    bv::setFont(&tall.font);
-    EXPECT_EQ(bv::lineHeight(), 24);
-    bv::setFont(&odd.font);
-    EXPECT_EQ(bv::lineHeight(), 13); // 9 + 4
-}
-
 TEST_F(TextLayoutTest, WordThatDoesNotFitMovesToTheNextLine) {
     // "aaaa" ends at 40, " bbbb" is 45 wide: 85 reaches a right edge at 85 but not one at 86.
     bv::setTextArea(0, 0, 86, 600);
@@ -62,29 +53,6 @@ TEST_F(TextLayoutTest, WordThatDoesNotFitMovesToTheNextLine) {
     EXPECT_TRUE(letterAt('b', 0, 22));
     EXPECT_EQ(canvas.at(45, 0), 0u);
     EXPECT_EQ(bv::textBounds(), (bv::Rect{0, 0, 40, 37}));
-}
-
-TEST_F(TextLayoutTest, SpacesAtTheStartOfAWrappedLineAreNotDrawn) {
-    bv::setTextArea(0, 0, 60, 600);
-    bv::drawText(0, 0, false, 0, u"aaaa   bbbb");
-    EXPECT_TRUE(letterAt('b', 0, 22));
-    EXPECT_TRUE(letterAt('b', 39, 22));
-    EXPECT_EQ(canvas.at(40, 22), 0u);
-    EXPECT_EQ(bv::penX(), 40);
-}
-
-TEST_F(TextLayoutTest, WordWiderThanTheAreaStandsAloneAndRunsPastTheEdge) {
-    bv::setTextArea(0, 0, 30, 600);
-    bv::drawText(0, 0, false, 0, u"aaaaaa bb");
-    EXPECT_TRUE(letterAt('a', 50, 0)); // past the right edge at 30
-    EXPECT_TRUE(letterAt('b', 0, 22));
-    EXPECT_EQ(bv::penY(), 22);
-
-    // Not starting at the left, the over-wide word first ends the (empty) line.
-    clear();
-    bv::drawText(10, 0, false, 0, u"aaaaaa");
-    EXPECT_EQ(canvas.at(10, 0), 0u);
-    EXPECT_TRUE(letterAt('a', 0, 22));
 }
 
 TEST_F(TextLayoutTest, LineBreaksStartANewLineAtTheAreasLeft) {
@@ -147,14 +115,6 @@ TEST_F(TextLayoutTest, WidthsAndMeasuringWithoutATarget) {
     EXPECT_TRUE(letterAt('L', 30, 0));
 }
 
-TEST_F(TextLayoutTest, UpperCaseFlagDrawsCapitals) {
-    bv::drawText(0, 0, false, bv::kStyleUpperCase, u"aB");
-    EXPECT_TRUE(letterAt('A', 0, 0));
-    EXPECT_TRUE(letterAt('B', 10, 0));
-    bv::drawText(0, 30, false, 0, u"a");
-    EXPECT_TRUE(letterAt('a', 0, 30));
-}
-
 TEST_F(TextLayoutTest, CountingLinesFollowsTheLayout) {
     bv::setTextArea(0, 0, 85, 600);
     EXPECT_EQ(bv::countTextLines(u"aaaa"), 1);
@@ -168,28 +128,6 @@ TEST_F(TextLayoutTest, CountingLinesFollowsTheLayout) {
     bv::countTextLines(u"aaaa bbbb");
     EXPECT_EQ(bv::penX(), 15);
     EXPECT_EQ(canvas.countOther(0), 150);
-}
-
-TEST_F(TextLayoutTest, LinesInAreaUseTheLineHeightLessTwo) {
-    bv::setTextArea(0, 0, 100, 99);
-    EXPECT_EQ(bv::linesInArea(), 5); // 100 / 20
-    bv::setTextArea(0, 10, 100, 28);
-    EXPECT_EQ(bv::linesInArea(), 0);
-}
-
-TEST_F(TextLayoutTest, FontStackKeepsFiveAndIgnoresMore) {
-    MemFont f[6];
-    const bv::Font* start = bv::currentFont();
-    for (auto& m : f) bv::pushFont(&m.font);
-    EXPECT_EQ(bv::currentFont(), &f[5].font);
-    for (int i = 3; i >= 0; --i) {
-        EXPECT_EQ(bv::popFont(), 1);
-        EXPECT_EQ(bv::currentFont(), &f[i].font);
-    }
-    EXPECT_EQ(bv::popFont(), 1);
-    EXPECT_EQ(bv::currentFont(), start); // the sixth push was not saved
-    EXPECT_EQ(bv::popFont(), 0);
-    EXPECT_EQ(bv::currentFont(), start);
 }
 
 } // namespace

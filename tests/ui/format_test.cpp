@@ -24,11 +24,6 @@ template <class... Args> std::u16string fmtText(const char16_t* format, Args... 
     return buffer;
 }
 
-TEST(FormatWide, WorkedExamples) {
-    EXPECT_EQ(fmt(u"%f%%", 18.0), u"18%%");
-    EXPECT_EQ(fmt(u"%d apples", -3), u"-3 apples");
-}
-
 TEST(FormatWide, DoublesLoseTrailingZerosAndABarePoint) {
     EXPECT_EQ(fmt(u"%f", 18.0), u"18");
     EXPECT_EQ(fmt(u"%f", 5.5), u"5.5");
@@ -91,51 +86,6 @@ TEST(FormatWideText, UnknownConversionsPrintNothingAndTakeNoArgument) {
     EXPECT_EQ(fmtText(u"a%5qb"), u"ab");
     EXPECT_EQ(fmtText(u"end%"), u"end");
     EXPECT_EQ(fmtText(u"end%-07"), u"end");
-}
-
-// Both formatters, through a buffer with guard units after the given capacity.
-TEST(Formatters, NeverWritePastTheBuffer) {
-    constexpr int32_t kGuard = 64;
-    const char16_t kGuardUnit = 0xBEEF;
-    for (int32_t capacity : {0, 1, 2, 5, 16}) {
-        std::vector<char16_t> buffer(size_t(capacity + kGuard), kGuardUnit);
-        auto intact = [&] {
-            for (int32_t i = capacity; i < capacity + kGuard; ++i)
-                if (buffer[size_t(i)] != kGuardUnit) return false;
-            return true;
-        };
-        const int32_t expectLength = capacity > 0 ? capacity - 1 : 0;
-
-        int32_t n = bv::formatWide(buffer.data(), capacity, u"%s and %d and %f", "a long narrow text",
-                                   123456789, 1e300);
-        EXPECT_EQ(n, expectLength) << capacity;
-        EXPECT_TRUE(intact()) << capacity;
-        if (capacity > 0) {
-            EXPECT_EQ(buffer[size_t(n)], 0);
-        }
-
-        n = bv::formatWideText(buffer.data(), capacity, u"%-40s|%099999d|%s", u"wide", -5, u"more");
-        EXPECT_EQ(n, expectLength) << capacity;
-        EXPECT_TRUE(intact()) << capacity;
-        if (capacity > 0) {
-            EXPECT_EQ(buffer[size_t(n)], 0);
-        }
-    }
-    // A cut text keeps its beginning.
-    char16_t small[6];
-    EXPECT_EQ(bv::formatWide(small, 6, u"%d", 123456789), 5);
-    EXPECT_EQ(std::u16string(small), u"12345");
-    EXPECT_EQ(bv::formatWideText(small, 6, u"%s", u"abcdefgh"), 5);
-    EXPECT_EQ(std::u16string(small), u"abcde");
-}
-
-TEST(Formatters, NullFormatGivesAnEmptyText) {
-    char16_t buffer[4] = {u'x', u'x', u'x', u'x'};
-    EXPECT_EQ(bv::formatWide(buffer, 4, nullptr), 0);
-    EXPECT_EQ(buffer[0], 0);
-    buffer[0] = u'x';
-    EXPECT_EQ(bv::formatWideText(buffer, 4, nullptr), 0);
-    EXPECT_EQ(buffer[0], 0);
 }
 
 TEST(Formatters, HugeDoublesAreWrittenInFull) {

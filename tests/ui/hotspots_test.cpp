@@ -63,51 +63,6 @@ TEST_F(HotSpots, FirstRegisteredWinsEvenUnderALaterOne) {
     EXPECT_EQ(g_clicks, std::vector<int32_t>{1}) << "exactly one callback per click";
 }
 
-TEST_F(HotSpots, CursorIsTheHandOnlyOverAHotSpot) {
-    bv::addHotSpot(10, 10, 20, 20, record, 1);
-    uitest::moveMouse(15, 15);
-    bv::dispatchHotSpots();
-    EXPECT_EQ(bv::cursorKind(), 3);
-    uitest::moveMouse(40, 40);
-    bv::dispatchHotSpots();
-    EXPECT_EQ(bv::cursorKind(), 0);
-    EXPECT_TRUE(g_clicks.empty()) << "no click, no callback";
-}
-
-TEST_F(HotSpots, ButtonWithoutCallbackIsNeitherClickableNorHovered) {
-    bv::button(400, 300, 100, 30, u"Off", 5, nullptr);
-    EXPECT_EQ(bv::hotSpotCount(), 0);
-    pressAt(400, 300);
-    bv::dispatchHotSpots();
-    EXPECT_EQ(bv::cursorKind(), 0);
-    EXPECT_TRUE(g_clicks.empty());
-}
-
-TEST_F(HotSpots, TheListRefusesThe126th) {
-    for (int32_t i = 0; i < bv::kHotSpotCapacity; ++i)
-        ASSERT_NE(bv::addHotSpot(i, 0, 1, 1, record, i), nullptr);
-    EXPECT_EQ(bv::addHotSpot(500, 500, 10, 10, record, 999), nullptr);
-    EXPECT_EQ(bv::hotSpotCount(), bv::kHotSpotCapacity);
-    EXPECT_EQ(bv::hotSpotAt(505, 505), 0);
-    bv::clearHotSpots();
-    EXPECT_EQ(bv::hotSpotCount(), 0);
-    EXPECT_EQ(bv::hotSpotAt(0, 0), 0);
-}
-
-TEST_F(HotSpots, TagsMarkTheLastRegistered) {
-    bv::tagLastHotSpot(9); // nothing registered yet: no effect
-    bv::addHotSpot(0, 0, 10, 10, record, 1);
-    bv::addHotSpot(20, 0, 10, 10, record, 2);
-    bv::tagLastHotSpot(24);
-    EXPECT_EQ(bv::hotSpotTagAt(5, 5), 1) << "untagged: tag 0, reported as 1";
-    EXPECT_EQ(bv::hotSpotTagAt(25, 5), 25);
-    EXPECT_EQ(bv::hotSpotTagAt(50, 50), 0);
-    const bv::HotSpot* h = bv::findHotSpotByTag(24);
-    ASSERT_NE(h, nullptr);
-    EXPECT_EQ(h->value, 2);
-    EXPECT_EQ(bv::findHotSpotByTag(7), nullptr);
-}
-
 // The standard callbacks against a small table of their own.
 int32_t g_enteredWith = -1;
 int32_t enterRecord(int32_t, int32_t, int32_t argument) {

@@ -102,20 +102,6 @@ TEST_F(QuitDialog, ResumeFromTheOptionsReturnsToTheBoardSilently) {
     EXPECT_EQ(g_exits, 0) << "the options are not left through their exit";
 }
 
-TEST_F(QuitDialog, ResumeElsewhereKeepsTheState) {
-    enter(2);
-    bv::openQuitDialog();
-    clickButton(bv::kQuitResumeX);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-    EXPECT_EQ(bv::quitDialogOpen, 0);
-    enter(0);
-    bv::openQuitDialog();
-    clickButton(bv::kQuitSaveResumeX);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
-    EXPECT_EQ(bv::quitDialogOpen, 0);
-    EXPECT_EQ(bv::exitGame, 0);
-}
-
 TEST_F(QuitDialog, QuitAndSaveAndQuitEndTheGame) {
     for (int32_t x : {bv::kQuitQuitX, bv::kQuitSaveQuitX}) {
         enter(16);
@@ -126,25 +112,6 @@ TEST_F(QuitDialog, QuitAndSaveAndQuitEndTheGame) {
         EXPECT_EQ(bv::quitDialogOpen, 0) << x;
         EXPECT_EQ(bv::currentStateId(), bv::kStateOptions) << x;
     }
-}
-
-TEST_F(QuitDialog, PassesRunOnInjectedInputUntilAButtonCloses) {
-    enter(2);
-    bv::handleQuitRequest();
-    const uint64_t presents = bv::platform::headless::presentCount();
-    bv::quitDialogPass(); // no input: still open
-    EXPECT_EQ(bv::quitDialogOpen, 1);
-    bv::platform::Event e;
-    e.type = bv::platform::Event::MouseMove;
-    e.x = bv::kQuitQuitX;
-    e.y = bv::kQuitButtonY;
-    bv::platform::headless::pushEvent(e);
-    e.type = bv::platform::Event::LeftDown;
-    bv::platform::headless::pushEvent(e);
-    bv::quitDialogPass();
-    EXPECT_EQ(bv::exitGame, 1);
-    EXPECT_EQ(bv::quitDialogOpen, 0);
-    EXPECT_GE(bv::platform::headless::presentCount(), presents) << "passes never wait for the clock";
 }
 
 } // namespace
