@@ -4,6 +4,8 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/folders.h"
@@ -111,17 +113,26 @@ class SdlBackend final : public Backend {
         texture_ = nullptr;
         renderer_ = nullptr;
         window_ = nullptr;
+        shown_.clear();
     }
 
     bool windowExists() const override { return window_ != nullptr; }
 
     bool setWindowFullScreen(bool fullScreen) override {
         if (!window_) return false;
+        windowChanged_ = true;
         return SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
     }
 
     void presentFrame(const uint32_t* pixels) override {
         if (!renderer_) return;
+        // A frame like the one on the screen is not sent again (a still screen then costs next to
+        // nothing), unless the window was shown, uncovered or resized since.
+        const size_t bytes = size_t(kScreenW) * kScreenH * 4;
+        if (!windowChanged_ && shown_.size() * 4 == bytes && std::memcmp(shown_.data(), pixels, bytes) == 0)
+            return;
+        windowChanged_ = false;
+        shown_.assign(pixels, pixels + size_t(kScreenW) * kScreenH);
         SDL_UpdateTexture(texture_, nullptr, pixels, kScreenW * 4);
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
@@ -227,9 +238,12 @@ class SdlBackend final : public Backend {
                 out.type = Event::FocusLost;
                 return true;
             case SDL_WINDOWEVENT_MOVED:
+                windowChanged_ = true;
                 out.type = Event::Moved;
                 return true;
             default:
+                // Shown, exposed, resized, restored: the next frame is presented whatever it holds.
+                windowChanged_ = true;
                 return false;
             }
         case SDL_KEYDOWN:
@@ -294,6 +308,8 @@ class SdlBackend final : public Backend {
     char16_t pendingChar_ = 0;
     bool videoReady_ = false;
     bool timerReady_ = false;
+    std::vector<uint32_t> shown_; // the frame last sent to the window
+    bool windowChanged_ = true;
 };
 
 } // namespace
