@@ -77,9 +77,15 @@ template <bool Mirror> inline __m128i loadFour(const uint32_t* src, int32_t i) {
 
 } // namespace blendrow
 
+// The leading part of a sprite row eight pixels a step where the processor has AVX2
+// (gfx/draw_rows_wide.cpp); returns how many pixels it did, 0 without AVX2.
+int32_t blendSpriteRowWide(uint32_t* dst, const uint32_t* src, int32_t count, bool mirror);
+// Tests turn the eight-pixel steps off to check the four-pixel ones on the same machine.
+void allowWideRows(bool allowed);
+
 // spritePixel over a row: dst[i] with src[i], or mirrored with src[-i].
 template <bool Mirror> inline void blendSpriteRow(uint32_t* dst, const uint32_t* src, int32_t count) {
-    int32_t i = 0;
+    int32_t i = blendSpriteRowWide(dst, src, count, Mirror);
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();
     const __m128i alphas = _mm_set1_epi32(int32_t(blendrow::kTopByte));
