@@ -80,6 +80,8 @@ template <bool Mirror> inline __m128i loadFour(const uint32_t* src, int32_t i) {
 // The leading part of a sprite row eight pixels a step where the processor has AVX2
 // (gfx/draw_rows_wide.cpp); returns how many pixels it did, 0 without AVX2.
 int32_t blendSpriteRowWide(uint32_t* dst, const uint32_t* src, int32_t count, bool mirror);
+// The same for a background row.
+int32_t blendBackgroundRowWide(uint32_t* dst, const uint32_t* src, int32_t count);
 // Tests turn the eight-pixel steps off to check the four-pixel ones on the same machine.
 void allowWideRows(bool allowed);
 
@@ -123,7 +125,7 @@ template <bool Mirror> inline void blendSpriteRow(uint32_t* dst, const uint32_t*
 
 // backgroundPixel over a row.
 inline void blendBackgroundRow(uint32_t* dst, const uint32_t* src, int32_t count) {
-    int32_t i = 0;
+    int32_t i = blendBackgroundRowWide(dst, src, count);
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();
     const __m128i full = _mm_set1_epi32(255);

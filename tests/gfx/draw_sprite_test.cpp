@@ -222,6 +222,29 @@ TEST_F(SpriteTest, MixedRunsOfAlphaGiveEachPixelTheRule) {
                 }
             EXPECT_EQ(wrong, 0) << k.name << (wide ? "" : " (four-pixel steps)");
         }
+
+    // The town's background rule over the same rows: opaque pixels copied as they are.
+    for (const bool wide : {true, false}) {
+        allowWideRows(wide);
+        for (int y = 0; y < 3; ++y) {
+            std::vector<uint32_t> row(kW);
+            for (int x = 0; x < kW; ++x) row[size_t(x)] = uint32_t(x * 2654435761u + y) & 0xFFFFFFu;
+            const std::vector<uint32_t> before = row;
+            blendBackgroundRow(row.data(), &t.at(0, y), kW);
+            int wrong = 0;
+            for (int x = 0; x < kW; ++x) {
+                const uint32_t src = t.at(x, y), a = src >> 24;
+                const uint32_t old = before[size_t(x)];
+                const uint32_t want = a == 255 ? src : a == 0 ? old : refBlend(src, old, a) | 0xFF000000u;
+                if (row[size_t(x)] != want && ++wrong <= 3)
+                    ADD_FAILURE() << "background row " << y << (wide ? "" : " (four-pixel steps)")
+                                  << ": pixel " << x << " is " << std::hex << row[size_t(x)]
+                                  << ", the rule gives " << want;
+            }
+            EXPECT_EQ(wrong, 0) << "background row " << y;
+        }
+        allowWideRows(true);
+    }
 }
 
 TEST_F(SpriteTest, WildSizesAndPositionsStayInTheBuffer) {
