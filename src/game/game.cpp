@@ -26,6 +26,7 @@
 #include "levels/save_hooks.h"
 #include "levels/score_service.h"
 #include "platform/platform.h"
+#include "platform/system.h"
 #include "screens/board_notices.h"
 #include "screens/float_effects.h"
 #include "screens/screens.h"
@@ -60,6 +61,7 @@ void drawShotNote() {
 
 constexpr const char* kWindowTitle = "Quillmoor Games Presents - Brickvale 2";
 constexpr uint32_t kScreenBytes = kScreenWidth * kScreenHeight * 4;
+StartupCost g_startup;
 } // namespace
 
 std::string saveScreenshot() {
@@ -111,7 +113,9 @@ void gameInit() {
     fillRect(frameBuffer, 0, 0, kScreenWidth, kScreenHeight, 0);
     audioInit();
     enableSavedOptions();
+    const double logoStart = platform::processCpuMs();
     runLogoSequence();
+    g_startup.logoCpuMs = platform::processCpuMs() - logoStart;
     resetInput();
     initHotSpots();
     initDrawList();
@@ -120,6 +124,11 @@ void gameInit() {
     // The map's tile grid is sized by the first reduced object picture, which exists only now.
     allocMapTileBuffers();
     changeState(chooseFirstState(gameStarted != 0, playerStored));
+    g_startup.totalCpuMs = platform::processCpuMs();
+}
+
+StartupCost startupCost() {
+    return g_startup;
 }
 
 void runFrame() {

@@ -10,6 +10,13 @@ namespace bv {
 
 // Start-up in its fixed order; ends in the first state.
 void gameInit();
+// What the last gameInit cost in processor time (milliseconds since the process began): all of
+// it, and the part spent in the logo sequence, whose length is fixed by its clock.
+struct StartupCost {
+    double totalCpuMs = 0.0;
+    double logoCpuMs = 0.0;
+};
+StartupCost startupCost();
 // One pass of the frame loop (pump input ... pace ... quit check).
 void runFrame();
 // gameInit, the loop until exitGame, shut-down. Returns 0. Prints nothing on a normal run.

@@ -270,6 +270,10 @@ ScriptResult runScript(std::istream& in, std::ostream& out) {
         } else if (cmd == "print-state") {
             // Flushed: a test may wait for this line while the script runs on.
             out << stateLine() << std::endl;
+        } else if (cmd == "print-startup") {
+            const StartupCost cost = startupCost();
+            out << "STARTUP cpu_ms=" << int64_t(cost.totalCpuMs) << " logo_cpu_ms=" << int64_t(cost.logoCpuMs)
+                << " without_logo_ms=" << int64_t(cost.totalCpuMs - cost.logoCpuMs) << "\n";
         } else if (cmd == "print-editor") {
             out << "EDITOR question=" << (questionOpen() ? 1 : 0) << " nameForm=" << (nameFormOpen() ? 1 : 0)
                 << " mapModified=" << (mapModified() ? 1 : 0)

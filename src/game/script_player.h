@@ -29,6 +29,9 @@
 //   print-state         print one line "STATE id=.. prev=.. frame=.. scenario=<file> level=<index>
 //                       houses=<count> .. music=.. effects=.. help=.. windowed=.." (more pairs
 //                       are added over time)
+//   print-startup       print "STARTUP cpu_ms=<processor time from the process's start to the
+//                       end of start-up> logo_cpu_ms=<the logo sequence's part> without_logo_ms=<the
+//                       rest>" (how heavy start-up is; the logo's length is fixed by its clock)
 //   print-editor        print "EDITOR question=0|1 nameForm=0|1 mapModified=0|1 scenarioModified=0|1
 //                       houses=<count> error=<the name form's error line> message=<the editor's message>"
 //   print-house I       print "HOUSE i=<I>" and every field of the house's record as name=value

@@ -8,6 +8,7 @@
 #include <climits>
 #include <cmath>
 
+#include "gfx/blend_row.h"
 #include "gfx/draw_area.h"
 
 namespace bv {
@@ -70,6 +71,22 @@ inline void blendSpritePixel(uint32_t& dst, uint32_t src) {
     dst = a != 0 ? blended : dst;
 }
 
+// A picture at its own size and brightness 1, a row at a time.
+void blendSpriteOneToOne(uint32_t* target, const Sprite& s, int64_t left, int64_t top, bool mirror) {
+    const Area a = clipArea(left, top, s.width, s.height);
+    if (a.empty()) return;
+    const int32_t visible = a.x1 - a.x0;
+    const int32_t firstCol = int32_t(a.x0 - left);
+    for (int32_t y = a.y0; y < a.y1; ++y) {
+        const uint32_t* row = s.pixels + size_t(y - top) * size_t(s.width);
+        uint32_t* dst = target + y * kFrameWidth + a.x0;
+        if (mirror)
+            blendSpriteRow<true>(dst, row + (s.width - 1 - firstCol), visible);
+        else
+            blendSpriteRow<false>(dst, row + firstCol, visible);
+    }
+}
+
 inline uint32_t scaleChannel(uint32_t v, float factor) {
     const float scaled = float(v) * factor;
     if (!(scaled > 0.0f)) return 0; // negative or NaN brightness
@@ -113,7 +130,9 @@ void drawSpriteScaled(uint32_t* target, int32_t x, int32_t y, const Sprite* spri
     recordSpriteRect(toInt32(left), toInt32(top), width, height);
     if (!hasPixels(sprite)) return;
 
-    if (brightness == 1.0f) {
+    if (brightness == 1.0f && width == s.width && height == s.height) {
+        blendSpriteOneToOne(target, s, left, top, mirror);
+    } else if (brightness == 1.0f) {
         walkSprite(target, s, left, top, width, height, mirror,
                    [](uint32_t& dst, uint32_t src, int32_t, int32_t) { blendSpritePixel(dst, src); });
     } else {

@@ -1,5 +1,7 @@
 #include "platform/system.h"
 
+#include <time.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +22,12 @@ std::string machineIdText() {
     const size_t end = text.find_first_of("\r\n");
     if (end != std::string::npos) text.resize(end);
     return text;
+}
+
+double processCpuMs() {
+    timespec t{};
+    if (clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t) != 0) return 0.0;
+    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1.0e6;
 }
 
 } // namespace bv::platform

@@ -10,5 +10,7 @@ namespace bv::platform {
 std::string environmentValue(const char* name);
 // The first line of /etc/machine-id (at most 64 characters), "" when it cannot be read.
 std::string machineIdText();
+// The processor time the whole process has used so far, in milliseconds (all threads).
+double processCpuMs();
 
 } // namespace bv::platform

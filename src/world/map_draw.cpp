@@ -4,6 +4,7 @@
 
 #include "assets/sprites.h"
 #include "core/memory.h"
+#include "gfx/blend_row.h"
 #include "gfx/draw.h"
 #include "gfx/draw_list.h"
 #include "gfx/framebuffer.h"
@@ -37,14 +38,7 @@ void blitBackground(int32_t x, int32_t y, const Sprite& picture) {
     for (int32_t py = y0; py < y1; ++py) {
         const uint32_t* src = picture.pixels + size_t(py - y) * picture.width + (x0 - x);
         uint32_t* dst = frameBuffer + size_t(py) * kFrameWidth + x0;
-        for (int32_t i = 0; i < x1 - x0; ++i) {
-            const uint32_t p = src[i], a = p >> 24;
-            if (a == 255) {
-                dst[i] = p;
-            } else if (a != 0) {
-                dst[i] = blendColour(p, dst[i], a) | 0xFF000000u;
-            }
-        }
+        blendBackgroundRow(dst, src, x1 - x0);
     }
 }
 

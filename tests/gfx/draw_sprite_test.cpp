@@ -2,6 +2,7 @@
 #include <climits>
 
 #include "canvas.h"
+#include "gfx/blend_row.h"
 #include "gfx/draw.h"
 
 using namespace bv;
@@ -124,6 +125,90 @@ TEST_F(SpriteTest, SpritesAreClippedAtEveryEdge) {
     EXPECT_EQ(k.countOther(0), 10 * 5);
     EXPECT_EQ(k.at(100, 100), opaqueOver(t.at(5, 5), 0));
     EXPECT_EQ(k.at(109, 104), opaqueOver(t.at(14, 9), 0));
+}
+
+// Rows drawn in blocks of pixels must give every pixel the rule's result whatever mixes in a
+// block: runs of transparent, opaque and translucent pixels of odd lengths, every alpha value,
+// long clear and opaque stretches, mirrored or not, cut by the clip rectangle at either side, in
+// the processor's widest steps and in four-pixel ones.
+TEST_F(SpriteTest, MixedRunsOfAlphaGiveEachPixelTheRule) {
+    constexpr int kW = 301;
+    TestSprite t(kW, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < kW; ++x) {
+            // Runs of 1, 2, 3 ... pixels alternate between clear, opaque and graded alpha.
+            const int run = (x * 2 / 7 + y) % 3;
+            uint32_t a = run == 0 ? 0u : run == 1 ? 255u : uint32_t(x * 37 + y * 11) % 256u;
+            if (x >= 20 && x < 60) a = 255;
+            if (x >= 140 && x < 230 + y * 7) a = 0;
+            t.at(x, y) =
+                a << 24 | uint32_t(x * 13 % 256) << 16 | uint32_t(y * 90 + x) % 256u << 8 | 0x01u * (x % 3);
+        }
+    struct Case {
+        const char* name;
+        bool mirror;
+        int clipLeft, clipRight;
+    };
+    const Case cases[] = {
+        {"whole", false, 0, 800},      {"whole mirrored", true, 0, 800},
+        {"cut left", false, 103, 800}, {"cut left mirrored", true, 103, 800},
+        {"cut right", false, 0, 257},  {"cut right mirrored", true, 0, 257},
+        {"cut both", false, 161, 166}, {"cut both mirrored", true, 161, 166},
+    };
+    for (const bool wide : {true, false})
+        for (const Case& k : cases) {
+            allowWideRows(wide);
+            Canvas c(0);
+            for (int y = 0; y < gfxtest::kH; ++y)
+                for (int x = 0; x < gfxtest::kW; ++x) c.set(x, y, uint32_t(x * 2654435761u + y) & 0xFFFFFFu);
+            Canvas before = c;
+            setClip(k.clipLeft, 0, k.clipRight, gfxtest::kH);
+            // Mirrored, the left edge is x - width: both draws cover columns 100 .. 400.
+            drawSprite(c.pixels(), k.mirror ? 100 + kW : 100, 50, &t.s, k.mirror);
+            resetClip();
+            allowWideRows(true);
+            int wrong = 0;
+            for (int y = 49; y < 54; ++y)
+                for (int x = 90; x < 410; ++x) {
+                    const int col = k.mirror ? kW - 1 - (x - 100) : x - 100;
+                    const bool inside =
+                        x >= 100 && x < 100 + kW && y >= 50 && y < 53 && x >= k.clipLeft && x < k.clipRight;
+                    const uint32_t old = before.at(x, y);
+                    uint32_t want = old;
+                    if (inside) {
+                        const uint32_t src = t.at(col, y - 50), a = src >> 24;
+                        if (a != 0) want = refBlend(src, old, a) | 0xFF000000u;
+                    }
+                    if (c.at(x, y) != want && ++wrong <= 3)
+                        ADD_FAILURE()
+                            << k.name << (wide ? "" : " (four-pixel steps)") << ": pixel (" << x << ", " << y
+                            << ") is " << std::hex << c.at(x, y) << ", the rule gives " << want;
+                }
+            EXPECT_EQ(wrong, 0) << k.name << (wide ? "" : " (four-pixel steps)");
+        }
+
+    // The town's background rule over the same rows: opaque pixels copied as they are.
+    for (const bool wide : {true, false}) {
+        allowWideRows(wide);
+        for (int y = 0; y < 3; ++y) {
+            std::vector<uint32_t> row(kW);
+            for (int x = 0; x < kW; ++x) row[size_t(x)] = uint32_t(x * 2654435761u + y) & 0xFFFFFFu;
+            const std::vector<uint32_t> before = row;
+            blendBackgroundRow(row.data(), &t.at(0, y), kW);
+            int wrong = 0;
+            for (int x = 0; x < kW; ++x) {
+                const uint32_t src = t.at(x, y), a = src >> 24;
+                const uint32_t old = before[size_t(x)];
+                const uint32_t want = a == 255 ? src : a == 0 ? old : refBlend(src, old, a) | 0xFF000000u;
+                if (row[size_t(x)] != want && ++wrong <= 3)
+                    ADD_FAILURE() << "background row " << y << (wide ? "" : " (four-pixel steps)")
+                                  << ": pixel " << x << " is " << std::hex << row[size_t(x)]
+                                  << ", the rule gives " << want;
+            }
+            EXPECT_EQ(wrong, 0) << "background row " << y;
+        }
+        allowWideRows(true);
+    }
 }
 
 } // namespace
