@@ -34,7 +34,7 @@
 //     happy), renovates completely for a renovation goal (the cheapest house below three stars),
 //     and for a combined-rent goal, an equity goal or a tycoon level upgrades its cheapest house
 //     before it buys another (a level adds a quarter to the rent and a tenth of the base value
-//     for 6% of it). Every repair is paid when the cash allows.
+//     for 6% of it). Investing buys no more than 15 houses. Every repair is paid when the cash allows.
 //   - Selling: for a sales goal it lists its houses with the most equity at their value and
 //     accepts buyers' offers of at least 85% of the asking price; it declines all other offers.
 //   - Otherwise it hurries the month with "EndMonth" and answers every dialog that comes.
@@ -88,6 +88,8 @@ constexpr int32_t kSetupPlayTag = 26;
 // The house panel's buttons, centred at x 725, 35 pixels apart from y 505.
 constexpr int32_t kPanelX = 725;
 constexpr int32_t kPanelY[3] = {505, 540, 575};
+// Investing stops buying at this many houses (and goes on upgrading them).
+constexpr int32_t kMostInvestedHouses = 15;
 
 enum class Act { kNone, kBuy, kUpgrade, kRenovate, kSell, kRentUp, kRentDown };
 
@@ -145,7 +147,8 @@ class Bot {
         while (!finished_ && !exitGame) {
             const int32_t state = currentStateId();
             if (state == lastState && state != kStateGame) {
-                if (++sameStateFrames > 3000) return fail("stuck in state " + std::to_string(state));
+                if (++sameStateFrames > 3000)
+                    return fail(std::string("stuck in state ") + std::to_string(state));
             } else {
                 sameStateFrames = 0;
             }
@@ -377,7 +380,7 @@ class Bot {
             const char* shown = narrow(scenarioList[chosenScenario]);
             if (!namesEqualIgnoringCase(shown, wanted)) {
                 if (tries > scenarioListCount + 5) {
-                    error_ = "no scenario " + wanted + " in set-up", finished_ = true;
+                    error_ = std::string("no scenario ") + wanted + " in set-up", finished_ = true;
                     return;
                 }
                 press(540, 300);
@@ -411,7 +414,7 @@ class Bot {
             // Set-up starts at the first level; "Continue" from the one before leads to level N.
             jumped_ = true;
             if (onlyLevel_ > scenario.levelCount) {
-                error_ = "the scenario has " + std::to_string(scenario.levelCount) + " levels";
+                error_ = std::string("the scenario has ") + std::to_string(scenario.levelCount) + " levels";
                 finished_ = true;
                 return;
             }
@@ -702,7 +705,8 @@ class Bot {
         if (invest && !unmet(kGoalSales)) {
             const Plan p = upgradeFor(true);
             if (p.act != Act::kNone) return p;
-            if ((pick = cheapestListed(true, any)) >= 0) return {Act::kBuy, pick};
+            if (owned() < kMostInvestedHouses && (pick = cheapestListed(true, any)) >= 0)
+                return {Act::kBuy, pick};
         }
         return {};
     }
