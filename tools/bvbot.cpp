@@ -2,7 +2,7 @@
 // player sees, with the same clicks and keys (game/drive.h), and prints one line per level:
 //   level 3 won    months 7/18   cash 41200   net worth 96400   houses 4   Rent Day
 //
-//   bvbot SCENARIO [--difficulty D] [--level N] [--seed S] [--game DIR] [--saves DIR]
+//   bvbot SCENARIO [--difficulty D] [--level N] [--seed S] [--game DIR] [--saves DIR] [--verbose]
 //
 // D is 0 Easy, 1 Normal (the default), 2 Hard, or their names. Without --level the bot plays the
 // scenario from its first level to its last, as a player does; with --level N (counted from 1) it
@@ -10,6 +10,8 @@
 // as the end-of-level "Continue" does, so the level begins with what level 1 gives (its starting
 // cash, no houses) on its own town. S seeds the bot's own generator, which only spaces its moves on
 // the board by 0..2 frames: another seed, other days for the same decisions, another game.
+// --verbose traces its moves and the dialogs it answers on standard error. Without --saves it plays
+// with a saves folder of its own, removed at the end.
 // Exit status: 0 when every level played was won, 1 when one failed, 2 on a usage or start error.
 //
 // The bot reads the game as bvplay's checks and print commands do (the goals, the houses, the
@@ -23,8 +25,9 @@
 //     serves the goal, offers 98% of the asking price (a seller's reserve is at least 1% below
 //     the asking price and he accepts 95..99% of it, so the offer is always taken), takes a
 //     counter-offer it can pay, and keeps a reserve: a month of mortgage payments (the new
-//     house's too) and $1,500 for what a goal needs; two months (both of the new house's too),
-//     $3,000 and the cash goal with a quarter more for anything else.
+//     house's too) and $1,500 for what a goal needs (for a purchase, or an upgrade the upgrade
+//     goal counts, after a third of the term only the new house's first payment and $500); two months (both
+//     of the new house's too), $3,000 and the cash goal with a quarter more for anything else.
 //   - Renters: applicants are taken in, except below the history class a tenant goal asks for
 //     (an empty house costs its mortgage all the same). A renter who would stay happy at a higher rent pays
 //     it when rent counts (rent, equity and cash goals, tycoon levels); for a rent goal a neutral renter will
@@ -538,7 +541,9 @@ class Bot {
         if (price > maxPurchase(kOwnerPlayer)) return false;
         const int32_t dp = downPayment(kOwnerPlayer, price);
         const int32_t payment = int32_t(mortgagePayment(price - dp, loanRateOf(kOwnerPlayer), 60));
-        return int64_t(cash()) - dp - (optional ? 2 : 1) * payment >= reserve(optional);
+        // Late in the term a goal's purchase may leave the other mortgages to the coming rents.
+        const bool late = !optional && monthsElapsed * 3 >= currentMonthsToPlay();
+        return int64_t(cash()) - dp - (optional ? 2 : 1) * payment >= (late ? 500 : reserve(optional));
     }
 
     bool tried(Act act, int32_t house) {
@@ -568,9 +573,13 @@ class Bot {
         return best;
     }
 
-    Plan upgradeFor(bool optional) {
+    // The cheapest upgrade the reserve allows. An upgrade the upgrade goal counts keeps only $500
+    // once a third of the term is gone, as a purchase for a goal does.
+    Plan upgradeFor(bool optional, bool counted = false) {
         const int32_t i = pickOwned([](int32_t a, int32_t b) { return upgradeCostOf(a) < upgradeCostOf(b); });
-        if (i >= 0 && !tried(Act::kUpgrade, i) && int64_t(cash()) - upgradeCostOf(i) >= reserve(optional))
+        const bool late = counted && monthsElapsed * 3 >= currentMonthsToPlay();
+        if (i >= 0 && !tried(Act::kUpgrade, i) &&
+            int64_t(cash()) - upgradeCostOf(i) >= (late ? 500 : reserve(optional)))
             return {Act::kUpgrade, i};
         return {};
     }
@@ -612,9 +621,14 @@ class Bot {
             if (able < n && (pick = cheapestListed(false, [&](int32_t i) { return rent(i, 1) >= r; })) >= 0)
                 return {Act::kBuy, pick};
         }
-        if (unmet(kGoalRenos)) {
-            const int32_t i =
-                pickOwned([](int32_t a, int32_t b) { return renovationCost(a) < renovationCost(b); });
+        bool renovating = false;
+        for (int32_t i = 0; i < houseCount; ++i) renovating = renovating || (mine(i) && hs(i).renoKind == 2);
+        if (unmet(kGoalRenos) && !renovating) {
+            // Only a house below three stars can be renovated completely.
+            const int32_t i = pickOwned([](int32_t a, int32_t b) {
+                const bool aCan = hs(a).level + 1 < 4, bCan = hs(b).level + 1 < 4;
+                return aCan != bCan ? aCan : renovationCost(a) < renovationCost(b);
+            });
             if (i >= 0 && hs(i).level + 1 < 4) {
                 if (!tried(Act::kRenovate, i) && cash() - renovationCost(i) >= reserve(false))
                     return {Act::kRenovate, i};
@@ -667,7 +681,7 @@ class Bot {
             for (int32_t i = 0; i < houseCount; ++i)
                 if (mine(i) && hs(i).renoKind != 0) ++underWay;
             if (g.goals[kGoalUpgrades].figure + underWay < g.goals[kGoalUpgrades].required) {
-                const Plan p = upgradeFor(false);
+                const Plan p = upgradeFor(false, true);
                 if (p.act != Act::kNone) return p;
                 if (owned() == 0 && (pick = cheapestListed(false, any)) >= 0) return {Act::kBuy, pick};
             }
@@ -776,7 +790,7 @@ class Bot {
 
 int usage() {
     std::fprintf(stderr, "usage: bvbot SCENARIO [--difficulty easy|normal|hard|0..2] [--level N] [--seed S] "
-                         "[--game DIR] [--saves DIR]\n");
+                         "[--game DIR] [--saves DIR] [--verbose]\n");
     return 2;
 }
 
