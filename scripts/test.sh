@@ -11,7 +11,7 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_SANITIZE=ON -DBV
 cmake --build build-test -j"$(nproc)"
 # One optimised build besides the sanitizer build: the programs must compile warning-free at -O3 too.
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBV_TESTS=OFF
-cmake --build build-release -j"$(nproc)" --target brickvale2 brickvale2-editor bvplay bvpack bvsheet bvtext
+cmake --build build-release -j"$(nproc)" --target brickvale2 brickvale2-editor bvplay bvbot bvpack bvsheet bvtext
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"

@@ -124,7 +124,7 @@ void writeScenarios() {
         {"maple_lane", "Your First Front Door",
          "Welcome to Maple Lane! The bank has a few cottages for sale. Click a house with a sign, "
          "make an offer and buy two homes of your own before the year is out.",
-         12, 25000, true, purchases(2)});
+         12, 30000, true, purchases(2)});
     g = Goals{};
     g.renters = 3, g.purchases = 1;
     career.levels.push_back(
@@ -133,12 +133,12 @@ void writeScenarios() {
          "three of your houses. A fair rent brings them knocking.",
          12, 0, false, g});
     g = Goals{};
-    g.combinedRent = 4000, g.hold = 3;
+    g.combinedRent = 3500, g.hold = 3;
     career.levels.push_back(
         {"maple_lane", "Rent Day",
          "Rent arrives on the first of every month. Bring your rents up to the goal below and "
          "keep them there: the bank likes to see steady money.",
-         18, 0, false, g});
+         20, 0, false, g});
     g = Goals{};
     g.purchases = 2, g.upgrades = 2;
     career.levels.push_back(
@@ -147,12 +147,12 @@ void writeScenarios() {
          "Park. Buy two family homes and upgrade two houses to raise their value.",
          18, 0, true, g});
     g = Goals{};
-    g.equity = 120000;
+    g.equity = 90000;
     career.levels.push_back(
         {"cedar_park", "Bricks and Equity",
          "Equity is what you would keep if you sold up today: cash plus what your houses are "
          "worth, less what you owe. Grow it past the goal.",
-         24, 0, false, g});
+         30, 0, false, g});
     g = Goals{};
     g.houseCount = 3, g.minCondition = 3, g.renos = 1;
     career.levels.push_back(
@@ -161,11 +161,11 @@ void writeScenarios() {
          "and give one house a complete renovation.",
          24, 0, false, g});
     g = Goals{};
-    g.sales = 2, g.cash = 40000;
+    g.sales = 2, g.cash = 40000, g.equity = 300000;
     career.levels.push_back(
         {"willow_bend", "Buy Low, Sell High",
-         "Down by the river, prices move. List houses for more than you paid, sell two of them and "
-         "finish with money in the bank.",
+         "Down by the river, prices move. List houses for more than you paid, sell two of them, "
+         "finish with money in the bank and grow your equity past the goal.",
          24, 0, true, g});
     g = Goals{};
     g.houseCount = 3, g.minHistory = 3, g.renters = 4, g.hold = 3;

@@ -16,6 +16,7 @@
 #include "core/input.h"
 #include "core/state.h"
 #include "editor/editor_state.h"
+#include "game/drive.h"
 #include "game/game.h"
 #include "game/monkey.h"
 #include "gfx/display.h"
@@ -40,60 +41,6 @@
 namespace bv {
 
 namespace {
-
-using platform::Event;
-
-void push(Event::Type type, int32_t x = 0, int32_t y = 0) {
-    Event e;
-    e.type = type;
-    e.x = x;
-    e.y = y;
-    platform::headless::pushEvent(e);
-}
-
-void pushKey(Event::Type type, int32_t vk) {
-    Event e;
-    e.type = type;
-    e.key = vk;
-    platform::headless::pushEvent(e);
-}
-
-void pushChar(char16_t ch) {
-    Event e;
-    e.type = Event::Char;
-    e.ch = ch;
-    platform::headless::pushEvent(e);
-}
-
-// Starts the scenario file `name` ("career" or "career.bvx") at level 0 as game set-up does.
-bool startScenarioNamed(const std::string& name, int32_t difficulty) {
-    buildScenarioList();
-    const std::string wanted = name.find('.') == std::string::npos ? name + ".bvx" : name;
-    for (int32_t i = 0; i < scenarioListCount; ++i) {
-        if (!namesEqual(narrow(scenarioList[i]), wanted.c_str())) continue;
-        currentDifficulty = difficulty;
-        chosenScenario = i;
-        return startScenario() == 0;
-    }
-    return false;
-}
-
-void frames(int n) {
-    for (int i = 0; i < n && !exitGame; ++i) runFrame();
-}
-
-void click(Event::Type down, Event::Type up, int32_t x, int32_t y) {
-    push(Event::MouseMove, x, y);
-    push(down, x, y);
-    frames(1);
-    push(up, x, y);
-    frames(1);
-}
-
-// Keys that also type a control character, as the window does.
-char16_t controlChar(int32_t vk) {
-    return (vk == 8 || vk == 9 || vk == 13 || vk == 27) ? static_cast<char16_t>(vk) : 0;
-}
 
 bool parseColour(const std::string& s, uint32_t& colour) {
     if (s.size() != 6) return false;
@@ -138,18 +85,14 @@ ScriptResult runScript(std::istream& in, std::ostream& out) {
         if (cmd == "frames") {
             int n = 0;
             if (!(line >> n) || n < 0) return fail("frames needs a count");
-            frames(n);
+            driveFrames(n);
         } else if (cmd == "move" || cmd == "click" || cmd == "rclick") {
             int32_t x = 0, y = 0;
             if (!(line >> x >> y)) return fail(cmd + " needs X Y");
-            if (cmd == "move") {
-                push(Event::MouseMove, x, y);
-                frames(1);
-            } else if (cmd == "click") {
-                click(Event::LeftDown, Event::LeftUp, x, y);
-            } else {
-                click(Event::RightDown, Event::RightUp, x, y);
-            }
+            if (cmd == "move")
+                driveMove(x, y);
+            else
+                driveClick(x, y, cmd == "rclick");
         } else if (cmd == "key" || cmd == "hold") {
             std::string name;
             int n = 1;
@@ -157,21 +100,16 @@ ScriptResult runScript(std::istream& in, std::ostream& out) {
             if (cmd == "hold" && (!(line >> n) || n < 1)) return fail("hold needs a frame count");
             int32_t vk = virtualKeyByName(name.c_str());
             if (vk == 0) return fail("unknown key '" + name + "'");
-            pushKey(Event::KeyDown, vk);
-            if (char16_t ch = controlChar(vk)) pushChar(ch);
-            frames(n);
-            pushKey(Event::KeyUp, vk);
-            frames(1);
+            driveKey(vk, n);
         } else if (cmd == "type") {
             std::string text;
             std::getline(line >> std::ws, text);
-            for (unsigned char c : text) {
-                pushChar(static_cast<char16_t>(c));
-                frames(1);
-            }
+            driveType(text);
         } else if (cmd == "close") {
-            push(Event::Close);
-            frames(1);
+            platform::Event e;
+            e.type = platform::Event::Close;
+            platform::headless::pushEvent(e);
+            driveFrames(1);
         } else if (cmd == "state") {
             int32_t id = 0;
             if (!(line >> id)) return fail("state needs an id");
