@@ -6,6 +6,7 @@
 
 #include "core/state.h"
 #include "core/state_ids.h"
+#include "support/state_table.h"
 
 namespace {
 
@@ -32,15 +33,17 @@ int32_t bounceEnter(int32_t, int32_t, int32_t) {
     return 99;
 }
 
-const bv::StateDef kTable[] = {
-    {0, 0, logEnter, logUpdate, logExit, "menu", "no_help", {}},
-    {2, 50, logEnter, logUpdate, logExit, "board", "NO_HELP", {}},
-    {4, 0, logEnter, logUpdate, nullptr, "setup", nullptr, {}},
-    {49, 50, nullptr, logUpdate, nullptr, "no enter", "counterHelp", {}},
-    {60, 16, logEnter, logUpdate, logExit, "win", nullptr, {}},
-    {5, 50, bounceEnter, logUpdate, logExit, "bounce", nullptr, {}},
-    {33, 50, logEnter, logUpdate, logExit, "dialog", nullptr, {}},
-};
+using bvtest::StateRow;
+void useTestStates() {
+    bvtest::useStates({StateRow{0, logEnter, logUpdate, logExit, bv::kMusicTitle, "no_help"},
+                       StateRow{2, logEnter, logUpdate, logExit, bv::kMusicPlaylist, "NO_HELP"},
+                       StateRow{4, logEnter, logUpdate, nullptr, bv::kMusicTitle},
+                       StateRow{49, nullptr, logUpdate, nullptr, bv::kMusicPlaylist, "counterHelp"},
+                       StateRow{60, logEnter, logUpdate, logExit, bv::kMusicWin},
+                       StateRow{5, bounceEnter, logUpdate, logExit},
+                       StateRow{33, logEnter, logUpdate, logExit}},
+                      false);
+}
 
 std::vector<std::string> g_music;
 bool g_musicLoaded = true;
@@ -48,8 +51,7 @@ bool g_musicLoaded = true;
 class StateMachine : public ::testing::Test {
   protected:
     void SetUp() override {
-        bv::resetStateMachine();
-        bv::useStateTable(kTable, static_cast<int32_t>(std::size(kTable)));
+        useTestStates();
         g_log.clear();
         g_music.clear();
         g_musicLoaded = true;
@@ -76,7 +78,7 @@ TEST_F(StateMachine, ExitRunsAfterTheNewStateIsCurrentAndBeforeEnter) {
     EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
 }
 
-TEST_F(StateMachine, UnknownIdChangesNothing) {
+TEST_F(StateMachine, UnknownIdChangesNothingAndNoHelpInAnyCaseIsNoHelpTag) {
     bv::changeState(bv::kStateGame);
     g_log.clear();
     g_music.clear();
@@ -85,6 +87,12 @@ TEST_F(StateMachine, UnknownIdChangesNothing) {
     EXPECT_TRUE(g_log.empty());
     EXPECT_TRUE(g_music.empty());
     EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
+    EXPECT_EQ(bv::helpTag(), nullptr); // "NO_HELP" in any case is no help
+    bv::changeState(bv::kStateSetup);
+    EXPECT_EQ(bv::helpTag(), nullptr);
+    bv::changeState(bv::kStatePlayerCounter);
+    ASSERT_NE(bv::helpTag(), nullptr);
+    EXPECT_STREQ(bv::helpTag(), "counterHelp");
 }
 
 TEST_F(StateMachine, EnterResultIsTheUpdateArgumentAndStateWithoutEnterKeepsIt) {
@@ -175,17 +183,7 @@ TEST_F(StateMachine, SetStateSilentlyRunsNoExitOrEnter) {
     EXPECT_EQ(g_log.back(), "update 8");
 }
 
-TEST_F(StateMachine, HelpTagIgnoresNoHelpInAnyCase) {
-    bv::changeState(bv::kStateGame);
-    EXPECT_EQ(bv::helpTag(), nullptr);
-    bv::changeState(bv::kStateSetup);
-    EXPECT_EQ(bv::helpTag(), nullptr);
-    bv::changeState(bv::kStatePlayerCounter);
-    ASSERT_NE(bv::helpTag(), nullptr);
-    EXPECT_STREQ(bv::helpTag(), "counterHelp");
-}
-
-TEST_F(StateMachine, QueuedDialogsOpenOnePerFrameInOrderOnlyFromTheBoard) {
+TEST_F(StateMachine, QueuedDialogsOpenOnePerFrameInOrderOnlyFromTheBoardAndTheQueueHasItsCapacity) {
     bv::changeState(bv::kStateGame);
     ASSERT_TRUE(bv::queueState(bv::kStateMakeOffer, 1));
     ASSERT_TRUE(bv::queueState(bv::kStateYouWin, 2));
@@ -205,9 +203,6 @@ TEST_F(StateMachine, QueuedDialogsOpenOnePerFrameInOrderOnlyFromTheBoard) {
     bv::drainStateQueue();
     EXPECT_EQ(g_log.back(), "enter 2->4 arg 3");
     EXPECT_EQ(bv::queuedCount(), 0);
-}
-
-TEST_F(StateMachine, QueueRefusesThePairThatDoesNotFit) {
     for (int i = 0; i < bv::kQueueCapacity; ++i) ASSERT_TRUE(bv::queueState(bv::kStateMakeOffer, i));
     EXPECT_FALSE(bv::queueState(bv::kStateMakeOffer, 1000));
     EXPECT_EQ(bv::queuedCount(), bv::kQueueCapacity);
