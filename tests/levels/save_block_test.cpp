@@ -107,6 +107,56 @@ TEST_F(SaveTest, NoLastPlayerFileStartsWithDefaultOptionsNotAnEmptyBlock) {
     EXPECT_TRUE(savedWindowed());
 }
 
+// The last-player file names whose save is loaded at start-up. However damaged, it is read through
+// the real reader, never names a file outside the save folder, and a resume that finds nothing
+// leaves the game in memory as it was.
+TEST_F(SaveTest, ADamagedOrHostileLastPlayerFileLeavesTheGameAsItWas) {
+    fillGame();
+    writeSavedGame(); // "Ann", 17 months
+    std::vector<uint8_t> annSave = readFile(saveFile());
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* nameAfter;
+    } cases[] = {
+        {"empty", std::string(), "Ann"},
+        {"nine bytes", std::string("Bob\0\0\0\0\0\0", 9), "Ann"},
+        {"no terminator", "ABCDEFGHIJ", "ABCDEFGHI"},
+        {"a megabyte", std::string(1 << 20, 'Z'), "ZZZZZZZZZ"},
+        {"a path", std::string("../Ann\0\0\0\0", 10), "../Ann"},
+        {"a folder's name", std::string("/tmp\0\0\0\0\0\0", 10), "/tmp"},
+        {"control characters", std::string("\x01\x1f\x7f\0\0\0\0\0\0\0", 10), "\x01\x1f\x7f"},
+        {"an empty name", std::string("\0Ann\0\0\0\0\0\0", 10), ""},
+        {"Bob's save cut to 3 bytes", std::string("Bob\0\0\0\0\0\0\0", 10), "Bob"},
+        {"Bob's save claims a huge block", std::string("Bob\0\0\0\0\0\0\0", 10), "Bob"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile(saveFile("Bob"), std::vector<uint8_t>(annSave.begin(), annSave.begin() + 3));
+        if (std::string(c.what).find("huge") != std::string::npos) {
+            std::vector<uint8_t> f(annSave);
+            f[0] = f[1] = f[2] = f[3] = 0xFF;
+            std::memcpy(&f[4 + 14232], "nosuch.bvx", 11); // a scenario no maps folder holds
+            writeFile(saveFile("Bob"), f);
+        }
+        writeFile(lastPlayerFile(), c.bytes);
+        setName("Ann");
+        monthsElapsed = 3;
+        setMusicVolume(40);
+        const int32_t r = loadPlayer(1);
+        EXPECT_TRUE(r == 0 || r == -1) << r;
+        EXPECT_STREQ(playerName, c.nameAfter);
+        EXPECT_EQ(monthsElapsed, 3);
+        EXPECT_EQ(musicVolume(), 40);
+        EXPECT_EQ(readFile(saveFile()), annSave) << "Ann's save untouched";
+    }
+    // The real file again: the options come back (the game's scenario is not in this folder).
+    writeFile(lastPlayerFile(), std::string("Ann\0\0\0\0\0\0\0", 10));
+    EXPECT_EQ(loadPlayer(0), 1);
+    EXPECT_EQ(monthsElapsed, 17);
+    EXPECT_EQ(musicVolume(), 64);
+}
+
 TEST_F(SaveTest, TwoPlayersKeepSeparateSaves) {
     fillGame();
     setName("Ann");
