@@ -93,7 +93,6 @@ TEST_F(TownView, PanelShowsTheRentLineOnlyForMortgagedHouses) {
     givePlayerHouse(3, 120000, true);
     selectByClick(3);
     frame();
-    shot("panel_mortgage");
     EXPECT_GT(darkPixels(215, 478 + 4 * 18, 240, 15), 30) << "rent line";
     EXPECT_GT(darkPixels(215, 478 + 2 * 18, 240, 15), 30) << "mortgage payment";
     bv::houseStates[3].mtgPrincipal = 0;
@@ -112,38 +111,29 @@ TEST_F(TownView, PanelShowsTheRentLineOnlyForMortgagedHouses) {
               0);
 }
 
+// The panel's buttons at x 725 for the selected house: the player's unlisted house 4 (upgrade at
+// y 505, changeRent at 540, sell at 575; upgrade does nothing at the top level), the listed house 5
+// (makeOffer at 505, or the not-enough-cash notice).
 TEST_F(TownView, ButtonsLeadToTheirDialogs) {
     givePlayerHouse(4, 100000, false);
-    selectByClick(4);
-    // upgrade at y 505, changeRent at 540, sell at 575 for the player's unlisted house.
-    click(725, 575);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateSetSalePrice);
-    bv::changeState(bv::kStateGame);
-    click(725, 540);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateSetRent);
-    bv::changeState(bv::kStateGame);
-    click(725, 505);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateUpgrade);
-    // At the top level the upgrade button is drawn but does nothing.
-    bv::changeState(bv::kStateGame);
-    bv::houseStates[4].level = 4;
-    frame();
-    click(725, 505);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-}
-
-TEST_F(TownView, MakeOfferOpensTheOfferOrTheNotEnoughCashNotice) {
-    bv::HouseState& h = bv::houseStates[5];
-    h.forSale = 1;
-    h.askingPrice = 100000;
-    selectByClick(5);
-    bv::owners[0].cash = 1000000;
-    click(725, 505);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateMakeOffer);
-    bv::changeState(bv::kStateGame);
-    bv::owners[0].cash = 10;
-    click(725, 505);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateNotEnoughCash);
+    bv::houseStates[5].forSale = 1;
+    bv::houseStates[5].askingPrice = 100000;
+    const struct {
+        int32_t house, level, cash, y, state;
+    } cases[] = {
+        {4, 0, 1000000, 575, bv::kStateSetSalePrice}, {4, 0, 1000000, 540, bv::kStateSetRent},
+        {4, 0, 1000000, 505, bv::kStateUpgrade},      {4, 4, 1000000, 505, bv::kStateGame},
+        {5, 0, 1000000, 505, bv::kStateMakeOffer},    {5, 0, 10, 505, bv::kStateNotEnoughCash},
+    };
+    for (const auto& c : cases) {
+        bv::changeState(bv::kStateGame);
+        if (bv::selectedHouse != c.house) selectByClick(c.house);
+        bv::houseStates[c.house].level = c.level;
+        bv::owners[0].cash = c.cash;
+        frame();
+        click(725, c.y);
+        EXPECT_EQ(bv::currentStateId(), c.state) << "house " << c.house << " y " << c.y << " cash " << c.cash;
+    }
 }
 
 TEST_F(TownView, EndMonthButtonHurriesTheMonthAndIsTaggedForTheTutorial) {
@@ -183,7 +173,6 @@ TEST_F(TownView, ListedHousesWaveTheirSignsAndRentedHousesShowTheirMeter) {
     givePlayerHouse(1, 50000, true);
     bv::houseStates[1].wear = 0.5f;
     frame();
-    shot("marks");
     const bv::MapHouse& m = bv::mapHouses[1];
     // The damage meter: a 40 x 6 bar from (x - 20, y + 2), half filled with the wear.
     const uint32_t filled = shownPixel(m.x - 20 + 5, m.y + 2 + 3);
@@ -198,10 +187,6 @@ TEST_F(TownView, ListedHousesWaveTheirSignsAndRentedHousesShowTheirMeter) {
     click(m.x, m.y + 4);
     EXPECT_EQ(bv::currentStateId(), bv::kStateRepairs);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(TownView, GoalsButtonOpensTheGoalsOnlyWhenTheLevelHasGoals) {
     // The first career level sets a goal: the button counts it and opens the goals screen.

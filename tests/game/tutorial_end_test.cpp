@@ -62,15 +62,6 @@ TEST_F(TutorialEnd, TheConclusionOffersOkAndOnlineHelpAndPointsAtTheGoals) {
     EXPECT_FALSE(bv::tutorialRunning());
 }
 
-TEST_F(TutorialEnd, TheConclusionsOkEndsTheTourAtTheTitle) {
-    tourAfter(10);
-    const bv::TutorialStep& s = conclusion();
-    click(s.x + s.width / 4, s.y + s.height - 40);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
-    EXPECT_FALSE(bv::tutorialRunning());
-    EXPECT_FALSE(bv::tutorialStepDone(11));
-}
-
 TEST_F(TutorialEnd, TheGoalsButtonFinishesTheTourAndTheGameGoesOn) {
     tourAfter(10);
     const bv::HotSpot* goals = bv::findHotSpotByTag(bv::kTutorialGoalsTag);

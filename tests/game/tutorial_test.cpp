@@ -113,19 +113,18 @@ TEST_F(Tutorial, TheFirstPanelGrowsOutOfTheMenuCornerAndLaterOnesStandAtOnce) {
     bv::helpSetting = bv::kHelpHidden;
     bv::startTutorial();
     bv::changeState(bv::kStateExplainTutorial);
-    const bv::TutorialStep& s = bv::kTutorialSteps[0];
-    for (int32_t tick = 0; tick < kPanelFrames; ++tick) {
-        frame();
-        const bv::TutorialPanel p = bv::tutorialPanel();
-        if (tick == kPanelFrames - 1) break;
-        EXPECT_EQ(p.phase, bv::kPanelOpening) << "tick " << tick;
-        // Each side moves a tenth of the way per tick from (740, 35, 0, 0).
-        const float f = float(tick) / 10.0f;
-        EXPECT_NEAR(p.rect.x, 740 + (s.x - 740) * f, 1.0) << "tick " << tick;
-        EXPECT_NEAR(p.rect.y, 35 + (s.y - 35) * f, 1.0) << "tick " << tick;
-        EXPECT_NEAR(p.rect.width, s.width * f, 1.0) << "tick " << tick;
-        EXPECT_NEAR(p.rect.height, s.height * f, 1.0) << "tick " << tick;
-    }
+    // Each side moves a tenth of the way per tick from (740, 35, 0, 0) to (112, 80, 533, 304): after
+    // five frames four tenths, opening for nine.
+    frames(5);
+    const bv::TutorialPanel p = bv::tutorialPanel();
+    EXPECT_EQ(p.phase, bv::kPanelOpening);
+    EXPECT_NEAR(p.rect.x, 740 + (112 - 740) * 0.4, 1.0);
+    EXPECT_NEAR(p.rect.y, 35 + (80 - 35) * 0.4, 1.0);
+    EXPECT_NEAR(p.rect.width, 533 * 0.4, 1.0);
+    EXPECT_NEAR(p.rect.height, 304 * 0.4, 1.0);
+    frames(kPanelFrames - 6);
+    EXPECT_EQ(bv::tutorialPanel().phase, bv::kPanelOpening);
+    frame();
     // The first show turns the help tips on.
     EXPECT_EQ(bv::helpSetting, bv::kHelpShown);
     const bv::TutorialPanel grown = bv::tutorialPanel();
@@ -148,29 +147,29 @@ TEST_F(Tutorial, TheFirstPanelGrowsOutOfTheMenuCornerAndLaterOnesStandAtOnce) {
     EXPECT_EQ(bv::chosenScenario, bv::tutorialScenarioIndex());
 }
 
+// Beside its target on the nearer side (centre x 400 still counts as the left half), the upper
+// picture down to centre y 300; without a target it points at the panel's "OK" from the left.
 TEST_F(Tutorial, TheArrowStandsBesideItsTargetOnTheNearerSide) {
-    auto spot = [](int32_t left, int32_t top, int32_t w, int32_t h) {
-        return bv::HotSpot{left, top, w, h, 0, nullptr, 0};
+    const struct {
+        bv::HotSpot spot;
+        bool target;
+        int32_t x, y, picture;
+        bool mirrored;
+    } cases[] = {
+        {{350, 100, 100, 40, 0, nullptr, 0}, true, 460, 120, bv::pic::kIconPointerUpper, true},
+        {{351, 100, 100, 40, 0, nullptr, 0}, true, 341, 120, bv::pic::kIconPointerUpper, false},
+        {{600, 280, 50, 40, 0, nullptr, 0}, true, 590, 300, bv::pic::kIconPointerUpper, false},
+        {{600, 281, 50, 40, 0, nullptr, 0}, true, 590, 301, bv::pic::kIconPointerLower, false},
+        {{100, 500, 130, 30, 0, nullptr, 0}, false, 90, 515, bv::pic::kIconPointerUpper, false},
     };
-    // Centre x 400 still counts as the left half: the arrow stands right of it, turned round.
-    bv::TutorialArrow a = bv::tutorialArrowFor(spot(350, 100, 100, 40), true);
-    EXPECT_EQ(a.x, 460);
-    EXPECT_EQ(a.y, 120);
-    EXPECT_TRUE(a.mirrored);
-    EXPECT_EQ(a.picture, bv::pic::kIconPointerUpper);
-    // Centre x 401: left of the target, pointing right.
-    a = bv::tutorialArrowFor(spot(351, 100, 100, 40), true);
-    EXPECT_EQ(a.x, 341);
-    EXPECT_FALSE(a.mirrored);
-    // Centre y 300 takes the upper picture, 301 the lower one.
-    EXPECT_EQ(bv::tutorialArrowFor(spot(600, 280, 50, 40), true).picture, bv::pic::kIconPointerUpper);
-    EXPECT_EQ(bv::tutorialArrowFor(spot(600, 281, 50, 40), true).picture, bv::pic::kIconPointerLower);
-    // Without a target it points at the panel's "OK" from the left, upper picture, never turned.
-    a = bv::tutorialArrowFor(spot(100, 500, 130, 30), false);
-    EXPECT_EQ(a.x, 90);
-    EXPECT_EQ(a.y, 515);
-    EXPECT_FALSE(a.mirrored);
-    EXPECT_EQ(a.picture, bv::pic::kIconPointerUpper);
+    for (const auto& c : cases) {
+        const bv::TutorialArrow a = bv::tutorialArrowFor(c.spot, c.target);
+        SCOPED_TRACE(testing::Message() << "spot at " << c.spot.left << ", " << c.spot.top);
+        EXPECT_EQ(a.x, c.x);
+        EXPECT_EQ(a.y, c.y);
+        EXPECT_EQ(a.picture, c.picture);
+        EXPECT_EQ(a.mirrored, c.mirrored);
+    }
 }
 
 TEST_F(Tutorial, TheArrowBlinksOnBitFourOfTheFrameCounter) {
@@ -215,29 +214,14 @@ TEST_F(Tutorial, TheArrowBlinksOnBitFourOfTheFrameCounter) {
     EXPECT_EQ(outside, 0);
 }
 
-TEST_F(Tutorial, ClickingTheTargetFinishesTheStepAndStillRunsItsOwnButton) {
-    bv::startTutorial();
-    bv::setTutorialStepDone(0, true);
-    bv::changeState(bv::kStateSetup);
-    frames(kPanelFrames + 1);
-    click(500, 540);
-    EXPECT_TRUE(bv::tutorialStepDone(1));
-    // "Play!" started the tour's town and left set-up.
-    EXPECT_NE(bv::currentStateId(), bv::kStateSetup);
-    EXPECT_STREQ(bv::scenarioFileName, bv::kTutorialScenarioFile);
-}
-
-TEST_F(Tutorial, ExitTutorialStopsTheTourAndReturnsToTheTitle) {
+TEST_F(Tutorial, ExitTutorialOrTheTitleMenuStopsTheTour) {
     boardWithTour();
     EXPECT_EQ(bv::tutorialActive, 1);
     const bv::TutorialStep& s = bv::kTutorialSteps[2];
-    click(s.x + s.width / 2, s.y + s.height - 40);
+    click(s.x + s.width / 2, s.y + s.height - 40); // "Exit Tutorial"
     EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
     EXPECT_FALSE(bv::tutorialRunning());
     EXPECT_EQ(bv::tutorialActive, 0);
-}
-
-TEST_F(Tutorial, TheTitleMenuStopsTheTour) {
     boardWithTour();
     bv::changeState(bv::kStateAttract);
     frame();
