@@ -18,24 +18,19 @@ class Calendar : public SimTest {
     }
 };
 
+// A day is 31 ticks of 33 ms (1,023 ms); long frames carry more ticks but still run one day at a
+// time, and the new day starts its clock again from 0.
 TEST_F(Calendar, ADayTakes31FrameTicks) {
-    simtest::frames(30); // 990 ms
-    EXPECT_EQ(bv::dayOfMonth, 0);
-    EXPECT_EQ(bv::dayClock, 990);
-    simtest::frames(1); // 1023 ms: the new day starts the clock again from 0
-    EXPECT_EQ(bv::dayOfMonth, 1);
-    EXPECT_EQ(bv::dayClock, 0);
-    simtest::frames(31);
-    EXPECT_EQ(bv::dayOfMonth, 2);
-}
-
-TEST_F(Calendar, LongFramesStillRunOneDayAtATime) {
-    bv::frameTicks = 10;
-    bv::frameMs = 330;
-    simtest::frames(3); // 990 ms
-    EXPECT_EQ(bv::dayOfMonth, 0);
-    simtest::frames(1);
-    EXPECT_EQ(bv::dayOfMonth, 1);
+    const struct {
+        int32_t ticks, frames, day, clock;
+    } cases[] = {{1, 30, 0, 990}, {1, 1, 1, 0}, {1, 31, 2, 0}, {10, 3, 2, 990}, {10, 1, 3, 0}};
+    for (const auto& c : cases) {
+        bv::frameTicks = c.ticks;
+        bv::frameMs = c.ticks * 33;
+        simtest::frames(c.frames);
+        EXPECT_EQ(bv::dayOfMonth, c.day) << c.ticks << " x " << c.frames;
+        EXPECT_EQ(bv::dayClock, c.clock) << c.ticks << " x " << c.frames;
+    }
 }
 
 TEST_F(Calendar, HurriedDaysPassEveryFrameWhateverItsTicks) {

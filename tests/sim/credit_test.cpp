@@ -28,69 +28,66 @@ TEST_F(Credit, RatingIsTheHighestRowThePointsReach) {
     }
 }
 
-TEST_F(Credit, PlayerRatingRiseOpensTheNoticeOneSecondLater) {
-    bv::owners[0].creditPoints = 48;
-    bv::creditEvent(bv::kCreditPurchase, 0, 300, 200);
-    EXPECT_EQ(bv::owners[0].creditPoints, 58);
-    EXPECT_EQ(bv::owners[0].creditRating, 1);
-    // The player hears of the 10 points where they were earned.
-    const auto notices = simtest::noticesOf(bv::NoticeKind::kCreditChanged);
-    ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices[0].owner, 0);
-    EXPECT_EQ(notices[0].amount, 10);
-    EXPECT_EQ(notices[0].x, 300);
-    EXPECT_EQ(notices[0].y, 200);
-    EXPECT_EQ(bv::creditNotice.improvePending, 1);
-    EXPECT_EQ(bv::creditNotice.noticeDelay, 1000);
-    // 30 frames of 33 ms leave 10 ms; the 31st opens state 29 through the queue.
-    simtest::frames(30);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-    EXPECT_EQ(bv::creditNotice.noticeDelay, 10);
-    simtest::frames(1);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateCreditImproves);
-    EXPECT_EQ(bv::creditNotice.improvePending, 0);
-    EXPECT_EQ(bv::creditNotice.noticeDelay, 0);
+// A change of the player's rating is told where the points were earned, and its notice opens
+// through the queue one second later: 30 frames of 33 ms leave 10 ms, the 31st opens it.
+TEST_F(Credit, PlayerRatingChangesOpenTheirNoticeOneSecondLater) {
+    const struct {
+        int32_t points, rating, event, pointsAfter, ratingAfter, state;
+    } cases[] = {
+        {48, 0, bv::kCreditPurchase, 58, 1, bv::kStateCreditImproves},
+        {120, 2, bv::kCreditForeclosure, 45, 0, bv::kStateCreditSlips},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.event);
+        SetUp();
+        bv::owners[0].creditPoints = c.points;
+        bv::owners[0].creditRating = c.rating;
+        bv::creditEvent(c.event, 0, 300, 200);
+        EXPECT_EQ(bv::owners[0].creditPoints, c.pointsAfter);
+        EXPECT_EQ(bv::owners[0].creditRating, c.ratingAfter);
+        const auto notices = simtest::noticesOf(bv::NoticeKind::kCreditChanged);
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_EQ(notices[0].owner, 0);
+        EXPECT_EQ(notices[0].amount, c.pointsAfter - c.points);
+        EXPECT_EQ(notices[0].x, 300);
+        EXPECT_EQ(notices[0].y, 200);
+        EXPECT_EQ(bv::creditNotice.improvePending, c.ratingAfter > c.rating ? 1 : 0);
+        EXPECT_EQ(bv::creditNotice.slipPending, c.ratingAfter < c.rating ? 1 : 0);
+        EXPECT_EQ(bv::creditNotice.noticeDelay, 1000);
+        simtest::frames(30);
+        EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
+        EXPECT_EQ(bv::creditNotice.noticeDelay, 10);
+        simtest::frames(1);
+        EXPECT_EQ(bv::currentStateId(), c.state);
+        EXPECT_EQ(bv::creditNotice.improvePending, 0);
+        EXPECT_EQ(bv::creditNotice.noticeDelay, 0);
+    }
+    EXPECT_FLOAT_EQ(bv::loanRateOf(0), 18.0f); // rating 0
+    EXPECT_EQ(bv::downPaymentPct(0), 30);
+    bv::owners[0].creditRating = 1;
     EXPECT_FLOAT_EQ(bv::loanRateOf(0), 15.0f);
     EXPECT_EQ(bv::downPaymentPct(0), 25);
 }
 
-TEST_F(Credit, PlayerRatingFallOpensTheSlipNotice) {
-    bv::owners[0].creditPoints = 120;
-    bv::owners[0].creditRating = 2;
-    bv::creditEvent(bv::kCreditForeclosure, 0, 10, 10);
-    EXPECT_EQ(bv::owners[0].creditPoints, 45);
-    EXPECT_EQ(bv::owners[0].creditRating, 0);
-    const auto notices = simtest::noticesOf(bv::NoticeKind::kCreditChanged);
-    ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices[0].amount, -75);
-    EXPECT_EQ(bv::creditNotice.slipPending, 1);
-    EXPECT_EQ(bv::creditNotice.improvePending, 0);
-    simtest::frames(31);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateCreditSlips);
-}
-
-TEST_F(Credit, PointsNeverFallBelowZero) {
-    bv::owners[1].creditPoints = 30;
-    bv::creditEvent(bv::kCreditForeclosure, 1, 0, 0);
-    EXPECT_EQ(bv::owners[1].creditPoints, 0);
-    bv::owners[1].creditPoints = INT32_MAX - 5;
-    bv::creditEvent(bv::kCreditPayOffMortgage, 1, 0, 0);
-    EXPECT_EQ(bv::owners[1].creditPoints, INT32_MAX);
-}
-
-TEST_F(Credit, RivalsAndUnchangedRatingsShowNothing) {
-    bv::owners[3].creditPoints = 45;
-    bv::creditEvent(bv::kCreditPurchase, 3, 0, 0);
+// Points saturate at both ends; rivals, unchanged ratings, the bank and unknown ids or events show
+// nothing.
+TEST_F(Credit, PointsSaturateAndOnlyThePlayersRatingChangesAreTold) {
+    const struct {
+        int32_t owner, points, event, pointsAfter;
+    } cases[] = {
+        {1, 30, bv::kCreditForeclosure, 0}, {1, INT32_MAX - 5, bv::kCreditPayOffMortgage, INT32_MAX},
+        {3, 45, bv::kCreditPurchase, 55},   {0, 0, bv::kCreditPaidBill, 2},
+        {5, 0, bv::kCreditPurchase, 0},     {0, 2, 42, 2},
+    };
+    for (const auto& c : cases) {
+        bv::owners[c.owner].creditPoints = c.points;
+        bv::creditEvent(c.event, c.owner, 0, 0);
+        EXPECT_EQ(bv::owners[c.owner].creditPoints, c.pointsAfter) << c.owner << " " << c.event;
+    }
+    bv::creditEvent(bv::kCreditPurchase, 9, 0, 0);
     EXPECT_EQ(bv::owners[3].creditRating, 1);
-    bv::creditEvent(bv::kCreditPaidBill, 0, 0, 0); // player: 2 points, still rating 0
-    EXPECT_EQ(bv::owners[0].creditPoints, 2);
     EXPECT_EQ(bv::loggedNotices(), 0);
     EXPECT_EQ(bv::creditNotice.noticeDelay, 0);
-    bv::creditEvent(bv::kCreditPurchase, 5, 0, 0); // the bank has no credit
-    bv::creditEvent(bv::kCreditPurchase, 9, 0, 0);
-    bv::creditEvent(42, 0, 0, 0);
-    EXPECT_EQ(bv::owners[5].creditPoints, 0);
-    EXPECT_EQ(bv::owners[0].creditPoints, 2);
 }
 
 TEST_F(Credit, WithoutTheAdvancedEconomyCreditIsFixed) {

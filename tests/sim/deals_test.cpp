@@ -15,6 +15,7 @@
 #include "sim/market.h"
 #include "sim/owner.h"
 #include "sim/sim_fixture.h"
+#include "support/state_table.h"
 #include "world/scenario.h"
 
 namespace {
@@ -27,12 +28,6 @@ int32_t record(int32_t, int32_t id, int32_t argument) {
     g_entered.emplace_back(id, argument);
     return argument;
 }
-
-const bv::StateDef kDealStates[] = {
-    {2, 50, nullptr, nullptr, nullptr, "game", nullptr, {}},
-    {38, 50, record, nullptr, nullptr, "house offer", nullptr, {}},
-    {50, 50, record, nullptr, nullptr, "dlg sold at asking price", nullptr, {}},
-};
 
 // The monthly payment of a 60-month loan, worked out here in double precision.
 double annuity(double principal, double ratePct) {
@@ -48,8 +43,8 @@ class Deals : public SimTest {
         bv::resetMarket();
         simtest::makeTown(4);
         g_entered.clear();
-        bv::useStateTable(kDealStates, 3);
-        bv::resetStateMachine();
+        bvtest::useStates(
+            {{bv::kStateGame}, {bv::kStateHouseOffer, record}, {bv::kStateSoldAtAsking, record}}, false);
         bv::setStateSilently(bv::kStateGame);
     }
     static bv::HouseState& listed(int32_t i, int32_t owner, int32_t price) {
@@ -122,17 +117,17 @@ TEST_F(Deals, PurchaseEarnsTheBuyerCreditPoints) {
     bv::owners[0].cash = 100000;
     const int32_t before = bv::owners[0].creditPoints;
     ASSERT_EQ(bv::purchase(0, 0, 100000), 1);
-    EXPECT_EQ(bv::owners[0].creditPoints, before + bv::creditEventPoints(bv::kCreditPurchase));
-    EXPECT_EQ(bv::houseStates[0].mtgPrincipal, 100000 - bv::downPayment(0, 100000));
+    EXPECT_EQ(bv::owners[0].creditPoints, before + 10);
+    EXPECT_EQ(bv::houseStates[0].mtgPrincipal, 70000); // rating 0: 30 % down
 }
 
 TEST_F(Deals, AnOfferAtTheReserveBuysTheHouse) {
     listed(0, 5, 100000);
     bv::owners[0].cash = 60000;
-    bv::dealOffer = bv::sellerReserve(0);
+    bv::dealOffer = 96001; // the reserve: 4 % off in single precision
     EXPECT_EQ(bv::submitPlayerOffer(0), bv::kOfferAccepted);
     EXPECT_EQ(bv::houseStates[0].owner, 0);
-    EXPECT_EQ(bv::owners[0].cash, 60000 - bv::dealOffer * 15 / 100);
+    EXPECT_EQ(bv::owners[0].cash, 60000 - 14400); // 15 % down, truncated
 }
 
 TEST_F(Deals, AnOfferFarBelowTheReserveIsOutOfTheBallpark) {

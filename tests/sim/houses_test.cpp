@@ -16,55 +16,39 @@ using simtest::SimTest;
 
 class Houses : public SimTest {};
 
-TEST_F(Houses, RentsUseFloatFactorsTruncatedToTheDollar) {
+// Base rent 1,000 and value 100,000: float factors, truncated to the dollar (0.9f is just below
+// 0.9), levels and rent levels outside the tables held to their ends, level -1 (permanent damage)
+// on level 0's rent row; the value grows by a tenth of the base per level, whatever the level.
+TEST_F(Houses, RentsAndValuesWorkedByHand) {
+    const struct {
+        int32_t level, rentLevel, economy; // economy -1: the plain economy (neutral)
+        int32_t rent, value;
+    } cases[] = {
+        {0, bv::kRentNormal, -1, 899, 100000},
+        {1, bv::kRentNormal, -1, 1049, 110000},
+        {2, bv::kRentLow, -1, 1104, 120000},
+        {4, bv::kRentHigh, -1, 2299, 140000},
+        {9, 7, -1, 2299, 190000},
+        {-1, bv::kRentNormal, -1, 899, 90000},
+        {-1, -3, -1, 764, 90000},
+        {2, bv::kRentNormal, 0, 1299, 167999},
+        {2, bv::kRentNormal, 6, 1299, 83999},
+    };
     simtest::makeTown(1);
-    bv::HouseState& h = bv::houseStates[0];
-    h.level = 0;
-    EXPECT_EQ(bv::rent(0, bv::kRentNormal), 899); // 0.9f is just below 0.9
-    h.level = 1;
-    EXPECT_EQ(bv::rent(0, bv::kRentNormal), 1049);
-    h.level = 2;
-    EXPECT_EQ(bv::rent(0, bv::kRentLow), 1104);
-    h.level = 4;
-    EXPECT_EQ(bv::rent(0, bv::kRentHigh), 2299);
-    h.rentLevel = bv::kRentHigh;
-    EXPECT_EQ(bv::currentRent(0), 2299);
-}
-
-TEST_F(Houses, RentLevelsOutsideTheTablesAreHeldToItsEnds) {
-    simtest::makeTown(1);
-    bv::HouseState& h = bv::houseStates[0];
-    h.level = 9;
-    EXPECT_EQ(bv::rent(0, 7), 2299); // level 4, high rent
-    h.level = -1;                    // permanent damage: the level-0 row
-    EXPECT_EQ(bv::rent(0, bv::kRentNormal), 899);
-    EXPECT_EQ(bv::rent(0, -3), 764); // low rent: trunc(899 x 0.85f)
-}
-
-TEST_F(Houses, ValueFollowsLevelAndEconomy) {
-    simtest::makeTown(1);
-    bv::houseStates[0].level = 2;
-    bv::scenario.advancedEconomy = 0; // neutral economy
-    EXPECT_EQ(bv::currentValue(0), 120000);
-    bv::scenario.advancedEconomy = 1;
-    bv::economySchedule[0] = 0; // the strongest economy: x 1.4f
-    bv::monthsElapsed = 0;
-    EXPECT_EQ(bv::currentValue(0), 167999);
-    bv::economySchedule[0] = 6;
-    EXPECT_EQ(bv::currentValue(0), 83999); // 0.7f is just below 0.7
-}
-
-TEST_F(Houses, DamagedHouseIsWorthLessThanLevelZero) {
-    simtest::makeTown(1);
-    bv::scenario.advancedEconomy = 0;
-    bv::houseStates[0].level = -1;
-    EXPECT_EQ(bv::currentValue(0), 90000);
-}
-
-TEST_F(Houses, HugeBaseValueSaturatesInsteadOfWrapping) {
-    simtest::HouseTemplate shape;
-    shape.baseValue = 2000000000;
-    simtest::makeTown(1, shape);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "level " << c.level << " rent level " << c.rentLevel << " economy " << c.economy);
+        bv::houseStates[0].level = c.level;
+        bv::houseStates[0].rentLevel = c.rentLevel;
+        bv::scenario.advancedEconomy = c.economy >= 0 ? 1 : 0;
+        bv::economySchedule[0] = c.economy;
+        bv::monthsElapsed = 0;
+        EXPECT_EQ(bv::rent(0, c.rentLevel), c.rent);
+        EXPECT_EQ(bv::currentRent(0), c.rent);
+        EXPECT_EQ(bv::currentValue(0), c.value);
+    }
+    // A huge base value saturates instead of wrapping.
+    bv::mapHouses[0].baseValue = 2000000000;
     bv::houseStates[0].level = 4;
     bv::scenario.advancedEconomy = 1;
     bv::economySchedule[0] = 0;

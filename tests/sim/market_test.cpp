@@ -115,8 +115,8 @@ TEST_F(Market, ReserveDiscountsTheAskingPriceByEconomyAndWaitingTime) {
     // Unlisted: the current value is the base.
     setEconomy(3);
     bv::houseStates[1].daysSinceCut = 0;
-    bv::houseStates[1].askingPrice = 5; // not listed: ignored
-    EXPECT_NEAR(bv::sellerReserve(1), bv::currentValue(1) * 0.96, 1.0);
+    bv::houseStates[1].askingPrice = 5;     // not listed: ignored
+    EXPECT_EQ(bv::sellerReserve(1), 96001); // 100,000 at level 0, 4 % off
 }
 
 TEST_F(Market, SellerTakesTheReserveAlwaysAndNinetyFivePercentOnlyOnTheLowestDraw) {

@@ -76,20 +76,14 @@ TEST_F(Owners, PlayerNameIsTheTypedNameWidened) {
     EXPECT_EQ(bv::ownerName(9)[0], 0);
     bv::owners[2].avatar = 31;
     EXPECT_EQ(bv::ownerName(2)[0], 0);
+    // The display name is nothing until a name is typed, and for ids that are not owners.
+    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerPlayer), nullptr);
+    std::strcpy(bv::playerName, "Jo\xe9");
+    ASSERT_NE(bv::ownerDisplayName(bv::kOwnerPlayer), nullptr);
+    EXPECT_EQ(std::u16string(bv::ownerDisplayName(bv::kOwnerPlayer)), u"Jo\u00e9");
+    EXPECT_EQ(bv::ownerDisplayName(-1), nullptr);
+    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerCount), nullptr);
+    bv::playerName[0] = '\0';
 }
 
 } // namespace
-
-TEST(OwnerNames, TheDisplayNameOfThePlayerIsTheNameTyped) {
-    char saved[sizeof bv::playerName];
-    std::memcpy(saved, bv::playerName, sizeof saved);
-    std::memset(bv::playerName, 0, sizeof bv::playerName);
-    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerPlayer), nullptr) << "no name typed yet: nothing to show";
-    std::strcpy(bv::playerName, "Jo\xe9");
-    const char16_t* name = bv::ownerDisplayName(bv::kOwnerPlayer);
-    ASSERT_NE(name, nullptr);
-    EXPECT_EQ(std::u16string(name), u"Jo\u00e9");
-    EXPECT_EQ(bv::ownerDisplayName(-1), nullptr);
-    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerCount), nullptr);
-    std::memcpy(bv::playerName, saved, sizeof saved);
-}

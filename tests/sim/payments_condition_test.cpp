@@ -42,6 +42,8 @@ TEST_F(PaymentsAndCondition, CreditFollowsWhatHappensToTheBill) {
         {"paid", 100000, 10000, 0, 10, 12, 10000 - 2224, 0, 1},
         {"missed", 100000, 100, 0, 10, 6, 100, 1, 1},
         {"missed, floored", 100000, 100, 0, 3, 0, 100, 1, 1},
+        {"two missed, a dollar short of three payments", 100000, 3 * 2224 - 1, 2, 10, 6, 3 * 2224 - 1, 3, 1},
+        {"two missed, three payments", 100000, 3 * 2224, 2, 10, 12, 0, 0, 1},
         {"no loan left: no bill", 0, 500, 0, 10, 10, 500, 0, 1},
         // The fourth miss: overdue, then the house goes back to the bank: 120 - 4 - 75.
         {"foreclosed", 100000, 100, 3, 120, 41, 100, 0, bv::kOwnerBank},

@@ -34,7 +34,7 @@ TEST_F(Renters, AnAcceptedApplicantMovesInWithTheHistoryOfTheQueueArgument) {
     EXPECT_EQ(h.hasRenter, 1u);
     EXPECT_EQ(h.renterHistory, 3);
     EXPECT_EQ(h.renterSinceDay, 9);
-    EXPECT_EQ(h.renterMood, bv::moodFor(1, 2, bv::kRentNormal));
+    EXPECT_EQ(h.renterMood, bv::kMoodNeutral); // history 3 in a level-2 house at normal rent
     ASSERT_EQ(simtest::noticesOf(bv::NoticeKind::kRenterMovedIn).size(), 1u);
     EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kRenterMovedIn)[0].house, 1);
     EXPECT_EQ(bv::pendingApplicantHouse, -1);
@@ -83,9 +83,15 @@ TEST_F(Renters, ApplyingTheChoiceSetsTheRentAndTheMood) {
     bv::stepRentChoice(-1);
     bv::applyRentChoice(1);
     EXPECT_EQ(h.rentLevel, bv::kRentLow);
-    EXPECT_EQ(h.renterMood, bv::moodFor(1, 2, bv::kRentLow));
-    EXPECT_LT(bv::moodFor(1, 2, bv::kRentLow), bv::moodFor(1, 2, bv::kRentHigh));
-    EXPECT_EQ(bv::rent(1, bv::rentChoice), bv::currentRent(1));
+    // History 4 in a level-2 house: two apart, one nearer at low rent.
+    EXPECT_EQ(h.renterMood, bv::kMoodNeutral);
+    EXPECT_EQ(bv::currentRent(1), 1104); // 1299 (1000 x 1.3f) x 0.85f
+    bv::beginRentChoice(1);
+    bv::stepRentChoice(1);
+    bv::stepRentChoice(1);
+    bv::applyRentChoice(1);
+    EXPECT_EQ(h.renterMood, bv::kMoodUnhappy);
+    EXPECT_EQ(bv::currentRent(1), 1493); // 1299 x 1.15f
 }
 
 TEST_F(Renters, KeysForLevelsAndMoods) {

@@ -290,63 +290,41 @@ class RivalWork : public Rivals {
     }
 };
 
-TEST_F(RivalWork, RenovationNeedsMoreCashThanItCosts) {
-    town(1); // 3 levels up: 6,000 x 3 x 0.8 = 14,400; the rent makes the cash flow positive
-    rival(1, 14400);
-    bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].renoKind, bv::kWorkNone);
-    bv::owners[kRival].cash = 14401;
-    bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].renoKind, bv::kWorkCompleteReno);
-    EXPECT_EQ(bv::houseStates[0].evicting, 1u);
-    EXPECT_EQ(bv::owners[kRival].cash, 1);
-}
-
-TEST_F(RivalWork, WithoutACashFlowRenovationMustLeaveAMonthsPayments) {
-    town(1);
-    bv::houseStates[0].hasRenter = 0;
-    simtest::giveHouse(0, kRival, 10000); // 222 a month, no rent
-    ASSERT_EQ(bv::cashFlow(kRival), -222);
-    rival(1, 14400 + 222);
-    bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].renoKind, bv::kWorkNone);
-    bv::owners[kRival].cash = 14400 + 223;
-    bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].renoKind, bv::kWorkCompleteReno);
-    EXPECT_EQ(bv::owners[kRival].cash, 223);
-}
-
-TEST_F(RivalWork, NoInvestmentAtLevelThreeOrWhileTheBankHoldsHalf) {
-    town(1);
-    bv::houseStates[1].owner = bv::kOwnerBank; // 2 of 3 with the bank
-    rival(2, 1000000);
-    bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].renoKind, bv::kWorkNone);
-    town(3); // no complete renovation from level 3, and a flat economy calls for no upgrade
-    bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].renoKind, bv::kWorkNone);
-    EXPECT_EQ(bv::owners[kRival].cash, 1000000);
-}
-
-TEST_F(RivalWork, ACarefulRivalUpgradesForAnUnhappyRenterWhenTheMonthIsCovered) {
-    town(3);
-    simtest::giveHouse(0, kRival, 10000); // pays 222, rents for 1,600
-    bv::houseStates[0].renterMood = bv::kMoodUnhappy;
-    rival(0, 6000 + 222); // the upgrade costs 6,000: it must be below cash less the payments
-    bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].renoKind, bv::kWorkNone);
-    bv::owners[kRival].cash = 6000 + 223;
-    bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].renoKind, bv::kWorkUpgrade);
-    EXPECT_EQ(bv::owners[kRival].cash, 223);
-    // Losing money each month, it does nothing.
-    town(3);
-    bv::houseStates[0].hasRenter = 0;
-    bv::houseStates[0].renterMood = bv::kMoodUnhappy;
-    simtest::giveHouse(0, kRival, 10000);
-    bv::owners[kRival].cash = 100000;
-    bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].renoKind, bv::kWorkNone);
+// A complete renovation of a level-1 house (3 levels: 6,000 x 3 x 0.8 = 14,400) needs more cash than
+// it costs, and without a cash flow a month's payments (222 on 10,000) besides; a careful rival
+// upgrades (6,000) for an unhappy renter when the month is covered, never while losing money; no
+// work from level 3 in a flat economy, nor while the bank holds half the town.
+TEST_F(RivalWork, WorkNeedsTheCashAndTheRightHouse) {
+    const struct {
+        const char* what;
+        int32_t level;
+        bool renter, mortgage, unhappy, bankHolds;
+        int32_t style, cash, work, cashAfter;
+    } cases[] = {
+        {"renovation at its cost", 1, true, false, false, false, 1, 14400, bv::kWorkNone, 14400},
+        {"renovation a dollar more", 1, true, false, false, false, 1, 14401, bv::kWorkCompleteReno, 1},
+        {"no cash flow, a month short", 1, false, true, false, false, 1, 14400 + 222, bv::kWorkNone, 14622},
+        {"no cash flow, the month covered", 1, false, true, false, false, 1, 14400 + 223,
+         bv::kWorkCompleteReno, 223},
+        {"careful upgrade, a month short", 3, true, true, true, false, 0, 6000 + 222, bv::kWorkNone, 6222},
+        {"careful upgrade, covered", 3, true, true, true, false, 0, 6000 + 223, bv::kWorkUpgrade, 223},
+        {"careful, losing money", 3, false, true, true, false, 0, 100000, bv::kWorkNone, 100000},
+        {"the bank holds half", 1, true, false, false, true, 2, 1000000, bv::kWorkNone, 1000000},
+        {"level 3, flat economy", 3, true, false, false, false, 2, 1000000, bv::kWorkNone, 1000000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        town(c.level);
+        bv::houseStates[0].hasRenter = c.renter ? 1 : 0;
+        if (c.mortgage) simtest::giveHouse(0, kRival, 10000);
+        if (c.unhappy) bv::houseStates[0].renterMood = bv::kMoodUnhappy;
+        if (c.bankHolds) bv::houseStates[1].owner = bv::kOwnerBank;
+        rival(c.style, c.cash);
+        bv::rivalTurn(kRival);
+        EXPECT_EQ(bv::houseStates[0].renoKind, c.work);
+        EXPECT_EQ(bv::owners[kRival].cash, c.cashAfter);
+        EXPECT_EQ(bv::houseStates[0].evicting, c.work == bv::kWorkCompleteReno && c.renter ? 1u : 0u);
+    }
 }
 
 TEST_F(RivalWork, AheadOfADownturnRivalsUpgradeByTheirStyles) {
