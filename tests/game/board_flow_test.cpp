@@ -128,41 +128,6 @@ TEST_F(BoardFlow, ForeclosureNoticeWithoutAHouseGoesBackToTheBoard) {
     EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
 }
 
-TEST_F(BoardFlow, PurchaseAnnouncementCardHasPlateBandAndText) {
-    startOnBoard("tycoon");
-    bv::announcePurchase(1, 7);
-    frames(20);
-    int32_t slot = -1;
-    for (int32_t s = 0; s < bv::kFloatSlots; ++s)
-        if (bv::floatEffect(s).active && bv::floatEffect(s).house == 7) slot = s;
-    ASSERT_GE(slot, 0);
-    const bv::Sprite& card = bv::floatEffect(slot).picture;
-    const bv::Sprite* plate = bv::spriteAt(bv::backgroundSprites, bv::pic::kBkgndAnnouncePlate);
-    ASSERT_TRUE(plate && card.pixels);
-    EXPECT_EQ(card.height, plate->height + 10) << "the plate is taller than the text";
-    EXPECT_GT(card.width, plate->width + 20 + 40);
-    // The band: half-transparent black right of the plate, rows 20..49 for a 64-pixel plate.
-    const int32_t middle = 5 + plate->height / 2;
-    EXPECT_EQ(card.pixels[(middle - 15) * card.width + card.width - 1], 0x80000000u);
-    EXPECT_EQ(card.pixels[(middle + 14) * card.width + card.width - 1], 0x80000000u);
-    EXPECT_EQ(card.pixels[(middle + 15) * card.width + card.width - 1], 0u);
-    // The plate's corner pixel, and the text somewhere on the band.
-    const uint32_t inside = plate->pixels[30 * plate->width + 3];
-    ASSERT_EQ(inside >> 24, 255u);
-    EXPECT_EQ(card.pixels[35 * card.width + 3], inside) << "the plate stands 5 rows down";
-    int32_t bright = 0;
-    for (int32_t x = plate->width + 10; x < card.width; ++x) {
-        const uint32_t p = card.pixels[middle * card.width + x];
-        bright += ((p >> 16) & 0xFF) > 200 ? 1 : 0;
-    }
-    EXPECT_GT(bright, 5);
-    // A second announcement for the house replaces the first.
-    bv::announcePurchase(2, 7);
-    int32_t cards = 0;
-    for (int32_t s = 0; s < bv::kFloatSlots; ++s) cards += bv::floatEffect(s).house == 7 ? 1 : 0;
-    EXPECT_EQ(cards, 1);
-}
-
 // The credit screens on the board: the rise notice (its timing is the simulation's) and the details
 // opened with the gauge; each shows its text and its "OK" returns to the board.
 TEST_F(BoardFlow, CreditScreensOpenShowTheirTextAndReturn) {
@@ -193,88 +158,6 @@ TEST_F(BoardFlow, CreditScreensOpenShowTheirTextAndReturn) {
         click(400, c.okY);
         EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
     }
-}
-
-TEST_F(BoardFlow, RivalButtonsTakeTheirClicksBeforeTheHousesUnderThem) {
-    // Rival r's button is 130 x 30 centred on (740, 130 + 65 r). Houses stand under two of the
-    // buttons in Brickvale Central and three in Lakeside Estates.
-    auto onButton = [](int32_t x, int32_t y) {
-        for (int32_t r = 1; r <= 4; ++r)
-            if (x >= 675 && x < 805 && y >= 115 + 65 * r && y < 145 + 65 * r) return true;
-        return false;
-    };
-    startOnBoard("tycoon");
-    int32_t covered = 0;
-    for (const char* town : {"brickvale_central", "lakeside_estates"}) {
-        ASSERT_EQ(bv::loadMap(town), 1) << town;
-        for (int32_t r = 1; r <= 4; ++r) {
-            SCOPED_TRACE(std::string(town) + " rival " + std::to_string(r));
-            // The house pixel on the button nearest its centre.
-            const int32_t cy = 130 + 65 * r;
-            int32_t bx = 0, by = 0, best = 1 << 30;
-            for (int32_t y = cy - 15; y < cy + 15; ++y)
-                for (int32_t x = 675; x < 805; ++x)
-                    if (bv::houseAtPixel(x, y) >= 0 && (x - 740) * (x - 740) + (y - cy) * (y - cy) < best)
-                        bx = x, by = y, best = (x - 740) * (x - 740) + (y - cy) * (y - cy);
-            if (best == 1 << 30) continue;
-            ++covered;
-            const int32_t house = bv::houseAtPixel(bx, by);
-            bv::selectedHouse = -1;
-            click(bx, by);
-            frame();
-            EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
-            EXPECT_EQ(bv::portfolioOwner(), r);
-            bv::changeState(bv::kStateGame);
-            frame();
-            // Where the button does not cover it, the same house is still clicked.
-            int32_t hx = -1, hy = -1;
-            for (int32_t y = 60; y < bv::kBoardPanelTop && hx < 0; ++y)
-                for (int32_t x = 5; x < 795 && hx < 0; ++x)
-                    if (bv::houseAtPixel(x, y) == house && !onButton(x, y)) hx = x, hy = y;
-            ASSERT_GE(hx, 0) << "house " << house << " shows beside the button";
-            click(hx, hy);
-            frames(8);
-            EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-            EXPECT_EQ(bv::selectedHouse, house);
-        }
-    }
-    EXPECT_EQ(covered, 5);
-}
-
-TEST_F(BoardFlow, GaugeNeedleLeansWithTheRatio) {
-    startOnBoard("tycoon");
-    bv::resetClip();
-    bv::fillRect(bv::frameBuffer, 600, 0, 200, 120, 0x000000);
-    bv::drawCreditGauge(730, 80, 0.4f);
-    // Ratio 0.4: the needle runs from the pivot up and a little to the left (its tip about 6
-    // pixels left of the pivot, 29 above it).
-    int32_t left = 0, right = 0;
-    for (int32_t y = 50; y < 78; ++y)
-        for (int32_t x = 718; x <= 742; ++x) {
-            if ((bv::frameBuffer[y * 800 + x] & 0xFFFFFFu) != 0xFFFFFFu) continue;
-            (x < 730 ? left : right) += 1;
-        }
-    EXPECT_GE(left, 20);
-    EXPECT_EQ(right, 0);
-    // The tip: 30 x (0.4 - 0.5) x 2 in float is just above -6, truncated to -5.
-    EXPECT_EQ(bv::frameBuffer[(80 - 29) * 800 + 725] & 0xFFFFFFu, 0xFFFFFFu);
-}
-
-TEST_F(BoardFlow, EconomyChartMarksThisMonthInYellow) {
-    startOnBoard("tycoon");
-    frame();
-    // Month 0: the index is 3; this month's cross stands at (15 + 15, 550 + 3 x 4).
-    const int32_t e = bv::currentEconomy();
-    const int32_t x = 30, y = 550 + 3 * (e + 1);
-    EXPECT_EQ(shownPixel(x, y), 0xFFFF00u);
-    EXPECT_EQ(shownPixel(x - 1, y), 0xFFFF00u);
-    EXPECT_EQ(shownPixel(x, y + 1), 0xFFFF00u);
-    // The next month's cross is white.
-    EXPECT_EQ(shownPixel(45, 550 + 3 * (bv::economyAt(1) + 1)), 0xFFFFFFu);
-    // Without the advanced economy nothing of the chart is drawn.
-    startOnBoard("career");
-    frame();
-    EXPECT_NE(shownPixel(x, y), 0xFFFF00u);
 }
 
 } // namespace

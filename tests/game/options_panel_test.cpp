@@ -160,22 +160,6 @@ TEST_F(OptionsPanel, VolumeArrowsStepWithinTheirRangeAndDimAtTheEnds) {
     }
 }
 
-TEST_F(OptionsPanel, MeterShowsTheMusicVolumeInTenths) {
-    open();
-    setMusicVolume(47);
-    frame();
-    const Sprite* first = spriteAt(audioBoxSprites, 0);
-    ASSERT_NE(first, nullptr);
-    const int32_t step = first->width;
-    // Box i's centre shows lit picture i below 4, dim picture 10 + i from 4 on.
-    for (int32_t i = 0; i < 10; ++i) {
-        const Sprite* expected = spriteAt(audioBoxSprites, i < 4 ? i : 10 + i);
-        const uint32_t centre = expected->pixels[(-expected->yOffset) * expected->width - expected->xOffset];
-        const int32_t x = 400 - 5 * step + step / 2 + i * step;
-        EXPECT_TRUE(near(shownPixel(x, 322), centre & 0xFFFFFF, 2)) << "box " << i;
-    }
-}
-
 TEST_F(OptionsPanel, SaveAndResumeWritesTheSaveOnTheBoard) {
     bvtest::TempDir saves;
     const std::string keptFolder = platform::userDataFolder();
@@ -231,48 +215,6 @@ TEST_F(OptionsPanel, HelpAndFullScreenSwitchesToggle) {
     click(481, 421);
     EXPECT_EQ(isWindowed(), windowed);
     EXPECT_EQ(currentStateId(), kStateOptions);
-}
-
-// The meter drawn on its own into a black-cleared frame.
-class VolumeMeter : public BoardTest {
-  protected:
-    static uint32_t at(int32_t x, int32_t y) { return frameBuffer[y * kFrameWidth + x] & 0xFFFFFF; }
-    // A box picture's centre as drawn: the blending rule may round a channel by one.
-    static bool showsBox(int32_t x, int32_t y, int32_t picture) {
-        return near(at(x, y), boxCentre(picture), 1);
-    }
-    static uint32_t boxCentre(int32_t picture) {
-        const Sprite* s = spriteAt(audioBoxSprites, picture);
-        return s ? s->pixels[(-s->yOffset) * s->width - s->xOffset] & 0xFFFFFF : 0xDEAD;
-    }
-};
-
-TEST_F(VolumeMeter, GreyFramedBlackBoxCentredOnX) {
-    fillRect(frameBuffer, 0, 0, kFrameWidth, kFrameHeight, 0x123456);
-    drawVolumeMeter(400, 100, 0, 10);
-    // 213 x 44 from (294, 100): a grey edge, black inside, the frame's own colour outside.
-    EXPECT_EQ(at(294, 100), 0x808080u);
-    EXPECT_EQ(at(506, 143), 0x808080u);
-    EXPECT_EQ(at(293, 120), 0x123456u);
-    EXPECT_EQ(at(507, 120), 0x123456u);
-    EXPECT_EQ(at(400, 144), 0x123456u);
-    EXPECT_EQ(at(295, 101), 0u);
-    EXPECT_EQ(at(505, 142), 0u);
-}
-
-TEST_F(VolumeMeter, LitDimAndBeyondTheMaximum) {
-    const int32_t step = spriteAt(audioBoxSprites, 0)->width;
-    auto centreX = [&](int32_t i) { return 400 - 5 * step + step / 2 + i * step; };
-    drawVolumeMeter(400, 100, 3, 7);
-    for (int32_t i = 0; i < 10; ++i) {
-        const int32_t picture = i < 3 ? i : (i < 7 ? 10 + i : 20 + i);
-        EXPECT_TRUE(showsBox(centreX(i), 122, picture)) << "box " << i;
-    }
-    // A value above the maximum lights only up to the maximum.
-    drawVolumeMeter(400, 100, 12, 10);
-    for (int32_t i = 0; i < 10; ++i) EXPECT_TRUE(showsBox(centreX(i), 122, i)) << "box " << i;
-    drawVolumeMeter(400, 100, 0, 10);
-    for (int32_t i = 0; i < 10; ++i) EXPECT_TRUE(showsBox(centreX(i), 122, 10 + i)) << "box " << i;
 }
 
 } // namespace

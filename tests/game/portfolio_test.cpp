@@ -144,20 +144,4 @@ TEST_F(Portfolio, ShowsTheShownOwnersCashNetWorthAndCount) {
     EXPECT_FALSE(lineShown(font, 200, 330, keyLine("propertiesOwned", 3).c_str()));
 }
 
-TEST_F(Portfolio, OneHouseShowsNoArrowsAndNoHouseShowsNoCard) {
-    givePlayerHouse(3, 10000, false);
-    open(kOwnerPlayer << 8);
-    EXPECT_EQ(portfolioHouse(), 3);
-    EXPECT_FALSE(clickable(kLeftArrowX, kArrowY));
-    EXPECT_FALSE(clickable(kRightArrowX, kArrowY));
-    EXPECT_GT(darkPixels(470, 295, 110, 35), 40);
-
-    open(1 << 8);
-    ASSERT_EQ(housesOwnedBy(1), 0);
-    EXPECT_EQ(portfolioHouse(), -1);
-    EXPECT_FALSE(clickable(kLeftArrowX, kArrowY));
-    EXPECT_FALSE(clickable(kRightArrowX, kArrowY));
-    EXPECT_EQ(darkPixels(430, 130, 200, 210), 0); // no picture, stars or address
-}
-
 } // namespace

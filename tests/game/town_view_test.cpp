@@ -71,22 +71,6 @@ TEST_F(TownView, TheHitMapDecidesWhichHouseAClickSelects) {
     EXPECT_EQ(bv::selectedHouse, before);
 }
 
-TEST_F(TownView, TheSelectedHouseBlinksInTheTown) {
-    selectByClick(1);
-    int32_t x = 0, y = 0;
-    ASSERT_TRUE(housePixel(1, x, y));
-    // Over four frames the house's pixel shows twice as the house and twice as what is behind it.
-    uint32_t seen[4];
-    for (uint32_t& c : seen) {
-        frame();
-        c = shownPixel(x, y);
-    }
-    // Hidden for two frames, shown for two: each colour is seen twice.
-    int32_t same = 0;
-    for (uint32_t c : seen) same += c == seen[0] ? 1 : 0;
-    EXPECT_EQ(same, 2);
-}
-
 TEST_F(TownView, PanelShowsTheRentLineOnlyForMortgagedHouses) {
     // Line 5 (y 478 + 4 x 18) holds the rent line of a mortgaged rented house; a house owned
     // outright shows value and upgrade cost only.
@@ -148,23 +132,6 @@ TEST_F(TownView, EndMonthButtonHurriesTheMonthAndIsTaggedForTheTutorial) {
     for (int32_t i = 0; i < 40 && bv::monthsElapsed == month; ++i) frame();
     EXPECT_EQ(bv::monthsElapsed, month + 1);
     EXPECT_EQ(bv::hurryMonth, 0);
-}
-
-TEST_F(TownView, TopBarAndPanelPicturesStandWhereTheyBelong) {
-    frame();
-    const bv::Sprite* bar = bv::spriteAt(bv::backgroundSprites, bv::pic::kBkgndTopBar);
-    const bv::Sprite* panel = bv::spriteAt(bv::backgroundSprites, bv::pic::kBkgndBoardPanel);
-    ASSERT_TRUE(bar && panel);
-    // Opaque pixels away from every text, button and portrait.
-    for (int32_t x : {250, 280, 460, 655}) {
-        const uint32_t p = bar->pixels[40 * bar->width + x];
-        ASSERT_EQ(p >> 24, 255u) << x;
-        EXPECT_EQ(shownPixel(x, 40), bv::blendColour(p, 0, 255)) << x;
-    }
-    const uint32_t p = panel->pixels[170 * panel->width + 300];
-    EXPECT_EQ(shownPixel(300, 420 + 170), bv::blendColour(p, 0, 255));
-    // The cash plaque carries its text.
-    EXPECT_GT(darkPixels(100, 12, 120, 22), 40);
 }
 
 TEST_F(TownView, ListedHousesWaveTheirSignsAndRentedHousesShowTheirMeter) {

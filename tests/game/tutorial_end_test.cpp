@@ -89,22 +89,6 @@ TEST_F(TutorialEnd, AStepWhoseTargetIsNotOnTheScreenLeavesTheScreensButtons) {
     EXPECT_EQ(bv::currentStateId(), bv::kStateOptions);
 }
 
-TEST_F(TutorialEnd, KeepingOneTagRemovesTheRestInOrder) {
-    bv::clearHotSpots();
-    const int32_t tags[] = {0, 7, 0, 7, 3};
-    for (int32_t i = 0; i < 5; ++i) {
-        bv::addHotSpot(i * 10, 0, 10, 10, nullptr, i);
-        bv::tagLastHotSpot(tags[i]);
-    }
-    bv::keepHotSpotsTagged(7);
-    ASSERT_EQ(bv::hotSpotCount(), 2);
-    EXPECT_EQ(bv::hotSpotByIndex(0)->value, 1);
-    EXPECT_EQ(bv::hotSpotByIndex(1)->value, 3);
-    EXPECT_EQ(bv::hotSpotAt(25, 5), 0) << "the untagged spot at 20..29 is gone";
-    bv::keepHotSpotsTagged(5);
-    EXPECT_EQ(bv::hotSpotCount(), 0);
-}
-
 TEST_F(TutorialEnd, TheMakeOfferDialogTagsItsSubmitButton) {
     int32_t house = -1;
     for (int32_t i = 0; i < bv::houseCount && house < 0; ++i)
