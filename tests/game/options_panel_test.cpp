@@ -84,16 +84,6 @@ class OptionsPanel : public BoardTest {
         ASSERT_EQ(optionsPanelProgress(), 1.0f);
         moveMouse(790, 590); // off every button, so nothing is drawn hovered
     }
-    void key(const char* name) {
-        platform::Event e;
-        e.type = platform::Event::KeyDown;
-        e.key = virtualKeyByName(name);
-        platform::headless::pushEvent(e);
-        frame();
-        e.type = platform::Event::KeyUp;
-        platform::headless::pushEvent(e);
-        frame();
-    }
     // Whether the arrow at (x, y) is drawn at half brightness in the presented frame.
     static bool arrowDimmed(int32_t x, int32_t y, bool right) {
         const Sprite* s = spriteAt(iconSprites, right ? pic::kIconArrowRight : pic::kIconArrowLeft);

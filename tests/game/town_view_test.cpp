@@ -71,30 +71,6 @@ TEST_F(TownView, TheHitMapDecidesWhichHouseAClickSelects) {
     EXPECT_EQ(bv::selectedHouse, before);
 }
 
-TEST_F(TownView, PanelShowsTheRentLineOnlyForMortgagedHouses) {
-    // Line 5 (y 478 + 4 x 18) holds the rent line of a mortgaged rented house; a house owned
-    // outright shows value and upgrade cost only.
-    givePlayerHouse(3, 120000, true);
-    selectByClick(3);
-    frame();
-    EXPECT_GT(darkPixels(215, 478 + 4 * 18, 240, 15), 30) << "rent line";
-    EXPECT_GT(darkPixels(215, 478 + 2 * 18, 240, 15), 30) << "mortgage payment";
-    bv::houseStates[3].mtgPrincipal = 0;
-    bv::houseStates[3].mtgPayment = 0;
-    frame();
-    EXPECT_GT(darkPixels(215, 478, 240, 15), 30) << "value";
-    EXPECT_GT(darkPixels(215, 478 + 18, 240, 15), 30) << "upgrade cost";
-    EXPECT_EQ(darkPixels(215, 478 + 2 * 18, 240, 60), 0);
-    // The renter's face stands 20 pixels left of the rent line.
-    bv::houseStates[3].mtgPrincipal = 50000;
-    frame();
-    const bv::Sprite* face =
-        bv::spriteAt(bv::iconSprites, bv::pic::kIconFaceHappy + bv::houseStates[3].renterMood);
-    ASSERT_NE(face, nullptr);
-    EXPECT_GT(darkPixels(200 + face->xOffset, 478 + 4 * 18 + 8 + face->yOffset, face->width, face->height),
-              0);
-}
-
 // The panel's buttons at x 725 for the selected house: the player's unlisted house 4 (upgrade at
 // y 505, changeRent at 540, sell at 575; upgrade does nothing at the top level), the listed house 5
 // (makeOffer at 505, or the not-enough-cash notice).

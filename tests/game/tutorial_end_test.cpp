@@ -89,23 +89,6 @@ TEST_F(TutorialEnd, AStepWhoseTargetIsNotOnTheScreenLeavesTheScreensButtons) {
     EXPECT_EQ(bv::currentStateId(), bv::kStateOptions);
 }
 
-TEST_F(TutorialEnd, TheMakeOfferDialogTagsItsSubmitButton) {
-    int32_t house = -1;
-    for (int32_t i = 0; i < bv::houseCount && house < 0; ++i)
-        if (bv::houseStates[i].forSale && bv::houseStates[i].owner != 0) house = i;
-    ASSERT_GE(house, 0);
-    bv::selectedHouse = house;
-    bv::changeState(bv::kStateMakeOffer);
-    frames(30);
-    ASSERT_EQ(bv::currentStateId(), bv::kStateMakeOffer);
-    const bv::HotSpot* submit = bv::findHotSpotByTag(20);
-    ASSERT_NE(submit, nullptr);
-    EXPECT_EQ(submit->left + submit->width / 2, 262);
-    EXPECT_EQ(submit->top + submit->height / 2, 420);
-    EXPECT_EQ(submit->value, house);
-    bv::changeState(kBoard);
-}
-
 } // namespace
 
 TEST(TutorialHelpPage, TheAddressIsTheShippedPageWithTheFolderEncoded) {

@@ -128,29 +128,4 @@ TEST_F(Tutorial, ExitTutorialOrTheTitleMenuStopsTheTour) {
     EXPECT_EQ(bv::tutorialActive, 0);
 }
 
-TEST_F(Tutorial, NoApplicantsArriveWhileTheTourRuns) {
-    boardWithTour();
-    // Every house the player's, empty: without the tour applicants would knock within days.
-    for (int32_t i = 0; i < bv::houseCount; ++i) givePlayerHouse(i, 10000, false);
-    bv::resetTutorialForTests();
-    bv::startTutorial();
-    for (int32_t guard = 0; guard < 3000 && bv::monthsElapsed < 2; ++guard) {
-        ASSERT_NE(bv::currentStateId(), bv::kStateRentApplicant)
-            << "an applicant came on day " << bv::dayOfMonth;
-        frame();
-    }
-    EXPECT_EQ(bv::monthsElapsed, 2);
-    for (int32_t i = 0; i < bv::houseCount; ++i) EXPECT_FALSE(bv::houseStates[i].hasRenter) << "house " << i;
-    EXPECT_EQ(bv::queuedCount(), 0);
-
-    // The same town without the tour: an applicant knocks within the month.
-    bv::resetTutorialForTests();
-    bool knocked = false;
-    for (int32_t guard = 0; guard < 1500 && !knocked; ++guard) {
-        frame();
-        knocked = bv::currentStateId() == bv::kStateRentApplicant || bv::queuedCount() > 0;
-    }
-    EXPECT_TRUE(knocked);
-}
-
 } // namespace
