@@ -90,7 +90,7 @@ TEST_F(GoalsTest, RentGoalsCountRentedHousesOnly) {
     level().houseCount = 1;
     own(0, false);
     houseStates[0].level = 4;
-    level().minRent = 2000; // level 4 at normal rent: 1,000 x 2.0f
+    level().minRent = 2000;                        // level 4 at normal rent: 1,000 x 2.0f
     EXPECT_FALSE(goal(kGoalPropertiesOfRent).met); // no renter
     houseStates[0].hasRenter = 1;
     EXPECT_TRUE(goal(kGoalPropertiesOfRent).met);
