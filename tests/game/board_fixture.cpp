@@ -118,14 +118,4 @@ uint32_t shownPixel(int32_t x, int32_t y) {
     return p ? p[y * 800 + x] & 0xFFFFFFu : 0;
 }
 
-int32_t darkPixels(int32_t x, int32_t y, int32_t w, int32_t h) {
-    int32_t n = 0;
-    for (int32_t py = y; py < y + h; ++py)
-        for (int32_t px = x; px < x + w; ++px) {
-            const uint32_t c = shownPixel(px, py);
-            if (((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF) < 300) ++n;
-        }
-    return n;
-}
-
 } // namespace boardtest

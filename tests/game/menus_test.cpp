@@ -30,25 +30,6 @@ TEST(FirstState, NameEntryOnlyWithoutNameAndWithoutGame) {
         EXPECT_EQ(chooseFirstState(name, game), 0) << name << game;
 }
 
-TEST(LogoSequence, EmblemSlidesInThenLayersJoin) {
-    // At ms: the emblem's y (-1 unchecked), its opacity (-1 unchecked), the layers (0 unchecked).
-    const int32_t cases[][4] = {{0, -300, 0, 0},    {250, 0, 127, 0},  {499, 298, -1, 0},
-                                {500, 300, 255, 0}, {1500, -1, -1, 1}, {1501, -1, -1, 2},
-                                {2000, -1, -1, 2},  {2001, -1, -1, 3}, {2801, -1, -1, 4}};
-    for (const auto& c : cases) {
-        const auto f = logoFrameAt(static_cast<uint32_t>(c[0]));
-        if (c[1] != -1) {
-            EXPECT_EQ(f.emblemY, c[1]) << c[0] << " ms";
-        }
-        if (c[2] != -1) {
-            EXPECT_EQ(f.opacity, c[2]) << c[0] << " ms";
-        }
-        if (c[3] != 0) {
-            EXPECT_EQ(f.layers, c[3]) << c[0] << " ms";
-        }
-    }
-}
-
 class NameEntryTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {

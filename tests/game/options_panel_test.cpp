@@ -1,31 +1,16 @@
-// The in-game options (state 16) on the real game headless: opened with the board's gear, its
-// volume arrows and their ends, the switches, the ways out, and the volume meter pixel by pixel.
+// The in-game options (state 16) on the real game headless: the volume arrows and their ends.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "audio/audio.h"
 #include "audio/sound.h"
-#include "core/clock.h"
-#include "core/input.h"
 #include "core/state.h"
 #include "core/state_ids.h"
 #include "game/board_fixture.h"
-#include "gfx/display.h"
-#include "gfx/draw.h"
-#include "levels/save.h"
-#include "platform/platform.h"
 #include "screens/screens.h"
-#include "sim/calendar.h"
-#include "sim/daily_loop.h"
-#include "sim/game_update.h"
-#include "sim/owners.h"
-#include "support/test_support.h"
-#include "ui/hotspots.h"
-#include "world/map.h"
 
 namespace {
 
@@ -34,7 +19,6 @@ using namespace bv;
 
 constexpr int32_t kEffectsRowY = 220, kMusicRowY = 320; // the arrows' centres
 constexpr int32_t kLeftX = 250, kRightX = 550;
-constexpr int32_t kButtonsY = 485;
 
 // Each channel of a within `tolerance` of b's.
 bool near(uint32_t a, uint32_t b, int32_t tolerance) {
@@ -69,13 +53,7 @@ class OptionsPanel : public BoardTest {
         startOnBoard("career");
         setEffectVolume(kDefaultEffectVolume);
         setMusicVolume(kDefaultMusicVolume);
-        windowed_ = isWindowed();
     }
-    void TearDown() override {
-        if (isWindowed() != windowed_) toggleFullScreen(!windowed_);
-        BoardTest::TearDown();
-    }
-    bool windowed_ = true;
     // The gear on the board's panel, then frames until the panel has grown open.
     void open() {
         click(110, 475);
@@ -95,22 +73,6 @@ class OptionsPanel : public BoardTest {
         return near(shown, halved(colour), 2);
     }
 };
-
-TEST_F(OptionsPanel, GearOpensAGrowingPanelThatStopsTheClock) {
-    const int32_t day = dayOfMonth, month = monthsElapsed;
-    click(110, 475);
-    ASSERT_EQ(currentStateId(), kStateOptions);
-    // Twenty ticks of 0.05 open it; until then only the frame is drawn and nothing is clickable.
-    frames(18);
-    EXPECT_LT(optionsPanelProgress(), 1.0f);
-    EXPECT_EQ(hotSpotAt(kRightX, kEffectsRowY), 0);
-    frames(2);
-    EXPECT_EQ(optionsPanelProgress(), 1.0f);
-    EXPECT_NE(hotSpotAt(kRightX, kEffectsRowY), 0);
-    frames(200);
-    EXPECT_EQ(dayOfMonth, day);
-    EXPECT_EQ(monthsElapsed, month);
-}
 
 // Effects step by one within 0..10, music by ten within 0..100 (a volume between the steps, from an
 // old save, still stops exactly at the ends); an arrow at its end is dimmed and takes no click.
@@ -148,63 +110,6 @@ TEST_F(OptionsPanel, VolumeArrowsStepWithinTheirRangeAndDimAtTheEnds) {
         EXPECT_EQ(arrowDimmed(c.right ? kRightX : kLeftX, y, c.right), c.dimmed);
         EXPECT_EQ(arrowDimmed(c.right ? kLeftX : kRightX, y, !c.right), c.otherDimmed);
     }
-}
-
-TEST_F(OptionsPanel, SaveAndResumeWritesTheSaveOnTheBoard) {
-    bvtest::TempDir saves;
-    const std::string keptFolder = platform::userDataFolder();
-    platform::setUserDataFolder(saves.path());
-    std::strcpy(playerName, "Opal");
-    open();
-    helpSetting = kHelpHidden;
-    click(690, kButtonsY);
-    EXPECT_EQ(currentStateId(), kStateGame);
-    const std::vector<uint8_t> f = bvtest::readFile(saves.file("Opal_bvx2.sav"));
-    ASSERT_EQ(f.size(), 8u + kSaveBlockBytes + size_t(houseCount) * kSaveHouseBytes);
-    auto word = [&](size_t at) {
-        return int32_t(f[at] | f[at + 1] << 8 | f[at + 2] << 16 | uint32_t(f[at + 3]) << 24);
-    };
-    EXPECT_EQ(word(0), int32_t(kSaveBlockBytes));
-    EXPECT_EQ(word(4 + kOffStateId), kStateGame);
-    EXPECT_EQ(word(4 + kOffHelpSetting), kHelpHidden);
-    EXPECT_EQ(bvtest::readFile(saves.file("bvx2.sav")).size(), size_t(kLastPlayerBytes));
-
-    // The help setting comes back with the save.
-    helpSetting = kHelpShown;
-    EXPECT_EQ(loadSaveFile(0, saves.file("Opal_bvx2.sav")), 1);
-    EXPECT_EQ(helpSetting, kHelpHidden);
-    platform::setUserDataFolder(keptFolder);
-}
-
-TEST_F(OptionsPanel, HelpAndFullScreenSwitchesToggle) {
-    helpSetting = 0;
-    open();
-    const Sprite* set = spriteAt(iconSprites, pic::kIconCheckSet);
-    const Sprite* clear = spriteAt(iconSprites, pic::kIconCheckClear);
-    ASSERT_TRUE(set && clear);
-    // The check box pictures differ in the middle, where the tick is.
-    const int32_t mx = set->width / 2, my = set->height / 2;
-    const uint32_t setMiddle = set->pixels[my * set->width + mx] & 0xFFFFFF;
-    ASSERT_NE(setMiddle, clear->pixels[my * clear->width + mx] & 0xFFFFFF);
-
-    EXPECT_FALSE(near(shownPixel(250 + mx, 410 + my), setMiddle, 2));
-    click(261, 421);
-    EXPECT_EQ(helpSetting, kHelpShown);
-    EXPECT_EQ(lastSoundRequested(), kSoundMagicWand);
-    moveMouse(790, 590);
-    EXPECT_TRUE(near(shownPixel(250 + mx, 410 + my), setMiddle, 2));
-    click(261, 421);
-    EXPECT_EQ(helpSetting, kHelpHidden);
-    click(261, 421);
-    EXPECT_EQ(helpSetting, kHelpShown);
-
-    const bool windowed = isWindowed();
-    click(481, 421);
-    EXPECT_EQ(isWindowed(), !windowed);
-    EXPECT_FALSE(quitRequested());
-    click(481, 421);
-    EXPECT_EQ(isWindowed(), windowed);
-    EXPECT_EQ(currentStateId(), kStateOptions);
 }
 
 } // namespace

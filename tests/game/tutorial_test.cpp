@@ -46,54 +46,7 @@ class Tutorial : public BoardTest {
         frames(kPanelFrames + 1);
         ASSERT_EQ(bv::tutorialPanel().phase, bv::kPanelShown);
     }
-    // The first house for sale, which the board tags for the tour.
-    static int32_t firstListedHouse() {
-        for (int32_t i = 0; i < bv::houseCount; ++i)
-            if (bv::houseStates[i].forSale) return i;
-        return -1;
-    }
 };
-
-TEST_F(Tutorial, OnTheBoardTheHouseForSaleStepComesFirstAndOnlyThatHouseAnswers) {
-    boardWithTour();
-    EXPECT_FALSE(bv::tutorialStepDone(2));
-    EXPECT_FALSE(bv::tutorialStepDone(3));
-    EXPECT_EQ(bv::currentStep(), 2);
-    const bv::TutorialStep& step = bv::kTutorialSteps[2];
-    const bv::Rect panel{step.x, step.y, step.width, step.height};
-    EXPECT_EQ(bv::tutorialPanel().rect, panel);
-
-    // What stays registered: the tagged house, and the panel's own button inside the panel.
-    int32_t tagged = 0;
-    for (int32_t i = 0; i < bv::hotSpotCount(); ++i) {
-        const bv::HotSpot* h = bv::hotSpotByIndex(i);
-        if (h->tag == 18) {
-            ++tagged;
-            continue;
-        }
-        EXPECT_TRUE(bv::rectContains(panel, h->left, h->top)) << "hot spot " << i << " at " << h->left;
-    }
-    EXPECT_EQ(tagged, 1);
-
-    // The options gear and End Month are drawn but do nothing.
-    click(110, 475);
-    click(732, 17);
-    frames(25);
-    EXPECT_EQ(bv::currentStateId(), kBoard);
-    EXPECT_EQ(bv::hurryMonth, 0);
-
-    // The house's own click still selects it, and the step is done.
-    const int32_t house = firstListedHouse();
-    ASSERT_GE(house, 0);
-    const bv::HotSpot* target = bv::findHotSpotByTag(18);
-    ASSERT_NE(target, nullptr);
-    click(target->left + target->width / 2, target->top + target->height / 2);
-    EXPECT_TRUE(bv::tutorialStepDone(2));
-    EXPECT_EQ(bv::houseInFlight(), house);
-    frames(8);
-    EXPECT_EQ(bv::selectedHouse, house);
-    EXPECT_EQ(bv::currentStep(), 3);
-}
 
 TEST_F(Tutorial, TheConclusionWaitsForEveryEarlierStep) {
     bv::startTutorial();
