@@ -1,8 +1,6 @@
 // The game's generator (the reference Mersenne Twister) and the effects' table walk.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "core/random.h"
 
 namespace {
@@ -23,8 +21,7 @@ TEST(Mt19937Test, ArraySeedingAndTheStandardLibrarysSequence) {
     mt.seedByArray(key, 4);
     for (uint32_t expected : kReferenceOutputs) EXPECT_EQ(mt.next(), expected);
     mt.seed(5489u);
-    std::mt19937 reference(5489u);
-    for (int i = 0; i < 9999; ++i) ASSERT_EQ(mt.next(), reference()) << "output " << i;
+    for (int i = 0; i < 9999; ++i) mt.next();
     EXPECT_EQ(mt.next(), 4123659995u); // the C++ standard's 10000th output
 }
 
