@@ -1,10 +1,5 @@
 // The day clock, month lengths, hurried days and the month end.
-#include <gtest/gtest.h>
-
-#include "core/clock.h"
-#include "sim/calendar.h"
-#include "sim/houses.h"
-#include "sim/sim_fixture.h"
+#include "sim/sim_test.h"
 
 namespace {
 

@@ -1,16 +1,5 @@
 // Money texts, cash changes (now and delayed), saturation and the mortgage payment.
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cmath>
-#include <cstring>
-#include <string>
-
-#include "core/clock.h"
-#include "sim/cash.h"
-#include "sim/effect_list.h"
-#include "sim/owner.h"
-#include "sim/sim_fixture.h"
+#include "sim/sim_test.h"
 
 namespace {
 

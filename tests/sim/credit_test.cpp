@@ -1,15 +1,5 @@
 // Credit points, ratings, the notice one second after a change, and what a rating costs.
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <utility>
-
-#include "core/state.h"
-#include "core/state_ids.h"
-#include "sim/credit.h"
-#include "sim/owner.h"
-#include "sim/sim_fixture.h"
-#include "world/scenario.h"
+#include "sim/sim_test.h"
 
 namespace {
 

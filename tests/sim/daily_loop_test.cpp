@@ -1,22 +1,6 @@
 // The daily house loop: rent and the leaving roll, the mortgage, arrears and foreclosure,
 // applicants and outside-buyer interest.
-#include <gtest/gtest.h>
-
-#include <cmath>
-
-#include "core/random.h"
-#include "core/state.h"
-#include "core/state_ids.h"
-#include "sim/calendar.h"
-#include "sim/cash.h"
-#include "sim/credit.h"
-#include "sim/daily_loop.h"
-#include "sim/economy.h"
-#include "sim/houses.h"
-#include "sim/owner.h"
-#include "sim/sim_fixture.h"
-#include "sim/tenancy.h"
-#include "world/scenario.h"
+#include "sim/sim_test.h"
 
 namespace {
 

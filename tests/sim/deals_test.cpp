@@ -1,22 +1,6 @@
 // Deals: the purchase and its bookkeeping, the player's offers and the seller's answers, buyers'
 // offers on the player's houses and the player's counter.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <vector>
-
-#include "core/state.h"
-#include "core/state_ids.h"
-#include "sim/calendar.h"
-#include "sim/cash.h"
-#include "sim/credit.h"
-#include "sim/economy.h"
-#include "sim/houses.h"
-#include "sim/market.h"
-#include "sim/owner.h"
-#include "sim/sim_fixture.h"
-#include "support/state_table.h"
-#include "world/scenario.h"
+#include "sim/sim_test.h"
 
 namespace {
 

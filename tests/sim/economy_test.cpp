@@ -1,16 +1,5 @@
 // The economy schedule, its queries and the outlook words.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <string>
-
-#include "core/random.h"
-#include "sim/calendar.h"
-#include "sim/economy.h"
-#include "sim/sim_fixture.h"
-#include "world/scenario.h"
+#include "sim/sim_test.h"
 
 namespace {
 

@@ -1,14 +1,5 @@
 // House values, rents, moods and costs, with the worked figures to the dollar.
-#include <gtest/gtest.h>
-
-#include <climits>
-
-#include "sim/calendar.h"
-#include "sim/economy.h"
-#include "sim/houses.h"
-#include "sim/owner.h"
-#include "sim/sim_fixture.h"
-#include "world/scenario.h"
+#include "sim/sim_test.h"
 
 namespace {
 

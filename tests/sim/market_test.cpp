@@ -1,17 +1,6 @@
 // The market's price rules: the bank's listing band, automatic cuts, the seller's reserve and
 // acceptance, the outside buyer's bid, and the bank's listing timer.
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <set>
-
-#include "sim/calendar.h"
-#include "sim/economy.h"
-#include "sim/houses.h"
-#include "sim/market.h"
-#include "sim/owner.h"
-#include "sim/sim_fixture.h"
-#include "world/scenario.h"
+#include "sim/sim_test.h"
 
 namespace {
 

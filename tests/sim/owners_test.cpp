@@ -1,11 +1,5 @@
 // Owner names, style tags and the owners of a new game.
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <string>
-
-#include "sim/owners.h"
-#include "sim/sim_fixture.h"
+#include "sim/sim_test.h"
 
 namespace {
 

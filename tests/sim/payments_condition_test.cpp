@@ -1,23 +1,7 @@
 // The boundaries where money, credit and a house's condition used to go wrong: credit that
 // follows the payments, what missed payments can take, the lowest condition, a buyer who bids
 // nothing, rivals' work they cannot pay for and the listings' cooldown. Figures worked by hand.
-#include <gtest/gtest.h>
-
-#include "core/clock.h"
-#include "core/state.h"
-#include "sim/calendar.h"
-#include "sim/cash.h"
-#include "sim/credit.h"
-#include "sim/daily_loop.h"
-#include "sim/economy.h"
-#include "sim/houses.h"
-#include "sim/later_steps.h"
-#include "sim/market.h"
-#include "sim/owner.h"
-#include "sim/owners.h"
-#include "sim/repairs.h"
-#include "sim/rivals.h"
-#include "sim/sim_fixture.h"
+#include "sim/sim_test.h"
 
 namespace {
 

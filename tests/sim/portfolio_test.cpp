@@ -1,13 +1,5 @@
 // An owner's rent, mortgage outgo, equity and net worth.
-#include <gtest/gtest.h>
-
-#include <climits>
-
-#include "sim/houses.h"
-#include "sim/owner.h"
-#include "sim/portfolio.h"
-#include "sim/sim_fixture.h"
-#include "world/scenario.h"
+#include "sim/sim_test.h"
 
 namespace {
 

@@ -1,16 +1,5 @@
 // The player's renters: answering applicants, choosing the rent level, the renter-left message.
-#include <gtest/gtest.h>
-
-#include <vector>
-
-#include "core/state.h"
-#include "core/state_ids.h"
-#include "sim/calendar.h"
-#include "sim/houses.h"
-#include "sim/owner.h"
-#include "sim/renters.h"
-#include "sim/sim_fixture.h"
-#include "sim/tenancy.h"
+#include "sim/sim_test.h"
 
 namespace {
 

@@ -1,25 +1,5 @@
 // Wear, repairs, permanent damage and work on houses, through the board's own clock.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <tuple>
-#include <utility>
-
-#include "core/random.h"
-#include "core/state.h"
-#include "core/state_ids.h"
-#include "sim/calendar.h"
-#include "sim/cash.h"
-#include "sim/daily_loop.h"
-#include "sim/effect_list.h"
-#include "sim/game_update.h"
-#include "sim/houses.h"
-#include "sim/owner.h"
-#include "sim/repairs.h"
-#include "sim/sim_fixture.h"
-#include "sim/tenancy.h"
-#include "support/state_table.h"
-#include "world/map.h"
+#include "sim/sim_test.h"
 
 namespace {
 

@@ -1,22 +1,6 @@
 // The rival investors: when they take their turns, which listing they buy and how, their rents,
 // repairs, renovations and upgrades.
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <set>
-
-#include "core/clock.h"
-#include "core/state.h"
-#include "core/state_ids.h"
-#include "sim/economy.h"
-#include "sim/houses.h"
-#include "sim/market.h"
-#include "sim/owner.h"
-#include "sim/portfolio.h"
-#include "sim/repairs.h"
-#include "sim/rivals.h"
-#include "sim/sim_fixture.h"
-#include "world/scenario.h"
+#include "sim/sim_test.h"
 
 namespace {
 
