@@ -238,27 +238,36 @@ TEST(BuyerInterest, LadderFallsAsThePriceRises) {
     for (const auto& c : cases) EXPECT_NEAR(bv::buyerInterestStep(c[0]), c[1], 1e-6f) << "ratio " << c[0];
 }
 
+// A house listed at its value gains a hundredth a day, two and a half times that in its first week
+// and three times in a strong economy; a cranky seller's listing stands still. An offer (interest
+// back to 0) is a one-in-a-few chance, so 0 counts too.
 TEST_F(DailyLoop, HousePricedAtItsValueGainsOneHundredthADayTimesTheEconomy) {
+    const struct {
+        const char* what;
+        int32_t daysListed, economy, cranky; // economy -1: the plain economy
+        float interest;
+        int32_t daysListedAfter;
+    } cases[] = {
+        {"first week", 0, -1, 0, 0.025f, 1},
+        {"later", 10, -1, 0, 0.01f, 11},
+        {"strong economy", 10, 0, 0, 0.03f, 11},
+        {"cranky seller", 0, -1, 1, 0.0f, 0},
+    };
     bv::HouseState& h = bv::houseStates[0];
-    h.forSale = 1;
-    h.askingPrice = bv::currentValue(0);
-    bv::dayOfMonth = 3;
-    // First week: x 2.5. An offer (interest back to 0) is a one-in-a-few chance; count both.
-    bv::dailyHouseLoop();
-    EXPECT_TRUE(h.buyerInterest == 0.0f || std::fabs(h.buyerInterest - 0.025f) < 1e-7f) << h.buyerInterest;
-    EXPECT_EQ(h.daysListed, 1);
-    h.daysListed = 10;
-    h.daysSinceCut = 10;
-    h.buyerInterest = 0.0f;
-    bv::dailyHouseLoop();
-    EXPECT_TRUE(h.buyerInterest == 0.0f || std::fabs(h.buyerInterest - 0.01f) < 1e-7f) << h.buyerInterest;
-    // A strong economy triples it (and raises the value; the asking price follows it here).
-    bv::scenario.advancedEconomy = 1;
-    bv::economySchedule[bv::monthsElapsed] = 0;
-    h.askingPrice = bv::currentValue(0);
-    h.buyerInterest = 0.0f;
-    bv::dailyHouseLoop();
-    EXPECT_TRUE(h.buyerInterest == 0.0f || std::fabs(h.buyerInterest - 0.03f) < 1e-7f) << h.buyerInterest;
+    for (const auto& c : cases) {
+        bv::scenario.advancedEconomy = c.economy >= 0 ? 1 : 0;
+        bv::economySchedule[bv::monthsElapsed] = c.economy;
+        h.forSale = 1;
+        h.askingPrice = bv::currentValue(0);
+        h.daysListed = h.daysSinceCut = c.daysListed;
+        h.crankyMonths = c.cranky;
+        h.buyerInterest = 0.0f;
+        bv::dayOfMonth = 3;
+        bv::dailyHouseLoop();
+        EXPECT_TRUE(h.buyerInterest == 0.0f || std::fabs(h.buyerInterest - c.interest) < 1e-7f)
+            << c.what << " " << h.buyerInterest;
+        EXPECT_EQ(h.daysListed, c.daysListedAfter) << c.what;
+    }
 }
 
 TEST_F(DailyLoop, AListingWithoutInterestStillDrawsABuyerOnceInAHundredDays) {
@@ -277,17 +286,6 @@ TEST_F(DailyLoop, AListingWithoutInterestStillDrawsABuyerOnceInAHundredDays) {
         ASSERT_TRUE(h.buyerInterest == 0.0f || h.buyerInterest == 0.002f);
     }
     EXPECT_NEAR(offers, 100, 35);
-}
-
-TEST_F(DailyLoop, CrankySellersListingDaysStandStill) {
-    bv::HouseState& h = bv::houseStates[0];
-    h.forSale = 1;
-    h.askingPrice = 100000;
-    h.crankyMonths = 1;
-    bv::dayOfMonth = 3;
-    bv::dailyHouseLoop();
-    EXPECT_EQ(h.daysListed, 0);
-    EXPECT_EQ(h.buyerInterest, 0.0f);
 }
 
 } // namespace
