@@ -7,8 +7,12 @@ using simtest::SimTest;
 
 class Economy : public SimTest {};
 
-TEST_F(Economy, FirstYearIsFixedAndEveryLaterMonthIsWithinRange) {
+TEST_F(Economy, FirstYearIsFixedAndLaterYearsDifferFromGameToGame) {
     bv::resetEconomy();
+    int32_t previous[bv::kScheduleLength];
+    std::memcpy(previous, bv::economySchedule, sizeof previous);
+    bv::resetEconomy();
+    EXPECT_NE(std::memcmp(previous, bv::economySchedule, sizeof previous), 0);
     const int32_t firstYear[12] = {3, 2, 1, 0, 2, 4, 5, 4, 3, 2, 1, 0};
     for (int32_t m = 0; m < 12; ++m) EXPECT_EQ(bv::economySchedule[m], firstYear[m]) << m;
     for (int32_t m = 0; m < bv::kScheduleLength; ++m)
@@ -38,15 +42,6 @@ TEST_F(Economy, LaterYearsKeepSwingingBetweenBoomAndSlump) {
     }
 }
 
-TEST_F(Economy, NewGamesDrawDifferentLaterYears) {
-    bv::resetEconomy();
-    int32_t first[bv::kScheduleLength];
-    std::memcpy(first, bv::economySchedule, sizeof first);
-    bv::resetEconomy();
-    EXPECT_NE(std::memcmp(first, bv::economySchedule, sizeof first), 0);
-    EXPECT_EQ(std::memcmp(first, bv::economySchedule, 12 * sizeof(int32_t)), 0);
-}
-
 TEST_F(Economy, RampLandsOnItsTargetInEqualSteps) {
     bv::economySchedule[19] = 1;
     EXPECT_EQ(bv::appendRamp(20, 5, 4), 25);
@@ -69,21 +64,21 @@ TEST_F(Economy, RandomWalkStaysInRangeAndStopsAtTheEnd) {
     }
 }
 
-TEST_F(Economy, WithoutTheAdvancedEconomyEveryMonthIsNeutral) {
-    bv::resetEconomy();
-    bv::scenario.advancedEconomy = 0;
-    for (int32_t m : {3, 6, 500}) EXPECT_EQ(bv::economyAt(m), 3);
-    bv::monthsElapsed = 2;
-    EXPECT_FALSE(bv::economyWorsensSoon());
-}
-
-TEST_F(Economy, MonthsPastTheScheduleReadItsLastEntry) {
+// Months past the schedule read its last entry, before it its first; a damaged saved entry reads as
+// the weakest economy; without the advanced economy every month is neutral and never worsens.
+TEST_F(Economy, EveryMonthReadsAnEconomyInRange) {
     bv::resetEconomy();
     bv::economySchedule[119] = 5;
-    EXPECT_EQ(bv::economyAt(120), 5);
-    EXPECT_EQ(bv::economyAt(-4), bv::economySchedule[0]);
-    bv::economySchedule[50] = 99; // a damaged saved schedule reads as the weakest economy
-    EXPECT_EQ(bv::economyAt(50), 6);
+    bv::economySchedule[50] = 99;
+    const int32_t cases[][3] = {
+        {1, 120, 5}, {1, -4, 3}, {1, 50, 6}, {0, 3, 3}, {0, 50, 3}, {0, 500, 3},
+    }; // {advanced, month, economy}
+    for (const auto& c : cases) {
+        bv::scenario.advancedEconomy = c[0];
+        EXPECT_EQ(bv::economyAt(c[1]), c[2]) << c[0] << " " << c[1];
+    }
+    bv::monthsElapsed = 2; // 1, then 0, 2: worse two months ahead, were it advanced
+    EXPECT_FALSE(bv::economyWorsensSoon());
     EXPECT_FLOAT_EQ(bv::economyValueFactor(9), 0.7f);
 }
 
