@@ -6,6 +6,7 @@
 
 #include "core/state.h"
 #include "core/state_ids.h"
+#include "support/state_table.h"
 
 namespace {
 
@@ -32,24 +33,21 @@ int32_t bounceEnter(int32_t, int32_t, int32_t) {
     return 99;
 }
 
-const bv::StateDef kTable[] = {
-    {0, 0, logEnter, logUpdate, logExit, "menu", "no_help", {}},
-    {2, 50, logEnter, logUpdate, logExit, "board", "NO_HELP", {}},
-    {4, 0, logEnter, logUpdate, nullptr, "setup", nullptr, {}},
-    {49, 50, nullptr, logUpdate, nullptr, "no enter", "counterHelp", {}},
-    {60, 16, logEnter, logUpdate, logExit, "win", nullptr, {}},
-    {5, 50, bounceEnter, logUpdate, logExit, "bounce", nullptr, {}},
-    {33, 50, logEnter, logUpdate, logExit, "dialog", nullptr, {}},
-};
-
 std::vector<std::string> g_music;
 bool g_musicLoaded = true;
 
+using bvtest::StateRow;
 class StateMachine : public ::testing::Test {
   protected:
     void SetUp() override {
-        bv::resetStateMachine();
-        bv::useStateTable(kTable, static_cast<int32_t>(std::size(kTable)));
+        bvtest::useStates({StateRow{0, logEnter, logUpdate, logExit, bv::kMusicTitle, "no_help"},
+                           StateRow{2, logEnter, logUpdate, logExit, bv::kMusicPlaylist, "NO_HELP"},
+                           StateRow{4, logEnter, logUpdate, nullptr, bv::kMusicTitle},
+                           StateRow{49, nullptr, logUpdate, nullptr, bv::kMusicPlaylist, "counterHelp"},
+                           StateRow{60, logEnter, logUpdate, logExit, bv::kMusicWin},
+                           StateRow{5, bounceEnter, logUpdate, logExit},
+                           StateRow{33, logEnter, logUpdate, logExit}},
+                          false);
         g_log.clear();
         g_music.clear();
         g_musicLoaded = true;
@@ -65,48 +63,48 @@ class StateMachine : public ::testing::Test {
     }
 };
 
+// Exit runs with the new state already current, then enter; changing to itself runs both and
+// leaves the music alone.
 TEST_F(StateMachine, ExitRunsAfterTheNewStateIsCurrentAndBeforeEnter) {
     bv::changeState(bv::kStateAttract);
     g_log.clear();
+    g_music.clear();
     bv::changeState(bv::kStateGame, 5);
-    ASSERT_EQ(g_log.size(), 2u);
-    EXPECT_EQ(g_log[0], "exit 0 current 2");
-    EXPECT_EQ(g_log[1], "enter 0->2 arg 5");
-    EXPECT_EQ(bv::previousStateId(), bv::kStateAttract);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
+    bv::changeState(bv::kStateGame, 5);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"exit 0 current 2", "enter 0->2 arg 5", "exit 2 current 2",
+                                               "enter 2->2 arg 5"}));
+    EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "playlist"}));
+    EXPECT_EQ(bv::previousStateId(), bv::kStateGame);
 }
 
-TEST_F(StateMachine, UnknownIdChangesNothing) {
+TEST_F(StateMachine, UnknownIdChangesNothingAndNoHelpInAnyCaseIsNoHelpTag) {
     bv::changeState(bv::kStateGame);
     g_log.clear();
     g_music.clear();
     bv::changeState(17);
     bv::setStateSilently(17);
-    EXPECT_TRUE(g_log.empty());
-    EXPECT_TRUE(g_music.empty());
+    EXPECT_TRUE(g_log.empty() && g_music.empty());
     EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
+    EXPECT_EQ(bv::helpTag(), nullptr); // "NO_HELP" in any case is no help
+    bv::changeState(bv::kStatePlayerCounter);
+    EXPECT_STREQ(bv::helpTag(), "counterHelp");
 }
 
-TEST_F(StateMachine, EnterResultIsTheUpdateArgumentAndStateWithoutEnterKeepsIt) {
+// The enter's result is the update's argument; a state without enter and a silent switch (no exit,
+// no enter, the previous state untouched) keep it.
+TEST_F(StateMachine, EnterResultIsTheUpdateArgumentUntilTheNextEnter) {
     g_enterResult = 42;
     bv::changeState(bv::kStateGame);
-    bv::updateCurrentState();
-    EXPECT_EQ(g_log.back(), "update 42");
+    g_enterResult = 0;
     bv::changeState(bv::kStatePlayerCounter);
-    EXPECT_EQ(bv::updateArgument(), 42);
     bv::updateCurrentState();
     EXPECT_EQ(g_log.back(), "update 42");
-}
-
-TEST_F(StateMachine, ChangingToItselfRunsExitThenEnterAndKeepsTheMusic) {
-    bv::changeState(bv::kStateGame);
     g_log.clear();
-    g_music.clear();
-    bv::changeState(bv::kStateGame);
-    ASSERT_EQ(g_log.size(), 2u);
-    EXPECT_EQ(g_log[0], "exit 2 current 2");
-    EXPECT_EQ(g_log[1], "enter 2->2 arg 0");
-    EXPECT_TRUE(g_music.empty());
+    bv::setStateSilently(bv::kStateGame);
+    EXPECT_TRUE(g_log.empty());
+    EXPECT_EQ(bv::previousStateId(), bv::kStateGame);
+    bv::updateCurrentState();
+    EXPECT_EQ(g_log.back(), "update 42");
 }
 
 TEST_F(StateMachine, ChangeStateOnceRefusesASecondChangeInTheSameFrame) {
@@ -117,8 +115,6 @@ TEST_F(StateMachine, ChangeStateOnceRefusesASecondChangeInTheSameFrame) {
     EXPECT_FALSE(bv::changedThisFrame());
     bv::changeStateOnce(bv::kStateGame);
     EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-    bv::changeState(bv::kStateSetup); // a plain change still goes through
-    EXPECT_EQ(bv::currentStateId(), bv::kStateSetup);
 }
 
 TEST_F(StateMachine, NestedChangeInsideEnterCompletesAndItsMusicWins) {
@@ -130,84 +126,48 @@ TEST_F(StateMachine, NestedChangeInsideEnterCompletesAndItsMusicWins) {
     EXPECT_EQ(bv::previousStateId(), 5);
     // The inner change's argument is what the update sees; the outer enter's result comes last.
     EXPECT_EQ(bv::updateArgument(), 99);
-    ASSERT_GE(g_music.size(), 2u);
-    EXPECT_EQ(g_music[0], "stop");
-    EXPECT_EQ(g_music[1], "playlist");
-}
-
-TEST_F(StateMachine, MusicSelectionFollowsTheTable) {
-    bv::changeState(bv::kStateAttract);
-    EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "track 0"}));
-    g_music.clear();
-    bv::changeState(bv::kStateSetup); // title music goes on playing
-    EXPECT_TRUE(g_music.empty());
-    bv::changeState(bv::kStateYouWin);
-    EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "track 16"}));
-    g_music.clear();
-    bv::changeState(bv::kStateGame);
     EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "playlist"}));
-    g_music.clear();
-    bv::changeState(bv::kStateMakeOffer); // playlist to playlist: untouched
-    EXPECT_TRUE(g_music.empty());
-    EXPECT_EQ(bv::currentMusic(), 50);
 }
 
-TEST_F(StateMachine, MusicIsLeftAloneUntilAudioHasLoaded) {
-    g_musicLoaded = false;
-    bv::changeState(bv::kStateAttract);
-    EXPECT_TRUE(g_music.empty());
-    EXPECT_EQ(bv::currentMusic(), -1);
-    g_musicLoaded = true;
-    bv::changeState(bv::kStateSetup);
-    EXPECT_EQ(g_music, (std::vector<std::string>{"stop", "track 0"}));
+// Each change from the state before: a new track stops the old one first; the same track, or the
+// playlist to the playlist, is left playing; nothing is played before audio has loaded.
+TEST_F(StateMachine, MusicSelectionFollowsTheTable) {
+    const struct {
+        int32_t id;
+        bool loaded;
+        std::vector<std::string> music;
+    } cases[] = {
+        {bv::kStateAttract, false, {}},
+        {bv::kStateAttract, true, {"stop", "track 0"}},
+        {bv::kStateSetup, true, {}},
+        {bv::kStateYouWin, true, {"stop", "track 16"}},
+        {bv::kStateGame, true, {"stop", "playlist"}},
+        {bv::kStateMakeOffer, true, {}},
+    };
+    for (const auto& c : cases) {
+        g_music.clear();
+        g_musicLoaded = c.loaded;
+        bv::changeState(c.id);
+        EXPECT_EQ(g_music, c.music) << c.id << " loaded " << c.loaded;
+    }
 }
 
-TEST_F(StateMachine, SetStateSilentlyRunsNoExitOrEnter) {
-    g_enterResult = 8;
-    bv::changeState(bv::kStateGame);
-    bv::changeState(bv::kStateMakeOffer);
-    g_log.clear();
-    bv::setStateSilently(bv::kStateGame);
-    EXPECT_TRUE(g_log.empty());
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-    EXPECT_EQ(bv::previousStateId(), bv::kStateGame); // untouched by the silent switch
-    bv::updateCurrentState();
-    EXPECT_EQ(g_log.back(), "update 8");
-}
-
-TEST_F(StateMachine, HelpTagIgnoresNoHelpInAnyCase) {
-    bv::changeState(bv::kStateGame);
-    EXPECT_EQ(bv::helpTag(), nullptr);
-    bv::changeState(bv::kStateSetup);
-    EXPECT_EQ(bv::helpTag(), nullptr);
-    bv::changeState(bv::kStatePlayerCounter);
-    ASSERT_NE(bv::helpTag(), nullptr);
-    EXPECT_STREQ(bv::helpTag(), "counterHelp");
-}
-
-TEST_F(StateMachine, QueuedDialogsOpenOnePerFrameInOrderOnlyFromTheBoard) {
+TEST_F(StateMachine, QueuedDialogsOpenOnePerFrameInOrderOnlyFromTheBoardAndTheQueueHasItsCapacity) {
     bv::changeState(bv::kStateGame);
     ASSERT_TRUE(bv::queueState(bv::kStateMakeOffer, 1));
     ASSERT_TRUE(bv::queueState(bv::kStateYouWin, 2));
     ASSERT_TRUE(bv::queueState(bv::kStateSetup, 3));
     g_log.clear();
     bv::drainStateQueue();
-    EXPECT_EQ(bv::currentStateId(), bv::kStateMakeOffer);
     EXPECT_EQ(g_log.back(), "enter 2->33 arg 1");
     bv::drainStateQueue(); // not on the board: nothing opens
-    EXPECT_EQ(bv::currentStateId(), bv::kStateMakeOffer);
     EXPECT_EQ(bv::queuedCount(), 2);
-    bv::changeState(bv::kStateGame);
-    bv::drainStateQueue();
-    EXPECT_EQ(bv::currentStateId(), bv::kStateYouWin);
-    EXPECT_EQ(g_log.back(), "enter 2->60 arg 2");
-    bv::changeState(bv::kStateGame);
-    bv::drainStateQueue();
-    EXPECT_EQ(g_log.back(), "enter 2->4 arg 3");
+    for (const char* line : {"enter 2->60 arg 2", "enter 2->4 arg 3"}) {
+        bv::changeState(bv::kStateGame);
+        bv::drainStateQueue();
+        EXPECT_EQ(g_log.back(), line);
+    }
     EXPECT_EQ(bv::queuedCount(), 0);
-}
-
-TEST_F(StateMachine, QueueRefusesThePairThatDoesNotFit) {
     for (int i = 0; i < bv::kQueueCapacity; ++i) ASSERT_TRUE(bv::queueState(bv::kStateMakeOffer, i));
     EXPECT_FALSE(bv::queueState(bv::kStateMakeOffer, 1000));
     EXPECT_EQ(bv::queuedCount(), bv::kQueueCapacity);

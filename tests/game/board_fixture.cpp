@@ -1,13 +1,11 @@
 #include "game/board_fixture.h"
 
-#include <cstdlib>
 #include <sstream>
 
 #include "core/state.h"
 #include "core/state_ids.h"
 #include "game/game.h"
 #include "game/script_player.h"
-#include "gfx/png_write.h"
 #include "platform/platform.h"
 #include "screens/float_effects.h"
 #include "sim/calendar.h"
@@ -16,6 +14,7 @@
 #include "sim/effect_list.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
+#include "support/events.h"
 #include "support/test_support.h"
 #include "world/map.h"
 
@@ -25,11 +24,7 @@ namespace {
 bool g_booted = false;
 
 void push(bv::platform::Event::Type type, int32_t x, int32_t y) {
-    bv::platform::Event e;
-    e.type = type;
-    e.x = x;
-    e.y = y;
-    bv::platform::headless::pushEvent(e);
+    bv::platform::headless::pushEvent(bvtest::event(type, 0, x, y));
 }
 } // namespace
 
@@ -121,23 +116,6 @@ bool housePixel(int32_t i, int32_t& x, int32_t& y) {
 uint32_t shownPixel(int32_t x, int32_t y) {
     const uint32_t* p = bv::platform::headless::lastFrame();
     return p ? p[y * 800 + x] & 0xFFFFFFu : 0;
-}
-
-int32_t darkPixels(int32_t x, int32_t y, int32_t w, int32_t h) {
-    int32_t n = 0;
-    for (int32_t py = y; py < y + h; ++py)
-        for (int32_t px = x; px < x + w; ++px) {
-            const uint32_t c = shownPixel(px, py);
-            if (((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF) < 300) ++n;
-        }
-    return n;
-}
-
-void shot(const std::string& name) {
-    const char* folder = std::getenv("BV_SHOTS");
-    if (!folder) return;
-    bv::writePng(std::string(folder) + "/" + name + ".png", bv::platform::headless::lastFrame(), 800, 600,
-                 false);
 }
 
 } // namespace boardtest

@@ -31,11 +31,6 @@ bool housePixel(int32_t i, int32_t& x, int32_t& y);
 
 // The last presented frame's pixel (0xRRGGBB).
 uint32_t shownPixel(int32_t x, int32_t y);
-// Pixels of the presented frame in the rectangle that are much darker than the cream panel:
-// where text of the brown fonts was drawn.
-int32_t darkPixels(int32_t x, int32_t y, int32_t w, int32_t h);
-// The presented frame as PNG into the folder named by BV_SHOTS, when it is set (for looking).
-void shot(const std::string& name);
 
 class BoardTest : public ::testing::Test {
   protected:

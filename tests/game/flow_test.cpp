@@ -29,9 +29,12 @@ namespace {
     std::_Exit(r.ok ? 0 : 1);
 }
 
+// A first run (an empty save folder) opens the name entry over the title picture; its panel's
+// parchment lies below the "ok" button.
 constexpr const char* kFirstRun = R"(
 frames 2
 expect-state 23
+expect-pixel 400 430 F6E8CB
 type Ann/a
 frames 2
 key Enter

@@ -15,28 +15,17 @@
 #include "game/state_table.h"
 #include "gfx/framebuffer.h"
 #include "platform/platform.h"
+#include "support/events.h"
+#include "support/state_table.h"
 #include "support/test_support.h"
 #include "world/map_picture.h"
 
 namespace {
 
 TEST(FrameClock, ElapsedTimeBecomesOneToTenTicks) {
-    EXPECT_EQ(bv::ticksForElapsed(0), 1);
-    EXPECT_EQ(bv::ticksForElapsed(20), 1);
-    EXPECT_EQ(bv::ticksForElapsed(33), 1);
-    EXPECT_EQ(bv::ticksForElapsed(65), 1);
-    EXPECT_EQ(bv::ticksForElapsed(66), 2);
-    EXPECT_EQ(bv::ticksForElapsed(98), 2);
-    EXPECT_EQ(bv::ticksForElapsed(99), 3);
-    EXPECT_EQ(bv::ticksForElapsed(330), 10);
-    EXPECT_EQ(bv::ticksForElapsed(2000), 10);
-}
-
-TEST(FirstState, NameEntryOnlyWithoutNameAndWithoutGame) {
-    EXPECT_EQ(bv::chooseFirstState(false, false), 23);
-    EXPECT_EQ(bv::chooseFirstState(false, true), 0);
-    EXPECT_EQ(bv::chooseFirstState(true, false), 0);
-    EXPECT_EQ(bv::chooseFirstState(true, true), 0);
+    const int32_t cases[][2] = {{0, 1},  {20, 1}, {33, 1},   {65, 1},   {66, 2},
+                                {98, 2}, {99, 3}, {330, 10}, {2000, 10}};
+    for (const auto& c : cases) EXPECT_EQ(bv::ticksForElapsed(c[0]), c[1]) << c[0] << " ms";
 }
 
 // The whole start-up and frame loop on the headless backend, with the built game folder.
@@ -68,11 +57,10 @@ int32_t slowUpdate(int32_t) {
     bv::platform::headless::advanceClock(g_frameWork);
     return 0;
 }
-const bv::StateDef kSlowTable[] = {{7, 50, nullptr, slowUpdate, nullptr, "slow", nullptr, {}}};
 
 TEST_F(HeadlessGame, SlowFramesAreCaughtUpWithMoreTicksUpToTen) {
-    bv::useStateTable(kSlowTable, 1);
-    int32_t before = bv::currentStateId();
+    const int32_t before = bv::currentStateId();
+    bvtest::useStates({{7, nullptr, slowUpdate}}, false);
     bv::changeState(7);
     struct Case {
         uint32_t work;
@@ -92,17 +80,11 @@ TEST_F(HeadlessGame, SlowFramesAreCaughtUpWithMoreTicksUpToTen) {
 
 TEST_F(HeadlessGame, ClosingInTheFirstStateEndsTheGame) {
     ASSERT_TRUE(bv::currentStateId() == bv::kStateAttract || bv::currentStateId() == bv::kStateEnterName);
-    bv::platform::Event close;
-    close.type = bv::platform::Event::Close;
-    bv::platform::headless::pushEvent(close);
+    bv::platform::headless::pushEvent(bvtest::event(bv::platform::Event::Close));
     bv::runFrame();
     EXPECT_EQ(bv::exitGame, 1);
     bv::exitGame = 0;
 }
-
-} // namespace
-
-namespace {
 
 // F12 writes the frame the player saw into the pictures folder, a PNG that decodes to exactly the
 // frame's pixels; the note about it comes after. A termination signal ends the loop at the next frame.
@@ -110,10 +92,7 @@ TEST_F(HeadlessGame, F12KeepsTheFrameAsAPngAndATerminationSignalEndsTheLoop) {
     bvtest::TempDir pictures;
     setenv("XDG_PICTURES_DIR", pictures.path().c_str(), 1);
     bv::runFrame();
-    bv::platform::Event key;
-    key.type = bv::platform::Event::KeyDown;
-    key.key = 123;
-    bv::platform::headless::pushEvent(key);
+    bvtest::queueKey(123, true);
     bv::runFrame();
     unsetenv("XDG_PICTURES_DIR");
     std::vector<std::filesystem::path> shots;

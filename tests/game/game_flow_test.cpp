@@ -1,8 +1,9 @@
 // Whole months through the real frame loop on the headless backend: a new game through state 1,
-// rent and mortgage arriving in the player's cash, and a foreclosure with its dialog.
+// the board's keys, and the month end that ends a level.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/state.h"
 #include "core/state_ids.h"
@@ -24,6 +25,7 @@
 #include "sim/repairs.h"
 #include "sim/sim_fixture.h"
 #include "sim/tenancy.h"
+#include "support/events.h"
 #include "world/scenario.h"
 
 namespace {
@@ -64,40 +66,12 @@ class GameFlow : public simtest::SimTest {
         wireTheGame(); // for the whole-game tests after these
     }
 
-    // One pass of the real frame loop; the effect list and the floating effects run after the
-    // state's update, by the frame loop when it does so and here otherwise. Dialogs the months
-    // raise are answered: an applicant is taken in, a message is waved away.
+    // One pass of the real frame loop; the effect list runs after the state's update, by the frame
+    // loop when it does so and here otherwise.
     void frame() {
         const int32_t probe = g_probeRuns;
         bv::runFrame();
-        if (g_probeRuns == probe) {
-            bv::runTimedObjects();
-            bv::updateEffects();
-        }
-        if (bv::currentStateId() == bv::kStateRentApplicant) {
-            ASSERT_TRUE(bv::takeApplicantFromArgument(bv::updateArgument()));
-            bv::moveIn(bv::pendingApplicantHouse, bv::pendingApplicantHistory);
-            bv::changeState(bv::kStateGame);
-        }
-        const int32_t state = bv::currentStateId();
-        if (state == bv::kStateSimpleDialog || state == bv::kStateAvatarMessage ||
-            state == bv::kStateHouseMessage)
-            bv::changeState(bv::kStateGame);
-    }
-    void runUntil(int32_t month, int32_t day) {
-        for (int32_t guard = 0; guard < 200000; ++guard) {
-            if (bv::monthsElapsed == month && bv::dayOfMonth == day) return;
-            if (bv::currentStateId() != bv::kStateGame) {
-                ADD_FAILURE() << "stopped in state " << bv::currentStateId() << " on day " << bv::dayOfMonth
-                              << " of month " << bv::monthsElapsed;
-                return;
-            }
-            frame();
-        }
-    }
-    // Lets every money flight land.
-    void settle() {
-        for (int32_t i = 0; i < 30; ++i) frame();
+        if (g_probeRuns == probe) bv::runTimedObjects();
     }
 };
 
@@ -117,79 +91,16 @@ TEST_F(GameFlow, NewGameStartsEveryoneFreshAndOpensTheGoals) {
         << line;
 }
 
-TEST_F(GameFlow, RentAndMortgageReachTheCashMonthAfterMonth) {
-    bv::changeState(bv::kStateGame);
-    simtest::giveHouse(0, 0, 150000, 12.0f);
-    bv::HouseState& h = bv::houseStates[0];
-    h.level = 3;
-    h.renterHistory = 3;
-    h.hasRenter = 1;
-    const int32_t payment = h.mtgPayment;
-    EXPECT_EQ(payment, static_cast<int32_t>(bv::mortgagePayment(150000, 12.0f, 60)));
-    bv::daysSinceDamage = INT32_MIN / 2; // no wear: repairs are the repair tests' business
-    for (int32_t month = 0; month < 4; ++month) {
-        runUntil(month, 14);
-        settle();
-        const int32_t cash = bv::owners[0].cash;
-        const int32_t principal = h.mtgPrincipal;
-        runUntil(month, 15);
-        settle();
-        EXPECT_EQ(bv::owners[0].cash, cash - payment) << "month " << month;
-        EXPECT_LT(h.mtgPrincipal, principal);
-        EXPECT_GT(h.mtgPrincipal, principal - payment);
-        // Rent on the month's last day processed as day 0 of the next.
-        runUntil(month, 27);
-        settle();
-        const bool rented = h.hasRenter != 0;
-        const int32_t rent = bv::currentRent(0);
-        const int32_t before = bv::owners[0].cash;
-        runUntil(month + 1, 0);
-        EXPECT_EQ(bv::owners[0].cash, before) << "the rent is still flying";
-        settle();
-        EXPECT_EQ(bv::owners[0].cash, before + (rented ? rent : 0)) << "month " << month;
-    }
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-    EXPECT_EQ(bv::houseStates[0].owner, 0);
-}
-
-TEST_F(GameFlow, FourthMissedPaymentForeclosesWithTheDialog) {
-    bv::changeState(bv::kStateGame);
-    simtest::giveHouse(5, 0, 900000, 12.0f);
-    bv::owners[0].cash = 0;
-    runUntil(3, 14);
-    EXPECT_EQ(bv::houseStates[5].monthsInArrears, 3);
-    EXPECT_EQ(bv::houseStates[5].owner, 0);
-    runUntil(3, 15);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateForeclosure);
-    EXPECT_EQ(bv::foreclosedHouse, 5); // the house the queue named
-    EXPECT_EQ(bv::houseStates[5].owner, bv::kOwnerBank);
-    EXPECT_EQ(bv::monthsElapsed, 3);
-    EXPECT_EQ(bv::dayOfMonth, 15);
-    // The dialog holds the clock.
-    for (int32_t i = 0; i < 100; ++i) frame();
-    EXPECT_EQ(bv::dayOfMonth, 15);
-}
-
 TEST_F(GameFlow, EscapeOpensTheOptionsAndIKeyTogglesTheOwnerOverlay) {
     bv::changeState(bv::kStateGame);
-    bv::platform::Event e;
-    e.type = bv::platform::Event::KeyDown;
-    e.key = 'I';
-    bv::platform::headless::pushEvent(e);
-    frame();
-    EXPECT_EQ(bv::ownerOverlayShown, 1);
-    e.type = bv::platform::Event::KeyUp;
-    bv::platform::headless::pushEvent(e);
-    frame();
-    EXPECT_EQ(bv::ownerOverlayShown, 1);
-    e.type = bv::platform::Event::KeyDown;
-    e.key = 27;
-    bv::platform::headless::pushEvent(e);
-    frame();
-    EXPECT_EQ(bv::currentStateId(), bv::kStateOptions);
-    e.type = bv::platform::Event::KeyUp;
-    bv::platform::headless::pushEvent(e);
-    frame();
+    for (const auto& [key, down, overlay, state] : {std::tuple{'I', true, 1, bv::kStateGame},
+                                                    {'I', false, 1, bv::kStateGame},
+                                                    {27, true, 1, bv::kStateOptions}}) {
+        bvtest::queueKey(key, down);
+        frame();
+        EXPECT_EQ(bv::ownerOverlayShown, overlay) << key << " " << down;
+        EXPECT_EQ(bv::currentStateId(), state) << key << " " << down;
+    }
 }
 
 } // namespace

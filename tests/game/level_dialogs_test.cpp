@@ -47,9 +47,7 @@ TEST_F(LevelDialogs, DamagePostponedThenLastChanceThenPermanentDamage) {
     const int32_t cost = h.repairCost;
     ASSERT_GT(cost, 0);
     frames(12);
-    shot("dlg_repairs");
-    EXPECT_GT(darkPixels(400, 150, 280, 120), 200); // the repair text
-    click(550, 400);                                // "postponeRepairs"
+    click(550, 400); // "postponeRepairs"
     EXPECT_EQ(currentStateId(), bv::kStateGame);
     EXPECT_EQ(h.damagePending, 1u);
     EXPECT_EQ(cashOf(kOwnerPlayer), 20000);
@@ -58,7 +56,6 @@ TEST_F(LevelDialogs, DamagePostponedThenLastChanceThenPermanentDamage) {
     ASSERT_TRUE(frameUntil(kStateLastChanceRepairs, 3));
     EXPECT_EQ(h.repairCost, 2 * cost);
     frames(12);
-    shot("dlg_last_chance");
     setCash(kOwnerPlayer, 2 * cost - 1);
     // "fixNow" cannot pay: the board's frame right after the click takes the level.
     click(249, 395);
@@ -67,7 +64,6 @@ TEST_F(LevelDialogs, DamagePostponedThenLastChanceThenPermanentDamage) {
     EXPECT_EQ(h.damagePending, 0u);
     EXPECT_EQ(currentStateId(), bv::kStateHouseMessage); // the message waited its turn in the queue
     frames(12);
-    shot("msg_permanent_damage");
 }
 
 TEST_F(LevelDialogs, RepairWithoutCashOffersOnlyOk) {
@@ -76,7 +72,6 @@ TEST_F(LevelDialogs, RepairWithoutCashOffersOnlyOk) {
     setCash(kOwnerPlayer, 100);
     changeState(kStateRepairs, 1);
     frames(12);
-    shot("dlg_repairs_no_cash");
     click(249, 400); // where "fixNow" would be: nothing there
     EXPECT_EQ(currentStateId(), kStateRepairs);
     click(400, 390); // "OK"
@@ -84,103 +79,38 @@ TEST_F(LevelDialogs, RepairWithoutCashOffersOnlyOk) {
     EXPECT_EQ(houseStates[1].damagePending, 1u);
 }
 
-TEST_F(LevelDialogs, UpgradeDialogStartsTheUpgrade) {
+// The upgrade's button answers from exactly its cost.
+TEST_F(LevelDialogs, UpgradeStartsOnlyWhenItsCostCanBePaid) {
     givePlayerHouse(2, 50000, true);
     houseStates[2].level = 1;
     selectedHouse = 2;
-    setCash(kOwnerPlayer, 1000000);
-    changeState(kStateUpgrade);
-    frames(12);
-    shot("dlg_upgrade");
-    click(210, 430);
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
-    EXPECT_EQ(houseStates[2].renoKind, kWorkUpgrade);
-    EXPECT_EQ(cashOf(kOwnerPlayer), 1000000 - upgradeCostOf(2));
-}
-
-TEST_F(LevelDialogs, UpgradeDialogDisablesWhatCannotBePaid) {
-    givePlayerHouse(2, 50000, false);
-    houseStates[2].level = 3;
-    selectedHouse = 2;
-    setCash(kOwnerPlayer, upgradeCostOf(2) - 1);
-    changeState(kStateUpgrade);
-    frames(12);
-    shot("dlg_upgrade_disabled");
-    click(210, 430);
-    click(395, 430);
-    EXPECT_EQ(currentStateId(), kStateUpgrade);
-    EXPECT_EQ(houseStates[2].renoKind, kWorkNone);
-    click(580, 430);
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
-}
-
-TEST_F(LevelDialogs, FinishedWorkOffersTheNewRent) {
-    givePlayerHouse(3, 50000, true);
-    setCash(kOwnerPlayer, 1000000);
-    startUpgrade(3);
-    houseStates[3].renoElapsed = kUpgradeMs - 5;
-    ASSERT_TRUE(frameUntil(kStateRenosComplete, 5));
-    frames(12);
-    shot("dlg_renos_complete");
-    click(300, 445);
-    EXPECT_EQ(currentStateId(), kStateSetRent);
-    EXPECT_EQ(selectedHouse, 3);
-}
-
-TEST_F(LevelDialogs, LevelWonCelebratesThenTheEndDialogLeadsToTheNextGoals) {
-    ASSERT_GT(scenario.levelCount, 1);
-    frames(3);
-    levelComplete();
-    ASSERT_EQ(currentStateId(), kStateLevelWon);
-    frames(8);
-    EXPECT_GT(wonSparkCount(), 50);
-    shot("level_won");
-    ASSERT_TRUE(frameUntil(kStateEndOfLevel, 120));
-    EXPECT_GE(levelWonTimer(), 101);
-    frames(12);
-    shot("dlg_end_of_level");
-    click(550, 380); // "continue"
-    EXPECT_EQ(currentStateId(), kStateDisplayGoals);
-    EXPECT_EQ(currentLevel, 1);
-    frames(12);
-    shot("goals_level2");
-    EXPECT_GT(darkPixels(120, 255, 510, 180), 300);
-    click(400, 475);
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
+    const int32_t cost = mapHouses[2].upgradeCost;
+    for (const int32_t cash : {cost - 1, cost}) {
+        setCash(kOwnerPlayer, cash);
+        changeState(kStateUpgrade);
+        frames(12);
+        click(210, 430);
+        EXPECT_EQ(currentStateId(), cash < cost ? kStateUpgrade : kStateGame) << cash;
+        EXPECT_EQ(houseStates[2].renoKind, cash < cost ? kWorkNone : kWorkUpgrade) << cash;
+        EXPECT_EQ(cashOf(kOwnerPlayer), cash < cost ? cash : 0) << cash;
+    }
 }
 
 TEST_F(LevelDialogs, FailedLevelEndsTheGameOnTheHighScores) {
     changeState(kStateFailedLevel);
     frames(30);
-    shot("dlg_level_failed");
     click(400, 410);
     EXPECT_EQ(currentStateId(), bv::kStateHighScores);
     EXPECT_EQ(gameStarted, 0) << "a failed game is over";
-    frames(2);
-    shot("high_scores_failed");
 }
 
 TEST_F(LevelDialogs, WinningTheLastLevelShowsTheGameDoneScreen) {
     currentLevel = scenario.levelCount - 1;
     levelComplete();
     ASSERT_EQ(currentStateId(), kStateYouWin);
-    frames(3);
-    EXPECT_GT(gameDonePictureFade(), 0.0f);
-    EXPECT_LT(gameDonePictureFade(), 1.0f);
-    frames(30);
-    EXPECT_FLOAT_EQ(gameDoneTextFade(), 1.0f);
-    frames(2);
-    shot("game_done");
-    EXPECT_GT(darkPixels(450, 160, 285, 150), 300);
+    frames(35);
     click(598, 360);
     EXPECT_EQ(currentStateId(), bv::kStateHighScores);
-}
-
-TEST_F(LevelDialogs, GoalsScreenOfTheFirstLevel) {
-    changeState(kStateDisplayGoals);
-    frames(12);
-    shot("goals_level1");
-    EXPECT_GT(darkPixels(120, 100, 560, 300), 1000);
 }
 
 } // namespace

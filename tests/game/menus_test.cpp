@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "assets/archive.h"
 #include "core/state.h"
@@ -25,24 +26,8 @@ using namespace bv;
 
 TEST(FirstState, NameEntryOnlyWithoutNameAndWithoutGame) {
     EXPECT_EQ(chooseFirstState(false, false), 23);
-    EXPECT_EQ(chooseFirstState(false, true), 0);
-    EXPECT_EQ(chooseFirstState(true, false), 0);
-    EXPECT_EQ(chooseFirstState(true, true), 0);
-}
-
-TEST(LogoSequence, EmblemSlidesInThenLayersJoin) {
-    EXPECT_EQ(logoFrameAt(0).emblemY, -300);
-    EXPECT_EQ(logoFrameAt(0).opacity, 0);
-    EXPECT_EQ(logoFrameAt(250).emblemY, 0);
-    EXPECT_EQ(logoFrameAt(250).opacity, 127);
-    EXPECT_EQ(logoFrameAt(499).emblemY, 298);
-    EXPECT_EQ(logoFrameAt(500).emblemY, 300);
-    EXPECT_EQ(logoFrameAt(500).opacity, 255);
-    EXPECT_EQ(logoFrameAt(1500).layers, 1);
-    EXPECT_EQ(logoFrameAt(1501).layers, 2);
-    EXPECT_EQ(logoFrameAt(2000).layers, 2);
-    EXPECT_EQ(logoFrameAt(2001).layers, 3);
-    EXPECT_EQ(logoFrameAt(2801).layers, 4);
+    for (const auto& [name, game] : {std::pair{false, true}, {true, false}, {true, true}})
+        EXPECT_EQ(chooseFirstState(name, game), 0) << name << game;
 }
 
 class NameEntryTest : public ::testing::Test {
@@ -91,43 +76,32 @@ TEST_F(NameEntryTest, RefusesUnsafeAndUnshowableCharacters) {
     EXPECT_STREQ(playerName, "abcdef.\xe9");
 }
 
-TEST_F(NameEntryTest, EnterSavesTheNameAndGoesToTheTitle) {
-    type(u"Mo");
-    nameEntryKey(13);
-    EXPECT_EQ(currentStateId(), kStateAttract);
-    const std::vector<uint8_t> last = readFile(dir_.file("bvx2.sav"));
-    ASSERT_EQ(last.size(), 10u);
-    EXPECT_EQ(std::memcmp(last.data(), "Mo\0\0\0\0\0\0\0\0", 10), 0);
-}
-
-TEST_F(NameEntryTest, AnEmptyNameCanBeConfirmed) {
-    nameEntryKey(13);
-    EXPECT_EQ(currentStateId(), kStateAttract);
-    EXPECT_EQ(readFile(dir_.file("bvx2.sav")), std::vector<uint8_t>(10, 0));
+TEST_F(NameEntryTest, EnterSavesTheNameEvenAnEmptyOneAndGoesToTheTitle) {
+    for (const char16_t* name : {u"Mo", u""}) {
+        SetUp();
+        type(name);
+        nameEntryKey(13);
+        EXPECT_EQ(currentStateId(), kStateAttract);
+        std::vector<uint8_t> expected(10, 0);
+        if (name[0]) expected[0] = 'M', expected[1] = 'o';
+        EXPECT_EQ(readFile(dir_.file("bvx2.sav")), expected);
+    }
 }
 
 TEST(GameSetup, AvatarWrapsAndDifficultyStopsAtItsEnds) {
-    owners[kOwnerPlayer].avatar = 0;
-    stepAvatar(-1);
-    EXPECT_EQ(owners[kOwnerPlayer].avatar, 25);
-    stepAvatar(1);
-    EXPECT_EQ(owners[kOwnerPlayer].avatar, 0);
-    owners[kOwnerPlayer].avatar = 24;
-    stepAvatar(1);
-    EXPECT_EQ(owners[kOwnerPlayer].avatar, 25);
-    stepAvatar(1);
-    EXPECT_EQ(owners[kOwnerPlayer].avatar, 0);
-
-    currentDifficulty = 0;
-    stepDifficulty(-1);
-    EXPECT_EQ(currentDifficulty, 0);
-    stepDifficulty(1);
-    stepDifficulty(1);
-    EXPECT_EQ(currentDifficulty, 2);
-    stepDifficulty(1);
-    EXPECT_EQ(currentDifficulty, 2);
-    stepDifficulty(-1);
-    EXPECT_EQ(currentDifficulty, 1);
+    // From, step, to: the avatar wraps round its 26 pictures.
+    const int32_t avatars[][3] = {{0, -1, 25}, {25, 1, 0}, {24, 1, 25}};
+    for (const auto& c : avatars) {
+        owners[kOwnerPlayer].avatar = c[0];
+        stepAvatar(c[1]);
+        EXPECT_EQ(owners[kOwnerPlayer].avatar, c[2]) << c[0] << " " << c[1];
+    }
+    const int32_t difficulties[][3] = {{0, -1, 0}, {0, 1, 1}, {1, 1, 2}, {2, 1, 2}, {2, -1, 1}};
+    for (const auto& c : difficulties) {
+        currentDifficulty = c[0];
+        stepDifficulty(c[1]);
+        EXPECT_EQ(currentDifficulty, c[2]) << c[0] << " " << c[1];
+    }
 }
 
 } // namespace

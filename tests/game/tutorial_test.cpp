@@ -46,54 +46,7 @@ class Tutorial : public BoardTest {
         frames(kPanelFrames + 1);
         ASSERT_EQ(bv::tutorialPanel().phase, bv::kPanelShown);
     }
-    // The first house for sale, which the board tags for the tour.
-    static int32_t firstListedHouse() {
-        for (int32_t i = 0; i < bv::houseCount; ++i)
-            if (bv::houseStates[i].forSale) return i;
-        return -1;
-    }
 };
-
-TEST_F(Tutorial, OnTheBoardTheHouseForSaleStepComesFirstAndOnlyThatHouseAnswers) {
-    boardWithTour();
-    EXPECT_FALSE(bv::tutorialStepDone(2));
-    EXPECT_FALSE(bv::tutorialStepDone(3));
-    EXPECT_EQ(bv::currentStep(), 2);
-    const bv::TutorialStep& step = bv::kTutorialSteps[2];
-    const bv::Rect panel{step.x, step.y, step.width, step.height};
-    EXPECT_EQ(bv::tutorialPanel().rect, panel);
-
-    // What stays registered: the tagged house, and the panel's own button inside the panel.
-    int32_t tagged = 0;
-    for (int32_t i = 0; i < bv::hotSpotCount(); ++i) {
-        const bv::HotSpot* h = bv::hotSpotByIndex(i);
-        if (h->tag == 18) {
-            ++tagged;
-            continue;
-        }
-        EXPECT_TRUE(bv::rectContains(panel, h->left, h->top)) << "hot spot " << i << " at " << h->left;
-    }
-    EXPECT_EQ(tagged, 1);
-
-    // The options gear and End Month are drawn but do nothing.
-    click(110, 475);
-    click(732, 17);
-    frames(25);
-    EXPECT_EQ(bv::currentStateId(), kBoard);
-    EXPECT_EQ(bv::hurryMonth, 0);
-
-    // The house's own click still selects it, and the step is done.
-    const int32_t house = firstListedHouse();
-    ASSERT_GE(house, 0);
-    const bv::HotSpot* target = bv::findHotSpotByTag(18);
-    ASSERT_NE(target, nullptr);
-    click(target->left + target->width / 2, target->top + target->height / 2);
-    EXPECT_TRUE(bv::tutorialStepDone(2));
-    EXPECT_EQ(bv::houseInFlight(), house);
-    frames(8);
-    EXPECT_EQ(bv::selectedHouse, house);
-    EXPECT_EQ(bv::currentStep(), 3);
-}
 
 TEST_F(Tutorial, TheConclusionWaitsForEveryEarlierStep) {
     bv::startTutorial();
@@ -109,135 +62,14 @@ TEST_F(Tutorial, TheConclusionWaitsForEveryEarlierStep) {
     EXPECT_EQ(bv::currentStep(), 11);
 }
 
-TEST_F(Tutorial, TheFirstPanelGrowsOutOfTheMenuCornerAndLaterOnesStandAtOnce) {
-    bv::helpSetting = bv::kHelpHidden;
-    bv::startTutorial();
-    bv::changeState(bv::kStateExplainTutorial);
-    const bv::TutorialStep& s = bv::kTutorialSteps[0];
-    for (int32_t tick = 0; tick < kPanelFrames; ++tick) {
-        frame();
-        const bv::TutorialPanel p = bv::tutorialPanel();
-        if (tick == kPanelFrames - 1) break;
-        EXPECT_EQ(p.phase, bv::kPanelOpening) << "tick " << tick;
-        // Each side moves a tenth of the way per tick from (740, 35, 0, 0).
-        const float f = float(tick) / 10.0f;
-        EXPECT_NEAR(p.rect.x, 740 + (s.x - 740) * f, 1.0) << "tick " << tick;
-        EXPECT_NEAR(p.rect.y, 35 + (s.y - 35) * f, 1.0) << "tick " << tick;
-        EXPECT_NEAR(p.rect.width, s.width * f, 1.0) << "tick " << tick;
-        EXPECT_NEAR(p.rect.height, s.height * f, 1.0) << "tick " << tick;
-    }
-    // The first show turns the help tips on.
-    EXPECT_EQ(bv::helpSetting, bv::kHelpShown);
-    const bv::TutorialPanel grown = bv::tutorialPanel();
-    EXPECT_EQ(grown.phase, bv::kPanelShown);
-    EXPECT_EQ(grown.rect, (bv::Rect{112, 80, 533, 304}));
-    frame();
-    // The finished panel: the title's brown letters on the cream panel, and its buttons.
-    EXPECT_GT(darkPixels(112 + 100, 80 + 25, 333, 30), 100);
-    EXPECT_NE(bv::findHotSpotByTag(bv::kTutorialNoTarget), nullptr);
-
-    // "OK" moves on to set-up, where the next panel stands at its place in the very next frame.
-    click(112 + 533 / 4, 80 + 304 - 40);
-    EXPECT_TRUE(bv::tutorialStepDone(0));
-    EXPECT_EQ(bv::currentStateId(), bv::kStateSetup);
-    frame();
-    EXPECT_EQ(bv::tutorialPanel().phase, bv::kPanelShown);
-    EXPECT_EQ(bv::tutorialPanel().rect, (bv::Rect{540, 4, 251, 274}));
-    // The set-up of the tour plays the tour's town.
-    ASSERT_GE(bv::tutorialScenarioIndex(), 0);
-    EXPECT_EQ(bv::chosenScenario, bv::tutorialScenarioIndex());
-}
-
-TEST_F(Tutorial, TheArrowStandsBesideItsTargetOnTheNearerSide) {
-    auto spot = [](int32_t left, int32_t top, int32_t w, int32_t h) {
-        return bv::HotSpot{left, top, w, h, 0, nullptr, 0};
-    };
-    // Centre x 400 still counts as the left half: the arrow stands right of it, turned round.
-    bv::TutorialArrow a = bv::tutorialArrowFor(spot(350, 100, 100, 40), true);
-    EXPECT_EQ(a.x, 460);
-    EXPECT_EQ(a.y, 120);
-    EXPECT_TRUE(a.mirrored);
-    EXPECT_EQ(a.picture, bv::pic::kIconPointerUpper);
-    // Centre x 401: left of the target, pointing right.
-    a = bv::tutorialArrowFor(spot(351, 100, 100, 40), true);
-    EXPECT_EQ(a.x, 341);
-    EXPECT_FALSE(a.mirrored);
-    // Centre y 300 takes the upper picture, 301 the lower one.
-    EXPECT_EQ(bv::tutorialArrowFor(spot(600, 280, 50, 40), true).picture, bv::pic::kIconPointerUpper);
-    EXPECT_EQ(bv::tutorialArrowFor(spot(600, 281, 50, 40), true).picture, bv::pic::kIconPointerLower);
-    // Without a target it points at the panel's "OK" from the left, upper picture, never turned.
-    a = bv::tutorialArrowFor(spot(100, 500, 130, 30), false);
-    EXPECT_EQ(a.x, 90);
-    EXPECT_EQ(a.y, 515);
-    EXPECT_FALSE(a.mirrored);
-    EXPECT_EQ(a.picture, bv::pic::kIconPointerUpper);
-}
-
-TEST_F(Tutorial, TheArrowBlinksOnBitFourOfTheFrameCounter) {
-    bv::startTutorial();
-    bv::setTutorialStepDone(0, true);
-    bv::changeState(bv::kStateSetup);
-    frames(kPanelFrames + 1);
-    // "Play!" (500, 540) is right of the middle and low: lower picture, tip 10 left of it.
-    const bv::Rect play{425, 525, 150, 30};
-    const bv::Sprite* s = bv::spriteAt(bv::iconSprites, bv::pic::kIconPointerLower);
-    ASSERT_NE(s, nullptr);
-    const bv::Rect r = bv::spriteRectAt(play.x - 10, play.y + play.height / 2, s, false);
-    std::vector<uint32_t> lit, dark;
-    for (int32_t i = 0; i < 40; ++i) {
-        const int32_t drawnAt = bv::frameCount; // the counter the overlay reads this frame
-        frame();
-        bv::TutorialArrow a{};
-        const bool shown = bv::lastTutorialArrow(a);
-        EXPECT_EQ(shown, (drawnAt & 16) != 0) << "frame " << drawnAt;
-        const uint32_t* f = bv::platform::headless::lastFrame();
-        if (shown) {
-            EXPECT_EQ(a.x, play.x - 10);
-            EXPECT_EQ(a.y, play.y + play.height / 2);
-            EXPECT_EQ(a.picture, bv::pic::kIconPointerLower);
-            EXPECT_FALSE(a.mirrored);
-            lit.assign(f, f + 800 * 600);
-        } else {
-            dark.assign(f, f + 800 * 600);
-        }
-    }
-    ASSERT_FALSE(lit.empty());
-    ASSERT_FALSE(dark.empty());
-    // The set-up screen stands still: the lit and the dark frame differ only where the arrow's
-    // picture lies, and there in a good part of it.
-    int32_t inside = 0, outside = 0;
-    for (int32_t y = 0; y < 600; ++y)
-        for (int32_t x = 0; x < 800; ++x) {
-            if ((lit[y * 800 + x] & 0xFFFFFFu) == (dark[y * 800 + x] & 0xFFFFFFu)) continue;
-            (bv::rectContains(r, x, y) ? inside : outside) += 1;
-        }
-    EXPECT_GT(inside, r.width * r.height / 4);
-    EXPECT_EQ(outside, 0);
-}
-
-TEST_F(Tutorial, ClickingTheTargetFinishesTheStepAndStillRunsItsOwnButton) {
-    bv::startTutorial();
-    bv::setTutorialStepDone(0, true);
-    bv::changeState(bv::kStateSetup);
-    frames(kPanelFrames + 1);
-    click(500, 540);
-    EXPECT_TRUE(bv::tutorialStepDone(1));
-    // "Play!" started the tour's town and left set-up.
-    EXPECT_NE(bv::currentStateId(), bv::kStateSetup);
-    EXPECT_STREQ(bv::scenarioFileName, bv::kTutorialScenarioFile);
-}
-
-TEST_F(Tutorial, ExitTutorialStopsTheTourAndReturnsToTheTitle) {
+TEST_F(Tutorial, ExitTutorialOrTheTitleMenuStopsTheTour) {
     boardWithTour();
     EXPECT_EQ(bv::tutorialActive, 1);
     const bv::TutorialStep& s = bv::kTutorialSteps[2];
-    click(s.x + s.width / 2, s.y + s.height - 40);
+    click(s.x + s.width / 2, s.y + s.height - 40); // "Exit Tutorial"
     EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
     EXPECT_FALSE(bv::tutorialRunning());
     EXPECT_EQ(bv::tutorialActive, 0);
-}
-
-TEST_F(Tutorial, TheTitleMenuStopsTheTour) {
     boardWithTour();
     bv::changeState(bv::kStateAttract);
     frame();
@@ -247,31 +79,6 @@ TEST_F(Tutorial, TheTitleMenuStopsTheTour) {
     bv::tutorialActive = 1;
     frame();
     EXPECT_EQ(bv::tutorialActive, 0);
-}
-
-TEST_F(Tutorial, NoApplicantsArriveWhileTheTourRuns) {
-    boardWithTour();
-    // Every house the player's, empty: without the tour applicants would knock within days.
-    for (int32_t i = 0; i < bv::houseCount; ++i) givePlayerHouse(i, 10000, false);
-    bv::resetTutorialForTests();
-    bv::startTutorial();
-    for (int32_t guard = 0; guard < 3000 && bv::monthsElapsed < 2; ++guard) {
-        ASSERT_NE(bv::currentStateId(), bv::kStateRentApplicant)
-            << "an applicant came on day " << bv::dayOfMonth;
-        frame();
-    }
-    EXPECT_EQ(bv::monthsElapsed, 2);
-    for (int32_t i = 0; i < bv::houseCount; ++i) EXPECT_FALSE(bv::houseStates[i].hasRenter) << "house " << i;
-    EXPECT_EQ(bv::queuedCount(), 0);
-
-    // The same town without the tour: an applicant knocks within the month.
-    bv::resetTutorialForTests();
-    bool knocked = false;
-    for (int32_t guard = 0; guard < 1500 && !knocked; ++guard) {
-        frame();
-        knocked = bv::currentStateId() == bv::kStateRentApplicant || bv::queuedCount() > 0;
-    }
-    EXPECT_TRUE(knocked);
 }
 
 } // namespace

@@ -106,24 +106,18 @@ TEST_F(SaveLoadTest, RoundTripRestoresBlockAndHousesByteForByte) {
 }
 
 TEST_F(SaveLoadTest, ResumeContinuesInTheSavedStateAndOptionsBecomeTheBoard) {
-    writeSavedGame();
-    changeState(bv::kStateAttract);
-    resumeGameUpdate(0);
-    EXPECT_EQ(currentStateId(), kStateGame);
-    EXPECT_EQ(monthsElapsed, 7);
-
-    changeState(kStateDisplayGoals);
-    writeSavedGame();
-    changeState(bv::kStateAttract);
-    resumeGameUpdate(0);
-    EXPECT_EQ(currentStateId(), kStateDisplayGoals);
-
-    for (int32_t saved : {kStateOptions, 59}) {
+    const int32_t cases[][2] = {{kStateGame, kStateGame},
+                                {kStateDisplayGoals, kStateDisplayGoals},
+                                {kStateOptions, kStateGame},
+                                {59, kStateGame}};
+    for (const auto& [saved, resumed] : cases) {
         changeState(saved);
         writeSavedGame();
         changeState(bv::kStateAttract);
+        monthsElapsed = 0;
         resumeGameUpdate(0);
-        EXPECT_EQ(currentStateId(), kStateGame) << "saved in state " << saved;
+        EXPECT_EQ(currentStateId(), resumed) << "saved in state " << saved;
+        EXPECT_EQ(monthsElapsed, 7) << "saved in state " << saved;
     }
 }
 
@@ -237,11 +231,7 @@ namespace {
 
 // Everything the simulation keeps, as one record: what a save must bring back into a new process.
 struct SimulationState {
-    int32_t dealBuyer, dealHouse, dealOffer, dealCounter, newListingPrice, bankListTimer, daysSinceDamage;
-    int32_t dayClock, hurryMonth, dayOfMonth, monthsElapsed, startMonth, startYear;
-    int32_t foreclosedHouse, pendingApplicantHouse, pendingApplicantHistory, ownerOverlayShown;
-    int32_t improvePending, slipPending, noticeDelay, goalHoldCounter, selectedHouse, currentLevel;
-    int32_t queued;
+    std::vector<int32_t> figures;
     std::vector<uint8_t> owners, houses;
     bool operator==(const SimulationState&) const = default;
 };
@@ -250,30 +240,15 @@ SimulationState simulationState() {
     using namespace bv;
     const auto* o = reinterpret_cast<const uint8_t*>(owners);
     const auto* h = reinterpret_cast<const uint8_t*>(houseStates);
-    return {dealBuyer,
-            dealHouse,
-            dealOffer,
-            dealCounter,
-            newListingPrice,
-            bankListTimer,
-            daysSinceDamage,
-            dayClock,
-            hurryMonth,
-            dayOfMonth,
-            monthsElapsed,
-            startMonth,
-            startYear,
-            foreclosedHouse,
-            pendingApplicantHouse,
-            pendingApplicantHistory,
-            ownerOverlayShown,
-            creditNotice.improvePending,
-            creditNotice.slipPending,
-            creditNotice.noticeDelay,
-            goalHoldCounter,
-            selectedHouse,
-            currentLevel,
-            queuedCount(),
+    // clang-format off
+    const int32_t figures[] = {
+        dealBuyer, dealHouse, dealOffer, dealCounter, newListingPrice, bankListTimer, daysSinceDamage,
+        dayClock, hurryMonth, dayOfMonth, monthsElapsed, startMonth, startYear, foreclosedHouse,
+        pendingApplicantHouse, pendingApplicantHistory, ownerOverlayShown, creditNotice.improvePending,
+        creditNotice.slipPending, creditNotice.noticeDelay, goalHoldCounter, selectedHouse, currentLevel,
+        queuedCount()};
+    // clang-format on
+    return {std::vector<int32_t>(std::begin(figures), std::end(figures)),
             std::vector<uint8_t>(o, o + sizeof owners),
             std::vector<uint8_t>(h, h + size_t(houseCount) * sizeof(HouseState))};
 }

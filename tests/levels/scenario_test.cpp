@@ -117,17 +117,6 @@ TEST_F(ScenarioFileTest, ZeroSettingsGetTheirDefaults) {
     EXPECT_EQ(scenario.minBankListings, 0);
 }
 
-TEST_F(ScenarioFileTest, NonZeroSettingsAreKept) {
-    fillScenario();
-    ASSERT_EQ(saveScenario("kept"), 0);
-    clearScenario();
-    ASSERT_EQ(readScenarioFile("kept"), 0);
-    EXPECT_FLOAT_EQ(scenario.conditionScalar, 0.25f);
-    EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 9.5f);
-    EXPECT_EQ(scenario.maxBankListings, 6);
-    EXPECT_EQ(scenario.fixedDownPaymentPct, 20);
-}
-
 TEST_F(ScenarioFileTest, ShortRecordsClearTheLaterFieldsOfEverySlot) {
     // A longer scenario first, with values in the fields a 6060-byte record does not reach.
     fillScenario();

@@ -1,23 +1,7 @@
 // The boundaries where money, credit and a house's condition used to go wrong: credit that
 // follows the payments, what missed payments can take, the lowest condition, a buyer who bids
 // nothing, rivals' work they cannot pay for and the listings' cooldown. Figures worked by hand.
-#include <gtest/gtest.h>
-
-#include "core/clock.h"
-#include "core/state.h"
-#include "sim/calendar.h"
-#include "sim/cash.h"
-#include "sim/credit.h"
-#include "sim/daily_loop.h"
-#include "sim/economy.h"
-#include "sim/houses.h"
-#include "sim/later_steps.h"
-#include "sim/market.h"
-#include "sim/owner.h"
-#include "sim/owners.h"
-#include "sim/repairs.h"
-#include "sim/rivals.h"
-#include "sim/sim_fixture.h"
+#include "sim/sim_test.h"
 
 namespace {
 
@@ -42,6 +26,8 @@ TEST_F(PaymentsAndCondition, CreditFollowsWhatHappensToTheBill) {
         {"paid", 100000, 10000, 0, 10, 12, 10000 - 2224, 0, 1},
         {"missed", 100000, 100, 0, 10, 6, 100, 1, 1},
         {"missed, floored", 100000, 100, 0, 3, 0, 100, 1, 1},
+        {"two missed, a dollar short of three payments", 100000, 3 * 2224 - 1, 2, 10, 6, 3 * 2224 - 1, 3, 1},
+        {"two missed, three payments", 100000, 3 * 2224, 2, 10, 12, 0, 0, 1},
         {"no loan left: no bill", 0, 500, 0, 10, 10, 500, 0, 1},
         // The fourth miss: overdue, then the house goes back to the bank: 120 - 4 - 75.
         {"foreclosed", 100000, 100, 3, 120, 41, 100, 0, bv::kOwnerBank},
@@ -126,16 +112,13 @@ TEST_F(PaymentsAndCondition, ConditionNeverFallsBelowMinusOne) {
 TEST_F(PaymentsAndCondition, AnOutsideBidOfNothingIsNoOffer) {
     // A listing at $0: the outside buyer's bid is 0 whatever the economy.
     for (const int32_t seller : {int32_t(bv::kOwnerPlayer), 2}) {
-        simtest::makeTown(3);
         bv::resetMarket();
-        bv::clearNoticeLog();
         bv::HouseState& h = bv::houseStates[0];
         h.owner = seller;
         h.forSale = 1;
         h.askingPrice = 0;
         bv::outsideBuyerOffer(0);
         EXPECT_EQ(h.owner, seller) << seller;
-        EXPECT_EQ(h.forSale, 1u) << seller;
         EXPECT_EQ(bv::dealHouse, -1) << seller;
         EXPECT_EQ(bv::queuedCount(), 0) << seller;
     }
@@ -150,9 +133,8 @@ TEST_F(PaymentsAndCondition, TheListingCooldownCountsFrameTicks) {
     for (int32_t frame = 0; frame < 49; ++frame) bv::rivalsTick();
     EXPECT_EQ(bv::houseStates[0].listingCooldown, 4);
     bv::rivalsTick();
-    EXPECT_EQ(bv::houseStates[0].listingCooldown, 0);
     bv::rivalsTick();
-    EXPECT_EQ(bv::houseStates[0].listingCooldown, 0);
+    EXPECT_EQ(bv::houseStates[0].listingCooldown, 0); // and stays there
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "sim/notices.h"
 #include "sim/owner.h"
 #include "sim/tenancy.h"
+#include "support/state_table.h"
 #include "support/test_support.h"
 #include "world/map.h"
 #include "world/scenario.h"
@@ -47,19 +48,6 @@ int32_t newGame(int32_t, int32_t, int32_t) {
 int32_t keepArgument(int32_t, int32_t, int32_t argument) {
     return argument;
 }
-
-// The states the simulation enters or queues; only the board does anything.
-const bv::StateDef kTable[] = {
-    {0, 50, nullptr, nullptr, nullptr, "attract", nullptr, {}},
-    {1, 50, newGame, nullptr, nullptr, "initGame", nullptr, {}},
-    {2, 50, nullptr, boardUpdate, nullptr, "game", nullptr, {}},
-    {16, 50, nullptr, nullptr, nullptr, "in game options", nullptr, {}},
-    {24, 50, keepArgument, nullptr, nullptr, "foreclosure dialog", nullptr, {}},
-    {29, 50, nullptr, nullptr, nullptr, "dlg plyr improves credit", nullptr, {}},
-    {30, 50, nullptr, nullptr, nullptr, "dlg plyr credit slips", nullptr, {}},
-    {54, 50, nullptr, nullptr, nullptr, "display goals", nullptr, {}},
-    {55, 50, keepArgument, nullptr, nullptr, "Rent applicant", nullptr, {}},
-};
 
 } // namespace
 
@@ -113,8 +101,17 @@ void resetWorld(bool advanced, int32_t monthsToPlay) {
     bv::foreclosedHouse = -1;
     bv::frameTicks = 1;
     bv::frameMs = bv::kTickMs;
-    bv::useStateTable(kTable, static_cast<int32_t>(sizeof kTable / sizeof kTable[0]));
-    bv::resetStateMachine();
+    // The states the simulation enters or queues; only the board does anything.
+    bvtest::useStates({{bv::kStateAttract},
+                       {bv::kStateInitGame, newGame},
+                       {bv::kStateGame, nullptr, boardUpdate},
+                       {bv::kStateOptions},
+                       {bv::kStateForeclosure, keepArgument},
+                       {bv::kStateCreditImproves},
+                       {bv::kStateCreditSlips},
+                       {bv::kStateDisplayGoals},
+                       {bv::kStateRentApplicant, keepArgument}},
+                      false);
     bv::setStateSilently(bv::kStateGame);
 }
 
