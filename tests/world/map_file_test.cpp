@@ -101,6 +101,14 @@ TEST_F(MapFileTest, SavedFileFollowsTheSectionOrderAndReadsBackByteExact) {
     EXPECT_EQ(backgroundObjects.objects[0].picture, 2);
     ASSERT_EQ(saveMap("second.map"), 1);
     EXPECT_EQ(readFile(mapsFile("second.map")), f);
+    // A map without houses loads and saves: the tile grid follows the two house words at once.
+    load("empty", MapParts{});
+    EXPECT_EQ(houseCount, 0);
+    EXPECT_EQ(mapHouses, nullptr);
+    ASSERT_EQ(saveMap("empty2"), 1);
+    const Bytes e = readFile(mapsFile("empty2.map"));
+    EXPECT_EQ((std::vector<uint32_t>{get32(e, 0), get32(e, 4), get32(e, 8)}),
+              (std::vector<uint32_t>{0, 4048, 2}));
 }
 
 TEST_F(MapFileTest, ZeroFieldsGetDefaultsAndTheMapsFlagsReplaceTheScenarios) {
