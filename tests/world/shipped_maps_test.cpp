@@ -94,6 +94,7 @@ TEST_F(ShippedMapsTest, EveryScenarioLevelIsPlayableOnAnExistingMap) {
         const int levels = scenario.levelCount;
         const int scenarioCareer = scenario.careerMode; // each map loaded below replaces it
         ASSERT_TRUE(levels >= 1 && levels <= kMaxLevels);
+        EXPECT_TRUE(scenario.scenarioName[0] && scenario.scenarioDescription[0]);
         for (int level = 0; level < levels; ++level) {
             for (int d = 0; d < kDifficultyCount; ++d) {
                 const LevelRecord& r = levelTable[d][level];
@@ -106,6 +107,8 @@ TEST_F(ShippedMapsTest, EveryScenarioLevelIsPlayableOnAnExistingMap) {
                 EXPECT_EQ(scenario.careerMode, scenarioCareer) << "career towns for career scenarios";
                 EXPECT_LE(r.houseCount, houseCount);
             }
+            EXPECT_GE(levelTable[0][level].monthsToPlay, levelTable[2][level].monthsToPlay)
+                << "Easy is never shorter";
         }
         for (int level = levels; level < kMaxLevelSlots; ++level)
             EXPECT_EQ(levelTable[1][level].monthsToPlay, 0);
