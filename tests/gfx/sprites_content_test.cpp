@@ -2,12 +2,10 @@
 // every set and font is there, and the derived sets come out as the screens expect them.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <string>
 
 #include "assets/archive.h"
-#include "assets/hash.h"
 #include "assets/picture_ids.h"
 #include "assets/sprites.h"
 #include "gfx/font.h"
@@ -41,30 +39,17 @@ class BuiltContentTest : public ::testing::Test {
     static inline std::filesystem::path previous_;
 };
 
-bool sameMetrics(const bv::Font& a, const bv::Font& b) {
-    if (a.count != b.count) return false;
-    for (int32_t i = 0; i < a.count; ++i) {
-        const bv::Glyph &g = a.glyphs[i], &h = b.glyphs[i];
-        if (g.xOffset != h.xOffset || g.yOffset != h.yOffset || g.advance != h.advance ||
-            g.yAdvance != h.yAdvance)
-            return false;
-    }
-    return true;
-}
-
-TEST_F(BuiltContentTest, ElevenFontsLoadWithTheirMetricPairsAndArial15BoldCurrent) {
+// Glyph indexing, coverage and the metric pairs are checked on the built font files in the content
+// tests; here, that the start-up loaders put each in its place.
+TEST_F(BuiltContentTest, ElevenFontsLoadAndArial15BoldIsCurrent) {
     const bv::Font* fonts[] = {&bv::fontArial15Bld,       &bv::fontArial15BldGold, &bv::fontArial15BldGlw,
                                &bv::fontArial15BldGlwLit, &bv::fontArial20Bld,     &bv::fontArial12Bld,
                                &bv::fontOliverSb8,        &bv::fontArial15Blue,    &bv::fontArial15BlueLit,
                                &bv::fontArial15Brown,     &bv::fontArial20Brown};
     for (const bv::Font* f : fonts) {
         ASSERT_EQ(f->count, 256);
-        EXPECT_EQ(bv::findGlyph(*f, 'A'), &f->glyphs[int('A')]);
         EXPECT_NE(f->glyphs[int('A')].pixels, nullptr);
     }
-    EXPECT_TRUE(sameMetrics(bv::fontArial15Bld, bv::fontArial15BldGold));
-    EXPECT_TRUE(sameMetrics(bv::fontArial15BldGlw, bv::fontArial15BldGlwLit));
-    EXPECT_TRUE(sameMetrics(bv::fontArial15Blue, bv::fontArial15BlueLit));
     EXPECT_EQ(bv::currentFont(), &bv::fontArial15Bld);
     const int32_t h = bv::fontArial15Bld.glyphs[int('A')].height;
     EXPECT_EQ(bv::lineHeight(), h + h / 2);
@@ -96,13 +81,6 @@ TEST_F(BuiltContentTest, MapSetsAndTheirReducedCopies) {
                          &r = bv::scaledHouseSprites.sprites[i].sprite;
         EXPECT_EQ(r.width, int32_t(float(s.width) * bv::kMapScale)) << i;
         EXPECT_EQ(r.height, int32_t(float(s.height) * bv::kMapScale)) << i;
-        EXPECT_EQ(s.yOffset, -s.height) << bv::houseSprites.sprites[i].name; // bottom-centre anchor
-        // Every house is found by its name in any letter case.
-        std::string upper = bv::houseSprites.sprites[i].name;
-        for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
-        const int32_t found = bv::findSprExIndex(bv::houseSprites, upper.c_str());
-        ASSERT_GE(found, 0) << upper;
-        EXPECT_TRUE(bv::namesEqual(bv::houseSprites.sprites[found].name, upper.c_str()));
     }
     for (int32_t i = 0; i < bv::scaledObjectSprites.count; ++i) {
         const bv::Sprite& r = bv::scaledObjectSprites.sprites[i].sprite;

@@ -107,13 +107,4 @@ TEST_F(Callbacks, ValuePacksSoundAndState) {
     EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
 }
 
-TEST_F(Callbacks, AClickedButtonChangesState) {
-    bv::button(400, 300, 120, 30, u"Go", 2, bv::goStateWhoosh);
-    pressAt(400, 300);
-    const int32_t requests = bv::soundRequestCount();
-    bv::dispatchHotSpots();
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-    EXPECT_EQ(bv::soundRequestCount(), requests + 1);
-}
-
 } // namespace

@@ -16,14 +16,12 @@ using namespace bv;
 
 constexpr uint32_t kGrey = 0xFF808080, kGreen = 0xFF00A000, kLabel = 0xFFFFFFFF, kRed = 0xFFC00000,
                    kBlue = 0xFF0000C0, kYellow = 0xFFE0E000, kSentinel = 0x00123456;
+// The same colours drawn opaque over anything: each channel c becomes (c * 255 + 1) >> 8.
+constexpr uint32_t kGreenDrawn = 0x009F00, kLabelDrawn = 0xFEFEFE, kRedDrawn = 0xBF0000,
+                   kBlueDrawn = 0x0000BF, kYellowDrawn = 0xDFDF00;
 
 uint32_t pixel(int x, int y) {
     return frameBuffer[y * kFrameWidth + x] & 0xFFFFFF;
-}
-
-// An opaque sprite pixel as the blending rule leaves it (a colour channel of 192 becomes 191).
-uint32_t drawn(uint32_t colour) {
-    return blendColour(colour, 0, 255);
 }
 
 class MapDrawTest : public LevelsTest {
@@ -36,16 +34,14 @@ class MapDrawTest : public LevelsTest {
         while (clipDepth() > 0) popClip();
         resetClip();
         std::fill(frameBuffer, frameBuffer + kFramePixels, kSentinel);
-        makePictureSet(houseSprites, {{"house.png", 40, 40, kRed}, {"small.png", 10, 10, kRed}});
+        makePictureSet(houseSprites, {{"house.png", 40, 40, kRed}});
         makePictureSet(objectSprites, {{"tree.png", 40, 40, kGreen},
                                        {"van.png", 40, 40, kBlue},
                                        {"lamp.png", 40, 40, kYellow},
-                                       {"half.png", 4, 2, 0}});
+                                       {"half.png", 4, 2, kBlue}});
         // "half": left half blue, right half yellow.
-        uint32_t* half = objectSprites.sprites[3].sprite.pixels;
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 4; ++x) half[y * 4 + x] = x < 2 ? kBlue : kYellow;
-        scenario.careerMode = 1;
+        for (int i : {2, 3, 6, 7}) objectSprites.sprites[3].sprite.pixels[i] = kYellow;
+        scenario.careerMode = 1; // the town at full size
     }
     void TearDown() override {
         freePicture(backgroundPicture);
@@ -62,75 +58,70 @@ class MapDrawTest : public LevelsTest {
         std::fill(backgroundPicture.pixels, backgroundPicture.pixels + width * height, colour);
         mapBackground.mode = mode;
     }
-    // A label whose picture is a solid 40 x 40 square standing on its anchor.
-    void addSquareLabel(int32_t x, int32_t y, uint32_t colour) {
-        int32_t i = addLabel(x, y, u"Square", 0);
-        auto* block = static_cast<uint8_t*>(memAlloc(sizeof(Sprite) + 40 * 40 * 4));
-        auto* s = reinterpret_cast<Sprite*>(block);
-        *s = Sprite{};
-        s->width = s->height = 40;
-        s->xOffset = -20;
-        s->yOffset = -40;
-        s->pixels = reinterpret_cast<uint32_t*>(block + sizeof(Sprite));
-        std::fill(s->pixels, s->pixels + 1600, colour);
-        if (labelPictures[i]) freeTextSprite(labelPictures[i]);
-        labelPictures[i] = s;
+    void addHouseAt(int32_t x, int32_t y, int32_t picture = 0) {
+        MapHouse* h = addHouse();
+        h->x = x, h->y = y, h->pictureIndex = picture;
     }
 };
 
 TEST_F(MapDrawTest, LayersAreDrawnInTheirOrderWhateverTheirDepth) {
     // Every layer covers (100, 92); the later layers stand higher up the screen, so depth alone
-    // would draw them first.
+    // would draw them first. Each round takes the top layer away.
     setBackground(800, 450, kGrey, 1);
     addMapObject(backgroundObjects, 100, 120, 0, false, false);
-    addSquareLabel(100, 115, kLabel);
-    MapHouse* h = addHouse();
-    h->x = 100, h->y = 110, h->pictureIndex = 0;
+    const int32_t label = addLabel(100, 115, u"Square", 0); // its picture: a white 40 x 40 square
+    auto* block = static_cast<uint8_t*>(memAlloc(sizeof(Sprite) + 40 * 40 * 4));
+    auto* s = reinterpret_cast<Sprite*>(block);
+    *s = Sprite{0, 0, -20, -40, 40, 40, 0, reinterpret_cast<uint32_t*>(block + sizeof(Sprite))};
+    std::fill(s->pixels, s->pixels + 1600, kLabel);
+    if (labelPictures[label]) freeTextSprite(labelPictures[label]);
+    labelPictures[label] = s;
+    addHouseAt(100, 110);
     addMapObject(foregroundObjects, 100, 105, 1, false, false);
     addMapObject(foregroundObjects, 100, 100, 2, false, true);
-
-    const uint32_t expected[] = {kYellow, kBlue, kRed, kLabel, kGreen, kGrey};
-    for (uint32_t colour : expected) {
+    const struct {
+        uint32_t expected;
+        void (*takeAway)();
+    } rounds[] = {{kYellowDrawn, [] { removeMapObject(foregroundObjects, 0); }},
+                  {kBlueDrawn, [] { removeMapObject(foregroundObjects, 0); }},
+                  {kRedDrawn, [] { mapHouses[0].highlight = 2; }}, // hidden while blinking
+                  {kLabelDrawn, [] { removeLabel(0); }},
+                  {kGreenDrawn, [] { removeMapObject(backgroundObjects, 0); }},
+                  {0x808080, [] {}}};
+    for (const auto& r : rounds) {
         std::fill(frameBuffer, frameBuffer + kFramePixels, kSentinel);
         drawMapTown();
-        EXPECT_EQ(pixel(100, 92), colour == kGrey ? kGrey & 0xFFFFFF : drawn(colour));
-        // Take away the top layer for the next round.
-        if (colour == kYellow) removeMapObject(foregroundObjects, 0);
-        if (colour == kBlue) removeMapObject(foregroundObjects, 0);
-        if (colour == kRed) mapHouses[0].highlight = 2; // hidden while blinking
-        if (colour == kLabel) removeLabel(0);
-        if (colour == kGreen) removeMapObject(backgroundObjects, 0);
+        EXPECT_EQ(pixel(100, 92), r.expected);
+        r.takeAway();
     }
 }
 
-TEST_F(MapDrawTest, LowerObjectsCoverHigherOnesWithinALayer) {
-    addMapObject(backgroundObjects, 100, 130, 1, false, false); // lower, placed first
+TEST_F(MapDrawTest, DepthMirroringAndThePicturelessWithinALayer) {
+    addMapObject(backgroundObjects, 100, 130, 1, false, false); // lower, placed first: covers
     addMapObject(backgroundObjects, 110, 120, 0, false, false);
-    drawMapTown();
-    EXPECT_EQ(pixel(105, 110), drawn(kBlue));
-    EXPECT_EQ(pixel(125, 110), drawn(kGreen));
-}
-
-TEST_F(MapDrawTest, MirroredObjectsTurnAboutTheirAnchor) {
     addMapObject(backgroundObjects, 50, 50, 3, false, false);
-    addMapObject(backgroundObjects, 150, 50, 3, true, false);
+    addMapObject(backgroundObjects, 150, 50, 3, true, false); // turned about its anchor
+    addHouseAt(300, 100, -1);
+    addHouseAt(500, 100, 9);
     drawMapTown();
-    EXPECT_EQ(pixel(48, 49), drawn(kBlue));
-    EXPECT_EQ(pixel(51, 49), drawn(kYellow));
-    EXPECT_EQ(pixel(148, 49), drawn(kYellow));
-    EXPECT_EQ(pixel(151, 49), drawn(kBlue));
+    const struct {
+        int x, y;
+        uint32_t expected;
+    } probes[] = {{105, 110, kBlueDrawn}, {125, 110, kGreenDrawn}, {48, 49, kBlueDrawn},
+                  {51, 49, kYellowDrawn}, {148, 49, kYellowDrawn}, {151, 49, kBlueDrawn},
+                  {300, 95, 0x123456},    {500, 95, 0x123456}};
+    for (const auto& p : probes) EXPECT_EQ(pixel(p.x, p.y), p.expected) << p.x << "," << p.y;
 }
 
 TEST_F(MapDrawTest, NothingIsDrawnBelowTheMapArea) {
     setBackground(64, 64, kGrey, 1);
     addMapObject(backgroundObjects, 400, 470, 0, false, false);
     addMapObject(foregroundObjects, 300, 460, 1, false, true);
-    MapHouse* h = addHouse();
-    h->x = 200, h->y = 480, h->pictureIndex = 0;
+    addHouseAt(200, 480);
     drawMapTown();
-    EXPECT_EQ(pixel(400, 449), drawn(kGreen));
-    EXPECT_EQ(pixel(200, 449), drawn(kRed));
-    EXPECT_EQ(pixel(799, 449), kGrey & 0xFFFFFF);
+    EXPECT_EQ(pixel(400, 449), kGreenDrawn);
+    EXPECT_EQ(pixel(200, 449), kRedDrawn);
+    EXPECT_EQ(pixel(799, 449), 0x808080u);
     for (int y = 450; y < 600; ++y)
         for (int x = 0; x < 800; ++x) ASSERT_EQ(frameBuffer[y * 800 + x], kSentinel) << x << "," << y;
     // A tighter clip rectangle of the caller is kept.
@@ -141,71 +132,44 @@ TEST_F(MapDrawTest, NothingIsDrawnBelowTheMapArea) {
     EXPECT_EQ(clipBottom(), 100);
 }
 
-TEST_F(MapDrawTest, HousesOutsideTheirRangeOrWithoutPictureAreNotDrawn) {
-    MapHouse* h = addHouse();
-    h->x = 100, h->y = 550, h->pictureIndex = 0; // anchor below 549: would reach up to row 510
-    h = addHouse();
-    h->x = 300, h->y = 100, h->pictureIndex = -1;
-    h = addHouse();
-    h->x = 500, h->y = 100, h->pictureIndex = 9;
-    drawMapTown();
-    EXPECT_EQ(std::count(frameBuffer, frameBuffer + kFramePixels, kSentinel), kFramePixels);
-}
-
-TEST_F(MapDrawTest, BackgroundIsTiledFromTheCorner) {
-    setBackground(300, 200, kGrey, 1);
+TEST_F(MapDrawTest, BackgroundModesTileCentreBlendOrShowNothing) {
+    setBackground(300, 200, kGrey, 1); // tiled from the corner
     backgroundPicture.pixels[0] = 0xFF010203;
     backgroundPicture.pixels[200 * 300 - 1] = 0xFF040506;
     drawMapBackground();
-    EXPECT_EQ(pixel(0, 0), 0x010203u);
     EXPECT_EQ(pixel(300, 200), 0x010203u);
     EXPECT_EQ(pixel(600, 400), 0x010203u);
     EXPECT_EQ(pixel(599, 399), 0x040506u);
-    EXPECT_EQ(pixel(799, 449), kGrey & 0xFFFFFF);
     EXPECT_EQ(frameBuffer[450 * 800], kSentinel);
-}
-
-TEST_F(MapDrawTest, CentredBackgroundIsCentredOnTheScreen) {
-    setBackground(800, 450, kGrey, 2);
+    std::fill(frameBuffer, frameBuffer + kFramePixels, kSentinel);
+    setBackground(800, 450, kGrey, 2); // centred on the screen, rows 450..524 cut
     backgroundPicture.pixels[0] = 0xFF010203;
     drawMapBackground();
     EXPECT_EQ(frameBuffer[74 * 800], kSentinel);
     EXPECT_EQ(pixel(0, 75), 0x010203u);
-    EXPECT_EQ(frameBuffer[450 * 800], kSentinel); // rows 450..524 of the picture are cut
-    // A full-screen picture shows its top 450 rows.
-    setBackground(800, 600, kGrey, 2);
+    EXPECT_EQ(frameBuffer[450 * 800], kSentinel);
+    setBackground(800, 600, kGrey, 2); // a full-screen picture shows its top 450 rows
     backgroundPicture.pixels[0] = 0xFF070809;
     drawMapBackground();
     EXPECT_EQ(pixel(0, 0), 0x070809u);
-    // Mode 0 shows nothing.
+    setBackground(800, 450, 0x80FFFFFF, 1); // translucent: (255 * 128 + 1) >> 8 over black
+    std::fill(frameBuffer, frameBuffer + kFramePixels, 0);
+    drawMapBackground();
+    EXPECT_EQ(pixel(5, 5), 0x7F7F7Fu);
     std::fill(frameBuffer, frameBuffer + kFramePixels, kSentinel);
     mapBackground.mode = 0;
     drawMapBackground();
     EXPECT_EQ(frameBuffer[0], kSentinel);
 }
 
-TEST_F(MapDrawTest, TranslucentBackgroundPixelsAreBlended) {
-    setBackground(800, 450, 0x80FFFFFF, 1);
-    std::fill(frameBuffer, frameBuffer + kFramePixels, 0);
-    drawMapBackground();
-    EXPECT_EQ(pixel(5, 5), blendColour(0xFFFFFF, 0, 0x80));
-}
-
 TEST_F(MapDrawTest, TheHouseIndexImageFollowsTheDrawingOrder) {
-    MapHouse* h = addHouse();
-    h->x = 100, h->y = 130, h->pictureIndex = 0; // lower: drawn later, wins the overlap
-    h = addHouse();
-    h->x = 110, h->y = 120, h->pictureIndex = 0;
-    h = addHouse();
-    h->x = 600, h->y = 470, h->pictureIndex = 0; // mostly below the map area
+    addHouseAt(100, 130); // lower: drawn later, wins the overlap
+    addHouseAt(110, 120);
+    addHouseAt(600, 470); // mostly below the map area
     rebuildHouseIndexImage();
-    EXPECT_EQ(houseAtPixel(105, 110), 0);
-    EXPECT_EQ(houseAtPixel(125, 95), 1);
-    EXPECT_EQ(houseAtPixel(50, 50), -1);
-    EXPECT_EQ(houseAtPixel(600, 440), 2);
-    EXPECT_EQ(houseAtPixel(600, 455), -1);
-    EXPECT_EQ(houseAtPixel(-1, 0), -1);
-    EXPECT_EQ(houseAtPixel(800, 0), -1);
+    const int probes[][3] = {{105, 110, 0},  {125, 95, 1}, {50, 50, -1}, {600, 440, 2},
+                             {600, 455, -1}, {-1, 0, -1},  {800, 0, -1}};
+    for (const auto& p : probes) EXPECT_EQ(houseAtPixel(p[0], p[1]), p[2]) << p[0] << "," << p[1];
 }
 
 } // namespace

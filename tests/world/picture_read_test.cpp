@@ -2,6 +2,8 @@
 // damaged files, and the black picture that replaces a missing one.
 #include <png.h>
 
+#include <optional>
+
 #include "gfx/png_write.h"
 #include "levels_fixture.h"
 #include "world/map_picture.h"
@@ -10,6 +12,7 @@ namespace bvtest {
 namespace {
 
 using namespace bv;
+using V = std::vector<uint32_t>;
 
 struct Tga {
     uint8_t type = 2, mapType = 0, mapBits = 0, pixelBits = 24, descriptor = 0;
@@ -18,176 +21,118 @@ struct Tga {
 
     Bytes build() const {
         Bytes out{uint8_t(id.size()), mapType, type};
-        uint32_t entryBytes = (mapBits + 7u) / 8u;
-        uint16_t mapLength = entryBytes ? uint16_t(map.size() / entryBytes) : 0;
+        const uint32_t entryBytes = (mapBits + 7u) / 8u;
         put16(out, mapFirst);
-        put16(out, mapLength);
+        put16(out, entryBytes ? uint16_t(map.size() / entryBytes) : 0);
         out.push_back(mapBits);
-        put16(out, 0);
-        put16(out, 0);
-        put16(out, width);
-        put16(out, height);
+        for (uint16_t v : {uint16_t(0), uint16_t(0), width, height}) put16(out, v);
         out.push_back(pixelBits);
         out.push_back(descriptor);
-        putBytes(out, id.data(), id.size());
-        putBytes(out, map.data(), map.size());
-        putBytes(out, data.data(), data.size());
+        for (const Bytes* part : {&id, &map, &data}) putBytes(out, part->data(), part->size());
         return out;
     }
 };
 
-std::vector<uint32_t> decode(const Bytes& file, bool& ok, bool png = false) {
+// The pixels, or nothing when the reader refuses the file.
+std::optional<V> decode(const Bytes& file, bool png) {
     ensureMemory(); // each test may run alone in its own process
     Sprite s{};
-    ok = png ? decodePng(file.data(), uint32_t(file.size()), s)
-             : decodeTga(file.data(), uint32_t(file.size()), s);
-    if (!ok) return {};
-    std::vector<uint32_t> px(s.pixels, s.pixels + s.width * s.height);
+    if (!(png ? decodePng(file.data(), uint32_t(file.size()), s)
+              : decodeTga(file.data(), uint32_t(file.size()), s)))
+        return std::nullopt;
+    V px(s.pixels, s.pixels + s.width * s.height);
     EXPECT_EQ(s.xOffset, 0);
     EXPECT_EQ(s.yOffset, 0);
     freePicture(s);
     return px;
 }
 
-std::vector<uint32_t> decodeOk(const Bytes& file, bool png = false) {
-    bool ok = false;
-    std::vector<uint32_t> px = decode(file, ok, png);
-    EXPECT_TRUE(ok);
-    return px;
-}
-
-bool refused(const Bytes& file, bool png = false) {
-    bool ok = true;
-    decode(file, ok, png);
-    return !ok;
-}
-
-using V = std::vector<uint32_t>;
-
-TEST(TgaTest, TrueColourRowsAreTurnedTopDown) {
+// A picture of `type` at `bits` a pixel, stored from the bottom unless the descriptor says otherwise.
+Tga tga(uint8_t type, uint8_t bits, uint16_t width, uint16_t height, Bytes data, uint8_t descriptor = 0) {
     Tga t;
-    t.data = {1, 2, 3, 4, 5, 6, /* bottom row */ 7, 8, 9, 10, 11, 12 /* top row */};
-    EXPECT_EQ(decodeOk(t.build()), (V{0xFF090807, 0xFF0C0B0A, 0xFF030201, 0xFF060504}));
-    t.descriptor = 0x20; // stored from the top
-    EXPECT_EQ(decodeOk(t.build()), (V{0xFF030201, 0xFF060504, 0xFF090807, 0xFF0C0B0A}));
-    t.descriptor = 0x30; // and from the right
-    EXPECT_EQ(decodeOk(t.build()), (V{0xFF060504, 0xFF030201, 0xFF0C0B0A, 0xFF090807}));
+    t.type = type, t.pixelBits = bits, t.width = width, t.height = height, t.descriptor = descriptor;
+    t.data = std::move(data);
+    return t;
+}
+Tga mapped(uint8_t mapBits, Bytes map, uint8_t indexBits, Bytes data, uint16_t width, uint16_t first = 0) {
+    Tga t = tga(1, indexBits, width, 1, std::move(data));
+    t.mapType = 1, t.mapBits = mapBits, t.mapFirst = first, t.map = std::move(map);
+    return t;
 }
 
-TEST(TgaTest, ThirtyTwoAndSixteenBitColours) {
-    Tga t;
-    t.width = 2, t.height = 1, t.pixelBits = 32;
-    t.data = {1, 2, 3, 0x40, 4, 5, 6, 0xFF};
-    EXPECT_EQ(decodeOk(t.build()), (V{0x40030201, 0xFF060504}));
-    t.pixelBits = 16;
-    t.data = {0x00, 0x7C, 0x1F, 0x00}; // pure red, pure blue
-    EXPECT_EQ(decodeOk(t.build()), (V{0xFFFF0000, 0xFF0000FF}));
-    t.pixelBits = 15;
-    t.data = {0xE0, 0x03, 0x21, 0x84}; // pure green; 0x0421 with the attribute bit: 1, 1, 1 of 31
-    EXPECT_EQ(decodeOk(t.build()), (V{0xFF00FF00, 0xFF080808}));
-}
+TEST(TgaTest, EveryAcceptedTypeAndDepth) {
+    const Bytes rgb = {1, 2, 3, 4, 5, 6, /* bottom row */ 7, 8, 9, 10, 11, 12 /* top row */};
+    Tga skipsMap = mapped(24, Bytes(6, 9), 24, {1, 2, 3}, 1);
+    skipsMap.type = 2, skipsMap.id = {'h', 'i'};
+    const struct {
+        const char* name;
+        Tga tga;
+        V expected;
+    } cases[] = {
+        {"bottom up", tga(2, 24, 2, 2, rgb), {0xFF090807, 0xFF0C0B0A, 0xFF030201, 0xFF060504}},
+        {"top down", tga(2, 24, 2, 2, rgb, 0x20), {0xFF030201, 0xFF060504, 0xFF090807, 0xFF0C0B0A}},
+        {"right to left", tga(2, 24, 2, 2, rgb, 0x30), {0xFF060504, 0xFF030201, 0xFF0C0B0A, 0xFF090807}},
+        {"32 bits", tga(2, 32, 2, 1, {1, 2, 3, 0x40, 4, 5, 6, 0xFF}), {0x40030201, 0xFF060504}},
+        {"16 bits: red, blue", tga(2, 16, 2, 1, {0x00, 0x7C, 0x1F, 0x00}), {0xFFFF0000, 0xFF0000FF}},
+        // Pure green; 0x0421 with the attribute bit: 1, 1, 1 of 31.
+        {"15 bits", tga(2, 15, 2, 1, {0xE0, 0x03, 0x21, 0x84}), {0xFF00FF00, 0xFF080808}},
+        // A run of 4 crossing into row 2, then 2 raw pixels.
+        {"runs cross rows",
+         tga(10, 24, 3, 2, {0x83, 10, 20, 30, 0x01, 1, 2, 3, 4, 5, 6}, 0x20),
+         {0xFF1E140A, 0xFF1E140A, 0xFF1E140A, 0xFF1E140A, 0xFF030201, 0xFF060504}},
+        {"a long run stops at the end", tga(10, 24, 3, 2, {0xFF, 9, 9, 9}), V(6, 0xFF090909)},
+        {"grey", tga(3, 8, 2, 1, {0x10, 0xF0}), {0xFF101010, 0xFFF0F0F0}},
+        {"grey and alpha", tga(3, 16, 2, 1, {0x10, 0x80, 0xF0, 0xFF}), {0x80101010, 0xFFF0F0F0}},
+        {"grey runs", tga(11, 8, 2, 1, {0x81, 0x33}), {0xFF333333, 0xFF333333}},
+        {"true colour skips a map", skipsMap, {0xFF030201}},
+        {"16-bit indexes", mapped(24, {1, 2, 3, 4, 5, 6}, 16, {1, 0}, 1), {0xFF060504}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(decode(c.tga.build(), false), c.expected) << c.name;
 
-TEST(TgaTest, RunLengthPacketsMayCrossRows) {
-    Tga t;
-    t.type = 10, t.width = 3, t.height = 2, t.descriptor = 0x20;
-    // A run of 4 (crossing into row 2), then 2 raw pixels.
-    t.data = {0x83, 10, 20, 30, 0x01, 1, 2, 3, 4, 5, 6};
-    EXPECT_EQ(decodeOk(t.build()),
-              (V{0xFF1E140A, 0xFF1E140A, 0xFF1E140A, 0xFF1E140A, 0xFF030201, 0xFF060504}));
-    // A run longer than the picture stops at its end.
-    t.data = {0xFF, 9, 9, 9};
-    EXPECT_EQ(decodeOk(t.build()), V(6, 0xFF090909));
-}
-
-TEST(TgaTest, GreyPictures) {
-    Tga t;
-    t.type = 3, t.pixelBits = 8, t.width = 2, t.height = 1;
-    t.data = {0x10, 0xF0};
-    EXPECT_EQ(decodeOk(t.build()), (V{0xFF101010, 0xFFF0F0F0}));
-    t.pixelBits = 16; // grey and alpha
-    t.data = {0x10, 0x80, 0xF0, 0xFF};
-    EXPECT_EQ(decodeOk(t.build()), (V{0x80101010, 0xFFF0F0F0}));
-    t.type = 11, t.pixelBits = 8;
-    t.data = {0x81, 0x33};
-    EXPECT_EQ(decodeOk(t.build()), (V{0xFF333333, 0xFF333333}));
-}
-
-TEST(TgaTest, ColourMapsOfEveryEntryDepth) {
-    struct Case {
+    const struct {
         uint8_t bits;
         Bytes entries; // two entries
         V expected;
-    } cases[] = {
+    } maps[] = {
         {24, {1, 2, 3, 4, 5, 6}, {0xFF030201, 0xFF060504}},
         {32, {1, 2, 3, 0x77, 4, 5, 6, 0xFF}, {0x77030201, 0xFF060504}},
         {16, {0x00, 0x7C, 0xE0, 0x03}, {0xFFFF0000, 0xFF00FF00}},
         {15, {0x1F, 0x00, 0xFF, 0x7F}, {0xFF0000FF, 0xFFFFFFFF}},
     };
-    for (const Case& c : cases) {
-        Tga t;
-        t.type = 1, t.mapType = 1, t.mapBits = c.bits, t.pixelBits = 8, t.width = 3, t.height = 1;
-        t.mapFirst = 5;
-        t.map = c.entries;
-        t.data = {5, 6, 5};
-        EXPECT_EQ(decodeOk(t.build()), (V{c.expected[0], c.expected[1], c.expected[0]})) << int(c.bits);
-        t.type = 9;
-        t.data = {0x01, 6, 5, 0x00, 6}; // raw 2, raw 1
-        EXPECT_EQ(decodeOk(t.build()), (V{c.expected[1], c.expected[0], c.expected[1]})) << int(c.bits);
+    for (const auto& c : maps) {
+        const V& e = c.expected;
+        Tga t = mapped(c.bits, c.entries, 8, {5, 6, 5}, 3, 5);
+        EXPECT_EQ(decode(t.build(), false), (V{e[0], e[1], e[0]})) << int(c.bits);
+        t.type = 9, t.data = {0x01, 6, 5, 0x00, 6}; // raw 2, raw 1
+        EXPECT_EQ(decode(t.build(), false), (V{e[1], e[0], e[1]})) << int(c.bits);
     }
-    // 16-bit indexes.
-    Tga t;
-    t.type = 1, t.mapType = 1, t.mapBits = 24, t.pixelBits = 16, t.width = 1, t.height = 1;
-    t.map = {1, 2, 3, 4, 5, 6};
-    t.data = {1, 0};
-    EXPECT_EQ(decodeOk(t.build()), (V{0xFF060504}));
-}
-
-TEST(TgaTest, ATrueColourPictureMaySkipAColourMap) {
-    Tga t;
-    t.mapType = 1, t.mapBits = 24, t.width = 1, t.height = 1;
-    t.map = {9, 9, 9, 9, 9, 9};
-    t.id = {'h', 'i'};
-    t.data = {1, 2, 3};
-    EXPECT_EQ(decodeOk(t.build()), (V{0xFF030201}));
 }
 
 TEST(TgaTest, MalformedPicturesAreRefused) {
-    Tga good;
-    good.data = Bytes(12, 7);
-    ASSERT_FALSE(refused(good.build()));
-
-    Tga t = good;
-    t.type = 3, t.mapType = 1, t.mapBits = 24, t.pixelBits = 8, t.map = {1, 2, 3}, t.data = Bytes(4, 1);
-    EXPECT_TRUE(refused(t.build())) << "a colour map on a grey picture";
+    const Tga good = tga(2, 24, 2, 2, Bytes(12, 7)), goodMapped = mapped(24, {1, 2, 3}, 8, {0, 0, 0, 0}, 4);
+    ASSERT_TRUE(decode(good.build(), false));
+    ASSERT_TRUE(decode(goodMapped.build(), false));
+    std::vector<std::pair<std::string, Tga>> bad = {
+        {"zero width", tga(2, 24, 0, 2, Bytes(12, 7))},
+        {"zero height", tga(2, 24, 2, 0, Bytes(12, 7))},
+        {"8-bit true colour", tga(2, 8, 2, 2, Bytes(12, 7))},
+        {"truncated run", tga(10, 24, 2, 2, {0x83, 1, 2})},
+        {"mapped without a map", tga(1, 8, 2, 2, Bytes(4, 0))},
+        {"8-bit map entries", mapped(8, {1, 2}, 8, Bytes(4, 0), 4)},
+        {"index below the map", mapped(24, {1, 2, 3}, 8, {0, 0, 0, 0}, 4, 1)},
+        {"index past the map", mapped(24, {1, 2, 3}, 8, {0, 0, 0, 1}, 4)},
+        {"map on grey", goodMapped},
+    };
+    bad.back().second.type = 3;
     for (uint8_t type : {0, 4, 32, 33, 12, 2 | 16}) {
-        t = good;
-        t.type = type;
-        EXPECT_TRUE(refused(t.build())) << int(type);
+        bad.emplace_back("type " + std::to_string(type), good);
+        bad.back().second.type = type;
     }
-    t = good, t.width = 0;
-    EXPECT_TRUE(refused(t.build())) << "zero width";
-    t = good, t.height = 0;
-    EXPECT_TRUE(refused(t.build())) << "zero height";
-    t = good, t.pixelBits = 8;
-    EXPECT_TRUE(refused(t.build())) << "8-bit true colour";
-    Bytes cut = good.build();
-    cut.pop_back();
-    EXPECT_TRUE(refused(cut)) << "truncated pixels";
-    EXPECT_TRUE(refused(Bytes(cut.begin(), cut.begin() + 10))) << "truncated header";
-    t = good, t.type = 10, t.data = {0x83, 1, 2};
-    EXPECT_TRUE(refused(t.build())) << "truncated run";
-    t = good, t.type = 1, t.pixelBits = 8, t.data = Bytes(4, 0);
-    EXPECT_TRUE(refused(t.build())) << "mapped without a map";
-    t.mapType = 1, t.mapBits = 8, t.map = {1, 2};
-    EXPECT_TRUE(refused(t.build())) << "8-bit map entries";
-    t.mapBits = 24, t.map = {1, 2, 3}, t.mapFirst = 1;
-    EXPECT_TRUE(refused(t.build())) << "index below the map";
-    t.mapFirst = 0, t.data = {0, 0, 0, 1};
-    EXPECT_TRUE(refused(t.build())) << "index past the map";
-    Bytes shortMap = t.build();
-    shortMap.resize(18 + 2);
-    EXPECT_TRUE(refused(shortMap)) << "truncated map";
-    EXPECT_TRUE(refused(Bytes{}));
+    for (const auto& [name, t] : bad) EXPECT_FALSE(decode(t.build(), false)) << name;
+    const Bytes whole = good.build(), wholeMapped = goodMapped.build();
+    for (size_t size : {whole.size() - 1, size_t(10), size_t(0)})
+        EXPECT_FALSE(decode(Bytes(whole.begin(), whole.begin() + long(size)), false)) << size;
+    EXPECT_FALSE(decode(Bytes(wholeMapped.begin(), wholeMapped.begin() + 20), false)) << "truncated map";
 }
 
 // A PNG in memory through libpng.
@@ -221,82 +166,68 @@ Bytes encodePng(int width, int height, int colourType, int depth, const Bytes& r
     return out;
 }
 
-TEST(PngTest, ThreeChannelPicturesBecomeOpaque) {
-    Bytes png = encodePng(2, 2, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
-    EXPECT_EQ(decodeOk(png, true), (V{0xFF010203, 0xFF040506, 0xFF070809, 0xFF0A0B0C}));
-}
+TEST(PngTest, EveryColourTypeBecomesARGBAndDamagedFilesAreRefused) {
+    const Bytes palette = {10, 20, 30, 40, 50, 60};
+    const struct {
+        const char* name;
+        Bytes png;
+        V expected;
+    } cases[] = {
+        {"rgb",
+         encodePng(2, 2, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}),
+         {0xFF010203, 0xFF040506, 0xFF070809, 0xFF0A0B0C}},
+        {"rgba",
+         encodePng(2, 1, PNG_COLOR_TYPE_RGBA, 8, {1, 2, 3, 0, 4, 5, 6, 0x80}),
+         {0x00010203, 0x80040506}},
+        {"palette", encodePng(2, 1, PNG_COLOR_TYPE_PALETTE, 8, {1, 0}, palette), {0xFF28323C, 0xFF0A141E}},
+        {"palette and tRNS",
+         encodePng(2, 1, PNG_COLOR_TYPE_PALETTE, 8, {1, 0}, palette, {0x20}),
+         {0xFF28323C, 0x200A141E}},
+        {"16 bits",
+         encodePng(1, 1, PNG_COLOR_TYPE_RGB, 16, {0x12, 0x99, 0x34, 0x99, 0x56, 0x99}),
+         {0xFF123456}},
+        {"grey", encodePng(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0x11, 0xEE}), {0xFF111111, 0xFFEEEEEE}},
+        {"grey and alpha",
+         encodePng(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {0x11, 0x40, 0xEE, 0xFF}),
+         {0x40111111, 0xFFEEEEEE}},
+        {"2-bit grey",
+         encodePng(4, 1, PNG_COLOR_TYPE_GRAY, 2, {0x1B}),
+         {0xFF000000, 0xFF555555, 0xFFAAAAAA, 0xFFFFFFFF}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(decode(c.png, true), c.expected) << c.name;
 
-TEST(PngTest, FourChannelPicturesKeepTheirAlpha) {
-    Bytes png = encodePng(2, 1, PNG_COLOR_TYPE_RGBA, 8, {1, 2, 3, 0, 4, 5, 6, 0x80});
-    EXPECT_EQ(decodeOk(png, true), (V{0x00010203, 0x80040506}));
-}
-
-TEST(PngTest, PalettesSixteenBitsAndGreyAreConverted) {
-    Bytes palette = {10, 20, 30, 40, 50, 60};
-    EXPECT_EQ(decodeOk(encodePng(2, 1, PNG_COLOR_TYPE_PALETTE, 8, {1, 0}, palette), true),
-              (V{0xFF28323C, 0xFF0A141E}));
-    EXPECT_EQ(decodeOk(encodePng(2, 1, PNG_COLOR_TYPE_PALETTE, 8, {1, 0}, palette, {0x20}), true),
-              (V{0xFF28323C, 0x200A141E}));
-    EXPECT_EQ(decodeOk(encodePng(1, 1, PNG_COLOR_TYPE_RGB, 16, {0x12, 0x99, 0x34, 0x99, 0x56, 0x99}), true),
-              (V{0xFF123456}));
-    EXPECT_EQ(decodeOk(encodePng(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0x11, 0xEE}), true),
-              (V{0xFF111111, 0xFFEEEEEE}));
-    EXPECT_EQ(decodeOk(encodePng(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {0x11, 0x40, 0xEE, 0xFF}), true),
-              (V{0x40111111, 0xFFEEEEEE}));
-    EXPECT_EQ(decodeOk(encodePng(4, 1, PNG_COLOR_TYPE_GRAY, 2, {0x1B}), true),
-              (V{0xFF000000, 0xFF555555, 0xFFAAAAAA, 0xFFFFFFFF}));
-}
-
-TEST(PngTest, DamagedFilesAreRefused) {
-    Bytes png = encodePng(8, 8, PNG_COLOR_TYPE_RGB, 8, Bytes(8 * 8 * 3, 0x42));
-    ASSERT_FALSE(refused(png, true));
-    EXPECT_TRUE(refused(Bytes(png.begin(), png.end() - 20), true)) << "truncated";
+    const Bytes png = encodePng(8, 8, PNG_COLOR_TYPE_RGB, 8, Bytes(8 * 8 * 3, 0x42));
     Bytes flipped = png;
     flipped[45] ^= 0xFF; // inside the image data: its check sum no longer matches
-    EXPECT_TRUE(refused(flipped, true));
-    EXPECT_TRUE(refused(Bytes(png.begin(), png.begin() + 8), true)) << "signature only";
-    EXPECT_TRUE(refused(Bytes{'n', 'o', 't', 'p', 'n', 'g', 0, 0, 0}, true));
+    for (const Bytes& bad : {Bytes(png.begin(), png.end() - 20), flipped, Bytes(png.begin(), png.begin() + 8),
+                             Bytes{'n', 'o', 't', 'p', 'n', 'g', 0, 0, 0}})
+        EXPECT_FALSE(decode(bad, true)) << bad.size();
 }
 
-using BackgroundTest = LevelsTest;
-
-TEST_F(BackgroundTest, PicturesAreReadByTheirNamesEnding) {
+TEST_F(LevelsTest, BackgroundsAreReadByTheirNamesEndingOrReplacedByBlack) {
     const uint32_t px[2] = {0xFF102030, 0xFF405060};
     ASSERT_TRUE(writePng(mapsFile("park.PNG"), px, 2, 1, false));
     std::filesystem::copy_file(mapsFile("park.PNG"), mapsFile("park.tga"));
+    const auto blackScreen = [] {
+        return backgroundPicture.width == 800 && backgroundPicture.height == 450 &&
+               std::count(backgroundPicture.pixels, backgroundPicture.pixels + 800 * 450, 0xFF000000u) ==
+                   800 * 450;
+    };
+    // A PNG under a TGA name goes to the TGA reader, which refuses it.
+    freePicture(backgroundPicture);
+    for (const char* name : {"", "park.tga", "missing.png"}) {
+        std::snprintf(mapBackground.fileName, 1000, "%s", name);
+        loadBackgroundPicture();
+        EXPECT_TRUE(blackScreen()) << name;
+    }
     std::snprintf(mapBackground.fileName, 1000, "park.PNG");
     loadBackgroundPicture();
     ASSERT_EQ(backgroundPicture.width, 2);
     EXPECT_EQ(backgroundPicture.pixels[1], 0xFF405060u);
-    // A PNG under another name goes to the TGA reader, which refuses it: the black picture.
-    std::snprintf(mapBackground.fileName, 1000, "park.tga");
+    mapBackground.fileName[0] = 0; // an empty name keeps the picture, filled with black
     loadBackgroundPicture();
-    ASSERT_EQ(backgroundPicture.width, 800);
-    ASSERT_EQ(backgroundPicture.height, 450);
-    EXPECT_EQ(std::count(backgroundPicture.pixels, backgroundPicture.pixels + 800 * 450, 0xFF000000u),
-              800 * 450);
-    std::snprintf(mapBackground.fileName, 1000, "missing.png");
-    loadBackgroundPicture();
-    EXPECT_EQ(backgroundPicture.width, 800);
-    EXPECT_EQ(backgroundPicture.pixels[0], 0xFF000000u);
-    freePicture(backgroundPicture);
-}
-
-TEST_F(BackgroundTest, AnEmptyNameBlackensThePictureInPlace) {
-    freePicture(backgroundPicture);
-    mapBackground.fileName[0] = 0;
-    loadBackgroundPicture();
-    ASSERT_EQ(backgroundPicture.width, 800);
-    EXPECT_EQ(backgroundPicture.pixels[800 * 450 - 1], 0xFF000000u);
-    const uint32_t px[4] = {0xFF111111, 0xFF222222, 0xFF333333, 0xFF444444};
-    ASSERT_TRUE(writePng(mapsFile("tiny.png"), px, 2, 2, false));
-    std::snprintf(mapBackground.fileName, 1000, "tiny.png");
-    loadBackgroundPicture();
-    ASSERT_EQ(backgroundPicture.width, 2);
-    mapBackground.fileName[0] = 0;
-    loadBackgroundPicture();
-    EXPECT_EQ(backgroundPicture.width, 2); // the existing picture is kept, filled with black
-    EXPECT_EQ(backgroundPicture.pixels[3], 0xFF000000u);
+    EXPECT_EQ(backgroundPicture.width, 2);
+    EXPECT_EQ(backgroundPicture.pixels[1], 0xFF000000u);
     freePicture(backgroundPicture);
 }
 
