@@ -3,6 +3,7 @@
 // previous save whole.
 #include "levels/save.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -28,6 +29,12 @@
 namespace bv {
 
 namespace {
+
+// A stored fraction held to 0..most; not-a-number and infinities become 0.
+float heldFraction(float value, float most) {
+    if (!std::isfinite(value) || value < 0.0f) return 0.0f;
+    return value > most ? most : value;
+}
 
 // A save file is the block, the houses of one map and a few sizes; anything longer is damaged.
 constexpr size_t kMaxSaveFileBytes = 8u << 20;
@@ -300,6 +307,12 @@ int32_t loadSaveImage(int32_t loadGame, const uint8_t* data, size_t length) {
         if (h.level < -1 || h.level > kMaxLevel) h.level = 0;
         if (h.rentLevel < 0 || h.rentLevel > 2) h.rentLevel = 1;
         if (h.renterHistory < 0 || h.renterHistory > 4) h.renterHistory = 0;
+        // The house's fractions feed frame drawing and money: nothing infinite, nothing a whole
+        // number cannot hold once scaled (a rival's wear grows on past 1 by design).
+        h.mtgRate = heldFraction(h.mtgRate, 100.0f);
+        h.applicantProgress = heldFraction(h.applicantProgress, 1.0e6f);
+        h.wear = heldFraction(h.wear, 1.0e6f);
+        h.buyerInterest = heldFraction(h.buyerInterest, 1.0e6f);
     }
     setBlockInt(kOffLoading, 0);
     return 1;
