@@ -11,7 +11,9 @@ target_link_libraries(bvmaps PRIVATE bv_world bvgen_art)
 set_target_properties(bvmaps PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 # The game library is built with the sanitizers in a sanitizer build; the program linking it must
 # be too (the content folder drops them for its own generators).
-if(BV_SANITIZE)
+if(BV_FUZZ)
+  target_link_options(bvmaps PRIVATE -fsanitize=fuzzer-no-link,address,undefined,float-cast-overflow)
+elseif(BV_SANITIZE)
   target_link_options(bvmaps PRIVATE -fsanitize=address,undefined)
 endif()
 
