@@ -1,5 +1,7 @@
 // Scenario files byte by byte, the defaults on load, record sizes that differ from ours, and the
-// level start.
+// level start; the editor's level-table operations, the derived difficulties, the scenario list
+// and the start of a scenario from game set-up.
+#include "assets/strings.h"
 #include "levels/level_start.h"
 #include "sim/owner.h"
 #include "world/levels_fixture.h"
@@ -90,18 +92,11 @@ TEST_F(ScenarioFileTest, SavedFileHasTheExactLayout) {
     // Unused slots are written as zeros.
     const size_t last = slotOffset(49, 2);
     for (size_t i = slotOffset(3, 0); i < last + kLevelRecordBytes; i += 997) EXPECT_EQ(file[i], 0) << i;
-}
-
-TEST_F(ScenarioFileTest, RoundTripIsByteExact) {
-    fillScenario();
-    ASSERT_EQ(saveScenario("first"), 0);
+    // Read back and written again under another name: the same bytes.
     clearScenario();
-    ASSERT_EQ(readScenarioFile("first"), 0);
-    EXPECT_EQ(scenario.levelCount, 3);
-    EXPECT_EQ(textOf(scenario.scenarioName), u"Maple Lane");
-    EXPECT_EQ(levelTable[2][1].monthsToPlay, 15);
+    ASSERT_EQ(readScenarioFile("maple"), 0);
     ASSERT_EQ(saveScenario("second"), 0);
-    EXPECT_EQ(readFile(mapsFile("first.bvx")), readFile(mapsFile("second.bvx")));
+    EXPECT_EQ(readFile(mapsFile("second.bvx")), file);
 }
 
 TEST_F(ScenarioFileTest, ZeroSettingsGetTheirDefaults) {
@@ -117,53 +112,47 @@ TEST_F(ScenarioFileTest, ZeroSettingsGetTheirDefaults) {
     EXPECT_EQ(scenario.minBankListings, 0);
 }
 
-TEST_F(ScenarioFileTest, ShortRecordsClearTheLaterFieldsOfEverySlot) {
-    // A longer scenario first, with values in the fields a 6060-byte record does not reach.
+// Records and settings stored at another size than ours: a shorter record (6060 bytes) fills each
+// slot up to its end and clears the rest (minCash from 6060, playFullTerm, minRenterHistory),
+// whatever an earlier scenario left there; a longer one (6200 bytes, and settings of 4100) is read
+// only up to our sizes, each slot from its own start. A scenario with values in every later field
+// is loaded first.
+TEST_F(ScenarioFileTest, RecordsOfOtherSizesAreReadUpToTheShorterOfTheTwo) {
     fillScenario();
     for (auto& row : levelTable)
-        for (LevelRecord& r : row) r.minCash = 777, r.playFullTerm = 1, r.minRenterHistory = 4;
+        for (LevelRecord& r : row)
+            r.minCash = 777, r.playFullTerm = 1, r.minRenterHistory = 4, r.resetToBank = 1;
     ASSERT_EQ(saveScenario("long"), 0);
-    ASSERT_EQ(readScenarioFile("long"), 0);
-
-    writeFile(mapsFile("short.bvx"), handMadeFile(4036, Bytes(4036, 0), 6060, [](Bytes& r, int level, int d) {
-                  r[36] = uint8_t(20 + level);          // monthsToPlay
-                  r[44] = 'T';                          // title "T"
-                  r[2044] = 'I';                        // intro "I"
-                  r[4044] = uint8_t(d + 1);             // numPurchases
-                  std::memcpy(&r[4064], "town.map", 8); // mapFile
-              }));
-    ASSERT_EQ(readScenarioFile("short"), 0);
-    for (int level = 0; level < 50; ++level) {
-        for (int d = 0; d < 3; ++d) {
-            const LevelRecord& r = levelTable[d][level];
-            ASSERT_EQ(r.monthsToPlay, 20 + level);
-            ASSERT_EQ(textOf(r.title), u"T");
-            ASSERT_EQ(textOf(r.introText), u"I");
-            ASSERT_EQ(r.numPurchases, d + 1);
-            ASSERT_STREQ(r.mapFile, "town.map");
-            ASSERT_EQ(r.minCash, 0) << level << "/" << d;
-            ASSERT_EQ(r.playFullTerm, 0);
-            ASSERT_EQ(r.minRenterHistory, 0);
-        }
-    }
-}
-
-TEST_F(ScenarioFileTest, LongerStoredSizesAreReadOnlyUpToOurRecords) {
-    Bytes settings(4036, 0);
-    settings[0] = 2;             // levelCount
-    settings.resize(4100, 0x7F); // 64 bytes of a future layout
-    writeFile(mapsFile("future.bvx"), handMadeFile(4100, settings, 6200, [](Bytes& r, int level, int) {
-                  r[36] = uint8_t(level + 1);                           // monthsToPlay
-                  for (size_t i = 6076; i < r.size(); ++i) r[i] = 0x55; // beyond our record
-              }));
-    ASSERT_EQ(readScenarioFile("future"), 0);
-    EXPECT_EQ(scenario.levelCount, 2);
-    EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f); // our settings end before the extra bytes
-    for (int level = 0; level < 50; ++level) {
-        for (int d = 0; d < 3; ++d) {
-            ASSERT_EQ(levelTable[d][level].monthsToPlay, level + 1);
-            ASSERT_EQ(levelTable[d][level].resetToBank, 0); // the previous slot's tail is not read in
-            ASSERT_EQ(levelTable[d][level].minRenterHistory, 0);
+    for (const uint32_t settingsSize : {4036u, 4100u}) {
+        const uint32_t recordSize = settingsSize == 4036 ? 6060 : 6200;
+        SCOPED_TRACE(recordSize);
+        ASSERT_EQ(readScenarioFile("long"), 0);
+        Bytes settings(4036, 0);
+        settings[0] = 2;                     // levelCount
+        settings.resize(settingsSize, 0x7F); // a future layout's extra settings
+        writeFile(mapsFile("other.bvx"),
+                  handMadeFile(settingsSize, settings, recordSize, [](Bytes& r, int level, int d) {
+                      r[36] = uint8_t(20 + level);                          // monthsToPlay
+                      r[2044] = 'I';                                        // intro "I"
+                      r[4044] = uint8_t(d + 1);                             // numPurchases
+                      std::memcpy(&r[4064], "town.map", 8);                 // mapFile
+                      for (size_t i = 6076; i < r.size(); ++i) r[i] = 0x55; // beyond our record
+                  }));
+        ASSERT_EQ(readScenarioFile("other"), 0);
+        EXPECT_EQ(scenario.levelCount, 2);
+        EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f); // our settings end before the extra bytes
+        for (int level = 0; level < 50; ++level) {
+            for (int d = 0; d < 3; ++d) {
+                const LevelRecord& r = levelTable[d][level];
+                ASSERT_EQ(r.monthsToPlay, 20 + level);
+                ASSERT_EQ(textOf(r.introText), u"I");
+                ASSERT_EQ(r.numPurchases, d + 1);
+                ASSERT_STREQ(r.mapFile, "town.map");
+                ASSERT_EQ(r.minCash, 0) << level << "/" << d;
+                ASSERT_EQ(r.playFullTerm, 0);
+                ASSERT_EQ(r.minRenterHistory, 0);
+                ASSERT_EQ(r.resetToBank, 0);
+            }
         }
     }
 }
@@ -242,6 +231,170 @@ TEST_F(ScenarioFileTest, LoadingWithoutResetKeepsTheLevelAndRunsTheLevelStart) {
     EXPECT_EQ(scenario.levelCount, 9);
     EXPECT_EQ(currentLevel, 1);
     EXPECT_EQ(owners[0].cash, 1001);
+}
+
+// Marks every slot of the first `levels` levels with 100 x level + difficulty.
+void markLevels(int levels) {
+    scenario.levelCount = levels;
+    for (int level = 0; level < levels; ++level)
+        for (int d = 0; d < 3; ++d) levelTable[d][level].minEquity = 100 * level + d;
+}
+
+std::vector<int> markedOrder(int difficulty) {
+    std::vector<int> out;
+    for (int level = 0; level < scenario.levelCount; ++level)
+        out.push_back(levelTable[difficulty][level].minEquity / 100);
+    return out;
+}
+
+using LevelTableTest = LevelsTest;
+
+TEST_F(LevelTableTest, NewLevelsGetTheirDefaults) {
+    EXPECT_EQ(appendLevel(2), 0);
+    EXPECT_EQ(appendLevel(0), 1);
+    for (int d = 0; d < 3; ++d) {
+        EXPECT_EQ(levelTable[d][0].monthsToPlay, 24);
+        EXPECT_EQ(levelTable[d][0].resetToBank, 1);
+        EXPECT_EQ(levelTable[d][0].startingCash, 25000);
+        EXPECT_EQ(levelTable[d][1].monthsToPlay, 24);
+        EXPECT_EQ(levelTable[d][1].resetToBank, 0);
+        EXPECT_EQ(levelTable[d][1].startingCash, 0);
+    }
+    // The title goes only into the difficulty being edited.
+    EXPECT_EQ(textOf(levelTable[2][0].title), u"new level");
+    EXPECT_EQ(textOf(levelTable[1][0].title), u"");
+    EXPECT_EQ(textOf(levelTable[0][1].title), u"new level");
+    EXPECT_EQ(textOf(levelTable[2][1].title), u"");
+}
+
+TEST_F(LevelTableTest, FortyNineLevelsRefuseAFiftieth) {
+    for (int i = 0; i < 49; ++i) ASSERT_EQ(appendLevel(1), i);
+    EXPECT_EQ(appendLevel(1), -1);
+    EXPECT_EQ(scenario.levelCount, 49);
+    // Slot 49 stays free.
+    EXPECT_EQ(levelTable[1][49].monthsToPlay, 0);
+    EXPECT_EQ(textOf(levelTable[1][49].title), u"");
+}
+
+TEST_F(LevelTableTest, DeleteMovesLaterLevelsDownInAllDifficulties) {
+    markLevels(5);
+    EXPECT_TRUE(deleteLevel(1));
+    EXPECT_EQ(scenario.levelCount, 4);
+    for (int d = 0; d < 3; ++d) {
+        EXPECT_EQ(markedOrder(d), (std::vector<int>{0, 2, 3, 4})) << d;
+        EXPECT_EQ(levelTable[d][2].minEquity % 100, d); // each difficulty keeps its own record
+        EXPECT_EQ(levelTable[d][4].minEquity, 0);       // the old last slot is empty now
+    }
+    EXPECT_TRUE(deleteLevel(3)); // the last level
+    EXPECT_EQ(markedOrder(1), (std::vector<int>{0, 2, 3}));
+    EXPECT_FALSE(deleteLevel(3));
+    EXPECT_FALSE(deleteLevel(-1));
+    EXPECT_EQ(scenario.levelCount, 3);
+}
+
+TEST_F(LevelTableTest, MovingSwapsNeighboursInAllDifficulties) {
+    markLevels(4);
+    EXPECT_TRUE(moveLevelUp(2));
+    EXPECT_TRUE(moveLevelDown(0));
+    for (int d = 0; d < 3; ++d) EXPECT_EQ(markedOrder(d), (std::vector<int>{2, 0, 1, 3})) << d;
+    EXPECT_EQ(levelTable[2][0].minEquity, 202);
+    EXPECT_FALSE(moveLevelUp(0));
+    EXPECT_FALSE(moveLevelDown(3)); // nothing below the last level
+    EXPECT_FALSE(moveLevelUp(4));   // not a level
+    EXPECT_EQ(markedOrder(0), (std::vector<int>{2, 0, 1, 3}));
+}
+
+TEST_F(LevelTableTest, WorkingCopyGoesBothWays) {
+    markLevels(3);
+    LevelRecord work{};
+    ASSERT_TRUE(copyLevelToWork(2, 1, work));
+    EXPECT_EQ(work.minEquity, 102);
+    work.minEquity = 4242;
+    ASSERT_TRUE(copyLevelFromWork(0, 2, work));
+    EXPECT_EQ(levelTable[0][2].minEquity, 4242);
+    EXPECT_FALSE(copyLevelToWork(3, 0, work));
+    EXPECT_FALSE(copyLevelFromWork(0, 50, work));
+}
+
+TEST_F(LevelTableTest, DerivedDifficultiesTruncate) {
+    const int normal[] = {25, 10, 7, 1, 0, 119};
+    const int easy[] = {37, 15, 10, 1, 0, 178};
+    const int hard[] = {20, 8, 5, 0, 0, 95};
+    for (int i = 0; i < 6; ++i) levelTable[1][i].monthsToPlay = normal[i];
+    levelTable[0][49].monthsToPlay = 3; // every slot is derived, used or not
+    deriveDifficulties();
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(levelTable[0][i].monthsToPlay, easy[i]) << normal[i];
+        EXPECT_EQ(levelTable[2][i].monthsToPlay, hard[i]) << normal[i];
+        EXPECT_EQ(levelTable[1][i].monthsToPlay, normal[i]);
+    }
+    EXPECT_EQ(levelTable[0][49].monthsToPlay, 0);
+}
+
+TEST_F(LevelTableTest, StartScenarioLoadsTheChoiceAtLevelZero) {
+    scenario.levelCount = 2;
+    levelTable[1][0].startingCash = 30000;
+    levelTable[1][0].resetToBank = 1;
+    std::snprintf(levelTable[1][0].mapFile, sizeof levelTable[1][0].mapFile, "street0");
+    writeFile(mapsFile("street0.map"), buildMapFile(MapParts{}));
+    ASSERT_EQ(saveScenario("campaign"), 0);
+    scenario.levelCount = 7;
+    ASSERT_EQ(saveScenario("other"), 0);
+    clearScenario();
+    // The list holds the scenario files in name order, ".BVX" as well as ".bvx", and nothing else.
+    for (const char* name : {"broken.bvx", "Alpha.BVX", "notes.txt", "map.map", ".bvx"})
+        writeFile(mapsFile(name), "xx");
+    std::filesystem::create_directories(mapsFile("folder.bvx"));
+    buildScenarioList();
+    buildScenarioList(); // counts again from zero
+    ASSERT_EQ(scenarioListCount, 4);
+    EXPECT_EQ(textOf(scenarioList[0]), u"Alpha.BVX");
+    EXPECT_EQ(textOf(scenarioList[1]), u"broken.bvx");
+    EXPECT_EQ(textOf(scenarioList[3]), u"other.bvx");
+    currentLevel = 4;
+    chosenScenario = 2; // "campaign.bvx"
+    ASSERT_EQ(startScenario(), 0);
+    EXPECT_STREQ(scenarioFileName, "campaign.bvx");
+    EXPECT_EQ(scenarioLoaded, 1);
+    EXPECT_EQ(currentLevel, 0);
+    EXPECT_EQ(scenario.levelCount, 2);
+    EXPECT_EQ(owners[0].cash, 30000);
+
+    chosenScenario = 1; // "broken.bvx": the previous scenario stays
+    EXPECT_EQ(startScenario(), -1);
+    EXPECT_STREQ(scenarioFileName, "campaign.bvx");
+    EXPECT_EQ(scenario.levelCount, 2);
+    chosenScenario = 4;
+    EXPECT_EQ(startScenario(), -1);
+}
+
+TEST_F(LevelTableTest, DeriveAllRewritesEveryListedScenarioAndKeepsTheEditorsOwn) {
+    levelTable[1][0].monthsToPlay = 25;
+    ASSERT_EQ(saveScenario("one"), 0);
+    levelTable[1][0].monthsToPlay = 10;
+    ASSERT_EQ(saveScenario("two"), 0);
+    levelTable[1][0].monthsToPlay = 50; // the scenario in the editor
+    buildScenarioList();
+    EXPECT_EQ(deriveAllScenarios(), 2);
+    EXPECT_EQ(levelTable[1][0].monthsToPlay, 50);
+    EXPECT_EQ(levelTable[0][0].monthsToPlay, 0);
+    ASSERT_EQ(readScenarioFile("one"), 0);
+    EXPECT_EQ(levelTable[0][0].monthsToPlay, 37);
+    ASSERT_EQ(readScenarioFile("two"), 0);
+    EXPECT_EQ(levelTable[0][0].monthsToPlay, 15);
+}
+
+TEST_F(LevelTableTest, CurrentLevelAccessorsHoldTheirIndexes) {
+    levelTable[2][3].monthsToPlay = 31;
+    std::snprintf(levelTable[2][3].mapFile, kMapFileBytes, "hills");
+    currentDifficulty = 2;
+    currentLevel = 3;
+    EXPECT_EQ(currentMonthsToPlay(), 31);
+    EXPECT_STREQ(currentMapFile(), "hills");
+    currentDifficulty = 7; // held to Hard
+    EXPECT_EQ(currentMonthsToPlay(), 31);
+    currentLevel = 99; // held to slot 49
+    EXPECT_EQ(&currentLevelRecord(), &levelTable[2][49]);
 }
 
 } // namespace
