@@ -1,10 +1,13 @@
-// How the board shows the simulation's notices: every kind's pictures, money flights, sounds and
-// messages; the damage meter's click; the celebration burst.
+// How the board shows the simulation's notices: every kind's pictures, money flights and sounds;
+// and the floating-effect slots they use: money flights, popped pictures, rising texts and
+// announcements.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "audio/sound.h"
+#include "core/clock.h"
 #include "core/state.h"
 #include "core/state_ids.h"
 #include "gfx/framebuffer.h"
@@ -71,13 +74,12 @@ TEST_F(BoardNotices, EachNoticeShowsItsPictureFlightAndSound) {
         n.y = 200;
         return n;
     };
+    // clang-format off
     const Case cases[] = {
         {at(NoticeKind::kMonthHurried, -1, -1, 0), kSoundClickWhoosh, kNone, 0, 0, 0, 0, 0},
         // Credit points fly from where they were earned to the gauge below "End Month".
-        {at(NoticeKind::kCreditChanged, -1, 0, 10), kSoundHarpFlourish, kFloatMoneyFlight, 300, 200, 730, 88,
-         10},
-        {at(NoticeKind::kCreditChanged, -1, 0, -75), kSoundOutOfLuck, kFloatMoneyFlight, 300, 200, 730, 88,
-         -75},
+        {at(NoticeKind::kCreditChanged, -1, 0, 10), kSoundHarpFlourish, kFloatMoneyFlight, 300, 200, 730, 88, 10},
+        {at(NoticeKind::kCreditChanged, -1, 0, -75), kSoundOutOfLuck, kFloatMoneyFlight, 300, 200, 730, 88, -75},
         {at(NoticeKind::kRenterLeaves, 1, 0, 0), kNone, kFloatGrowIn, 401, 270, 0, 0, 0},
         {at(NoticeKind::kRenterMovedIn, 1, 0, 0), kSoundRenterIn, kNone, 0, 0, 0, 0, 0},
         {at(NoticeKind::kRentStepped, -1, -1, 0), kSoundRentStep, kNone, 0, 0, 0, 0, 0},
@@ -91,34 +93,29 @@ TEST_F(BoardNotices, EachNoticeShowsItsPictureFlightAndSound) {
         {at(NoticeKind::kPurchase, 1, kOwnerBank, 50000), kNone, kNone, 0, 0, 0, 0, 0},
         {at(NoticeKind::kCounterAccepted, 0, 2, 0), kSoundDeal, kNone, 0, 0, 0, 0, 0},
         {at(NoticeKind::kCounterRefused, 0, 2, 0), kSoundRefused, kNone, 0, 0, 0, 0, 0},
-        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkUpgrade), kSoundWorkStarted, kFloatGrowIn, 400, 270,
-         0, 0, 0},
+        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkUpgrade), kSoundWorkStarted, kFloatGrowIn, 400, 270, 0, 0, 0},
         {at(NoticeKind::kWorkStarted, 0, 3, 0, kNoticeWorkUpgrade), kNone, kFloatGrowIn, 400, 270, 0, 0, 0},
         {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkMovingOut), kNone, kFloatGrowIn, 400, 270, 0, 0, 0},
-        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkRenovation), kNone, kFloatGrowIn, 400, 270, 0, 0,
-         0},
-        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkRenterGone), kSoundWorkStarted, kFloatGrowIn, 400,
-         270, 0, 0, 0},
+        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkRenovation), kNone, kFloatGrowIn, 400, 270, 0, 0, 0},
+        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkRenterGone), kSoundWorkStarted, kFloatGrowIn, 400, 270, 0, 0, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.notice.kind));
         clearEffects();
-        const int32_t requests = soundRequestCount();
-        EXPECT_EQ(presentNotice(c.notice), 0) << int(c.notice.kind);
-        if (c.sound == kNone) {
-            EXPECT_EQ(soundRequestCount(), requests) << int(c.notice.kind);
-        } else {
-            EXPECT_EQ(soundRequestCount(), requests + 1) << int(c.notice.kind);
-            EXPECT_EQ(lastSoundRequested(), c.sound) << int(c.notice.kind);
-        }
+        const int32_t requests = soundRequestCount(), last = lastSoundRequested();
+        EXPECT_EQ(presentNotice(c.notice), 0);
+        EXPECT_EQ(soundRequestCount(), requests + (c.sound == kNone ? 0 : 1));
+        EXPECT_EQ(lastSoundRequested(), c.sound == kNone ? last : c.sound);
         const std::vector<FloatEffect> effects = live();
         if (c.effectKind == kNone) {
-            EXPECT_TRUE(effects.empty()) << int(c.notice.kind);
+            EXPECT_TRUE(effects.empty());
             continue;
         }
-        ASSERT_EQ(effects.size(), 1u) << int(c.notice.kind);
-        EXPECT_EQ(effects[0].kind, c.effectKind) << int(c.notice.kind);
-        EXPECT_FLOAT_EQ(effects[0].startX, c.startX) << int(c.notice.kind);
-        EXPECT_FLOAT_EQ(effects[0].startY, c.startY) << int(c.notice.kind);
+        ASSERT_EQ(effects.size(), 1u);
+        EXPECT_EQ(effects[0].kind, c.effectKind);
+        EXPECT_FLOAT_EQ(effects[0].startX, c.startX);
+        EXPECT_FLOAT_EQ(effects[0].startY, c.startY);
         if (c.effectKind == kFloatMoneyFlight) {
             EXPECT_FLOAT_EQ(effects[0].endX, c.endX);
             EXPECT_FLOAT_EQ(effects[0].endY, c.endY);
@@ -153,6 +150,84 @@ TEST_F(BoardNotices, RentFliesToTheCashAndAnswersWithTheFlightTime) {
     clearEffects();
     for (int32_t s = 0; s < kFloatSlots; ++s) popPicture(nullptr, 0, 0);
     EXPECT_EQ(presentNotice(rent), 0);
+}
+
+// Game frames of one tick as the frame loop runs them: the simulation's part, then the effects.
+void frames(int32_t n) {
+    for (int32_t i = 0; i < n; ++i) {
+        simtest::frames(1);
+        updateEffects();
+    }
+}
+
+TEST_F(BoardNotices, MoneyFlightLastsHalfAMillisecondPerPixel) {
+    EXPECT_EQ(moneyFlight(100, 500, 700, 20, 1200), 384); // 768.4 px
+    const FloatEffect& e = floatEffect(0);
+    EXPECT_TRUE(e.active);
+    EXPECT_EQ(e.amount, 1200);
+    frames(6); // 198 ms: a little past half way
+    EXPECT_NEAR(e.x, 100 + 600 * 198.0f / 384, 1e-3);
+    EXPECT_NEAR(e.y, 500 - 480 * 198.0f / 384, 1e-3);
+    frames(5); // 363 ms
+    EXPECT_TRUE(e.active);
+    frames(1); // 396 ms: landed
+    EXPECT_FALSE(e.active);
+}
+
+TEST_F(BoardNotices, PoppedPictureGrowsInThenRisesForThreeSeconds) {
+    static const Sprite icon = {};
+    EXPECT_EQ(popPicture(&icon, 50, 200), 500);
+    const FloatEffect& e = floatEffect(0);
+    EXPECT_EQ(e.kind, kFloatGrowIn);
+    EXPECT_EQ(e.source, &icon);
+    frames(15); // 495 ms
+    EXPECT_EQ(e.kind, kFloatGrowIn);
+    EXPECT_FLOAT_EQ(e.y, 200.0f);
+    frames(1); // 528 ms: now rising, its clock restarted
+    EXPECT_EQ(e.kind, kFloatRisingPicture);
+    EXPECT_EQ(e.elapsed, 0);
+    frames(8);
+    EXPECT_FLOAT_EQ(e.y, 198.0f); // 0.25 px a tick
+    frames(82);                   // 90 ticks, 2970 ms
+    EXPECT_TRUE(e.active);
+    frames(1);
+    EXPECT_FALSE(e.active);
+}
+
+TEST_F(BoardNotices, UniqueKindsReplaceTheirPredecessor) {
+    const int32_t a = showEffect(kFloatRisingText | kFloatUniqueA, 0, 0, nullptr, 0, u"a");
+    const int32_t b = showEffect(kFloatRisingText | kFloatUniqueB, 0, 0, nullptr, 0, u"b");
+    showEffect(kFloatRisingText, 0, 0, nullptr, 0, u"plain");
+    EXPECT_EQ(activeFloatEffects(), 3);
+    const int32_t c = showEffect(kFloatRisingText | kFloatUniqueA, 0, 0, nullptr, 0, u"c");
+    EXPECT_EQ(activeFloatEffects(), 3);
+    EXPECT_EQ(c, a); // the freed slot is the first free one
+    EXPECT_EQ(std::u16string(floatEffect(c).text), u"c");
+    EXPECT_TRUE(floatEffect(b).active);
+}
+
+TEST_F(BoardNotices, AnnouncementReplacesEffectsOfItsHouse) {
+    simtest::makeTown(2);
+    announcePurchase(2, 0);
+    moneyFlight(0, 0, 10, 10, 5);
+    announcePurchase(3, 1);
+    EXPECT_EQ(activeFloatEffects(), 3);
+    announcePurchase(1, 0); // a second announcement for house 0 removes the first
+    EXPECT_EQ(activeFloatEffects(), 3);
+    int32_t forHouse0 = 0;
+    for (int32_t s = 0; s < kFloatSlots; ++s) {
+        const FloatEffect& e = floatEffect(s);
+        if (!e.active || e.house != 0) continue;
+        ++forHouse0;
+        EXPECT_EQ(e.buyer, 1);
+        EXPECT_EQ(e.kind, kFloatGrowIn);
+        EXPECT_FLOAT_EQ(e.x, 400.0f);
+        EXPECT_FLOAT_EQ(e.y, 300.0f);
+    }
+    EXPECT_EQ(forHouse0, 1);
+    announcePurchase(kOwnerBank, 1); // nothing for the bank
+    announcePurchase(0, 2);          // nor for a house that does not exist
+    EXPECT_EQ(activeFloatEffects(), 3);
 }
 
 } // namespace
