@@ -249,7 +249,7 @@ std::vector<int> markedOrder(int difficulty) {
 
 using LevelTableTest = LevelsTest;
 
-TEST_F(LevelTableTest, NewLevelsGetTheirDefaults) {
+TEST_F(LevelTableTest, NewLevelsGetTheirDefaultsUpToFortyNine) {
     EXPECT_EQ(appendLevel(2), 0);
     EXPECT_EQ(appendLevel(0), 1);
     for (int d = 0; d < 3; ++d) {
@@ -265,47 +265,38 @@ TEST_F(LevelTableTest, NewLevelsGetTheirDefaults) {
     EXPECT_EQ(textOf(levelTable[1][0].title), u"");
     EXPECT_EQ(textOf(levelTable[0][1].title), u"new level");
     EXPECT_EQ(textOf(levelTable[2][1].title), u"");
-}
-
-TEST_F(LevelTableTest, FortyNineLevelsRefuseAFiftieth) {
-    for (int i = 0; i < 49; ++i) ASSERT_EQ(appendLevel(1), i);
+    // Forty-nine levels refuse a fiftieth: slot 49 stays free.
+    for (int i = 2; i < 49; ++i) ASSERT_EQ(appendLevel(1), i);
     EXPECT_EQ(appendLevel(1), -1);
     EXPECT_EQ(scenario.levelCount, 49);
-    // Slot 49 stays free.
     EXPECT_EQ(levelTable[1][49].monthsToPlay, 0);
     EXPECT_EQ(textOf(levelTable[1][49].title), u"");
 }
 
-TEST_F(LevelTableTest, DeleteMovesLaterLevelsDownInAllDifficulties) {
+// Moves swap neighbours and a deletion moves the later levels down, in all three difficulties,
+// each difficulty keeping its own record; the working copy goes both ways.
+TEST_F(LevelTableTest, MovesDeletionsAndTheWorkingCopyEditEveryDifficulty) {
     markLevels(5);
+    EXPECT_TRUE(moveLevelUp(2));
+    EXPECT_TRUE(moveLevelDown(0));
+    EXPECT_FALSE(moveLevelUp(0));
+    EXPECT_FALSE(moveLevelDown(4)); // nothing below the last level
+    EXPECT_FALSE(moveLevelUp(5));   // not a level
+    for (int d = 0; d < 3; ++d) EXPECT_EQ(markedOrder(d), (std::vector<int>{2, 0, 1, 3, 4})) << d;
+    EXPECT_EQ(levelTable[2][0].minEquity, 202);
     EXPECT_TRUE(deleteLevel(1));
     EXPECT_EQ(scenario.levelCount, 4);
     for (int d = 0; d < 3; ++d) {
-        EXPECT_EQ(markedOrder(d), (std::vector<int>{0, 2, 3, 4})) << d;
+        EXPECT_EQ(markedOrder(d), (std::vector<int>{2, 1, 3, 4})) << d;
         EXPECT_EQ(levelTable[d][2].minEquity % 100, d); // each difficulty keeps its own record
         EXPECT_EQ(levelTable[d][4].minEquity, 0);       // the old last slot is empty now
     }
     EXPECT_TRUE(deleteLevel(3)); // the last level
-    EXPECT_EQ(markedOrder(1), (std::vector<int>{0, 2, 3}));
+    EXPECT_EQ(markedOrder(1), (std::vector<int>{2, 1, 3}));
     EXPECT_FALSE(deleteLevel(3));
     EXPECT_FALSE(deleteLevel(-1));
     EXPECT_EQ(scenario.levelCount, 3);
-}
 
-TEST_F(LevelTableTest, MovingSwapsNeighboursInAllDifficulties) {
-    markLevels(4);
-    EXPECT_TRUE(moveLevelUp(2));
-    EXPECT_TRUE(moveLevelDown(0));
-    for (int d = 0; d < 3; ++d) EXPECT_EQ(markedOrder(d), (std::vector<int>{2, 0, 1, 3})) << d;
-    EXPECT_EQ(levelTable[2][0].minEquity, 202);
-    EXPECT_FALSE(moveLevelUp(0));
-    EXPECT_FALSE(moveLevelDown(3)); // nothing below the last level
-    EXPECT_FALSE(moveLevelUp(4));   // not a level
-    EXPECT_EQ(markedOrder(0), (std::vector<int>{2, 0, 1, 3}));
-}
-
-TEST_F(LevelTableTest, WorkingCopyGoesBothWays) {
-    markLevels(3);
     LevelRecord work{};
     ASSERT_TRUE(copyLevelToWork(2, 1, work));
     EXPECT_EQ(work.minEquity, 102);
