@@ -10,39 +10,23 @@
 #include "core/clock.h"
 #include "core/state.h"
 #include "core/state_ids.h"
-#include "gfx/framebuffer.h"
 #include "screens/board_notices.h"
 #include "screens/float_effects.h"
-#include "screens/sparks.h"
 #include "sim/effect_list.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
-#include "sim/repairs.h"
 #include "sim/sim_fixture.h"
-#include "ui/dialog.h"
+#include "support/state_table.h"
 
 namespace {
 
 using namespace bv;
 
-int32_t keepArgument(int32_t, int32_t, int32_t argument) {
-    return argument;
-}
-
-const StateDef kTable[] = {
-    {kStateGame, 50, nullptr, nullptr, nullptr, "game", nullptr, {}},
-    {kStateRepairs, 50, keepArgument, nullptr, nullptr, "repairs dlg", nullptr, {}},
-    {kStateSimpleDialog, 50, nullptr, nullptr, nullptr, "simple dialog", nullptr, {}},
-    {kStateHouseMessage, 50, houseMessageEnter, nullptr, nullptr, "house message", nullptr, {}},
-};
-
 class BoardNotices : public simtest::SimTest {
   protected:
     void SetUp() override {
         SimTest::SetUp();
-        if (!frameBuffer) allocFrameBuffer(); // messages open over a still copy of the board
-        useStateTable(kTable, static_cast<int32_t>(std::size(kTable)));
-        resetStateMachine();
+        bvtest::useStates({{kStateGame}});
         setStateSilently(kStateGame);
         clearEffects();
         simtest::makeTown(3); // house i at (400 + i, 300), no picture: effects rise from y 270
