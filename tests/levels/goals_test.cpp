@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 #include "core/state.h"
@@ -123,19 +124,15 @@ TEST_F(GoalsTest, EachGoalIsMetAtItsFigureAndNotOneAbove) {
 // No goals: nothing in force and all met; then three goals, one met.
 TEST_F(GoalsTest, TotalsCountActiveGoalsInTableOrder) {
     const GoalEvaluation none = evaluateGoals(kOwnerPlayer);
-    EXPECT_EQ(none.total, 0);
-    EXPECT_TRUE(none.allMet);
-    EXPECT_FALSE(goalsInForce(none));
+    EXPECT_EQ(std::tuple(none.total, none.allMet, goalsInForce(none)), std::tuple(0, true, false));
     level().numSales = 1;
     level().minCash = 1;
     level().numPurchases = 1;
     setCash(kOwnerPlayer, 10);
     const GoalEvaluation e = evaluateGoals(kOwnerPlayer);
-    EXPECT_EQ(e.total, 3);
-    EXPECT_EQ(e.met, 1);
-    EXPECT_EQ(e.unmet, 2);
-    EXPECT_FALSE(e.allMet);
-    EXPECT_TRUE(goalsInForce(e));
+    // total, met, unmet, all met, in force
+    EXPECT_EQ(std::tuple(e.total, e.met, e.unmet, e.allMet, goalsInForce(e)),
+              std::tuple(3, 1, 2, false, true));
     scenario.advancedEconomy = 1;
     EXPECT_FALSE(goalsInForce(e));
 }

@@ -1,6 +1,8 @@
 // Scenario files byte by byte, the defaults on load, record sizes that differ from ours, and the
 // level start; the editor's level-table operations, the derived difficulties, the scenario list
 // and the start of a scenario from game set-up.
+#include <tuple>
+
 #include "assets/strings.h"
 #include "levels/level_start.h"
 #include "sim/owner.h"
@@ -99,21 +101,8 @@ TEST_F(ScenarioFileTest, SavedFileHasTheExactLayout) {
     EXPECT_EQ(readFile(mapsFile("second.bvx")), file);
 }
 
-TEST_F(ScenarioFileTest, ZeroSettingsGetTheirDefaults) {
-    Bytes settings(4036, 0);
-    settings[4020] = 0; // minBankListings stays 0
-    writeFile(mapsFile("bare.bvx"), handMadeFile(4036, settings, 6076, [](Bytes&, int, int) {}));
-    ASSERT_EQ(readScenarioFile("bare"), 0);
-    EXPECT_FLOAT_EQ(scenario.conditionScalar, 0.1f);
-    EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f);
-    EXPECT_EQ(scenario.bankListInterval, 10000);
-    EXPECT_EQ(scenario.maxBankListings, 5);
-    EXPECT_EQ(scenario.fixedDownPaymentPct, 15);
-    EXPECT_EQ(scenario.minBankListings, 0);
-}
-
-// Records and settings stored at another size than ours: a shorter record (6060 bytes) fills each
-// slot up to its end and clears the rest (minCash from 6060, playFullTerm, minRenterHistory),
+// Records and settings stored at another size than ours, the settings all zero: a shorter record (6060 bytes)
+// fills each slot up to its end and clears the rest (minCash from 6060, playFullTerm, minRenterHistory),
 // whatever an earlier scenario left there; a longer one (6200 bytes, and settings of 4100) is read
 // only up to our sizes, each slot from its own start. A scenario with values in every later field
 // is loaded first.
@@ -140,7 +129,14 @@ TEST_F(ScenarioFileTest, RecordsOfOtherSizesAreReadUpToTheShorterOfTheTwo) {
                   }));
         ASSERT_EQ(readScenarioFile("other"), 0);
         EXPECT_EQ(scenario.levelCount, 2);
-        EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f); // our settings end before the extra bytes
+        // Settings stored as zero get their defaults (minBankListings stays 0), and our settings
+        // end before the extra bytes.
+        EXPECT_FLOAT_EQ(scenario.conditionScalar, 0.1f);
+        EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f);
+        // bankListInterval, maxBankListings, fixedDownPaymentPct, minBankListings
+        EXPECT_EQ(std::tuple(scenario.bankListInterval, scenario.maxBankListings,
+                             scenario.fixedDownPaymentPct, scenario.minBankListings),
+                  std::tuple(10000, 5, 15, 0));
         for (int level = 0; level < 50; ++level) {
             for (int d = 0; d < 3; ++d) {
                 const LevelRecord& r = levelTable[d][level];
