@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "audio/sound.h"
@@ -189,23 +190,16 @@ TEST_F(BoardNotices, AnnouncementReplacesEffectsOfItsHouse) {
     announcePurchase(2, 0);
     moneyFlight(0, 0, 10, 10, 5);
     announcePurchase(3, 1);
-    EXPECT_EQ(activeFloatEffects(), 3);
-    announcePurchase(1, 0); // a second announcement for house 0 removes the first
-    EXPECT_EQ(activeFloatEffects(), 3);
-    int32_t forHouse0 = 0;
-    for (int32_t s = 0; s < kFloatSlots; ++s) {
-        const FloatEffect& e = floatEffect(s);
-        if (!e.active || e.house != 0) continue;
-        ++forHouse0;
-        EXPECT_EQ(e.buyer, 1);
-        EXPECT_EQ(e.kind, kFloatGrowIn);
-        EXPECT_FLOAT_EQ(e.x, 400.0f);
-        EXPECT_FLOAT_EQ(e.y, 300.0f);
-    }
-    EXPECT_EQ(forHouse0, 1);
+    announcePurchase(1, 0);          // a second announcement for house 0 takes the first one's slot
     announcePurchase(kOwnerBank, 1); // nothing for the bank
     announcePurchase(0, 2);          // nor for a house that does not exist
-    EXPECT_EQ(activeFloatEffects(), 3);
+    const std::vector<FloatEffect> effects = live();
+    ASSERT_EQ(effects.size(), 3u);
+    EXPECT_EQ(std::tuple(effects[0].house, effects[0].buyer, effects[0].kind),
+              std::tuple(0, 1, kFloatGrowIn));
+    EXPECT_FLOAT_EQ(effects[0].x, 400.0f);
+    EXPECT_FLOAT_EQ(effects[0].y, 300.0f);
+    EXPECT_EQ(std::tuple(effects[1].house, effects[2].house, effects[2].buyer), std::tuple(-1, 1, 3));
 }
 
 } // namespace
