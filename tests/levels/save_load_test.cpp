@@ -7,6 +7,7 @@
 #include "assets/archive.h"
 #include "assets/sprites.h"
 #include "core/state_ids.h"
+#include "gfx/display.h"
 #include "gfx/framebuffer.h"
 #include "gfx/sprite_startup.h"
 #include "levels/goals.h"
@@ -79,7 +80,7 @@ class SaveLoadTest : public SaveTest {
 
 // A resume goes on in the state the game was saved in (the options panel and a state the table
 // cannot resume give the board) and never puts the options back to the defaults: saved with music
-// 70, effects 3 and help shown; since then the player has 40, 9 and hidden.
+// 70, effects 3, help shown and full screen; since then the player has 40, 9, hidden and a window.
 TEST_F(SaveLoadTest, ResumeContinuesInTheSavedStateWithTheSavedOptions) {
     struct Case {
         const char* name;
@@ -106,8 +107,10 @@ TEST_F(SaveLoadTest, ResumeContinuesInTheSavedStateWithTheSavedOptions) {
         setMusicVolume(70);
         setEffectVolume(3);
         helpSetting = kHelpShown;
+        setWindowed(false);
         changeState(c.saved);
         writeSavedGame();
+        setWindowed(true);
         std::vector<uint8_t> f = readFile(saveFile());
         f[0] = uint8_t(c.blockSize), f[1] = uint8_t(c.blockSize >> 8);
         writeFile(saveFile(), f);
@@ -123,6 +126,8 @@ TEST_F(SaveLoadTest, ResumeContinuesInTheSavedStateWithTheSavedOptions) {
         EXPECT_EQ(musicVolume(), c.music);
         EXPECT_EQ(effectVolume(), c.effects);
         EXPECT_EQ(helpSetting, c.help);
+        // Saved full screen: a save that is loaded puts the display to full screen, else it stays.
+        EXPECT_EQ(isWindowed(), c.state == kStateAttract);
     }
 }
 
