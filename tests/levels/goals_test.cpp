@@ -304,24 +304,19 @@ TEST_F(LevelFlowTest, SameMapKeepsTheHoldingsAndANewMapSellsThemForCash) {
     monthsElapsed = 5;
     goalHoldCounter = 2;
     changeState(kStateLevelIntro);
-    EXPECT_EQ(currentLevel, 1);
-    EXPECT_EQ(currentStateId(), kStateDisplayGoals);
-    EXPECT_EQ(houseCount, 4);
-    EXPECT_EQ(houseStates[0].owner, kOwnerPlayer);
-    EXPECT_EQ(houseStates[1].owner, kOwnerPlayer);
-    EXPECT_EQ(cashOf(kOwnerPlayer), 7000);
-    EXPECT_EQ(owners[0].housesBought, 0); // counters start again
-    EXPECT_EQ(monthsElapsed, 0);
-    EXPECT_EQ(goalHoldCounter, 0);
+    // level, state, houses on the map, the player's houses and cash as they were
+    EXPECT_EQ(std::tuple(currentLevel, currentStateId(), houseCount, housesOwnedBy(kOwnerPlayer),
+                         cashOf(kOwnerPlayer)),
+              std::tuple(1, kStateDisplayGoals, 4, 2, 7000));
+    // The counters start again: purchases, months, months held.
+    EXPECT_EQ(std::tuple(owners[0].housesBought, monthsElapsed, goalHoldCounter), std::tuple(0, 0, 0));
 
-    const int32_t worth = 100000 + (100000 - 20000) + 7000; // both houses sold at their value
     setStateSilently(kStateGame);
     changeState(kStateLevelIntro);
-    EXPECT_EQ(currentLevel, 2);
-    EXPECT_EQ(houseCount, 6);
-    EXPECT_EQ(housesOwnedBy(kOwnerPlayer), 0);
-    EXPECT_EQ(housesOwnedBy(kOwnerBank), 6);
-    EXPECT_EQ(cashOf(kOwnerPlayer), worth);
+    // Both houses sold at their value, less the loan: 100,000 + (100,000 - 20,000) + 7,000 cash.
+    EXPECT_EQ(std::tuple(currentLevel, houseCount, housesOwnedBy(kOwnerPlayer), housesOwnedBy(kOwnerBank),
+                         cashOf(kOwnerPlayer)),
+              std::tuple(2, 6, 0, 6, 187000));
 }
 
 TEST_F(LevelFlowTest, StartingCashOfTheNewLevelOverridesTheSaleProceeds) {

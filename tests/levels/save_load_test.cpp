@@ -162,27 +162,24 @@ TEST_F(SaveLoadTest, ASaveThatCannotBeResumedIsRefused) {
 TEST_F(SaveLoadTest, DamagedFilesOfManyShapesLoadWithinRange) {
     writeSavedGame();
     const std::vector<uint8_t> good = readFile(saveFile());
-    auto put = [](std::vector<uint8_t>& f, size_t at, uint32_t v) {
-        for (int i = 0; i < 4 && at + size_t(i) < f.size(); ++i) f[at + size_t(i)] = uint8_t(v >> (8 * i));
-    };
     std::vector<std::vector<uint8_t>> shapes;
     for (size_t cut : {size_t(0), size_t(1), size_t(4), size_t(5), size_t(100), size_t(16299), size_t(16300),
                        size_t(16303), size_t(16304), size_t(16304 + 188 + 17)})
         shapes.emplace_back(good.begin(), good.begin() + long(std::min(cut, good.size())));
     std::vector<uint8_t> f = good;
-    put(f, 0, 0xFFFFFFFFu); // block size far too large
+    setLE32(f, 0, 0xFFFFFFFFu); // block size far too large
     shapes.push_back(f);
     f = good;
-    put(f, 4 + 16296, 0x7FFFFFFFu); // house record size far too large
+    setLE32(f, 4 + 16296, 0x7FFFFFFFu); // house record size far too large
     shapes.push_back(f);
     f = good;
-    put(f, 4 + 16296, 3); // tiny house records
+    setLE32(f, 4 + 16296, 3); // tiny house records
     shapes.push_back(f);
     f = good;
     for (uint32_t off : {kOffStateId, kOffLevel, kOffDifficulty, kOffSelectedHouse, kOffChosenScenario,
                          kOffMonthsElapsed, kOffCalendar + 8, kOffOwners, kOffOwners + 8, kOffMusicVolume})
-        put(f, 4 + off, 0x80000001u);
-    for (int32_t i = 0; i < houseCount; ++i) put(f, 8 + 16296 + size_t(i) * 188 + 80, 77); // owner ids
+        setLE32(f, 4 + off, 0x80000001u);
+    for (int32_t i = 0; i < houseCount; ++i) setLE32(f, 8 + 16296 + size_t(i) * 188 + 80, 77); // owner ids
     shapes.push_back(f);
     f = good;
     f.insert(f.end(), 1 << 20, 0xAB); // oversized

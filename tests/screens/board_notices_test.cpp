@@ -112,12 +112,10 @@ TEST_F(BoardNotices, RentFliesToTheCashAndAnswersWithTheFlightTime) {
     EXPECT_EQ(lastSoundRequested(), kSoundCashRegister);
     const std::vector<FloatEffect> effects = live();
     ASSERT_EQ(effects.size(), 2u); // the rent sign and the coin
-    EXPECT_EQ(effects[0].kind, kFloatGrowIn);
-    EXPECT_EQ(effects[1].kind, kFloatMoneyFlight);
-    EXPECT_EQ(effects[1].amount, 1299);
+    EXPECT_EQ(std::tuple(effects[0].kind, effects[1].kind, effects[1].amount, effects[1].duration),
+              std::tuple(kFloatGrowIn, kFloatMoneyFlight, 1299, 171));
     EXPECT_FLOAT_EQ(effects[1].endX, 160.0f);
     EXPECT_FLOAT_EQ(effects[1].endY, 25.0f);
-    EXPECT_EQ(effects[1].duration, 171);
     // The player's mortgage payment flies the other way, as a negative amount.
     clearEffects();
     presentNotice(Notice{NoticeKind::kPaymentMade, 0, kOwnerPlayer, 2224});
