@@ -117,52 +117,49 @@ TEST_F(ScoreServiceFlow, RegistersSubmitsAndRefusesAWrongPassword) {
     EXPECT_FALSE(startScoreSubmission(100, 1));
     EXPECT_EQ(scoreRequestState().failure, ScoreFailure::NoAccount);
 
-    struct Registration {
+    // Registrations and scores under the account each row names: the same name and password again
+    // is registered already, another password finds the name taken; a score under a wrong password
+    // is refused and stores nothing. The last registration leaves its account in the save.
+    struct Request {
+        bool score;
         const char *email, *name, *password;
-        ScoreOutcome outcome;
-    };
-    const Registration registrations[] = {
-        {"", "A b\r\nc", "secret1", ScoreOutcome::Registered},
-        {"", "A b\r\nc", "secret1", ScoreOutcome::AlreadyRegistered},
-        {"", "A b\r\nc", "other12", ScoreOutcome::NameTaken},
-        {"ann@example.org", "Bob&x=1", "pass12", ScoreOutcome::Registered},
-    };
-    for (const Registration& r : registrations) {
-        SCOPED_TRACE(r.password);
-        ASSERT_TRUE(startScoreRegistration(r.email, r.name, r.password));
-        settle();
-        EXPECT_EQ(scoreRequestState().status, ScoreStatus::Done);
-        EXPECT_EQ(scoreRequestState().outcome, r.outcome);
-    }
-    EXPECT_EQ(scoreGameName(), "Bob&x=1");
-    EXPECT_EQ(scorePassword(), "pass12");
-    // Only the account's bytes changed: the password at 8672, the game name at 8682, ten bytes each.
-    std::vector<uint8_t> expected = before;
-    std::memcpy(&expected[4 + 8672], "pass12\0\0\0\0Bob&x=1\0\0\0", 20);
-    EXPECT_EQ(readFile(saveFile()), expected);
-
-    // Scores under each account; a wrong password is refused and stores nothing.
-    struct Submission {
-        const char *name, *password;
-        uint32_t score;
+        uint32_t amount;
         int32_t length;
         ScoreStatus status;
+        ScoreOutcome outcome;
         ScoreFailure failure;
     };
-    const Submission submissions[] = {
-        {"Bob&x=1", "pass12", 12345, 2, ScoreStatus::Done, ScoreFailure::None},
-        {"Bob&x=1", "wrong1", 99999, 2, ScoreStatus::Failed, ScoreFailure::WrongPassword},
-        {"Nobody", "secret1", 88888, 2, ScoreStatus::Failed, ScoreFailure::WrongPassword},
-        {"A b\r\nc", "secret1", 4000000000u, 0, ScoreStatus::Done, ScoreFailure::None},
+    using enum ScoreStatus;
+    using enum ScoreOutcome;
+    // clang-format off
+    const Request requests[] = {
+        {false, "", "A b\r\nc", "secret1", 0, 0, Done, Registered, ScoreFailure::None},
+        {false, "", "A b\r\nc", "secret1", 0, 0, Done, AlreadyRegistered, ScoreFailure::None},
+        {false, "", "A b\r\nc", "other12", 0, 0, Done, NameTaken, ScoreFailure::None},
+        {false, "ann@example.org", "Bob&x=1", "pass12", 0, 0, Done, Registered, ScoreFailure::None},
+        {true, "", "Bob&x=1", "pass12", 12345, 2, Done, ScoreTaken, ScoreFailure::None},
+        {true, "", "Bob&x=1", "wrong1", 99999, 2, Failed, ScoreOutcome::None, ScoreFailure::WrongPassword},
+        {true, "", "Nobody", "secret1", 88888, 2, Failed, ScoreOutcome::None, ScoreFailure::WrongPassword},
+        {true, "", "A b\r\nc", "secret1", 4000000000u, 0, Done, ScoreTaken, ScoreFailure::None},
+        {false, "", "Zed", "zzz999", 0, 0, Done, Registered, ScoreFailure::None},
     };
-    for (const Submission& s : submissions) {
-        SCOPED_TRACE(s.score);
-        writeScoreAccount(s.name, s.password);
-        ASSERT_TRUE(startScoreSubmission(s.score, s.length));
+    // clang-format on
+    for (const Request& r : requests) {
+        SCOPED_TRACE(testing::Message() << r.name << " " << r.password << " " << r.amount);
+        if (r.score) writeScoreAccount(r.name, r.password);
+        ASSERT_TRUE(r.score ? startScoreSubmission(r.amount, r.length)
+                            : startScoreRegistration(r.email, r.name, r.password));
         settle();
-        EXPECT_EQ(scoreRequestState().status, s.status);
-        EXPECT_EQ(scoreRequestState().failure, s.failure);
+        EXPECT_EQ(scoreRequestState().status, r.status);
+        EXPECT_EQ(scoreRequestState().outcome, r.outcome);
+        EXPECT_EQ(scoreRequestState().failure, r.failure);
     }
+    EXPECT_EQ(scoreGameName(), "Zed");
+    EXPECT_EQ(scorePassword(), "zzz999");
+    // Only the account's bytes changed: the password at 8672, the game name at 8682, ten bytes each.
+    std::vector<uint8_t> expected = before;
+    std::memcpy(&expected[4 + 8672], "zzz999\0\0\0\0Zed\0\0\0\0\0\0\0", 20);
+    EXPECT_EQ(readFile(saveFile()), expected);
     const std::string page = fetch(server_.url() + "/scores");
     const auto shows = [&](const char* part) { return page.find(part) != std::string::npos; };
     // clang-format off
