@@ -2,6 +2,7 @@
 // last-player file, and the file names formed from a player's name; the local high-score tables:
 // where a score goes, what a finished game scores, the game-length bands, and their bytes.
 #include <string>
+#include <tuple>
 
 #include "core/state_ids.h"
 #include "levels/goals.h"
@@ -217,13 +218,9 @@ TEST_F(SaveTest, DialogQueueAndGoalHoldCounterComeBackAtTheirOffsets) {
     scatterBlock();
     EXPECT_EQ(goalHoldCounter, 2);
     ASSERT_EQ(queuedCount(), 2);
-    int32_t id = 0, argument = 0;
-    ASSERT_TRUE(queuedPair(0, id, argument));
-    EXPECT_EQ(id, 55);
-    EXPECT_EQ(argument, 7);
-    ASSERT_TRUE(queuedPair(1, id, argument));
-    EXPECT_EQ(id, 24);
-    EXPECT_EQ(argument, 3);
+    int32_t id[2] = {}, argument[2] = {};
+    ASSERT_TRUE(queuedPair(0, id[0], argument[0]) && queuedPair(1, id[1], argument[1]));
+    EXPECT_EQ(std::tuple(id[0], argument[0], id[1], argument[1]), std::tuple(55, 7, 24, 3));
 
     setBlockInt(15492 + 198 * 4, 5000); // a damaged count reads no further than the arrays,
     scatterBlock();                     // and the empty slots (state 0) are not dialogs
