@@ -137,38 +137,31 @@ void frames(int32_t n) {
     }
 }
 
-TEST_F(BoardNotices, MoneyFlightLastsHalfAMillisecondPerPixel) {
-    EXPECT_EQ(moneyFlight(100, 500, 700, 20, 1200), 384); // 768.4 px
-    const FloatEffect& e = floatEffect(0);
-    EXPECT_TRUE(e.active);
-    EXPECT_EQ(e.amount, 1200);
-    frames(6); // 198 ms: a little past half way
-    EXPECT_NEAR(e.x, 100 + 600 * 198.0f / 384, 1e-3);
-    EXPECT_NEAR(e.y, 500 - 480 * 198.0f / 384, 1e-3);
-    frames(5); // 363 ms
-    EXPECT_TRUE(e.active);
-    frames(1); // 396 ms: landed
-    EXPECT_FALSE(e.active);
-}
-
-TEST_F(BoardNotices, PoppedPictureGrowsInThenRisesForThreeSeconds) {
+// A money flight lasts half a millisecond a pixel and lands on time; a popped picture grows in for
+// 500 ms, then rises 0.25 px a tick on a restarted clock for three seconds.
+TEST_F(BoardNotices, FlightsAndPoppedPicturesRunOnTheirClocks) {
     static const Sprite icon = {};
+    EXPECT_EQ(moneyFlight(100, 500, 700, 20, 1200), 384); // 768.4 px
     EXPECT_EQ(popPicture(&icon, 50, 200), 500);
-    const FloatEffect& e = floatEffect(0);
-    EXPECT_EQ(e.kind, kFloatGrowIn);
-    EXPECT_EQ(e.source, &icon);
-    frames(15); // 495 ms
-    EXPECT_EQ(e.kind, kFloatGrowIn);
-    EXPECT_FLOAT_EQ(e.y, 200.0f);
+    const FloatEffect &flight = floatEffect(0), &picture = floatEffect(1);
+    frames(6); // 198 ms: a little past half way
+    EXPECT_NEAR(flight.x, 100 + 600 * 198.0f / 384, 1e-3);
+    EXPECT_NEAR(flight.y, 500 - 480 * 198.0f / 384, 1e-3);
+    frames(5); // 363 ms
+    EXPECT_TRUE(flight.active);
+    frames(1); // 396 ms: landed
+    EXPECT_FALSE(flight.active);
+    frames(3); // 495 ms
+    EXPECT_EQ(std::tuple(picture.kind, picture.source), std::tuple(kFloatGrowIn, &icon));
+    EXPECT_FLOAT_EQ(picture.y, 200.0f);
     frames(1); // 528 ms: now rising, its clock restarted
-    EXPECT_EQ(e.kind, kFloatRisingPicture);
-    EXPECT_EQ(e.elapsed, 0);
+    EXPECT_EQ(std::tuple(picture.kind, picture.elapsed), std::tuple(kFloatRisingPicture, 0));
     frames(8);
-    EXPECT_FLOAT_EQ(e.y, 198.0f); // 0.25 px a tick
-    frames(82);                   // 90 ticks, 2970 ms
-    EXPECT_TRUE(e.active);
+    EXPECT_FLOAT_EQ(picture.y, 198.0f);
+    frames(82); // 90 ticks, 2970 ms
+    EXPECT_TRUE(picture.active);
     frames(1);
-    EXPECT_FALSE(e.active);
+    EXPECT_FALSE(picture.active);
 }
 
 TEST_F(BoardNotices, UniqueKindsReplaceTheirPredecessor) {

@@ -23,8 +23,7 @@ TEST(PriceControl, EachArrowStepsTheAmountWithinTheControlsBounds) {
         {52700, 0, INT32_MAX, false, true, true, 52710},    // small with Shift: 10
         {52710, 0, INT32_MAX, true, false, true, 42710},    // large with Shift, down: 10,000
         {99900, 0, INT32_MAX, false, true, false, 100100},  // the band is read before the step
-        {1000, 0, 60000, true, false, false, 0},            // held at the bottom
-        {59000, 0, 60000, true, true, false, 60000},        // and at the top
+        {59000, 0, 60000, true, true, false, 60000},        // held at the top
         {90500, 90000, 91000, true, false, false, 90000},   // a counter: between offer and asking price
         {INT32_MAX - 10, 0, INT32_MAX, true, true, true, INT32_MAX},
     };
