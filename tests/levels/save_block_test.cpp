@@ -256,15 +256,12 @@ TEST_F(SaveTest, ScoresGoAboveTheFirstEntryTheyReachAndTheTenthDropsOut) {
         gameLengthIndex = 0;
         currentDifficulty = 2;
         EXPECT_EQ(finishGame(), c.place);
-        EXPECT_EQ(currentStateId(), kStateHighScores);
-        EXPECT_EQ(gameStarted, 0);
-        EXPECT_EQ(nameAt(0, 1), c.second);
-        EXPECT_EQ(nameAt(0, 9), c.tenth);
+        EXPECT_EQ(std::tuple(currentStateId(), gameStarted), std::tuple(kStateHighScores, 0));
+        EXPECT_EQ(std::tuple(nameAt(0, 1), nameAt(0, 9)), std::tuple(c.second, c.tenth));
         if (c.place > 0) {
             const ScoreEntry& e = highScores[0][c.place - 1];
-            EXPECT_EQ(std::u16string(e.name), u"Ann");
-            EXPECT_EQ(e.difficulty, 2);
-            EXPECT_EQ(e.score, uint32_t(c.cash));
+            EXPECT_EQ(std::tuple(nameAt(0, c.place - 1), e.difficulty, e.score),
+                      std::tuple(u"Ann", 2, uint32_t(c.cash)));
         }
         EXPECT_EQ(highScores[1][0].score, 1900u) << "other tables untouched";
     }
@@ -287,11 +284,9 @@ TEST_F(SaveTest, TablesStartAsDefaultsAndKeepTheirBytesInTheSave) {
     // A new player (no files at all), then a save whose tables are all zero: the default tables.
     std::memset(highScores, 0, sizeof highScores);
     EXPECT_EQ(loadPlayer(0), 0);
-    EXPECT_EQ(nameAt(3, 0), u"Margaret");
-    EXPECT_EQ(highScores[3][0].score, 130000u);
-    EXPECT_EQ(highScores[4][9].score, 730000u);
-    EXPECT_EQ(highScores[4][9].difficulty, -1);
-    EXPECT_EQ(nameAt(4, 9), u"Percy");
+    const ScoreEntry &first = highScores[3][0], &last = highScores[4][9];
+    EXPECT_EQ(std::tuple(nameAt(3, 0), first.score, nameAt(4, 9), last.score, last.difficulty),
+              std::tuple(u"Margaret", 130000u, u"Percy", 730000u, -1));
 
     fillGame();
     houseCount = 0;
@@ -324,14 +319,12 @@ TEST_F(SaveTest, TablesStartAsDefaultsAndKeepTheirBytesInTheSave) {
     // Loaded back; then the same file with its tables cleared loads the defaults.
     setDefaultHighScores();
     EXPECT_EQ(loadPlayer(0), 1);
-    EXPECT_EQ(nameAt(2, 2), u"Zo\u00eb");
-    EXPECT_EQ(highScores[2][2].score, 19250u);
-    EXPECT_EQ(shownScoreTable, 1);
+    EXPECT_EQ(std::tuple(nameAt(2, 2), highScores[2][2].score, shownScoreTable),
+              std::tuple(u"Zo\u00eb", 19250u, 1));
     std::fill(g.begin() + 4 + 8696, g.begin() + 4 + 8696 + 1400, uint8_t(0));
     writeFile(saveFile(), g);
     EXPECT_EQ(loadPlayer(0), 1);
-    EXPECT_EQ(highScores[2][2].score, 19000u);
-    EXPECT_EQ(nameAt(2, 2), u"Hazel");
+    EXPECT_EQ(std::tuple(nameAt(2, 2), highScores[2][2].score), std::tuple(u"Hazel", 19000u));
 }
 
 } // namespace
