@@ -42,11 +42,9 @@ TEST_F(SaveTest, FileHoldsSizesAndBlockWithFieldsAtTheirFixedOffsets) {
     EXPECT_EQ(at(15488), 5);
     EXPECT_NE(at(8692), 0) << "version marker";
     // Owner records of 100 bytes from 12504: avatar at +0, cash at +4, rating at +8.
-    for (int32_t o = 0; o < 5; ++o) {
-        EXPECT_EQ(at(12504 + 100 * o), 20 + o);
-        EXPECT_EQ(at(12504 + 100 * o + 4), 100000 * (o + 1) + 7);
-        EXPECT_EQ(at(12504 + 100 * o + 8), o);
-    }
+    for (int32_t o = 0; o < 5; ++o)
+        EXPECT_EQ(std::tuple(at(12504 + 100 * o), at(12504 + 100 * o + 4), at(12504 + 100 * o + 8)),
+                  std::tuple(20 + o, 100000 * (o + 1) + 7, o));
     // The economy schedule starts the economy area.
     EXPECT_EQ(at(10100), 0);
     EXPECT_EQ(at(10100 + 4 * 13), 13 % 7);
@@ -67,10 +65,10 @@ TEST_F(SaveTest, NoLastPlayerFileStartsWithDefaultOptionsNotAnEmptyBlock) {
     setBlockInt(kOffEffectVolume, 0);
     setBlockInt(kOffWindowed, 0);
     EXPECT_EQ(loadPlayer(0), 0);
-    EXPECT_EQ(blockInt(kOffMusicVolume), 30);
-    EXPECT_EQ(blockInt(kOffEffectVolume), 8);
-    EXPECT_EQ(blockInt(kOffWindowed), 1) << "the options applied at start-up keep the window";
-    EXPECT_TRUE(savedWindowed());
+    // Music 30, effects 8, and the options applied at start-up keep the window.
+    EXPECT_EQ(std::tuple(blockInt(kOffMusicVolume), blockInt(kOffEffectVolume), blockInt(kOffWindowed),
+                         savedWindowed()),
+              std::tuple(30, 8, 1, true));
 }
 
 // The last-player file names whose save is loaded at start-up. However damaged, it is read through

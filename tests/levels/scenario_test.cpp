@@ -140,14 +140,13 @@ TEST_F(ScenarioFileTest, RecordsOfOtherSizesAreReadUpToTheShorterOfTheTwo) {
         for (int level = 0; level < 50; ++level) {
             for (int d = 0; d < 3; ++d) {
                 const LevelRecord& r = levelTable[d][level];
-                ASSERT_EQ(r.monthsToPlay, 20 + level);
-                ASSERT_EQ(textOf(r.introText), u"I");
-                ASSERT_EQ(r.numPurchases, d + 1);
-                ASSERT_STREQ(r.mapFile, "town.map");
-                ASSERT_EQ(r.minCash, 0) << level << "/" << d;
-                ASSERT_EQ(r.playFullTerm, 0);
-                ASSERT_EQ(r.minRenterHistory, 0);
-                ASSERT_EQ(r.resetToBank, 0);
+                SCOPED_TRACE(testing::Message() << level << "/" << d);
+                ASSERT_EQ(
+                    std::tuple(r.monthsToPlay, textOf(r.introText), r.numPurchases, std::string(r.mapFile)),
+                    std::tuple(20 + level, u"I", d + 1, "town.map"));
+                // minCash, playFullTerm, minRenterHistory, resetToBank
+                ASSERT_EQ(std::tuple(r.minCash, r.playFullTerm, r.minRenterHistory, r.resetToBank),
+                          std::tuple(0, 0, 0, 0));
             }
         }
     }
@@ -247,19 +246,18 @@ using LevelTableTest = LevelsTest;
 TEST_F(LevelTableTest, NewLevelsGetTheirDefaultsUpToFortyNine) {
     EXPECT_EQ(appendLevel(2), 0);
     EXPECT_EQ(appendLevel(0), 1);
+    // Months, back to the bank, starting cash: only the first level starts afresh.
     for (int d = 0; d < 3; ++d) {
-        EXPECT_EQ(levelTable[d][0].monthsToPlay, 24);
-        EXPECT_EQ(levelTable[d][0].resetToBank, 1);
-        EXPECT_EQ(levelTable[d][0].startingCash, 25000);
-        EXPECT_EQ(levelTable[d][1].monthsToPlay, 24);
-        EXPECT_EQ(levelTable[d][1].resetToBank, 0);
-        EXPECT_EQ(levelTable[d][1].startingCash, 0);
+        const LevelRecord &first = levelTable[d][0], &second = levelTable[d][1];
+        EXPECT_EQ(std::tuple(first.monthsToPlay, first.resetToBank, first.startingCash),
+                  std::tuple(24, 1, 25000));
+        EXPECT_EQ(std::tuple(second.monthsToPlay, second.resetToBank, second.startingCash),
+                  std::tuple(24, 0, 0));
     }
     // The title goes only into the difficulty being edited.
-    EXPECT_EQ(textOf(levelTable[2][0].title), u"new level");
-    EXPECT_EQ(textOf(levelTable[1][0].title), u"");
-    EXPECT_EQ(textOf(levelTable[0][1].title), u"new level");
-    EXPECT_EQ(textOf(levelTable[2][1].title), u"");
+    EXPECT_EQ(std::tuple(textOf(levelTable[2][0].title), textOf(levelTable[1][0].title),
+                         textOf(levelTable[0][1].title), textOf(levelTable[2][1].title)),
+              std::tuple(u"new level", u"", u"new level", u""));
     // Forty-nine levels refuse a fiftieth: slot 49 stays free.
     for (int i = 2; i < 49; ++i) ASSERT_EQ(appendLevel(1), i);
     EXPECT_EQ(appendLevel(1), -1);
@@ -341,10 +339,9 @@ TEST_F(LevelTableTest, StartScenarioLoadsTheChoiceAtLevelZero) {
     chosenScenario = 2; // "campaign.bvx"
     ASSERT_EQ(startScenario(), 0);
     EXPECT_STREQ(scenarioFileName, "campaign.bvx");
-    EXPECT_EQ(scenarioLoaded, 1);
-    EXPECT_EQ(currentLevel, 0);
-    EXPECT_EQ(scenario.levelCount, 2);
-    EXPECT_EQ(owners[0].cash, 30000);
+    // loaded, at level 0, its levels, its starting cash
+    EXPECT_EQ(std::tuple(scenarioLoaded, currentLevel, scenario.levelCount, owners[0].cash),
+              std::tuple(1, 0, 2, 30000));
 
     chosenScenario = 1; // "broken.bvx": the previous scenario stays
     EXPECT_EQ(startScenario(), -1);
