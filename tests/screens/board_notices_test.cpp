@@ -164,19 +164,18 @@ TEST_F(BoardNotices, FlightsAndPoppedPicturesRunOnTheirClocks) {
     EXPECT_FALSE(picture.active);
 }
 
-TEST_F(BoardNotices, UniqueKindsReplaceTheirPredecessor) {
+// A unique kind and a purchase announcement replace their predecessor, whose slot is the first
+// free one; the bank and a house that does not exist get no announcement.
+TEST_F(BoardNotices, UniqueKindsAndAnnouncementsReplaceTheirPredecessor) {
     const int32_t a = showEffect(kFloatRisingText | kFloatUniqueA, 0, 0, nullptr, 0, u"a");
     const int32_t b = showEffect(kFloatRisingText | kFloatUniqueB, 0, 0, nullptr, 0, u"b");
     showEffect(kFloatRisingText, 0, 0, nullptr, 0, u"plain");
-    EXPECT_EQ(activeFloatEffects(), 3);
-    const int32_t c = showEffect(kFloatRisingText | kFloatUniqueA, 0, 0, nullptr, 0, u"c");
-    EXPECT_EQ(activeFloatEffects(), 3);
-    EXPECT_EQ(c, a); // the freed slot is the first free one
-    EXPECT_EQ(std::u16string(floatEffect(c).text), u"c");
+    EXPECT_EQ(showEffect(kFloatRisingText | kFloatUniqueA, 0, 0, nullptr, 0, u"c"), a);
+    EXPECT_EQ(std::u16string(floatEffect(a).text), u"c");
     EXPECT_TRUE(floatEffect(b).active);
-}
+    EXPECT_EQ(activeFloatEffects(), 3);
 
-TEST_F(BoardNotices, AnnouncementReplacesEffectsOfItsHouse) {
+    clearEffects();
     simtest::makeTown(2);
     announcePurchase(2, 0);
     moneyFlight(0, 0, 10, 10, 5);
