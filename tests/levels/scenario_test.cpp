@@ -210,21 +210,17 @@ TEST_F(ScenarioFileTest, LoadingWithoutResetKeepsTheLevelAndRunsTheLevelStart) {
     owners[5].cash = 99;
     currentLevel = 2;
     ASSERT_EQ(loadScenario("resume", 0), 0);
-    EXPECT_EQ(currentLevel, 2);
     for (int i = 0; i < kOwnerCount; ++i) EXPECT_EQ(owners[i].cash, 3001); // level 2 Normal
-    EXPECT_EQ(owners[0].housesBought, 0);
-    EXPECT_EQ(owners[5].cash, 99); // the bank is not an owner that starts with cash
+    // The level kept, the counters start again, the bank is not an owner that starts with cash.
+    EXPECT_EQ(std::tuple(currentLevel, owners[0].housesBought, owners[5].cash), std::tuple(2, 0, 99));
     ASSERT_EQ(loadScenario("resume", 1), 0);
-    EXPECT_EQ(currentLevel, 0);
-    EXPECT_EQ(owners[0].cash, 1001);
+    EXPECT_EQ(std::tuple(currentLevel, owners[0].cash), std::tuple(0, 1001));
     // Level 1's town is missing: nothing of that scenario is taken, the cash stays.
     clearScenario();
     scenario.levelCount = 9;
     currentLevel = 1;
     EXPECT_EQ(loadScenario("resume", 0), -1);
-    EXPECT_EQ(scenario.levelCount, 9);
-    EXPECT_EQ(currentLevel, 1);
-    EXPECT_EQ(owners[0].cash, 1001);
+    EXPECT_EQ(std::tuple(scenario.levelCount, currentLevel, owners[0].cash), std::tuple(9, 1, 1001));
 }
 
 // Marks every slot of the first `levels` levels with 100 x level + difficulty.
@@ -261,9 +257,9 @@ TEST_F(LevelTableTest, NewLevelsGetTheirDefaultsUpToFortyNine) {
     // Forty-nine levels refuse a fiftieth: slot 49 stays free.
     for (int i = 2; i < 49; ++i) ASSERT_EQ(appendLevel(1), i);
     EXPECT_EQ(appendLevel(1), -1);
-    EXPECT_EQ(scenario.levelCount, 49);
-    EXPECT_EQ(levelTable[1][49].monthsToPlay, 0);
-    EXPECT_EQ(textOf(levelTable[1][49].title), u"");
+    EXPECT_EQ(
+        std::tuple(scenario.levelCount, levelTable[1][49].monthsToPlay, textOf(levelTable[1][49].title)),
+        std::tuple(49, 0, u""));
 }
 
 // Moves swap neighbours and a deletion moves the later levels down, in all three difficulties,

@@ -22,8 +22,6 @@ echo "$out"
 echo "$out" | grep -q '^EDITOR question=1 .*mapModified=1' || { echo "closing did not ask" >&2; exit 1; }
 cmp "$work/saves/Ann_bvx2.sav" "$work/ann.ref"
 cmp "$work/saves/bvx2.sav" "$work/last.ref"
-changed=$(for m in "$work/game/maps/"*.map; do cmp -s "$m" "$game/maps/$(basename "$m")" || basename "$m"; done)
-[ -n "$changed" ] || { echo "Save did not write the map" >&2; exit 1; }
 
 play test_play_and_save.bvs
 cmp "$work/saves/Ann_bvx2.sav" "$work/ann.ref"
