@@ -142,20 +142,16 @@ TEST_F(GoalsTest, TotalsCountActiveGoalsInTableOrder) {
 TEST_F(GoalsTest, ImmediateCheckWinsAtOnceOnlyWithNothingToHold) {
     level().minCash = 100;
     setCash(kOwnerPlayer, 100);
-    level().monthsToHold = 1;
-    immediateGoalCheck();
-    EXPECT_EQ(currentStateId(), kStateGame);
-    level().monthsToHold = 0;
-    level().playFullTerm = 1;
-    immediateGoalCheck();
-    EXPECT_EQ(currentStateId(), kStateGame);
-    level().playFullTerm = 0;
-    scenario.advancedEconomy = 1;
-    immediateGoalCheck();
-    EXPECT_EQ(currentStateId(), kStateGame);
-    scenario.advancedEconomy = 0;
-    immediateGoalCheck();
-    EXPECT_EQ(currentStateId(), kStateYouWin); // the only level
+    // {months to hold, full term, advanced economy, state after the check}
+    const int32_t cases[][4] = {
+        {1, 0, 0, kStateGame}, {0, 1, 0, kStateGame}, {0, 0, 1, kStateGame}, {0, 0, 0, kStateYouWin}};
+    for (const auto& c : cases) {
+        level().monthsToHold = c[0];
+        level().playFullTerm = c[1];
+        scenario.advancedEconomy = c[2];
+        immediateGoalCheck();
+        EXPECT_EQ(currentStateId(), c[3]) << c[0] << c[1] << c[2];
+    }
 }
 
 // Month ends one after another with the player's cash at each (the goal, when there is one, is

@@ -193,10 +193,10 @@ TEST_F(ScenarioFileTest, UnterminatedTextsAreCutAtTheirCapacity) {
                   std::memset(&r[4064], 'C', 1996);
               }));
     ASSERT_EQ(readScenarioFile("runon"), 0);
-    EXPECT_EQ(textOf(scenario.scenarioName).size(), 999u);
-    EXPECT_EQ(textOf(scenario.scenarioDescription).size(), 999u);
-    EXPECT_EQ(textOf(levelTable[2][49].introText).size(), 999u);
-    EXPECT_EQ(std::strlen(levelTable[0][0].mapFile), 1995u);
+    // name, description and a level's intro hold 999 characters, a map file's name 1995
+    EXPECT_EQ(std::tuple(textOf(scenario.scenarioName).size(), textOf(scenario.scenarioDescription).size(),
+                         textOf(levelTable[2][49].introText).size(), std::strlen(levelTable[0][0].mapFile)),
+              std::tuple(999u, 999u, 999u, 1995u));
 }
 
 TEST_F(ScenarioFileTest, LoadingWithoutResetKeepsTheLevelAndRunsTheLevelStart) {
@@ -355,8 +355,7 @@ TEST_F(LevelTableTest, DeriveAllRewritesEveryListedScenarioAndKeepsTheEditorsOwn
     levelTable[1][0].monthsToPlay = 50; // the scenario in the editor
     buildScenarioList();
     EXPECT_EQ(deriveAllScenarios(), 2);
-    EXPECT_EQ(levelTable[1][0].monthsToPlay, 50);
-    EXPECT_EQ(levelTable[0][0].monthsToPlay, 0);
+    EXPECT_EQ(std::tuple(levelTable[1][0].monthsToPlay, levelTable[0][0].monthsToPlay), std::tuple(50, 0));
     ASSERT_EQ(readScenarioFile("one"), 0);
     EXPECT_EQ(levelTable[0][0].monthsToPlay, 37);
     ASSERT_EQ(readScenarioFile("two"), 0);
