@@ -198,8 +198,7 @@ TEST_F(GoalsTest, DayClockStopsAndEndsTheLevelWhenTheTermIsOver) {
     scenario.levelCount = 3;
     hurry();
     simtest::frames(40);
-    EXPECT_EQ(monthsElapsed, 1);
-    EXPECT_EQ(currentStateId(), kStateLevelWon);
+    EXPECT_EQ(std::tuple(monthsElapsed, currentStateId()), std::tuple(1, kStateLevelWon));
 }
 
 // The month's last day rolls over into day 0 of the next: the month end (moods, the goals judged,
