@@ -8,13 +8,10 @@
 #include <vector>
 
 #include "audio/sound.h"
-#include "core/clock.h"
 #include "core/state.h"
 #include "core/state_ids.h"
 #include "screens/board_notices.h"
 #include "screens/float_effects.h"
-#include "sim/effect_list.h"
-#include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/sim_fixture.h"
 #include "support/state_table.h"
