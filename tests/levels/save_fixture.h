@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -20,7 +19,6 @@
 #include "sim/owners.h"
 #include "support/bytes.h"
 #include "support/test_support.h"
-#include "world/map.h"
 #include "world/scenario.h"
 
 namespace bvtest {
