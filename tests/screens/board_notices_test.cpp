@@ -51,11 +51,9 @@ TEST_F(BoardNotices, EachNoticeShowsItsPictureFlightAndSound) {
         float startX, startY, endX, endY;
         int32_t amount; // a money flight's amount
     };
+    // Each notice raised at (300, 200).
     auto at = [](NoticeKind kind, int32_t house, int32_t owner, int32_t amount, int32_t detail = 0) {
-        Notice n{kind, house, owner, amount, detail};
-        n.x = 300;
-        n.y = 200;
-        return n;
+        return Notice{kind, house, owner, amount, detail, 300, 200};
     };
     // clang-format off
     const Case cases[] = {
