@@ -99,10 +99,9 @@ TEST_F(GoalsTest, EachGoalIsMetAtItsFigureAndNotOneAbove) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
-        simtest::giveHouse(3, 1);
+        own(3, true, 4);
+        houseStates[3].owner = 1;
         houseStates[3].level = 4;
-        houseStates[3].hasRenter = 1;
-        houseStates[3].renterHistory = 4;
         for (size_t i = 0; i < c.houses.size(); ++i) {
             own(int32_t(i), c.houses[i].renter, c.houses[i].history);
             houseStates[i].level = c.houses[i].level;

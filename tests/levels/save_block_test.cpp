@@ -261,9 +261,7 @@ TEST_F(SaveTest, ScoresGoAboveTheFirstEntryTheyReachAndTheTenthDropsOut) {
     setDefaultHighScores();
     EXPECT_EQ(insertScore(600, u"Old", 0), 5);
     EXPECT_EQ(insertScore(600, u"New", 1), 5);
-    EXPECT_EQ(nameAt(0, 4), u"New");
-    EXPECT_EQ(nameAt(0, 5), u"Old");
-    EXPECT_EQ(nameAt(0, 6), u"Beatrice");
+    EXPECT_EQ(std::tuple(nameAt(0, 4), nameAt(0, 5), nameAt(0, 6)), std::tuple(u"New", u"Old", u"Beatrice"));
 
     const int32_t wraps[][2] = {{-1, 4}, {5, 0}, {-6, 4}, {3, 3}};
     for (const auto& w : wraps) EXPECT_EQ(wrapScoreTable(w[0]), w[1]) << w[0];
