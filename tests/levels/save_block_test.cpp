@@ -178,7 +178,6 @@ TEST_F(SaveTest, ResumeIsOfferedOnlyForASavedGameBelowOneHundredTwentyMonths) {
         monthsElapsed = c.months;
         writeSavedGame();
         std::vector<uint8_t> f = readFile(saveFile());
-        ASSERT_GT(f.size(), 4u + kOffGameInProgress + 4);
         f[4 + kOffGameInProgress] = uint8_t(c.started); // the stored "game in progress" flag
         if (c.cutTo) f.resize(c.cutTo);
         writeFile(saveFile(), f);
