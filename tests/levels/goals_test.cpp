@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
+#include <vector>
 
 #include "core/state.h"
 #include "core/state_ids.h"
@@ -39,7 +41,7 @@ class GoalsTest : public simtest::SimTest {
         simtest::resetWorld(false, 12);
         installLevelChecks();
         bvtest::useStates({{kStateGame, nullptr, board}, {kStateLevelIntro, levelIntroEnter}});
-        setStateSilently(bv::kStateGame);
+        setStateSilently(kStateGame);
         goalHoldCounter = 0;
         simtest::makeTown(4);
         tutorialActive = 1;
@@ -58,196 +60,136 @@ class GoalsTest : public simtest::SimTest {
     GoalStatus goal(int32_t kind) { return evaluateGoals(kOwnerPlayer).goals[kind]; }
 };
 
-TEST_F(GoalsTest, PerHouseGoalsCountThePlayersHousesAgainstTheHouseCount) {
-    level().houseCount = 2;
-    level().minHouseValue = 100000;
-    own(0);
-    own(1);
-    houseStates[2].owner = 1; // a rival's house never counts
-    EXPECT_EQ(goal(kGoalPropertiesOfValue).figure, 2);
-    EXPECT_TRUE(goal(kGoalPropertiesOfValue).met);
-    level().minHouseValue = 100001 + 10000 * houseStates[0].level; // one dollar more than house 0
-    houseStates[1].level = 4;
-    EXPECT_EQ(goal(kGoalPropertiesOfValue).figure, 1);
-    EXPECT_FALSE(goal(kGoalPropertiesOfValue).met);
-
-    level().minCondition = 3;
-    houseStates[0].level = 2;
-    EXPECT_FALSE(goal(kGoalPropertiesOfCondition).met);
-    houseStates[0].level = 3;
-    EXPECT_TRUE(goal(kGoalPropertiesOfCondition).met);
-}
-
-TEST_F(GoalsTest, RentGoalsCountRentedHousesOnly) {
-    level().houseCount = 1;
-    own(0, false);
-    houseStates[0].level = 4;
-    level().minRent = 2000;                        // level 4 at normal rent: 1,000 x 2.0f
-    EXPECT_FALSE(goal(kGoalPropertiesOfRent).met); // no renter
-    houseStates[0].hasRenter = 1;
-    EXPECT_TRUE(goal(kGoalPropertiesOfRent).met);
-    level().minRent += 1;
-    EXPECT_FALSE(goal(kGoalPropertiesOfRent).met);
-
-    own(1, true);
-    level().minCombinedRent = 2000 + 899; // and level 0: trunc(1,000 x 0.9f)
-    EXPECT_TRUE(goal(kGoalCombinedRent).met);
-    EXPECT_EQ(goal(kGoalCombinedRent).figure, 2899);
-    level().minCombinedRent += 1;
-    EXPECT_FALSE(goal(kGoalCombinedRent).met);
-}
-
-TEST_F(GoalsTest, RenterHistoryGoalCountsRentersAtOrAboveTheClass) {
-    level().houseCount = 2;
-    level().minRenterHistory = 3;
-    own(0, true, 3);
-    own(1, true, 2);
-    own(2, false, 4); // no renter any more: the history left with him
-    EXPECT_EQ(goal(kGoalRentersOfHistory).figure, 1);
-    EXPECT_FALSE(goal(kGoalRentersOfHistory).met);
-    houseStates[1].renterHistory = 4;
-    EXPECT_TRUE(goal(kGoalRentersOfHistory).met);
-}
-
-TEST_F(GoalsTest, OwnerFigureGoalsAreMetAtTheirNumberAndNotBelow) {
+// Each goal at its boundary: met with the level's figure at `at` (the player's figure then is
+// `figure`), not met one above it, not in force at 0. Town houses are worth 100,000 plus 10,000 a
+// level and let at normal rent for trunc(1,000 x 0.9f) = 899 at level 0, 1,000 x 2.0f at level 4.
+// Per-house goals ask for two houses; house 3, a rival's at level 4 let to a renter of history 4,
+// would add to every count if it were taken for the player's.
+TEST_F(GoalsTest, EachGoalIsMetAtItsFigureAndNotOneAbove) {
+    struct Held {
+        int32_t level;
+        bool renter;
+        int32_t history;
+    };
     struct Case {
+        const char* name;
         int32_t kind;
         int32_t LevelRecord::*field;
+        int32_t at, figure;
+        std::vector<Held> houses; // the player's, from house 0
         int32_t OwnerRecord::*counter;
+        int32_t count;
     };
+    // clang-format off
     const Case cases[] = {
-        {kGoalMinCash, &LevelRecord::minCash, &OwnerRecord::cash},
-        {kGoalHousesPurchased, &LevelRecord::numPurchases, &OwnerRecord::housesBought},
-        {kGoalUpgrades, &LevelRecord::numUpgrades, &OwnerRecord::renovationsDone},
-        {kGoalRenos, &LevelRecord::numRenos, &OwnerRecord::completeRenosDone},
-        {kGoalSales, &LevelRecord::numSales, &OwnerRecord::housesSold},
+        {"value: 100,000 and 140,000", kGoalPropertiesOfValue, &LevelRecord::minHouseValue, 100000, 2, {{0, false, 0}, {4, false, 0}}, nullptr, 0},
+        {"condition: levels 3 and 4", kGoalPropertiesOfCondition, &LevelRecord::minCondition, 3, 2, {{3, false, 0}, {4, false, 0}}, nullptr, 0},
+        {"renter history at or above the class; the empty house's old one not", kGoalRentersOfHistory, &LevelRecord::minRenterHistory, 3, 2, {{0, true, 3}, {0, true, 4}, {0, false, 4}}, nullptr, 0},
+        {"rent of let houses only", kGoalPropertiesOfRent, &LevelRecord::minRent, 2000, 2, {{4, true, 0}, {4, true, 0}, {4, false, 0}}, nullptr, 0},
+        {"combined rent of let houses: 2,000 + 899", kGoalCombinedRent, &LevelRecord::minCombinedRent, 2899, 2899, {{4, true, 0}, {0, true, 0}, {4, false, 0}}, nullptr, 0},
+        {"renters", kGoalNumRenters, &LevelRecord::numRenters, 2, 2, {{0, true, 0}, {0, true, 0}, {0, false, 0}}, nullptr, 0},
+        {"equity: the house and the cash", kGoalMinEquity, &LevelRecord::minEquity, 105000, 105000, {{0, false, 0}}, &OwnerRecord::cash, 5000},
+        {"cash", kGoalMinCash, &LevelRecord::minCash, 3, 3, {}, &OwnerRecord::cash, 3},
+        {"purchases", kGoalHousesPurchased, &LevelRecord::numPurchases, 3, 3, {}, &OwnerRecord::housesBought, 3},
+        {"upgrades", kGoalUpgrades, &LevelRecord::numUpgrades, 3, 3, {}, &OwnerRecord::renovationsDone, 3},
+        {"renovations", kGoalRenos, &LevelRecord::numRenos, 3, 3, {}, &OwnerRecord::completeRenosDone, 3},
+        {"sales", kGoalSales, &LevelRecord::numSales, 3, 3, {}, &OwnerRecord::housesSold, 3},
     };
+    // clang-format on
     for (const Case& c : cases) {
-        level().*c.field = 3;
-        owners[0].*c.counter = 2;
-        EXPECT_FALSE(goal(c.kind).met) << c.kind;
-        EXPECT_TRUE(goal(c.kind).active) << c.kind;
-        owners[0].*c.counter = 3;
-        EXPECT_TRUE(goal(c.kind).met) << c.kind;
+        SCOPED_TRACE(c.name);
+        SetUp();
+        own(3, true, 4);
+        houseStates[3].owner = 1;
+        houseStates[3].level = 4;
+        for (size_t i = 0; i < c.houses.size(); ++i) {
+            own(int32_t(i), c.houses[i].renter, c.houses[i].history);
+            houseStates[i].level = c.houses[i].level;
+        }
+        if (c.counter) owners[kOwnerPlayer].*c.counter = c.count;
+        level().houseCount = 2;
+        level().*c.field = c.at;
+        EXPECT_TRUE(goal(c.kind).active);
+        EXPECT_TRUE(goal(c.kind).met);
+        EXPECT_EQ(goal(c.kind).figure, c.figure);
+        level().*c.field = c.at + 1;
+        EXPECT_FALSE(goal(c.kind).met);
         level().*c.field = 0;
-        EXPECT_FALSE(goal(c.kind).active) << c.kind;
+        EXPECT_FALSE(goal(c.kind).active);
+        TearDown();
     }
-    level().numRenters = 2;
-    own(0, true);
-    EXPECT_FALSE(goal(kGoalNumRenters).met);
-    own(3, true);
-    EXPECT_TRUE(goal(kGoalNumRenters).met);
-}
-
-TEST_F(GoalsTest, EquityGoalUsesNetWorth) {
-    own(0);
-    setCash(kOwnerPlayer, 5000);
-    level().minEquity = 105000; // the house's 100,000 and the cash
-    EXPECT_TRUE(goal(kGoalMinEquity).met);
-    level().minEquity += 1;
-    EXPECT_FALSE(goal(kGoalMinEquity).met);
 }
 
 // No goals: nothing in force and all met; then three goals, one met.
 TEST_F(GoalsTest, TotalsCountActiveGoalsInTableOrder) {
     const GoalEvaluation none = evaluateGoals(kOwnerPlayer);
-    EXPECT_EQ(none.total, 0);
-    EXPECT_TRUE(none.allMet);
-    EXPECT_FALSE(goalsInForce(none));
+    EXPECT_EQ(std::tuple(none.total, none.allMet, goalsInForce(none)), std::tuple(0, true, false));
     level().numSales = 1;
     level().minCash = 1;
     level().numPurchases = 1;
     setCash(kOwnerPlayer, 10);
     const GoalEvaluation e = evaluateGoals(kOwnerPlayer);
-    EXPECT_EQ(e.total, 3);
-    EXPECT_EQ(e.met, 1);
-    EXPECT_EQ(e.unmet, 2);
-    EXPECT_FALSE(e.allMet);
-    EXPECT_TRUE(goalsInForce(e));
+    // total, met, unmet, all met, in force
+    EXPECT_EQ(std::tuple(e.total, e.met, e.unmet, e.allMet, goalsInForce(e)),
+              std::tuple(3, 1, 2, false, true));
     scenario.advancedEconomy = 1;
     EXPECT_FALSE(goalsInForce(e));
 }
 
+// The board's check wins the moment the goals are met, but only with no months to hold, no full
+// term to play and no advanced economy.
 TEST_F(GoalsTest, ImmediateCheckWinsAtOnceOnlyWithNothingToHold) {
     level().minCash = 100;
     setCash(kOwnerPlayer, 100);
-    level().monthsToHold = 1;
-    immediateGoalCheck();
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
-    level().monthsToHold = 0;
-    level().playFullTerm = 1;
-    immediateGoalCheck();
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
-    level().playFullTerm = 0;
-    immediateGoalCheck();
-    EXPECT_EQ(currentStateId(), kStateYouWin); // the only level
-}
-
-TEST_F(GoalsTest, HoldCounterWinsAtTheRightMonthEnd) {
-    // Months to hold 0, 1, 2: the first month end with all goals met; 3: the second in a row.
-    const int32_t expected[4] = {1, 1, 1, 2};
-    for (int32_t hold = 0; hold <= 3; ++hold) {
-        setStateSilently(bv::kStateGame);
-        monthsElapsed = 0;
-        goalHoldCounter = 0;
-        level().minCash = 100;
-        level().monthsToHold = hold;
-        level().playFullTerm = 1; // keep the immediate check out of it
-        setCash(kOwnerPlayer, 100);
-        int32_t wonAt = 0;
-        for (int32_t m = 1; m <= 5 && !wonAt; ++m) {
-            monthEnd();
-            if (currentStateId() != bv::kStateGame) wonAt = m;
-        }
-        EXPECT_EQ(wonAt, expected[hold]) << "hold " << hold;
-        EXPECT_EQ(currentStateId(), kStateYouWin);
+    // {months to hold, full term, advanced economy, state after the check}
+    const int32_t cases[][4] = {
+        {1, 0, 0, kStateGame}, {0, 1, 0, kStateGame}, {0, 0, 1, kStateGame}, {0, 0, 0, kStateYouWin}};
+    for (const auto& c : cases) {
+        level().monthsToHold = c[0];
+        level().playFullTerm = c[1];
+        scenario.advancedEconomy = c[2];
+        immediateGoalCheck();
+        EXPECT_EQ(currentStateId(), c[3]) << c[0] << c[1] << c[2];
     }
 }
 
-TEST_F(GoalsTest, AMonthEndWithUnmetGoalsClearsTheHold) {
-    level().minCash = 100;
-    level().monthsToHold = 3;
-    setCash(kOwnerPlayer, 100);
-    monthEnd();
-    EXPECT_EQ(goalHoldCounter, 1);
-    setCash(kOwnerPlayer, 99);
-    monthEnd();
-    EXPECT_EQ(goalHoldCounter, 0);
-    setCash(kOwnerPlayer, 100);
-    monthEnd();
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
-    monthEnd();
-    EXPECT_EQ(currentStateId(), kStateYouWin);
-}
-
-TEST_F(GoalsTest, LevelWithoutGoalsCompletesAtTheEndOfItsTerm) {
-    level().monthsToPlay = 2;
-    scenario.levelCount = 2;
-    monthEnd();
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
-    monthEnd();
-    EXPECT_EQ(currentStateId(), kStateLevelWon);
-}
-
-TEST_F(GoalsTest, GoalsFirstMetInTheLastMonthOfAFullTermLevelFail) {
-    level().monthsToPlay = 2;
-    level().playFullTerm = 1;
-    level().minCash = 100;
-    monthEnd();
-    setCash(kOwnerPlayer, 100);
-    monthEnd();
-    EXPECT_EQ(currentStateId(), kStateFailedLevel);
-}
-
-TEST_F(GoalsTest, AdvancedEconomyIgnoresGoalsAndCompletesAtTheTerm) {
-    scenario.advancedEconomy = 1;
-    level().monthsToPlay = 1;
-    level().minCash = 100;
-    setCash(kOwnerPlayer, 1000);
-    immediateGoalCheck();
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
-    monthEnd();
-    EXPECT_EQ(currentStateId(), kStateYouWin);
+// Month ends one after another with the player's cash at each (the goal, when there is one, is
+// $100 cash) and the state after each. A goal held for the months to hold wins at the month end
+// where held + 1 reaches them; a month short of the goal starts the count again; a level whose
+// goals are still unmet when its term runs out fails, and one without goals completes.
+TEST_F(GoalsTest, MonthEndsWinFailOrCompleteTheLevel) {
+    const int32_t G = kStateGame, W = kStateYouWin;
+    struct Case {
+        const char* name;
+        int32_t minCash, toPlay, hold, levels, advanced;
+        std::vector<int32_t> cash, states;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"met, nothing to hold", 100, 12, 0, 1, 0, {100}, {W}},
+        {"met, two months to hold: the first month end", 100, 12, 2, 1, 0, {100}, {W}},
+        {"three months to hold: the second month end in a row", 100, 12, 3, 1, 0, {100, 100}, {G, W}},
+        {"a month end short of the goal clears the hold", 100, 12, 3, 1, 0, {100, 99, 100, 100}, {G, G, G, W}},
+        {"no goals: complete at the end of the term", 0, 2, 0, 2, 0, {0, 0}, {G, kStateLevelWon}},
+        {"first met in the term's last month: failed", 100, 2, 0, 1, 0, {0, 100}, {G, kStateFailedLevel}},
+        {"advanced economy: goals ignored, complete at the term", 100, 1, 0, 1, 1, {0}, {W}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        level().minCash = c.minCash;
+        level().monthsToPlay = c.toPlay;
+        level().monthsToHold = c.hold;
+        scenario.levelCount = c.levels;
+        scenario.advancedEconomy = c.advanced;
+        for (size_t m = 0; m < c.cash.size(); ++m) {
+            setCash(kOwnerPlayer, c.cash[m]);
+            monthEnd();
+            EXPECT_EQ(currentStateId(), c.states[m]) << "month end " << m + 1;
+        }
+        TearDown();
+    }
 }
 
 TEST_F(GoalsTest, DayClockStopsAndEndsTheLevelWhenTheTermIsOver) {
@@ -255,8 +197,7 @@ TEST_F(GoalsTest, DayClockStopsAndEndsTheLevelWhenTheTermIsOver) {
     scenario.levelCount = 3;
     hurry();
     simtest::frames(40);
-    EXPECT_EQ(monthsElapsed, 1);
-    EXPECT_EQ(currentStateId(), kStateLevelWon);
+    EXPECT_EQ(std::tuple(monthsElapsed, currentStateId()), std::tuple(1, kStateLevelWon));
 }
 
 // The month's last day rolls over into day 0 of the next: the month end (moods, the goals judged,
@@ -356,24 +297,19 @@ TEST_F(LevelFlowTest, SameMapKeepsTheHoldingsAndANewMapSellsThemForCash) {
     monthsElapsed = 5;
     goalHoldCounter = 2;
     changeState(kStateLevelIntro);
-    EXPECT_EQ(currentLevel, 1);
-    EXPECT_EQ(currentStateId(), kStateDisplayGoals);
-    EXPECT_EQ(houseCount, 4);
-    EXPECT_EQ(houseStates[0].owner, kOwnerPlayer);
-    EXPECT_EQ(houseStates[1].owner, kOwnerPlayer);
-    EXPECT_EQ(cashOf(kOwnerPlayer), 7000);
-    EXPECT_EQ(owners[0].housesBought, 0); // counters start again
-    EXPECT_EQ(monthsElapsed, 0);
-    EXPECT_EQ(goalHoldCounter, 0);
+    // level, state, houses on the map, the player's houses and cash as they were
+    EXPECT_EQ(std::tuple(currentLevel, currentStateId(), houseCount, housesOwnedBy(kOwnerPlayer),
+                         cashOf(kOwnerPlayer)),
+              std::tuple(1, kStateDisplayGoals, 4, 2, 7000));
+    // The counters start again: purchases, months, months held.
+    EXPECT_EQ(std::tuple(owners[0].housesBought, monthsElapsed, goalHoldCounter), std::tuple(0, 0, 0));
 
-    const int32_t worth = 100000 + (100000 - 20000) + 7000; // both houses sold at their value
-    setStateSilently(bv::kStateGame);
+    setStateSilently(kStateGame);
     changeState(kStateLevelIntro);
-    EXPECT_EQ(currentLevel, 2);
-    EXPECT_EQ(houseCount, 6);
-    EXPECT_EQ(housesOwnedBy(kOwnerPlayer), 0);
-    EXPECT_EQ(housesOwnedBy(kOwnerBank), 6);
-    EXPECT_EQ(cashOf(kOwnerPlayer), worth);
+    // Both houses sold at their value, less the loan: 100,000 + (100,000 - 20,000) + 7,000 cash.
+    EXPECT_EQ(std::tuple(currentLevel, houseCount, housesOwnedBy(kOwnerPlayer), housesOwnedBy(kOwnerBank),
+                         cashOf(kOwnerPlayer)),
+              std::tuple(2, 6, 0, 6, 187000));
 }
 
 TEST_F(LevelFlowTest, StartingCashOfTheNewLevelOverridesTheSaleProceeds) {

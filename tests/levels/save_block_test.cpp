@@ -1,7 +1,12 @@
 // The saved game's bytes: the file layout, the fixed offsets of the persistent block, the
-// last-player file, separate players, and the file names formed from a player's name.
+// last-player file, and the file names formed from a player's name; the local high-score tables:
+// where a score goes, what a finished game scores, the game-length bands, and their bytes.
+#include <string>
+#include <tuple>
+
 #include "core/state_ids.h"
 #include "levels/goals.h"
+#include "levels/high_scores.h"
 #include "save_fixture.h"
 
 namespace bvtest {
@@ -37,23 +42,12 @@ TEST_F(SaveTest, FileHoldsSizesAndBlockWithFieldsAtTheirFixedOffsets) {
     EXPECT_EQ(at(15488), 5);
     EXPECT_NE(at(8692), 0) << "version marker";
     // Owner records of 100 bytes from 12504: avatar at +0, cash at +4, rating at +8.
-    for (int32_t o = 0; o < 5; ++o) {
-        EXPECT_EQ(at(12504 + 100 * o), 20 + o);
-        EXPECT_EQ(at(12504 + 100 * o + 4), 100000 * (o + 1) + 7);
-        EXPECT_EQ(at(12504 + 100 * o + 8), o);
-    }
+    for (int32_t o = 0; o < 5; ++o)
+        EXPECT_EQ(std::tuple(at(12504 + 100 * o), at(12504 + 100 * o + 4), at(12504 + 100 * o + 8)),
+                  std::tuple(20 + o, 100000 * (o + 1) + 7, o));
     // The economy schedule starts the economy area.
     EXPECT_EQ(at(10100), 0);
     EXPECT_EQ(at(10100 + 4 * 13), 13 % 7);
-}
-
-TEST_F(SaveTest, WithoutGameInProgressOnlyTheLastPlayerFileIsWritten) {
-    setName("Zoe");
-    writeSavedGame();
-    const std::vector<uint8_t> last = readFile(lastPlayerFile());
-    ASSERT_EQ(last.size(), 10u);
-    EXPECT_EQ(std::memcmp(last.data(), "Zoe\0\0\0\0\0\0\0", 10), 0);
-    EXPECT_FALSE(std::filesystem::exists(saveFile("Zoe")));
 }
 
 TEST_F(SaveTest, NoLastPlayerFileStartsWithDefaultOptionsNotAnEmptyBlock) {
@@ -62,10 +56,10 @@ TEST_F(SaveTest, NoLastPlayerFileStartsWithDefaultOptionsNotAnEmptyBlock) {
     setBlockInt(kOffEffectVolume, 0);
     setBlockInt(kOffWindowed, 0);
     EXPECT_EQ(loadPlayer(0), 0);
-    EXPECT_EQ(blockInt(kOffMusicVolume), 30);
-    EXPECT_EQ(blockInt(kOffEffectVolume), 8);
-    EXPECT_EQ(blockInt(kOffWindowed), 1) << "the options applied at start-up keep the window";
-    EXPECT_TRUE(savedWindowed());
+    // Music 30, effects 8, and the options applied at start-up keep the window.
+    EXPECT_EQ(std::tuple(blockInt(kOffMusicVolume), blockInt(kOffEffectVolume), blockInt(kOffWindowed),
+                         savedWindowed()),
+              std::tuple(30, 8, 1, true));
 }
 
 // The last-player file names whose save is loaded at start-up. However damaged, it is read through
@@ -121,28 +115,6 @@ TEST_F(SaveTest, ADamagedOrHostileLastPlayerFileLeavesTheGameAsItWas) {
     EXPECT_EQ(effectVolume(), 3);
 }
 
-TEST_F(SaveTest, TwoPlayersKeepSeparateSaves) {
-    fillGame();
-    setName("Ann");
-    monthsElapsed = 3;
-    setMusicVolume(11);
-    writeSavedGame();
-    setName("Bob");
-    monthsElapsed = 7;
-    setMusicVolume(22);
-    writeSavedGame();
-    EXPECT_EQ(loadPlayer(0), 1);
-    EXPECT_STREQ(playerName, "Bob");
-    EXPECT_EQ(monthsElapsed, 7);
-    EXPECT_EQ(musicVolume(), 22);
-    setName("Ann");
-    writeLastPlayer();
-    EXPECT_EQ(loadPlayer(0), 1);
-    EXPECT_STREQ(playerName, "Ann");
-    EXPECT_EQ(monthsElapsed, 3);
-    EXPECT_EQ(musicVolume(), 11);
-}
-
 TEST_F(SaveTest, InterruptedSaveKeepsThePreviousOne) {
     fillGame();
     monthsElapsed = 5;
@@ -160,7 +132,7 @@ TEST_F(SaveTest, InterruptedSaveKeepsThePreviousOne) {
     EXPECT_EQ(monthsElapsed, 9);
 }
 
-TEST_F(SaveTest, UnsafeNamesStayInsideTheSaveFolder) {
+TEST_F(SaveTest, UnsafeNamesStayInsideTheSaveFolderAndOnlyAGameInProgressIsSaved) {
     EXPECT_EQ(saveFileNameFor("Ann"), "Ann_bvx2.sav");
     EXPECT_EQ(saveFileNameFor(""), "_bvx2.sav");
     EXPECT_EQ(saveFileNameFor("../x"), "_._x_bvx2.sav");
@@ -173,16 +145,16 @@ TEST_F(SaveTest, UnsafeNamesStayInsideTheSaveFolder) {
     // Latin-1 letters are kept.
     EXPECT_EQ(saveFileNameFor("Jos\xe9"), "Jos\xe9_bvx2.sav");
 
+    // Without a game in progress only the last-player file is written, the name as it is.
     setName("../..");
+    writeSavedGame();
+    EXPECT_EQ(readFile(lastPlayerFile()), (std::vector<uint8_t>{'.', '.', '/', '.', '.', 0, 0, 0, 0, 0}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);
+    // With one, the save under the cleaned name too, and nothing else.
     fillGame();
     writeSavedGame();
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(dir_.path()))
-        names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    ASSERT_EQ(names.size(), 2u);
-    EXPECT_EQ(names[0], "_._.._bvx2.sav");
-    EXPECT_EQ(names[1], "bvx2.sav");
+    EXPECT_TRUE(std::filesystem::exists(dir_.file("_._.._bvx2.sav")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2);
 }
 
 TEST_F(SaveTest, ResumeIsOfferedOnlyForASavedGameBelowOneHundredTwentyMonths) {
@@ -206,7 +178,6 @@ TEST_F(SaveTest, ResumeIsOfferedOnlyForASavedGameBelowOneHundredTwentyMonths) {
         monthsElapsed = c.months;
         writeSavedGame();
         std::vector<uint8_t> f = readFile(saveFile());
-        ASSERT_GT(f.size(), 4u + kOffGameInProgress + 4);
         f[4 + kOffGameInProgress] = uint8_t(c.started); // the stored "game in progress" flag
         if (c.cutTo) f.resize(c.cutTo);
         writeFile(saveFile(), f);
@@ -217,45 +188,132 @@ TEST_F(SaveTest, ResumeIsOfferedOnlyForASavedGameBelowOneHundredTwentyMonths) {
     }
 }
 
-} // namespace
-} // namespace bvtest
-
-namespace bvtest {
-namespace {
-
 TEST_F(SaveTest, DialogQueueAndGoalHoldCounterComeBackAtTheirOffsets) {
-    bv::resetStateMachine();
-    bv::changeState(bv::kStateGame);
-    ASSERT_TRUE(bv::queueState(bv::kStateRentApplicant, 7));
-    ASSERT_TRUE(bv::queueState(bv::kStateForeclosure, 3));
-    ASSERT_TRUE(bv::queueState(bv::kStateEndOfLevel, 0)); // a state the table has
-    bv::goalHoldCounter = 2;
-    bv::gatherBlock();
-    EXPECT_EQ(bv::blockInt(15340), 2);
-    EXPECT_EQ(bv::blockInt(15492), 55);
-    EXPECT_EQ(bv::blockInt(15492 + 4), 24);
-    EXPECT_EQ(bv::blockInt(15492 + 99 * 4), 7);
-    EXPECT_EQ(bv::blockInt(15492 + 99 * 4 + 4), 3);
-    EXPECT_EQ(bv::blockInt(15492 + 198 * 4), 3) << "the count follows the two arrays";
+    resetStateMachine();
+    changeState(kStateGame);
+    ASSERT_TRUE(queueState(kStateRentApplicant, 7));
+    ASSERT_TRUE(queueState(kStateForeclosure, 3));
+    ASSERT_TRUE(queueState(kStateEndOfLevel, 0)); // a state the table has
+    goalHoldCounter = 2;
+    gatherBlock();
+    EXPECT_EQ(blockInt(15340), 2);
+    EXPECT_EQ(blockInt(15492), 55);
+    EXPECT_EQ(blockInt(15492 + 4), 24);
+    EXPECT_EQ(blockInt(15492 + 99 * 4), 7);
+    EXPECT_EQ(blockInt(15492 + 99 * 4 + 4), 3);
+    EXPECT_EQ(blockInt(15492 + 198 * 4), 3) << "the count follows the two arrays";
 
-    bv::clearStateQueue();
-    bv::goalHoldCounter = 0;
-    bv::setBlockInt(15492 + 8, 17); // not a state of the table: dropped on load
-    bv::scatterBlock();
-    EXPECT_EQ(bv::goalHoldCounter, 2);
-    ASSERT_EQ(bv::queuedCount(), 2);
-    int32_t id = 0, argument = 0;
-    ASSERT_TRUE(bv::queuedPair(0, id, argument));
-    EXPECT_EQ(id, 55);
-    EXPECT_EQ(argument, 7);
-    ASSERT_TRUE(bv::queuedPair(1, id, argument));
-    EXPECT_EQ(id, 24);
-    EXPECT_EQ(argument, 3);
+    clearStateQueue();
+    goalHoldCounter = 0;
+    setBlockInt(15492 + 8, 17); // not a state of the table: dropped on load
+    scatterBlock();
+    EXPECT_EQ(goalHoldCounter, 2);
+    ASSERT_EQ(queuedCount(), 2);
+    int32_t id[2] = {}, argument[2] = {};
+    ASSERT_TRUE(queuedPair(0, id[0], argument[0]) && queuedPair(1, id[1], argument[1]));
+    EXPECT_EQ(std::tuple(id[0], argument[0], id[1], argument[1]), std::tuple(55, 7, 24, 3));
 
-    bv::setBlockInt(15492 + 198 * 4, 5000); // a damaged count reads no further than the arrays,
-    bv::scatterBlock();                     // and the empty slots (state 0) are not dialogs
-    EXPECT_EQ(bv::queuedCount(), 2);
-    bv::clearStateQueue();
+    setBlockInt(15492 + 198 * 4, 5000); // a damaged count reads no further than the arrays,
+    scatterBlock();                     // and the empty slots (state 0) are not dialogs
+    EXPECT_EQ(queuedCount(), 2);
+    clearStateQueue();
+}
+
+std::u16string nameAt(int32_t table, int32_t place) {
+    return highScores[table][place].name;
+}
+
+// Table 0 as a new player has it: 800, 750 ... 350 under Margaret, Arthur ... Percy.
+TEST_F(SaveTest, ScoresGoAboveTheFirstEntryTheyReachAndTheTenthDropsOut) {
+    const struct {
+        const char* what;
+        int32_t cash; // the player's net worth (no houses)
+        int32_t place;
+        const char16_t* second; // then in place 2
+        const char16_t* tenth;  // then in place 10
+    } cases[] = {
+        {"equal to the first goes above it", 800, 1, u"Margaret", u"Edith"},
+        {"between third and fourth", 680, 4, u"Arthur", u"Edith"},
+        {"equal to the tenth pushes it out", 350, 10, u"Arthur", u"Ann"},
+        {"below all ten changes nothing", 349, 0, u"Arthur", u"Percy"},
+        {"a debt scores 0, not 4 billion", -5000, 0, u"Arthur", u"Percy"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        setDefaultHighScores();
+        houseCount = 0;
+        owners[0].cash = c.cash;
+        gameStarted = 1;
+        gameLengthIndex = 0;
+        currentDifficulty = 2;
+        EXPECT_EQ(finishGame(), c.place);
+        EXPECT_EQ(std::tuple(currentStateId(), gameStarted), std::tuple(kStateHighScores, 0));
+        EXPECT_EQ(std::tuple(nameAt(0, 1), nameAt(0, 9)), std::tuple(c.second, c.tenth));
+        if (c.place > 0) {
+            const ScoreEntry& e = highScores[0][c.place - 1];
+            EXPECT_EQ(std::tuple(nameAt(0, c.place - 1), e.difficulty, e.score),
+                      std::tuple(u"Ann", 2, uint32_t(c.cash)));
+        }
+        EXPECT_EQ(highScores[1][0].score, 1900u) << "other tables untouched";
+    }
+    // Two equal scores: the newer one above.
+    setDefaultHighScores();
+    EXPECT_EQ(insertScore(600, u"Old", 0), 5);
+    EXPECT_EQ(insertScore(600, u"New", 1), 5);
+    EXPECT_EQ(std::tuple(nameAt(0, 4), nameAt(0, 5), nameAt(0, 6)), std::tuple(u"New", u"Old", u"Beatrice"));
+
+    const int32_t wraps[][2] = {{-1, 4}, {5, 0}, {-6, 4}, {3, 3}};
+    for (const auto& w : wraps) EXPECT_EQ(wrapScoreTable(w[0]), w[1]) << w[0];
+    const int32_t bands[][2] = {{0, 0},   {24, 0},  {25, 1},  {48, 1}, {49, 2},
+                                {144, 2}, {145, 3}, {240, 3}, {241, 4}};
+    for (const auto& b : bands) EXPECT_EQ(gameLengthForMonths(b[0]), b[1]) << b[0] << " months";
+}
+
+TEST_F(SaveTest, TablesStartAsDefaultsAndKeepTheirBytesInTheSave) {
+    // A new player (no files at all), then a save whose tables are all zero: the default tables.
+    std::memset(highScores, 0, sizeof highScores);
+    EXPECT_EQ(loadPlayer(0), 0);
+    const ScoreEntry &first = highScores[3][0], &last = highScores[4][9];
+    EXPECT_EQ(std::tuple(nameAt(3, 0), first.score, nameAt(4, 9), last.score, last.difficulty),
+              std::tuple(u"Margaret", 130000u, u"Percy", 730000u, -1));
+
+    fillGame();
+    houseCount = 0;
+    gameLengthIndex = 2;
+    ASSERT_EQ(insertScore(19250, u"Zo\u00eb", 1), 3);
+    shownScoreTable = 3;
+    gameStarted = 0;
+    writeFinishedGame();
+    std::vector<uint8_t> f = readFile(saveFile());
+    ASSERT_EQ(f.size(), 4u + 16296u + 4u + size_t(houseCount) * 188u);
+    const size_t entry = 4 + 8696 + 2 * 280 + 2 * 28; // table 2, third place
+    const uint8_t expected[28] = {'Z', 0, 'o', 0, 0xEB, 0, 0, 0, 0, 0, 0,    0,    0, 0,
+                                  0,   0, 0,   0, 0,    0, 1, 0, 0, 0, 0x32, 0x4B, 0, 0};
+    for (size_t i = 0; i < 28; ++i) EXPECT_EQ(f[entry + i], expected[i]) << "entry byte " << i;
+    EXPECT_EQ(le32(f, 4 + 8696 + 24), 800u) << "table 0, first score";
+    EXPECT_EQ(le32(f, 4 + 8696 + 4 * 280 + 9 * 28 + 20), 0xFFFFFFFFu) << "table 4, tenth difficulty -1";
+    EXPECT_EQ(le32(f, 4 + 13600), 2u);
+    EXPECT_EQ(le32(f, 4 + 14204), 3u);
+    EXPECT_EQ(le32(f, 4 + 13588), 0u) << "a finished game is not in progress";
+    EXPECT_FALSE(gameResumable());
+
+    // Another table chosen on the screen: only its word changes in the file.
+    shownScoreTable = 1;
+    writeHighScoresIntoSave();
+    std::vector<uint8_t> g = readFile(saveFile());
+    ASSERT_EQ(g.size(), f.size());
+    g[4 + 14204] += 2;
+    EXPECT_EQ(g, f) << "only the low byte of the shown table, 3 to 1";
+    g[4 + 14204] -= 2;
+    // Loaded back; then the same file with its tables cleared loads the defaults.
+    setDefaultHighScores();
+    EXPECT_EQ(loadPlayer(0), 1);
+    EXPECT_EQ(std::tuple(nameAt(2, 2), highScores[2][2].score, shownScoreTable),
+              std::tuple(u"Zo\u00eb", 19250u, 1));
+    std::fill(g.begin() + 4 + 8696, g.begin() + 4 + 8696 + 1400, uint8_t(0));
+    writeFile(saveFile(), g);
+    EXPECT_EQ(loadPlayer(0), 1);
+    EXPECT_EQ(std::tuple(nameAt(2, 2), highScores[2][2].score), std::tuple(u"Hazel", 19000u));
 }
 
 } // namespace

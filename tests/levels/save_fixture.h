@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -18,16 +17,11 @@
 #include "sim/game_update.h"
 #include "sim/houses.h"
 #include "sim/owners.h"
+#include "support/bytes.h"
 #include "support/test_support.h"
-#include "world/map.h"
 #include "world/scenario.h"
 
 namespace bvtest {
-
-inline uint32_t le32(const std::vector<uint8_t>& in, size_t at) {
-    return uint32_t(in[at]) | uint32_t(in[at + 1]) << 8 | uint32_t(in[at + 2]) << 16 |
-           uint32_t(in[at + 3]) << 24;
-}
 
 inline void setName(const char* name) {
     std::memset(bv::playerName, 0, sizeof bv::playerName);

@@ -1,5 +1,9 @@
 // Scenario files byte by byte, the defaults on load, record sizes that differ from ours, and the
-// level start.
+// level start; the editor's level-table operations, the derived difficulties, the scenario list
+// and the start of a scenario from game set-up.
+#include <tuple>
+
+#include "assets/strings.h"
 #include "levels/level_start.h"
 #include "sim/owner.h"
 #include "world/levels_fixture.h"
@@ -90,80 +94,60 @@ TEST_F(ScenarioFileTest, SavedFileHasTheExactLayout) {
     // Unused slots are written as zeros.
     const size_t last = slotOffset(49, 2);
     for (size_t i = slotOffset(3, 0); i < last + kLevelRecordBytes; i += 997) EXPECT_EQ(file[i], 0) << i;
-}
-
-TEST_F(ScenarioFileTest, RoundTripIsByteExact) {
-    fillScenario();
-    ASSERT_EQ(saveScenario("first"), 0);
+    // Read back and written again under another name: the same bytes.
     clearScenario();
-    ASSERT_EQ(readScenarioFile("first"), 0);
-    EXPECT_EQ(scenario.levelCount, 3);
-    EXPECT_EQ(textOf(scenario.scenarioName), u"Maple Lane");
-    EXPECT_EQ(levelTable[2][1].monthsToPlay, 15);
+    ASSERT_EQ(readScenarioFile("maple"), 0);
     ASSERT_EQ(saveScenario("second"), 0);
-    EXPECT_EQ(readFile(mapsFile("first.bvx")), readFile(mapsFile("second.bvx")));
+    EXPECT_EQ(readFile(mapsFile("second.bvx")), file);
 }
 
-TEST_F(ScenarioFileTest, ZeroSettingsGetTheirDefaults) {
-    Bytes settings(4036, 0);
-    settings[4020] = 0; // minBankListings stays 0
-    writeFile(mapsFile("bare.bvx"), handMadeFile(4036, settings, 6076, [](Bytes&, int, int) {}));
-    ASSERT_EQ(readScenarioFile("bare"), 0);
-    EXPECT_FLOAT_EQ(scenario.conditionScalar, 0.1f);
-    EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f);
-    EXPECT_EQ(scenario.bankListInterval, 10000);
-    EXPECT_EQ(scenario.maxBankListings, 5);
-    EXPECT_EQ(scenario.fixedDownPaymentPct, 15);
-    EXPECT_EQ(scenario.minBankListings, 0);
-}
-
-TEST_F(ScenarioFileTest, ShortRecordsClearTheLaterFieldsOfEverySlot) {
-    // A longer scenario first, with values in the fields a 6060-byte record does not reach.
+// Records and settings stored at another size than ours, the settings all zero: a shorter record (6060 bytes)
+// fills each slot up to its end and clears the rest (minCash from 6060, playFullTerm, minRenterHistory),
+// whatever an earlier scenario left there; a longer one (6200 bytes, and settings of 4100) is read
+// only up to our sizes, each slot from its own start. A scenario with values in every later field
+// is loaded first.
+TEST_F(ScenarioFileTest, RecordsOfOtherSizesAreReadUpToTheShorterOfTheTwo) {
     fillScenario();
     for (auto& row : levelTable)
-        for (LevelRecord& r : row) r.minCash = 777, r.playFullTerm = 1, r.minRenterHistory = 4;
+        for (LevelRecord& r : row)
+            r.minCash = 777, r.playFullTerm = 1, r.minRenterHistory = 4, r.resetToBank = 1;
     ASSERT_EQ(saveScenario("long"), 0);
-    ASSERT_EQ(readScenarioFile("long"), 0);
-
-    writeFile(mapsFile("short.bvx"), handMadeFile(4036, Bytes(4036, 0), 6060, [](Bytes& r, int level, int d) {
-                  r[36] = uint8_t(20 + level);          // monthsToPlay
-                  r[44] = 'T';                          // title "T"
-                  r[2044] = 'I';                        // intro "I"
-                  r[4044] = uint8_t(d + 1);             // numPurchases
-                  std::memcpy(&r[4064], "town.map", 8); // mapFile
-              }));
-    ASSERT_EQ(readScenarioFile("short"), 0);
-    for (int level = 0; level < 50; ++level) {
-        for (int d = 0; d < 3; ++d) {
-            const LevelRecord& r = levelTable[d][level];
-            ASSERT_EQ(r.monthsToPlay, 20 + level);
-            ASSERT_EQ(textOf(r.title), u"T");
-            ASSERT_EQ(textOf(r.introText), u"I");
-            ASSERT_EQ(r.numPurchases, d + 1);
-            ASSERT_STREQ(r.mapFile, "town.map");
-            ASSERT_EQ(r.minCash, 0) << level << "/" << d;
-            ASSERT_EQ(r.playFullTerm, 0);
-            ASSERT_EQ(r.minRenterHistory, 0);
-        }
-    }
-}
-
-TEST_F(ScenarioFileTest, LongerStoredSizesAreReadOnlyUpToOurRecords) {
-    Bytes settings(4036, 0);
-    settings[0] = 2;             // levelCount
-    settings.resize(4100, 0x7F); // 64 bytes of a future layout
-    writeFile(mapsFile("future.bvx"), handMadeFile(4100, settings, 6200, [](Bytes& r, int level, int) {
-                  r[36] = uint8_t(level + 1);                           // monthsToPlay
-                  for (size_t i = 6076; i < r.size(); ++i) r[i] = 0x55; // beyond our record
-              }));
-    ASSERT_EQ(readScenarioFile("future"), 0);
-    EXPECT_EQ(scenario.levelCount, 2);
-    EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f); // our settings end before the extra bytes
-    for (int level = 0; level < 50; ++level) {
-        for (int d = 0; d < 3; ++d) {
-            ASSERT_EQ(levelTable[d][level].monthsToPlay, level + 1);
-            ASSERT_EQ(levelTable[d][level].resetToBank, 0); // the previous slot's tail is not read in
-            ASSERT_EQ(levelTable[d][level].minRenterHistory, 0);
+    for (const uint32_t settingsSize : {4036u, 4100u}) {
+        const uint32_t recordSize = settingsSize == 4036 ? 6060 : 6200;
+        SCOPED_TRACE(recordSize);
+        ASSERT_EQ(readScenarioFile("long"), 0);
+        Bytes settings(4036, 0);
+        settings[0] = 2;                     // levelCount
+        settings.resize(settingsSize, 0x7F); // a future layout's extra settings
+        writeFile(mapsFile("other.bvx"),
+                  handMadeFile(settingsSize, settings, recordSize, [](Bytes& r, int level, int d) {
+                      r[36] = uint8_t(20 + level);                          // monthsToPlay
+                      r[2044] = 'I';                                        // intro "I"
+                      r[4044] = uint8_t(d + 1);                             // numPurchases
+                      std::memcpy(&r[4064], "town.map", 8);                 // mapFile
+                      for (size_t i = 6076; i < r.size(); ++i) r[i] = 0x55; // beyond our record
+                  }));
+        ASSERT_EQ(readScenarioFile("other"), 0);
+        EXPECT_EQ(scenario.levelCount, 2);
+        // Settings stored as zero get their defaults (minBankListings stays 0), and our settings
+        // end before the extra bytes.
+        EXPECT_FLOAT_EQ(scenario.conditionScalar, 0.1f);
+        EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f);
+        // bankListInterval, maxBankListings, fixedDownPaymentPct, minBankListings
+        EXPECT_EQ(std::tuple(scenario.bankListInterval, scenario.maxBankListings,
+                             scenario.fixedDownPaymentPct, scenario.minBankListings),
+                  std::tuple(10000, 5, 15, 0));
+        for (int level = 0; level < 50; ++level) {
+            for (int d = 0; d < 3; ++d) {
+                const LevelRecord& r = levelTable[d][level];
+                SCOPED_TRACE(testing::Message() << level << "/" << d);
+                ASSERT_EQ(
+                    std::tuple(r.monthsToPlay, textOf(r.introText), r.numPurchases, std::string(r.mapFile)),
+                    std::tuple(20 + level, u"I", d + 1, "town.map"));
+                // minCash, playFullTerm, minRenterHistory, resetToBank
+                ASSERT_EQ(std::tuple(r.minCash, r.playFullTerm, r.minRenterHistory, r.resetToBank),
+                          std::tuple(0, 0, 0, 0));
+            }
         }
     }
 }
@@ -171,23 +155,22 @@ TEST_F(ScenarioFileTest, LongerStoredSizesAreReadOnlyUpToOurRecords) {
 TEST_F(ScenarioFileTest, DamagedOrMissingFilesChangeNothing) {
     fillScenario();
     ASSERT_EQ(saveScenario("good"), 0);
-    Bytes good = readFile(mapsFile("good.bvx"));
-    Bytes cut(good.begin(), good.end() - 1);
-    writeFile(mapsFile("cut.bvx"), cut);
-    Bytes hugeSettings = good;
-    hugeSettings[3] = 0x7F; // settings size of about 2 GB
-    writeFile(mapsFile("huge.bvx"), hugeSettings);
-    Bytes hugeRecords = good;
-    hugeRecords[4 + 4036 + 3] = 0x40;
-    writeFile(mapsFile("records.bvx"), hugeRecords);
+    const Bytes good = readFile(mapsFile("good.bvx"));
+    writeFile(mapsFile("cut.bvx"), Bytes(good.begin(), good.end() - 1));
+    Bytes huge = good;
+    huge[3] = 0x7F; // settings size of about 2 GB
+    writeFile(mapsFile("huge.bvx"), huge);
+    huge = good;
+    huge[4 + 4036 + 3] = 0x40; // records of about 1 GB each
+    writeFile(mapsFile("records.bvx"), huge);
     writeFile(mapsFile("tiny.bvx"), Bytes{1, 2});
-
     currentLevel = 2;
     for (const char* name : {"cut", "huge", "records", "tiny", "absent"}) {
         EXPECT_EQ(loadScenario(name, 1), -1) << name;
-        EXPECT_EQ(scenario.levelCount, 3) << name;
-        EXPECT_EQ(levelTable[1][2].minCash, 50021) << name;
-        EXPECT_EQ(currentLevel, 2) << name;
+        // levels, a level's figure, the level played
+        EXPECT_EQ(std::tuple(scenario.levelCount, levelTable[1][2].minCash, currentLevel),
+                  std::tuple(3, 50021, 2))
+            << name;
     }
 }
 
@@ -210,10 +193,10 @@ TEST_F(ScenarioFileTest, UnterminatedTextsAreCutAtTheirCapacity) {
                   std::memset(&r[4064], 'C', 1996);
               }));
     ASSERT_EQ(readScenarioFile("runon"), 0);
-    EXPECT_EQ(textOf(scenario.scenarioName).size(), 999u);
-    EXPECT_EQ(textOf(scenario.scenarioDescription).size(), 999u);
-    EXPECT_EQ(textOf(levelTable[2][49].introText).size(), 999u);
-    EXPECT_EQ(std::strlen(levelTable[0][0].mapFile), 1995u);
+    // name, description and a level's intro hold 999 characters, a map file's name 1995
+    EXPECT_EQ(std::tuple(textOf(scenario.scenarioName).size(), textOf(scenario.scenarioDescription).size(),
+                         textOf(levelTable[2][49].introText).size(), std::strlen(levelTable[0][0].mapFile)),
+              std::tuple(999u, 999u, 999u, 1995u));
 }
 
 TEST_F(ScenarioFileTest, LoadingWithoutResetKeepsTheLevelAndRunsTheLevelStart) {
@@ -227,21 +210,169 @@ TEST_F(ScenarioFileTest, LoadingWithoutResetKeepsTheLevelAndRunsTheLevelStart) {
     owners[5].cash = 99;
     currentLevel = 2;
     ASSERT_EQ(loadScenario("resume", 0), 0);
-    EXPECT_EQ(currentLevel, 2);
     for (int i = 0; i < kOwnerCount; ++i) EXPECT_EQ(owners[i].cash, 3001); // level 2 Normal
-    EXPECT_EQ(owners[0].housesBought, 0);
-    EXPECT_EQ(owners[5].cash, 99); // the bank is not an owner that starts with cash
+    // The level kept, the counters start again, the bank is not an owner that starts with cash.
+    EXPECT_EQ(std::tuple(currentLevel, owners[0].housesBought, owners[5].cash), std::tuple(2, 0, 99));
     ASSERT_EQ(loadScenario("resume", 1), 0);
-    EXPECT_EQ(currentLevel, 0);
-    EXPECT_EQ(owners[0].cash, 1001);
+    EXPECT_EQ(std::tuple(currentLevel, owners[0].cash), std::tuple(0, 1001));
     // Level 1's town is missing: nothing of that scenario is taken, the cash stays.
     clearScenario();
     scenario.levelCount = 9;
     currentLevel = 1;
     EXPECT_EQ(loadScenario("resume", 0), -1);
-    EXPECT_EQ(scenario.levelCount, 9);
-    EXPECT_EQ(currentLevel, 1);
-    EXPECT_EQ(owners[0].cash, 1001);
+    EXPECT_EQ(std::tuple(scenario.levelCount, currentLevel, owners[0].cash), std::tuple(9, 1, 1001));
+}
+
+// Marks every slot of the first `levels` levels with 100 x level + difficulty.
+void markLevels(int levels) {
+    scenario.levelCount = levels;
+    for (int level = 0; level < levels; ++level)
+        for (int d = 0; d < 3; ++d) levelTable[d][level].minEquity = 100 * level + d;
+}
+
+std::vector<int> markedOrder(int difficulty) {
+    std::vector<int> out;
+    for (int level = 0; level < scenario.levelCount; ++level)
+        out.push_back(levelTable[difficulty][level].minEquity / 100);
+    return out;
+}
+
+using LevelTableTest = LevelsTest;
+
+TEST_F(LevelTableTest, NewLevelsGetTheirDefaultsUpToFortyNine) {
+    EXPECT_EQ(appendLevel(2), 0);
+    EXPECT_EQ(appendLevel(0), 1);
+    // Months, back to the bank, starting cash: only the first level starts afresh.
+    for (int d = 0; d < 3; ++d) {
+        const LevelRecord &first = levelTable[d][0], &second = levelTable[d][1];
+        EXPECT_EQ(std::tuple(first.monthsToPlay, first.resetToBank, first.startingCash),
+                  std::tuple(24, 1, 25000));
+        EXPECT_EQ(std::tuple(second.monthsToPlay, second.resetToBank, second.startingCash),
+                  std::tuple(24, 0, 0));
+    }
+    // The title goes only into the difficulty being edited.
+    EXPECT_EQ(std::tuple(textOf(levelTable[2][0].title), textOf(levelTable[1][0].title),
+                         textOf(levelTable[0][1].title), textOf(levelTable[2][1].title)),
+              std::tuple(u"new level", u"", u"new level", u""));
+    // Forty-nine levels refuse a fiftieth: slot 49 stays free.
+    for (int i = 2; i < 49; ++i) ASSERT_EQ(appendLevel(1), i);
+    EXPECT_EQ(appendLevel(1), -1);
+    EXPECT_EQ(
+        std::tuple(scenario.levelCount, levelTable[1][49].monthsToPlay, textOf(levelTable[1][49].title)),
+        std::tuple(49, 0, u""));
+}
+
+// Moves swap neighbours and a deletion moves the later levels down, in all three difficulties,
+// each difficulty keeping its own record; the working copy goes both ways.
+TEST_F(LevelTableTest, MovesDeletionsAndTheWorkingCopyEditEveryDifficulty) {
+    markLevels(5);
+    EXPECT_TRUE(moveLevelUp(2));
+    EXPECT_TRUE(moveLevelDown(0));
+    EXPECT_FALSE(moveLevelUp(0));
+    EXPECT_FALSE(moveLevelDown(4)); // nothing below the last level
+    EXPECT_FALSE(moveLevelUp(5));   // not a level
+    for (int d = 0; d < 3; ++d) EXPECT_EQ(markedOrder(d), (std::vector<int>{2, 0, 1, 3, 4})) << d;
+    EXPECT_EQ(levelTable[2][0].minEquity, 202);
+    EXPECT_TRUE(deleteLevel(1));
+    EXPECT_EQ(scenario.levelCount, 4);
+    for (int d = 0; d < 3; ++d) {
+        EXPECT_EQ(markedOrder(d), (std::vector<int>{2, 1, 3, 4})) << d;
+        EXPECT_EQ(levelTable[d][2].minEquity % 100, d); // each difficulty keeps its own record
+        EXPECT_EQ(levelTable[d][4].minEquity, 0);       // the old last slot is empty now
+    }
+    EXPECT_TRUE(deleteLevel(3)); // the last level
+    EXPECT_EQ(markedOrder(1), (std::vector<int>{2, 1, 3}));
+    EXPECT_FALSE(deleteLevel(3));
+    EXPECT_FALSE(deleteLevel(-1));
+    EXPECT_EQ(scenario.levelCount, 3);
+
+    LevelRecord work{};
+    ASSERT_TRUE(copyLevelToWork(2, 1, work));
+    EXPECT_EQ(work.minEquity, 102);
+    work.minEquity = 4242;
+    ASSERT_TRUE(copyLevelFromWork(0, 2, work));
+    EXPECT_EQ(levelTable[0][2].minEquity, 4242);
+    EXPECT_FALSE(copyLevelToWork(3, 0, work));
+    EXPECT_FALSE(copyLevelFromWork(0, 50, work));
+}
+
+TEST_F(LevelTableTest, DerivedDifficultiesTruncate) {
+    const int normal[] = {25, 10, 7, 1, 0, 119};
+    const int easy[] = {37, 15, 10, 1, 0, 178};
+    const int hard[] = {20, 8, 5, 0, 0, 95};
+    for (int i = 0; i < 6; ++i) levelTable[1][i].monthsToPlay = normal[i];
+    levelTable[0][49].monthsToPlay = 3; // every slot is derived, used or not
+    deriveDifficulties();
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(levelTable[0][i].monthsToPlay, easy[i]) << normal[i];
+        EXPECT_EQ(levelTable[2][i].monthsToPlay, hard[i]) << normal[i];
+        EXPECT_EQ(levelTable[1][i].monthsToPlay, normal[i]);
+    }
+    EXPECT_EQ(levelTable[0][49].monthsToPlay, 0);
+}
+
+TEST_F(LevelTableTest, StartScenarioLoadsTheChoiceAtLevelZero) {
+    scenario.levelCount = 2;
+    levelTable[1][0].startingCash = 30000;
+    levelTable[1][0].resetToBank = 1;
+    std::snprintf(levelTable[1][0].mapFile, sizeof levelTable[1][0].mapFile, "street0");
+    writeFile(mapsFile("street0.map"), buildMapFile(MapParts{}));
+    ASSERT_EQ(saveScenario("campaign"), 0);
+    scenario.levelCount = 7;
+    ASSERT_EQ(saveScenario("other"), 0);
+    clearScenario();
+    // The list holds the scenario files in name order, ".BVX" as well as ".bvx", and nothing else.
+    for (const char* name : {"broken.bvx", "Alpha.BVX", "notes.txt", "map.map", ".bvx"})
+        writeFile(mapsFile(name), "xx");
+    std::filesystem::create_directories(mapsFile("folder.bvx"));
+    buildScenarioList();
+    buildScenarioList(); // counts again from zero
+    ASSERT_EQ(scenarioListCount, 4);
+    EXPECT_EQ(textOf(scenarioList[0]), u"Alpha.BVX");
+    EXPECT_EQ(textOf(scenarioList[1]), u"broken.bvx");
+    EXPECT_EQ(textOf(scenarioList[3]), u"other.bvx");
+    currentLevel = 4;
+    chosenScenario = 2; // "campaign.bvx"
+    ASSERT_EQ(startScenario(), 0);
+    EXPECT_STREQ(scenarioFileName, "campaign.bvx");
+    // loaded, at level 0, its levels, its starting cash
+    EXPECT_EQ(std::tuple(scenarioLoaded, currentLevel, scenario.levelCount, owners[0].cash),
+              std::tuple(1, 0, 2, 30000));
+
+    chosenScenario = 1; // "broken.bvx": the previous scenario stays
+    EXPECT_EQ(startScenario(), -1);
+    EXPECT_STREQ(scenarioFileName, "campaign.bvx");
+    EXPECT_EQ(scenario.levelCount, 2);
+    chosenScenario = 4;
+    EXPECT_EQ(startScenario(), -1);
+}
+
+TEST_F(LevelTableTest, DeriveAllRewritesEveryListedScenarioAndKeepsTheEditorsOwn) {
+    levelTable[1][0].monthsToPlay = 25;
+    ASSERT_EQ(saveScenario("one"), 0);
+    levelTable[1][0].monthsToPlay = 10;
+    ASSERT_EQ(saveScenario("two"), 0);
+    levelTable[1][0].monthsToPlay = 50; // the scenario in the editor
+    buildScenarioList();
+    EXPECT_EQ(deriveAllScenarios(), 2);
+    EXPECT_EQ(std::tuple(levelTable[1][0].monthsToPlay, levelTable[0][0].monthsToPlay), std::tuple(50, 0));
+    ASSERT_EQ(readScenarioFile("one"), 0);
+    EXPECT_EQ(levelTable[0][0].monthsToPlay, 37);
+    ASSERT_EQ(readScenarioFile("two"), 0);
+    EXPECT_EQ(levelTable[0][0].monthsToPlay, 15);
+}
+
+TEST_F(LevelTableTest, CurrentLevelAccessorsHoldTheirIndexes) {
+    levelTable[2][3].monthsToPlay = 31;
+    std::snprintf(levelTable[2][3].mapFile, kMapFileBytes, "hills");
+    currentDifficulty = 2;
+    currentLevel = 3;
+    EXPECT_EQ(currentMonthsToPlay(), 31);
+    EXPECT_STREQ(currentMapFile(), "hills");
+    currentDifficulty = 7; // held to Hard
+    EXPECT_EQ(currentMonthsToPlay(), 31);
+    currentLevel = 99; // held to slot 49
+    EXPECT_EQ(&currentLevelRecord(), &levelTable[2][49]);
 }
 
 } // namespace

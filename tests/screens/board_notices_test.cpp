@@ -1,45 +1,30 @@
-// How the board shows the simulation's notices: every kind's pictures, money flights, sounds and
-// messages; the damage meter's click; the celebration burst.
+// How the board shows the simulation's notices: every kind's pictures, money flights and sounds;
+// and the floating-effect slots they use: money flights, popped pictures, rising texts and
+// announcements.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "audio/sound.h"
 #include "core/state.h"
 #include "core/state_ids.h"
-#include "gfx/framebuffer.h"
 #include "screens/board_notices.h"
 #include "screens/float_effects.h"
-#include "screens/sparks.h"
-#include "sim/effect_list.h"
-#include "sim/houses.h"
 #include "sim/owner.h"
-#include "sim/repairs.h"
 #include "sim/sim_fixture.h"
-#include "ui/dialog.h"
+#include "support/state_table.h"
 
 namespace {
 
 using namespace bv;
 
-int32_t keepArgument(int32_t, int32_t, int32_t argument) {
-    return argument;
-}
-
-const StateDef kTable[] = {
-    {kStateGame, 50, nullptr, nullptr, nullptr, "game", nullptr, {}},
-    {kStateRepairs, 50, keepArgument, nullptr, nullptr, "repairs dlg", nullptr, {}},
-    {kStateSimpleDialog, 50, nullptr, nullptr, nullptr, "simple dialog", nullptr, {}},
-    {kStateHouseMessage, 50, houseMessageEnter, nullptr, nullptr, "house message", nullptr, {}},
-};
-
 class BoardNotices : public simtest::SimTest {
   protected:
     void SetUp() override {
         SimTest::SetUp();
-        if (!frameBuffer) allocFrameBuffer(); // messages open over a still copy of the board
-        useStateTable(kTable, static_cast<int32_t>(std::size(kTable)));
-        resetStateMachine();
+        bvtest::useStates({{kStateGame}});
         setStateSilently(kStateGame);
         clearEffects();
         simtest::makeTown(3); // house i at (400 + i, 300), no picture: effects rise from y 270
@@ -56,6 +41,7 @@ class BoardNotices : public simtest::SimTest {
     }
 };
 
+// The notices whose picture, flight or sound depends on who or what they are about.
 TEST_F(BoardNotices, EachNoticeShowsItsPictureFlightAndSound) {
     constexpr int32_t kNone = -1;
     struct Case {
@@ -65,60 +51,45 @@ TEST_F(BoardNotices, EachNoticeShowsItsPictureFlightAndSound) {
         float startX, startY, endX, endY;
         int32_t amount; // a money flight's amount
     };
+    // Each notice raised at (300, 200).
     auto at = [](NoticeKind kind, int32_t house, int32_t owner, int32_t amount, int32_t detail = 0) {
-        Notice n{kind, house, owner, amount, detail};
-        n.x = 300;
-        n.y = 200;
-        return n;
+        return Notice{kind, house, owner, amount, detail, 300, 200};
     };
+    // clang-format off
     const Case cases[] = {
-        {at(NoticeKind::kMonthHurried, -1, -1, 0), kSoundClickWhoosh, kNone, 0, 0, 0, 0, 0},
         // Credit points fly from where they were earned to the gauge below "End Month".
-        {at(NoticeKind::kCreditChanged, -1, 0, 10), kSoundHarpFlourish, kFloatMoneyFlight, 300, 200, 730, 88,
-         10},
-        {at(NoticeKind::kCreditChanged, -1, 0, -75), kSoundOutOfLuck, kFloatMoneyFlight, 300, 200, 730, 88,
-         -75},
+        {at(NoticeKind::kCreditChanged, -1, 0, 10), kSoundHarpFlourish, kFloatMoneyFlight, 300, 200, 730, 88, 10},
+        {at(NoticeKind::kCreditChanged, -1, 0, -75), kSoundOutOfLuck, kFloatMoneyFlight, 300, 200, 730, 88, -75},
         {at(NoticeKind::kRenterLeaves, 1, 0, 0), kNone, kFloatGrowIn, 401, 270, 0, 0, 0},
-        {at(NoticeKind::kRenterMovedIn, 1, 0, 0), kSoundRenterIn, kNone, 0, 0, 0, 0, 0},
-        {at(NoticeKind::kRentStepped, -1, -1, 0), kSoundRentStep, kNone, 0, 0, 0, 0, 0},
         {at(NoticeKind::kPriceCut, 2, 3, 0), kSoundPriceCut, kFloatGrowIn, 402, 270, 0, 0, 0},
         {at(NoticeKind::kPaymentMissed, 0, 0, 2), kNone, kFloatRisingPicture, 400, 245, 0, 0, 0},
         // A rival's payment only pops the paid sign; the player's money flies to the house.
         {at(NoticeKind::kPaymentMade, 0, 3, 995), kNone, kFloatGrowIn, 400, 270, 0, 0, 0},
-        {at(NoticeKind::kHouseListed, 0, 0, 0), kSoundListed, kNone, 0, 0, 0, 0, 0},
-        {at(NoticeKind::kBuyerOffer, 0, 2, 90000), kSoundBuyerOffer, kNone, 0, 0, 0, 0, 0},
         {at(NoticeKind::kPurchase, 1, 2, 50000), kNone, kFloatGrowIn, 401, 300, 0, 0, 0},
         {at(NoticeKind::kPurchase, 1, kOwnerBank, 50000), kNone, kNone, 0, 0, 0, 0, 0},
-        {at(NoticeKind::kCounterAccepted, 0, 2, 0), kSoundDeal, kNone, 0, 0, 0, 0, 0},
-        {at(NoticeKind::kCounterRefused, 0, 2, 0), kSoundRefused, kNone, 0, 0, 0, 0, 0},
-        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkUpgrade), kSoundWorkStarted, kFloatGrowIn, 400, 270,
-         0, 0, 0},
+        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkUpgrade), kSoundWorkStarted, kFloatGrowIn, 400, 270, 0, 0, 0},
         {at(NoticeKind::kWorkStarted, 0, 3, 0, kNoticeWorkUpgrade), kNone, kFloatGrowIn, 400, 270, 0, 0, 0},
         {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkMovingOut), kNone, kFloatGrowIn, 400, 270, 0, 0, 0},
-        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkRenovation), kNone, kFloatGrowIn, 400, 270, 0, 0,
-         0},
-        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkRenterGone), kSoundWorkStarted, kFloatGrowIn, 400,
-         270, 0, 0, 0},
+        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkRenovation), kNone, kFloatGrowIn, 400, 270, 0, 0, 0},
+        {at(NoticeKind::kWorkStarted, 0, 0, 0, kNoticeWorkRenterGone), kSoundWorkStarted, kFloatGrowIn, 400, 270, 0, 0, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.notice.kind));
         clearEffects();
-        const int32_t requests = soundRequestCount();
-        EXPECT_EQ(presentNotice(c.notice), 0) << int(c.notice.kind);
-        if (c.sound == kNone) {
-            EXPECT_EQ(soundRequestCount(), requests) << int(c.notice.kind);
-        } else {
-            EXPECT_EQ(soundRequestCount(), requests + 1) << int(c.notice.kind);
-            EXPECT_EQ(lastSoundRequested(), c.sound) << int(c.notice.kind);
-        }
+        const int32_t requests = soundRequestCount(), last = lastSoundRequested();
+        EXPECT_EQ(presentNotice(c.notice), 0);
+        EXPECT_EQ(soundRequestCount(), requests + (c.sound == kNone ? 0 : 1));
+        EXPECT_EQ(lastSoundRequested(), c.sound == kNone ? last : c.sound);
         const std::vector<FloatEffect> effects = live();
         if (c.effectKind == kNone) {
-            EXPECT_TRUE(effects.empty()) << int(c.notice.kind);
+            EXPECT_TRUE(effects.empty());
             continue;
         }
-        ASSERT_EQ(effects.size(), 1u) << int(c.notice.kind);
-        EXPECT_EQ(effects[0].kind, c.effectKind) << int(c.notice.kind);
-        EXPECT_FLOAT_EQ(effects[0].startX, c.startX) << int(c.notice.kind);
-        EXPECT_FLOAT_EQ(effects[0].startY, c.startY) << int(c.notice.kind);
+        ASSERT_EQ(effects.size(), 1u);
+        EXPECT_EQ(effects[0].kind, c.effectKind);
+        EXPECT_FLOAT_EQ(effects[0].startX, c.startX);
+        EXPECT_FLOAT_EQ(effects[0].startY, c.startY);
         if (c.effectKind == kFloatMoneyFlight) {
             EXPECT_FLOAT_EQ(effects[0].endX, c.endX);
             EXPECT_FLOAT_EQ(effects[0].endY, c.endY);
@@ -136,12 +107,10 @@ TEST_F(BoardNotices, RentFliesToTheCashAndAnswersWithTheFlightTime) {
     EXPECT_EQ(lastSoundRequested(), kSoundCashRegister);
     const std::vector<FloatEffect> effects = live();
     ASSERT_EQ(effects.size(), 2u); // the rent sign and the coin
-    EXPECT_EQ(effects[0].kind, kFloatGrowIn);
-    EXPECT_EQ(effects[1].kind, kFloatMoneyFlight);
-    EXPECT_EQ(effects[1].amount, 1299);
+    EXPECT_EQ(std::tuple(effects[0].kind, effects[1].kind, effects[1].amount, effects[1].duration),
+              std::tuple(kFloatGrowIn, kFloatMoneyFlight, 1299, 171));
     EXPECT_FLOAT_EQ(effects[1].endX, 160.0f);
     EXPECT_FLOAT_EQ(effects[1].endY, 25.0f);
-    EXPECT_EQ(effects[1].duration, 171);
     // The player's mortgage payment flies the other way, as a negative amount.
     clearEffects();
     presentNotice(Notice{NoticeKind::kPaymentMade, 0, kOwnerPlayer, 2224});
@@ -153,6 +122,69 @@ TEST_F(BoardNotices, RentFliesToTheCashAndAnswersWithTheFlightTime) {
     clearEffects();
     for (int32_t s = 0; s < kFloatSlots; ++s) popPicture(nullptr, 0, 0);
     EXPECT_EQ(presentNotice(rent), 0);
+}
+
+// Game frames of one tick as the frame loop runs them: the simulation's part, then the effects.
+void frames(int32_t n) {
+    for (int32_t i = 0; i < n; ++i) {
+        simtest::frames(1);
+        updateEffects();
+    }
+}
+
+// A money flight lasts half a millisecond a pixel and lands on time; a popped picture grows in for
+// 500 ms, then rises 0.25 px a tick on a restarted clock for three seconds.
+TEST_F(BoardNotices, FlightsAndPoppedPicturesRunOnTheirClocks) {
+    static const Sprite icon = {};
+    EXPECT_EQ(moneyFlight(100, 500, 700, 20, 1200), 384); // 768.4 px
+    EXPECT_EQ(popPicture(&icon, 50, 200), 500);
+    const FloatEffect &flight = floatEffect(0), &picture = floatEffect(1);
+    frames(6); // 198 ms: a little past half way
+    EXPECT_NEAR(flight.x, 100 + 600 * 198.0f / 384, 1e-3);
+    EXPECT_NEAR(flight.y, 500 - 480 * 198.0f / 384, 1e-3);
+    frames(5); // 363 ms
+    EXPECT_TRUE(flight.active);
+    frames(1); // 396 ms: landed
+    EXPECT_FALSE(flight.active);
+    frames(3); // 495 ms
+    EXPECT_EQ(std::tuple(picture.kind, picture.source), std::tuple(kFloatGrowIn, &icon));
+    EXPECT_FLOAT_EQ(picture.y, 200.0f);
+    frames(1); // 528 ms: now rising, its clock restarted
+    EXPECT_EQ(std::tuple(picture.kind, picture.elapsed), std::tuple(kFloatRisingPicture, 0));
+    frames(8);
+    EXPECT_FLOAT_EQ(picture.y, 198.0f);
+    frames(82); // 90 ticks, 2970 ms
+    EXPECT_TRUE(picture.active);
+    frames(1);
+    EXPECT_FALSE(picture.active);
+}
+
+// A unique kind and a purchase announcement replace their predecessor, whose slot is the first
+// free one; the bank and a house that does not exist get no announcement.
+TEST_F(BoardNotices, UniqueKindsAndAnnouncementsReplaceTheirPredecessor) {
+    const int32_t a = showEffect(kFloatRisingText | kFloatUniqueA, 0, 0, nullptr, 0, u"a");
+    const int32_t b = showEffect(kFloatRisingText | kFloatUniqueB, 0, 0, nullptr, 0, u"b");
+    showEffect(kFloatRisingText, 0, 0, nullptr, 0, u"plain");
+    EXPECT_EQ(showEffect(kFloatRisingText | kFloatUniqueA, 0, 0, nullptr, 0, u"c"), a);
+    EXPECT_EQ(std::u16string(floatEffect(a).text), u"c");
+    EXPECT_TRUE(floatEffect(b).active);
+    EXPECT_EQ(activeFloatEffects(), 3);
+
+    clearEffects();
+    simtest::makeTown(2);
+    announcePurchase(2, 0);
+    moneyFlight(0, 0, 10, 10, 5);
+    announcePurchase(3, 1);
+    announcePurchase(1, 0);          // a second announcement for house 0 takes the first one's slot
+    announcePurchase(kOwnerBank, 1); // nothing for the bank
+    announcePurchase(0, 2);          // nor for a house that does not exist
+    const std::vector<FloatEffect> effects = live();
+    ASSERT_EQ(effects.size(), 3u);
+    EXPECT_EQ(std::tuple(effects[0].house, effects[0].buyer, effects[0].kind),
+              std::tuple(0, 1, kFloatGrowIn));
+    EXPECT_FLOAT_EQ(effects[0].x, 400.0f);
+    EXPECT_FLOAT_EQ(effects[0].y, 300.0f);
+    EXPECT_EQ(std::tuple(effects[1].house, effects[2].house, effects[2].buyer), std::tuple(-1, 1, 3));
 }
 
 } // namespace

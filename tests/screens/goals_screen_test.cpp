@@ -3,7 +3,6 @@
 // reads back as the texts drawn on it; the check mark is a green block.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -126,8 +125,9 @@ class GoalsScreen : public simtest::SimTest {
         SimTest::TearDown();
     }
     // Scenario "Maple Vale", level 1 of 2 on Normal: at least 2 houses of 3 stars, $50,000 cash,
-    // 3 purchases and 2 renters. The player owns houses 0 (4 stars, rented) and 1 (2 stars,
-    // empty); house 2, the bank's, would meet both goals and must not count.
+    // 3 purchases and 2 renters. The player owns houses 0 (4 stars, rented) and 1 (as each case
+    // has it: 2 stars and empty unless it says); house 2, the bank's, would meet both goals and
+    // must not count.
     static void arrangeGame() {
         simtest::resetWorld(false, 24);
         simtest::makeTown(3);
@@ -137,13 +137,9 @@ class GoalsScreen : public simtest::SimTest {
         setText(lv.title, u"First Steps");
         setText(lv.introText, u"Buy low.");
         lv.houseCount = 2, lv.minCondition = 3, lv.minCash = 50000, lv.numPurchases = 3, lv.numRenters = 2;
-        lv.monthsToHold = 0;
-        goalHoldCounter = 0;
-        owners[kOwnerPlayer].cash = 62500;
         owners[kOwnerPlayer].housesBought = 3;
         for (int32_t i : {0, 1}) simtest::giveHouse(i, kOwnerPlayer);
         houseStates[0].level = 4, houseStates[0].hasRenter = 1;
-        houseStates[1].level = 2, houseStates[1].hasRenter = 0;
         houseStates[2].level = 4, houseStates[2].hasRenter = 1;
     }
     static void setText(char16_t* to, const std::u16string& text) {
@@ -172,47 +168,37 @@ class GoalsScreen : public simtest::SimTest {
 TEST_F(GoalsScreen, ShowsEachGoalWithTheLevelsFigureAndThePlayersAndChecksTheMetOnes) {
     struct Case {
         const char* name;
-        std::function<void()> arrange;
+        int32_t career, house1Level, house1Renter, toHold, held, cash, advanced;
         std::vector<std::string> goalLines; // after the level's paragraph, in order
         std::vector<bool> checks;           // per goal line
     };
+    // clang-format off
     const Case cases[] = {
-        {"two met, two not; nothing to hold: the met ones are checked",
-         [] { scenario.careerMode = 1; },
-         {"Your goals:", "2 houses of 3 stars now 1", "Cash $50,000 now $62,500", "Buy 3 houses now 3",
-          "2 renters now 1"},
+        {"two met, two not; nothing to hold: the met ones are checked", 1, 2, 0, 0, 0, 62500, 0,
+         {"Your goals:", "2 houses of 3 stars now 1", "Cash $50,000 now $62,500", "Buy 3 houses now 3", "2 renters now 1"},
          {false, false, true, true, false}},
-        {"all met in the second of three months to hold: no checks yet, the hold line",
-         [] {
-             houseStates[1].level = 3, houseStates[1].hasRenter = 1;
-             levelTable[currentDifficulty][0].monthsToHold = 3;
-             goalHoldCounter = 1;
-         },
-         {"Keep these 3 months:", "2 houses of 3 stars now 2", "Cash $50,000 now $62,500",
-          "Buy 3 houses now 3", "2 renters now 2", "Held 2 of 3 months"},
+        {"all met in the second of three months to hold: no checks yet, the hold line", 0, 3, 1, 3, 1, 62500, 0,
+         {"Keep these 3 months:", "2 houses of 3 stars now 2", "Cash $50,000 now $62,500", "Buy 3 houses now 3", "2 renters now 2", "Held 2 of 3 months"},
          {false, false, false, false, false, false}},
-        {"cash one dollar short of the goal, held long enough",
-         [] {
-             owners[kOwnerPlayer].cash = 49999;
-             houseStates[1].level = 3;
-             levelTable[currentDifficulty][0].monthsToHold = 2;
-             goalHoldCounter = 2;
-         },
-         {"Keep these 2 months:", "2 houses of 3 stars now 2", "Cash $50,000 now $49,999",
-          "Buy 3 houses now 3", "2 renters now 1"},
+        {"cash one dollar short of the goal, held long enough", 0, 3, 0, 2, 2, 49999, 0,
+         {"Keep these 2 months:", "2 houses of 3 stars now 2", "Cash $50,000 now $49,999", "Buy 3 houses now 3", "2 renters now 1"},
          {false, true, false, true, false}},
-        {"the advanced economy: no goals in force",
-         [] { scenario.advancedEconomy = 1; },
-         {"Play out the term"},
-         {false}},
+        {"the advanced economy: no goals in force", 0, 2, 0, 0, 0, 62500, 1, {"Play out the term"}, {false}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         arrangeGame();
-        c.arrange();
+        scenario.careerMode = c.career;
+        houseStates[1].level = c.house1Level;
+        houseStates[1].hasRenter = c.house1Renter;
+        levelTable[currentDifficulty][0].monthsToHold = c.toHold;
+        goalHoldCounter = c.held;
+        owners[kOwnerPlayer].cash = c.cash;
+        scenario.advancedEconomy = c.advanced;
         const std::vector<Line> lines = show();
         ASSERT_GE(lines.size(), 7 + c.goalLines.size());
-        const std::string mode = scenario.careerMode ? "Career" : "Tycoon";
+        const std::string mode = c.career ? "Career" : "Tycoon";
         const std::vector<std::string> head = {"Goals",       mode,           "Maple Vale",
                                                "First Steps", "Level 1 of 2", "Buy low."};
         for (size_t i = 0; i < head.size(); ++i) EXPECT_EQ(lines[i].text, head[i]);

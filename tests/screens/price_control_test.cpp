@@ -1,5 +1,5 @@
-// The market dialogs' price control: its steps by amount band, the Shift steps, its bounds and
-// its sound.
+// The market dialogs' price control: which arrow takes which step in which direction, the
+// control's own bounds and its sound. The steps of each amount band are the market's (sim tests).
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -10,56 +10,36 @@
 
 namespace {
 
-bv::PriceControl control(int32_t* amount, int32_t lo, int32_t hi) {
-    return bv::PriceControl{amount, lo, hi, bv::kSoundOfferStep, true, true};
-}
-
-TEST(PriceControl, StepsFollowTheAmountsBand) {
-    int32_t amount = 50000;
-    const bv::PriceControl c = control(&amount, 0, INT32_MAX);
-    bv::priceControlClick(c, false, true, false);
-    EXPECT_EQ(amount, 50200);
-    bv::priceControlClick(c, true, true, false);
-    EXPECT_EQ(amount, 52700);
-    bv::priceControlClick(c, false, true, true);
-    EXPECT_EQ(amount, 52710);
-    bv::priceControlClick(c, true, false, true);
-    EXPECT_EQ(amount, 42710);
-    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundOfferStep);
-    // From 100000 the steps are 1000 and 5000; the band is read before the step.
-    amount = 99900;
-    bv::priceControlClick(c, false, true, false);
-    EXPECT_EQ(amount, 100100);
-    bv::priceControlClick(c, false, true, false);
-    EXPECT_EQ(amount, 101100);
-    amount = 1000000;
-    bv::priceControlClick(c, true, true, true);
-    EXPECT_EQ(amount, 1250000);
-}
-
-TEST(PriceControl, TheAmountStaysWithinItsBounds) {
-    int32_t amount = 1000;
-    const bv::PriceControl offer = control(&amount, 0, 60000);
-    bv::priceControlClick(offer, true, false, false);
-    EXPECT_EQ(amount, 0);
-    bv::priceControlClick(offer, false, false, false);
-    EXPECT_EQ(amount, 0);
-    amount = 59000;
-    bv::priceControlClick(offer, true, true, false);
-    EXPECT_EQ(amount, 60000);
-    // The player's counter: between the buyer's offer and the asking price.
-    int32_t counter = 90500;
-    const bv::PriceControl between = control(&counter, 90000, 91000);
-    bv::priceControlClick(between, true, false, false);
-    EXPECT_EQ(counter, 90000);
-    bv::priceControlClick(between, true, true, false);
-    EXPECT_EQ(counter, 91000);
-    // No upper limit: the top of the range holds without wrapping.
-    int32_t price = INT32_MAX - 10;
-    bv::priceControlClick(control(&price, 0, INT32_MAX), true, true, true);
-    EXPECT_EQ(price, INT32_MAX);
+TEST(PriceControl, EachArrowStepsTheAmountWithinTheControlsBounds) {
+    struct Case {
+        int32_t amount, lo, hi;
+        bool large, up, shift;
+        int32_t after;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {50000, 0, INT32_MAX, false, true, false, 50200},   // small step under 100,000: 200
+        {50200, 0, INT32_MAX, true, true, false, 52700},    // large: 2,500
+        {52700, 0, INT32_MAX, false, true, true, 52710},    // small with Shift: 10
+        {52710, 0, INT32_MAX, true, false, true, 42710},    // large with Shift, down: 10,000
+        {99900, 0, INT32_MAX, false, true, false, 100100},  // the band is read before the step
+        {59000, 0, 60000, true, true, false, 60000},        // held at the top
+        {90500, 90000, 91000, true, false, false, 90000},   // a counter: between offer and asking price
+        {INT32_MAX - 10, 0, INT32_MAX, true, true, true, INT32_MAX},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        int32_t amount = c.amount;
+        const int32_t requests = bv::soundRequestCount();
+        const bv::PriceControl control{&amount, c.lo, c.hi, bv::kSoundOfferStep, true, true};
+        bv::priceControlClick(control, c.large, c.up, c.shift);
+        EXPECT_EQ(amount, c.after) << c.amount << (c.large ? " large" : " small") << (c.up ? " up" : " down");
+        EXPECT_EQ(bv::soundRequestCount(), requests + 1);
+        EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundOfferStep);
+    }
     // A control without an amount does nothing.
-    bv::priceControlClick(control(nullptr, 0, 10), true, true, false);
+    bv::priceControlClick(bv::PriceControl{nullptr, 0, 10, bv::kSoundOfferStep, true, true}, true, true,
+                          false);
 }
 
 } // namespace

@@ -25,5 +25,4 @@ save="$saves/Ann_bvx2.sav"
 [ -s "$save" ] || { echo "no save after SIGTERM" >&2; exit 1; }
 # monthsElapsed: int32 at block offset 13616, after the 4-byte size.
 saved=$(od -An -tu4 -j $((4 + 13616)) -N4 "$save" | tr -d ' ')
-echo "month on the board $month, month in the save $saved"
 [ "$saved" = "$month" ]
