@@ -1,3 +1,5 @@
+// Archives: the writer byte by byte, stored and packed entries read back, the loose file that
+// wins, damaged archives, and files opened by a changed extension.
 #include <gtest/gtest.h>
 
 #include <zlib.h>
@@ -19,20 +21,17 @@ using bvtest::le32;
 using bvtest::putLE32;
 
 struct RawEntry {
-    uint32_t hash, stored, unpacked, offset;
+    const char* name;
+    uint32_t stored, unpacked, offset;
 };
 
 // An archive written field by field, independent of the writer under test.
-std::vector<uint8_t> rawArchive(const std::vector<RawEntry>& entries, const std::vector<uint8_t>& data,
-                                uint32_t count) {
+std::vector<uint8_t> rawArchive(uint32_t count, const std::vector<RawEntry>& entries,
+                                const std::vector<uint8_t>& data) {
     std::vector<uint8_t> out;
     putLE32(out, count);
-    for (const RawEntry& e : entries) {
-        putLE32(out, e.hash);
-        putLE32(out, e.stored);
-        putLE32(out, e.unpacked);
-        putLE32(out, e.offset);
-    }
+    for (const RawEntry& e : entries)
+        for (uint32_t v : {bv::nameHash(e.name), e.stored, e.unpacked, e.offset}) putLE32(out, v);
     out.insert(out.end(), data.begin(), data.end());
     return out;
 }
@@ -45,7 +44,7 @@ std::vector<uint8_t> zlibOf(const std::vector<uint8_t>& data) {
     return out;
 }
 
-// 5000 bytes that compress well but not to nothing.
+// Bytes that compress well but not to nothing.
 std::vector<uint8_t> patterned(size_t n) {
     std::vector<uint8_t> v(n);
     for (size_t i = 0; i < n; ++i) v[i] = static_cast<uint8_t>((i * 7) % 13 + (i / 500));
@@ -67,14 +66,15 @@ TEST(ArchiveWriterTest, WritesTheDirectoryAndDataByteByByte) {
 
     ASSERT_GE(archive.size(), 4u + 48u);
     EXPECT_EQ(le32(archive, 0), 3u);
-    // Stored entry: bytes as they are, right after the directory.
-    EXPECT_EQ(le32(archive, 4), bv::nameHash("A.TXT"));
+    // Hashes of "A.TXT", "BIG.BIN" and "EMPTY" with the initial value 123456, worked with a
+    // separate lookup2. Stored entry: bytes as they are, right after the directory.
+    EXPECT_EQ(le32(archive, 4), 0x1115FC45u);
     EXPECT_EQ(le32(archive, 8), 5u);
     EXPECT_EQ(le32(archive, 12), 0u);
     EXPECT_EQ(le32(archive, 16), 52u);
     EXPECT_EQ(std::vector<uint8_t>(archive.begin() + 52, archive.begin() + 57), text);
     // Compressed entry: a zlib stream that inflates to the original.
-    EXPECT_EQ(le32(archive, 20), bv::nameHash("big.bin"));
+    EXPECT_EQ(le32(archive, 20), 0x27DE4D62u);
     const uint32_t stored = le32(archive, 24);
     EXPECT_LT(stored, 5000u);
     EXPECT_EQ(le32(archive, 28), 5000u);
@@ -85,20 +85,40 @@ TEST(ArchiveWriterTest, WritesTheDirectoryAndDataByteByByte) {
     EXPECT_EQ(inflatedSize, 5000u);
     EXPECT_EQ(inflated, big);
     // Empty entry at the end of the data.
-    EXPECT_EQ(le32(archive, 36), bv::nameHash("EMPTY"));
+    EXPECT_EQ(le32(archive, 36), 0x247E461Cu);
     EXPECT_EQ(le32(archive, 40), 0u);
     EXPECT_EQ(le32(archive, 44), 0u);
     EXPECT_EQ(le32(archive, 48), 57u + stored);
     EXPECT_EQ(archive.size(), 57u + stored);
 }
 
-TEST_F(AssetFolderTest, NamesMatchWithoutRegardToCase) {
-    writeArchive(bv::buildArchive({{"logos.bin", bytesOf("LOGO DATA")}}));
+TEST_F(AssetFolderTest, EntriesAreFoundByNameInAnyCaseStoredOrPacked) {
+    const std::vector<uint8_t> original = patterned(5000);
+    const std::vector<uint8_t> packed = zlibOf(original);
+    std::vector<uint8_t> data = bytesOf("xyzonetwo");
+    data.insert(data.end(), packed.begin(), packed.end());
+    const uint32_t start = 4 + 4 * 16, n = uint32_t(packed.size());
+    // Of two entries with one hash the first wins.
+    writeArchive(rawArchive(4,
+                            {{"PLAIN", 3, 0, start},
+                             {"twin", 3, 0, start + 3},
+                             {"twin", 3, 0, start + 6},
+                             {"PACKED", n, 5000, start + 9}},
+                            data));
     bv::archiveOpen("bb_Blob32");
-    EXPECT_EQ(loadAll("logos.bin"), bytesOf("LOGO DATA"));
-    EXPECT_EQ(loadAll("LOGOS.BIN"), bytesOf("LOGO DATA"));
-    EXPECT_EQ(loadAll("Logos.bin"), bytesOf("LOGO DATA"));
-    EXPECT_EQ(bv::fileOpen("logos.bi", bv::kFileRead), -1);
+    for (const char* name : {"plain", "PLAIN", "Plain"}) EXPECT_EQ(loadAll(name), bytesOf("xyz")) << name;
+    EXPECT_EQ(bv::fileOpen("plai", bv::kFileRead), -1);
+    EXPECT_EQ(loadAll("twin"), bytesOf("one"));
+    EXPECT_EQ(loadAll("packed"), original);
+    EXPECT_EQ(bv::fileSize("packed"), 5000u);
+    EXPECT_EQ(bv::fileSize("plain"), 3u);
+    // The handle of an entry starts at its bytes.
+    int32_t h = bv::fileOpen("twin", bv::kFileRead);
+    ASSERT_GE(h, 0);
+    char got[3];
+    EXPECT_EQ(bv::fileRead(h, got, 3), 3);
+    bv::fileClose(h);
+    EXPECT_EQ(std::string(got, 3), "one");
 }
 
 TEST_F(AssetFolderTest, LooseFileInTheCurrentFolderWins) {
@@ -113,31 +133,6 @@ TEST_F(AssetFolderTest, LooseFileInTheCurrentFolderWins) {
     // The loose file is matched by the file system, the archive entry still by hash.
     std::filesystem::current_path(dir_.path());
     EXPECT_EQ(loadAll("logos.bin"), patterned(5000));
-}
-
-TEST_F(AssetFolderTest, CompressedEntryReadsItsStoredBytesAndDeliversTheUnpackedSize) {
-    const std::vector<uint8_t> original = patterned(5000);
-    const std::vector<uint8_t> packed = zlibOf(original);
-    std::vector<uint8_t> data = bytesOf("xyz");
-    data.insert(data.end(), packed.begin(), packed.end());
-    const uint32_t dataStart = 4 + 2 * 16;
-    writeArchive(
-        rawArchive({{bv::nameHash("PLAIN"), 3, 0, dataStart},
-                    {bv::nameHash("PACKED"), static_cast<uint32_t>(packed.size()), 5000, dataStart + 3}},
-                   data, 2));
-    bv::archiveOpen("bb_Blob32");
-    EXPECT_EQ(loadAll("plain"), bytesOf("xyz"));
-    EXPECT_EQ(loadAll("packed"), original);
-    EXPECT_EQ(bv::fileSize("packed"), 5000u);
-    EXPECT_EQ(bv::fileSize("plain"), 3u);
-
-    // The handle of an entry starts at its bytes.
-    int32_t h = bv::fileOpen("PLAIN", bv::kFileRead);
-    ASSERT_GE(h, 0);
-    char got[3];
-    EXPECT_EQ(bv::fileRead(h, got, 3), 3);
-    bv::fileClose(h);
-    EXPECT_EQ(std::string(got, 3), "xyz");
 }
 
 TEST_F(AssetFolderTest, CallerBufferMustHoldTheWholeFile) {
@@ -158,12 +153,76 @@ TEST_F(AssetFolderTest, CallerBufferMustHoldTheWholeFile) {
     EXPECT_EQ(buffer, room.data());
 }
 
-TEST_F(AssetFolderTest, FirstOfSeveralEntriesWithOneHashWins) {
-    const uint32_t start = 4 + 2 * 16;
-    writeArchive(rawArchive({{bv::nameHash("twin"), 3, 0, start}, {bv::nameHash("twin"), 3, 0, start + 3}},
-                            bytesOf("onetwo"), 2));
+using AssetDeathTest = AssetFolderTest;
+
+TEST_F(AssetDeathTest, MissingOrCutArchiveIsFatal) {
+    // Two entries announced, one and a half present: 4 + 16 * 2 = 36 bytes needed, 28 given. A
+    // count whose directory would not even fit 32 bits must not size an allocation either.
+    std::vector<uint8_t> halfDirectory = rawArchive(2, {{"a", 0, 0, 36}}, {});
+    halfDirectory.resize(28, 0);
+    const std::vector<std::vector<uint8_t>> cases = {{1, 0}, halfDirectory, rawArchive(0xFFFFFFFFu, {}, {})};
+    EXPECT_EXIT(bv::archiveOpen("bb_Blob32"), testing::ExitedWithCode(255),
+                "Failed to open .*/bb_Blob32 for reading!");
+    for (const std::vector<uint8_t>& bytes : cases) {
+        writeArchive(bytes);
+        EXPECT_EXIT(bv::archiveOpen("bb_Blob32"), testing::ExitedWithCode(255),
+                    "Failed to open .* for reading!")
+            << bytes.size();
+    }
+}
+
+TEST_F(AssetFolderTest, EntriesOutsideTheFileOrUnpackingBadlyAreNeverRead) {
+    const uint32_t data = 4 + 6 * 16;
+    writeArchive(rawArchive(6,
+                            {{"pastEnd", 13, 0, data},           // 12 bytes of data follow, not 13
+                             {"wraps", 0x20, 0, 0xFFFFFFF0u},    // offset + size wraps around 32 bits
+                             {"inflated", 4, 0x7FFFFFFFu, data}, // an unpacked size no 4 bytes give
+                             {"twin", 100, 0, data},             // damaged, but a good twin follows
+                             {"twin", 4, 0, data},
+                             {"garbage", 8, 100, data + 4}}, // not a zlib stream
+                            {'g', 'o', 'o', 'd', 1, 2, 3, 4, 5, 6, 7, 8}));
     bv::archiveOpen("bb_Blob32");
-    EXPECT_EQ(loadAll("twin"), bytesOf("one"));
+
+    for (const char* name : {"pastEnd", "wraps", "inflated", "garbage"}) {
+        void* buffer = nullptr;
+        EXPECT_EQ(bv::loadFile(name, buffer, 0), 0u) << name;
+        EXPECT_EQ(buffer, nullptr) << name;
+        if (std::strcmp(name, "garbage") == 0) continue;
+        EXPECT_EQ(bv::fileOpen(name, bv::kFileRead), -1) << name;
+        EXPECT_EQ(bv::fileSize(name), 0u) << name;
+    }
+    EXPECT_EQ(loadAll("twin"), bytesOf("good"));
+}
+
+TEST_F(AssetFolderTest, LargeRunsOfZerosSurviveTheRoundTrip) {
+    // Close to deflate's best ratio: the sanity bound on unpacked sizes must still accept it.
+    const std::vector<uint8_t> zeros(4 << 20, 0);
+    writeArchive(bv::buildArchive({{"zeros", zeros}}));
+    bv::archiveOpen("bb_Blob32");
+    ASSERT_EQ(bv::fileSize("zeros"), zeros.size());
+    EXPECT_EQ(loadAll("zeros"), zeros);
+}
+
+TEST_F(AssetFolderTest, OpenWithExtensionReplacesEverythingFromTheFirstDot) {
+    std::filesystem::create_directory(file("maps"));
+    bvtest::writeFile(file("maps/level3.bvx"), std::string("scenario"));
+    bvtest::writeFile(file("maps/level3.old"), std::string("wrong"));
+
+    int32_t h = bv::openWithExtension("level3.old", "bvx", "maps", bv::kFileRead);
+    ASSERT_GE(h, 0);
+    char got[8];
+    EXPECT_EQ(bv::fileRead(h, got, 8), 8);
+    bv::fileClose(h);
+    EXPECT_EQ(std::string(got, 8), "scenario");
+    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), file("maps")));
+
+    // Without a folder the current directory stays; a name without a dot gets the extension.
+    for (const char* name : {"level3", "level3.tar.gz"}) {
+        h = bv::openWithExtension(name, "bvx", nullptr, bv::kFileRead);
+        EXPECT_GE(h, 0) << name;
+        bv::fileClose(h);
+    }
+    EXPECT_EQ(bv::openWithExtension("level4.bvx", "bvx", nullptr, bv::kFileRead), -1);
 }
 
 } // namespace

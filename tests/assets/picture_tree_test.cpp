@@ -42,23 +42,34 @@ class PictureTreeTest : public ::testing::Test {
     bv::PictureFolder root_{};
 };
 
-TEST_F(PictureTreeTest, RootWithTgaAndSubfolderWithPngMatchesIgnoringCase) {
+TEST_F(PictureTreeTest, FoldersNestWithParentsAndPathsAndPicturesMatchIgnoringCase) {
     NamedSet set({"grass.png", "Oak.TGA", "house_a.png"});
     touch("map/OAK.tga");
-    touch("map/sub/House_A.PNG");
-    bv::buildPictureFolder((dir_.path() + "/map").c_str(), set.set(), nullptr, &root_);
+    touch("map/a/b/House_A.PNG");
+    fs::create_directories(dir_.file("map/c"));
+    bv::buildPictureFolder(dir_.file("map").c_str(), set.set(), nullptr, &root_);
 
     EXPECT_STREQ(root_.name, "map");
     EXPECT_EQ(root_.parent, nullptr);
     ASSERT_EQ(root_.pictureCount, 1);
     EXPECT_EQ(root_.pictures[0], 1);
-    ASSERT_EQ(root_.childCount, 1);
-    const bv::PictureFolder& child = root_.children[0];
-    EXPECT_STREQ(child.name, "sub");
-    EXPECT_EQ(child.parent, &root_);
-    ASSERT_EQ(child.pictureCount, 1);
-    EXPECT_EQ(child.pictures[0], 2);
-    EXPECT_EQ(child.childCount, 0);
+    ASSERT_EQ(root_.childCount, 2);
+    const bv::PictureFolder& a = root_.children[0];
+    EXPECT_STREQ(a.name, "a");
+    EXPECT_STREQ(root_.children[1].name, "c");
+    EXPECT_EQ(a.parent, &root_);
+    EXPECT_EQ(a.pictureCount, 0);
+    ASSERT_EQ(a.childCount, 1);
+    const bv::PictureFolder& b = a.children[0];
+    EXPECT_EQ(b.parent, &a);
+    ASSERT_EQ(b.pictureCount, 1);
+    EXPECT_EQ(b.pictures[0], 2);
+    EXPECT_EQ(b.childCount, 0);
+    char path[64];
+    bv::pictureFolderPath(&b, path, sizeof(path));
+    EXPECT_STREQ(path, "map/a/b");
+    bv::pictureFolderPath(&b, path, 6);
+    EXPECT_STREQ(path, "map/a");
 }
 
 TEST_F(PictureTreeTest, PngPicturesComeBeforeTgaPicturesEachInNameOrder) {
@@ -73,25 +84,6 @@ TEST_F(PictureTreeTest, PngPicturesComeBeforeTgaPicturesEachInNameOrder) {
     EXPECT_EQ(root_.pictures[1], 3); // c.png
     EXPECT_EQ(root_.pictures[2], 2); // a.tga
     EXPECT_EQ(root_.pictures[3], 0); // z.tga
-}
-
-TEST_F(PictureTreeTest, NestedFoldersKeepParentsAndPaths) {
-    NamedSet set({"p.png"});
-    touch("r/a/b/p.png");
-    fs::create_directories(dir_.file("r/c"));
-    bv::buildPictureFolder(dir_.file("r").c_str(), set.set(), nullptr, &root_);
-    ASSERT_EQ(root_.childCount, 2);
-    EXPECT_STREQ(root_.children[0].name, "a");
-    EXPECT_STREQ(root_.children[1].name, "c");
-    ASSERT_EQ(root_.children[0].childCount, 1);
-    const bv::PictureFolder& b = root_.children[0].children[0];
-    EXPECT_EQ(b.parent, &root_.children[0]);
-    EXPECT_EQ(b.pictureCount, 1);
-    char path[64];
-    bv::pictureFolderPath(&b, path, sizeof(path));
-    EXPECT_STREQ(path, "r/a/b");
-    bv::pictureFolderPath(&b, path, 4);
-    EXPECT_STREQ(path, "r/a");
 }
 
 TEST_F(PictureTreeTest, CountEntriesCountsFilesByPatternAndFoldersAlone) {

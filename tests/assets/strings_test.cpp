@@ -64,26 +64,20 @@ TEST_F(StringTableTest, PairsAreReadByTheFilesRules) {
     EXPECT_EQ(bv::text(nullptr), nullptr);
 }
 
-TEST_F(StringTableTest, EmptyKeyIsIgnoredAndEmptyTextIsNone) {
-    load(u"\"\" \"orphan\"\n\"k\" \"v\"\n\"blank\" \"\"\n");
+// Texts are pooled: keys with one text share it, an empty key is ignored and its text never
+// pooled, an empty text is no text.
+TEST_F(StringTableTest, KeysWithTheSameTextShareOnePooledText) {
+    load(u"\"\" \"orphan\"\n\"ok\" \"OK\"\n\"confirm\" \"OK\"\n\"blank\" \"\"\n\"cancel\" \"Cancel\"\n");
     EXPECT_EQ(bv::text(""), nullptr);
-    EXPECT_EQ(str(bv::text("k")), u"v");
     EXPECT_EQ(bv::text("blank"), nullptr);
     EXPECT_EQ(bv::keyTextIndex("blank"), 0);
-    // "orphan" was never pooled: the only pooled text is "v".
-    EXPECT_EQ(str(bv::textByIndex(1)), u"v");
-    EXPECT_EQ(bv::textByIndex(2), nullptr);
-}
-
-TEST_F(StringTableTest, KeysWithTheSameTextShareOnePooledText) {
-    load(u"\"ok\" \"OK\"\n\"confirm\" \"OK\"\n\"cancel\" \"Cancel\"\n");
-    EXPECT_EQ(bv::keyTextIndex("ok"), bv::keyTextIndex("confirm"));
-    EXPECT_EQ(bv::text("ok"), bv::text("confirm"));
-    EXPECT_NE(bv::keyTextIndex("ok"), bv::keyTextIndex("cancel"));
     EXPECT_EQ(bv::keyTextIndex("missing"), 0);
-    EXPECT_EQ(bv::textByIndex(0), nullptr);
-    EXPECT_EQ(bv::textByIndex(-1), nullptr);
-    EXPECT_EQ(str(bv::textByIndex(bv::keyTextIndex("cancel"))), u"Cancel");
+    EXPECT_EQ(bv::keyTextIndex("ok"), 1);
+    EXPECT_EQ(bv::keyTextIndex("confirm"), 1);
+    EXPECT_EQ(bv::text("ok"), bv::text("confirm"));
+    EXPECT_EQ(str(bv::textByIndex(1)), u"OK");
+    EXPECT_EQ(str(bv::textByIndex(2)), u"Cancel");
+    for (int32_t index : {-1, 0, 3}) EXPECT_EQ(bv::textByIndex(index), nullptr) << index;
 }
 
 TEST_F(StringTableTest, DifferentKeysWithOneHashStayApart) {
@@ -143,7 +137,9 @@ TEST_F(StringTableTest, TextsAskingForArgumentsTheirKeyIsNotGivenAreRefused) {
 
 using StringTableDeathTest = StringTableTest;
 
-TEST_F(StringTableDeathTest, FileWithoutByteOrderMarkIsFatal) {
+TEST_F(StringTableDeathTest, MissingFileOrFileWithoutByteOrderMarkIsFatal) {
+    EXPECT_EXIT(bv::initText("nothere.txt"), testing::ExitedWithCode(255),
+                "Fatal error, couldn't open nothere.txt");
     bvtest::writeFile(file("plain.txt"), tableFile(u"\"k\" \"v\"", false));
     EXPECT_EXIT(bv::initText("plain.txt"), testing::ExitedWithCode(255),
                 "initText was passed the file plain.txt which is not in PC Unicode format.");
@@ -152,12 +148,7 @@ TEST_F(StringTableDeathTest, FileWithoutByteOrderMarkIsFatal) {
     EXPECT_EXIT(bv::initText("big.txt"), testing::ExitedWithCode(255), "big.txt which is not in PC Unicode");
 }
 
-TEST_F(StringTableDeathTest, MissingFileIsFatal) {
-    EXPECT_EXIT(bv::initText("nothere.txt"), testing::ExitedWithCode(255),
-                "Fatal error, couldn't open nothere.txt");
-}
-
-TEST(TextConversionTest, WidenIntoFormatsThenWidensLatin1) {
+TEST(TextConversionTest, WideningAndNarrowingKeepLatin1AndTheirLimits) {
     char16_t out[32];
     EXPECT_EQ(bv::widenInto(out, 32, "%d houses, %s", 12, "caf\xE9"), 15);
     EXPECT_EQ(std::u16string(out), u"12 houses, caf\u00E9");
@@ -165,21 +156,15 @@ TEST(TextConversionTest, WidenIntoFormatsThenWidensLatin1) {
     EXPECT_EQ(std::u16string(out), u"abc");
     EXPECT_EQ(bv::widenInto(out, 1, "abc"), 0);
     EXPECT_EQ(out[0], 0);
-}
-
-TEST(TextConversionTest, WidenCopiesLiterallyIntoASharedBuffer) {
+    // widen copies literally into one shared buffer; narrow keeps low bytes up to 998 characters.
     EXPECT_EQ(std::u16string(bv::widen("100% sure")), u"100% sure");
-    const std::string big(600, 'w');
-    EXPECT_EQ(std::u16string(bv::widen(big.c_str())), std::u16string(bv::kWideBufferUnits - 1, u'w'));
+    EXPECT_EQ(std::u16string(bv::widen(std::string(600, 'w').c_str())),
+              std::u16string(bv::kWideBufferUnits - 1, u'w'));
     EXPECT_EQ(bv::widen("a"), bv::widen("b")); // one shared buffer
     EXPECT_EQ(std::u16string(bv::widen(nullptr)), u"");
-}
-
-TEST(TextConversionTest, NarrowKeepsLowBytesUpTo998Characters) {
     EXPECT_EQ(std::string(bv::narrow(u"\u20AC5 caf\u00E9")), std::string("\xAC"
                                                                          "5 caf\xE9"));
-    const std::u16string big(1200, u'n');
-    EXPECT_EQ(std::string(bv::narrow(big.c_str())), std::string(998, 'n'));
+    EXPECT_EQ(std::string(bv::narrow(std::u16string(1200, u'n').c_str())), std::string(998, 'n'));
     EXPECT_EQ(std::string(bv::narrow(nullptr)), "");
     char small[3] = {'?', '?', '?'};
     bv::narrowInto(small, 3, u"wxyz");

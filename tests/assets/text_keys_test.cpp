@@ -33,13 +33,11 @@ TEST_F(TextKeysTest, KeyIsTheBaseFollowedByACapitalLetter) {
     EXPECT_STREQ(small, "longb"); // cut to the caller's buffer
 }
 
-TEST_F(TextKeysTest, LookupFindsTheLetteredText) {
+TEST_F(TextKeysTest, LookupFindsTheLetteredTextAndCountStopsAtAGap) {
     EXPECT_EQ(str(bv::lookupVariant("triple", 1)), u"two");
     EXPECT_EQ(bv::lookupVariant("triple", 3), nullptr);
     EXPECT_EQ(str(bv::lookupVariant("triple", 4)), u"five");
-}
-
-TEST_F(TextKeysTest, CountStopsAtTheFirstMissingLetterWhateverItsCase) {
+    // The count stops at the first missing letter, whatever the case of the others.
     EXPECT_EQ(bv::variantCount("triple"), 3); // E exists but D does not
     EXPECT_EQ(bv::variantCount("mix"), 2);
     EXPECT_EQ(bv::variantCount("gap"), 1);
