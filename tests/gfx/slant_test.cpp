@@ -30,15 +30,16 @@ TEST_F(SlantTest, EachColumnMovesByTheFactorTimesItsDistance) {
     EXPECT_EQ(up.at(219, 100), 0u);
 }
 
-TEST_F(SlantTest, NoSlantDrawsLikeAPlainSprite) {
-    TestSprite s(7, 5, -3, -5);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) s.at(x, y) = uint32_t((x * 40 + y * 9) << 24 | 0x123456 * (x + 1));
-    Canvas plain(0x202020), slanted(0x202020);
-    bv::drawSprite(plain.pixels(), 100, 50, &s.s, false);
-    bv::drawSpriteSlanted(slanted.pixels(), 100, 50, &s.s, 0.0f, 1.0f);
-    for (int y = 40; y < 60; ++y)
-        for (int x = 90; x < 110; ++x) ASSERT_EQ(plain.at(x, y), slanted.at(x, y)) << x << "," << y;
+TEST_F(SlantTest, NoSlantBlendsEachPixelInItsPlace) {
+    TestSprite s(3, 1, -1, -1);
+    s.at(0, 0) = 0xFF102030; // (c * 255 + 1) >> 8: 0x0F, 0x1F, 0x2F
+    s.at(1, 0) = 0x80FF0000; // red (255 * 128 + 32 * 127 + 1) >> 8 = 143, the others (32 * 127 + 1) >> 8 = 15
+    s.at(2, 0) = 0x00FFFFFF; // clear: left alone
+    Canvas c(0x202020);
+    bv::drawSpriteSlanted(c.pixels(), 100, 50, &s.s, 0.0f, 1.0f);
+    EXPECT_EQ(c.at(99, 49), 0xFF0F1F2Fu);
+    EXPECT_EQ(c.at(100, 49), 0xFF8F0F0Fu);
+    EXPECT_EQ(c.countOther(0x202020), 2);
 }
 
 } // namespace
