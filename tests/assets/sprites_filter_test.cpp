@@ -93,16 +93,17 @@ TEST(ResizedSprites, ScaledSetTakesFiveTwelfthsOfEverySpriteInOneBlock) {
     bv::SpriteExSet scaled;
     bv::createScaledSprSet(source, scaled, bv::kMapScale, bv::kMapScale);
     ASSERT_EQ(scaled.count, 3);
+    const auto size = [&scaled](int i) {
+        const bv::Sprite& s = scaled.sprites[i].sprite;
+        return std::vector<int32_t>{s.width, s.height, s.xOffset, s.yOffset};
+    };
+    // 120 x 96 with offsets -60, -96 at 5 / 12; 100 x 12 gives 41.67 x 5; 1 x 1 gives nothing.
+    EXPECT_EQ(size(0), (std::vector<int32_t>{50, 40, -25, -40}));
+    EXPECT_EQ(size(1), (std::vector<int32_t>{41, 5, 0, 0}));
+    EXPECT_EQ(size(2), (std::vector<int32_t>{0, 0, 0, 0}));
     const bv::Sprite& a = scaled.sprites[0].sprite;
-    EXPECT_EQ(a.width, 50);
-    EXPECT_EQ(a.height, 40);
-    EXPECT_EQ(a.xOffset, -25);
-    EXPECT_EQ(a.yOffset, -40);
     EXPECT_EQ(a.pixels[0], 0x80FF0000u);
-    EXPECT_EQ(scaled.sprites[1].sprite.width, 41); // 41.67
-    EXPECT_EQ(scaled.sprites[1].sprite.height, 5);
-    EXPECT_EQ(scaled.sprites[1].sprite.pixels, a.pixels + 50 * 40);
-    EXPECT_EQ(scaled.sprites[2].sprite.width, 0); // 0.42 of a pixel is nothing
+    EXPECT_EQ(scaled.sprites[1].sprite.pixels, a.pixels + 50 * 40); // one block
     EXPECT_EQ(scaled.sprites[2].sprite.pixels, nullptr);
     EXPECT_STREQ(scaled.sprites[0].name, "");
 
