@@ -77,86 +77,68 @@ TEST_F(TextTest, OutlineIsBlackAroundUntintedGlyphsOnly) {
 TEST_F(TextTest, TextSpriteIsTheLineCentredOnItsPoint) {
     bv::Sprite* s = bv::renderPlainTextSprite(0, u"abo c");
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->width, 10 + 10 + 10 + 5 + 10);
-    EXPECT_EQ(s->height, 15);
-    EXPECT_EQ(s->xOffset, -22); // the text is 45 wide
-    EXPECT_EQ(s->yOffset, 0);
+    // 10 + 10 + 10 + 5 + 10 = 45 wide, 15 high, centred: x offset -22.
+    EXPECT_EQ((std::vector<int32_t>{s->width, s->height, s->xOffset, s->yOffset}),
+              (std::vector<int32_t>{45, 15, -22, 0}));
     EXPECT_EQ(s->pixels[0], MemFont::colour('a')); // the glyph's own pixel, unblended
     bv::freeTextSprite(s);
 }
 
-TEST_F(TextTest, WordThatDoesNotFitMovesToTheNextLine) {
-    // "aaaa" ends at 40, " bbbb" is 45 wide: 85 reaches a right edge at 85 but not one at 86.
-    bv::setTextArea(0, 0, 86, 600);
-    bv::drawText(0, 0, false, 0, u"aaaa bbbb");
-    EXPECT_EQ(bv::penY(), 0);
-    EXPECT_EQ(bv::penX(), 85);
-    EXPECT_TRUE(letterAt('b', 45, 0));
-
-    clear();
-    bv::setTextArea(0, 0, 85, 600);
-    bv::drawText(0, 0, false, 0, u"aaaa bbbb");
-    EXPECT_EQ(bv::penY(), 22);
-    EXPECT_EQ(bv::penX(), 40);
-    EXPECT_TRUE(letterAt('a', 30, 0));
-    EXPECT_TRUE(letterAt('b', 0, 22));
-    EXPECT_EQ(canvas.at(45, 0), kBackground);
-    EXPECT_EQ(bv::textBounds(), (bv::Rect{0, 0, 40, 37}));
+// Where each text leaves the pen and where its letters land. "aaaa" ends at 40 and " bbbb" is 45
+// wide: 85 reaches a right edge at 85 but not one at 86. A break starts the next line at the area's
+// left, 22 lower; the filler after it is not drawn, and a break without one loses no character.
+// The single-line flag stops at the first line end, for that text only. Centring puts half the
+// width to the left: the 120 pixels of twelve "c" drawn at 400 start at 340.
+TEST_F(TextTest, LayoutWrapsBreaksAndCentres) {
+    const char16_t filled[] = {u'a', u'a', 10, 13, u'b', 0};
+    struct Probe {
+        char letter; // 0: nothing drawn there
+        int x, y;
+    };
+    const struct {
+        const char* name;
+        int areaLeft, areaRight, x, y;
+        bool centre;
+        uint32_t style;
+        const char16_t* text;
+        int penX, penY;  // penX -1: not checked
+        bv::Rect bounds; // width 0: not checked
+        std::vector<Probe> probes;
+    } cases[] = {
+        // clang-format off
+        {"fits", 0, 86, 0, 0, false, 0, u"aaaa bbbb", 85, 0, {}, {{'b', 45, 0}}},
+        {"wraps", 0, 85, 0, 0, false, 0, u"aaaa bbbb", 40, 22, {0, 0, 40, 37}, {{'a', 30, 0}, {'b', 0, 22}, {0, 45, 0}}},
+        {"break and filler", 20, 800, 100, 50, false, 0, filled, 30, 72, {}, {{'a', 100, 50}, {'b', 20, 72}}},
+        {"break alone", 20, 800, 100, 50, false, 0, u"a\nb", -1, 72, {}, {{'b', 20, 72}}},
+        {"single line at a break", 0, 800, 0, 0, false, bv::kStyleSingleLine, filled, 20, 0, {}, {{'a', 10, 0}, {0, 20, 0}, {0, 0, 22}}},
+        {"single line at a wrap", 0, 50, 0, 100, false, bv::kStyleSingleLine, u"aaaa bbbb", -1, 100, {}, {{0, 0, 122}}},
+        {"the flag is gone", 0, 50, 0, 200, false, 0, u"aaaa bbbb", -1, 222, {}, {{'b', 0, 222}}},
+        {"centred", 0, 800, 400, 10, true, 0, u"cccccccccccc", -1, 10, {340, 10, 120, 15}, {{'c', 340, 10}, {0, 339, 10}}},
+        {"centred short", 0, 800, 400, 40, true, 0, u"ccc", -1, 40, {}, {{'c', 385, 40}}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        clear();
+        bv::setTextArea(c.areaLeft, 0, c.areaRight, 600);
+        bv::drawText(c.x, c.y, c.centre, c.style, c.text);
+        EXPECT_EQ(bv::penY(), c.penY);
+        EXPECT_TRUE(c.penX < 0 || bv::penX() == c.penX) << bv::penX();
+        EXPECT_TRUE(c.bounds.width == 0 || bv::textBounds() == c.bounds);
+        for (const Probe& p : c.probes)
+            EXPECT_TRUE(p.letter ? letterAt(p.letter, p.x, p.y) : canvas.at(p.x, p.y) == kBackground)
+                << p.letter << " at " << p.x << "," << p.y;
+    }
 }
 
-TEST_F(TextTest, LineBreaksStartANewLineAtTheAreasLeft) {
-    bv::setTextArea(20, 0, 800, 600);
-    const char16_t text[] = {u'a', u'a', 10, 13, u'b', 0};
-    bv::drawText(100, 50, false, 0, text);
-    EXPECT_TRUE(letterAt('a', 100, 50));
-    EXPECT_TRUE(letterAt('b', 20, 72)); // the filler after the break is not drawn
-    EXPECT_EQ(bv::penX(), 30);
-    // A break without its filler loses no character.
-    clear();
-    bv::drawText(100, 50, false, 0, u"a\nb");
-    EXPECT_TRUE(letterAt('b', 20, 72));
-}
-
-TEST_F(TextTest, SingleLineFlagStopsAtTheFirstLineEnd) {
-    const char16_t text[] = {u'a', u'a', 10, 13, u'b', 0};
-    bv::drawText(0, 0, false, bv::kStyleSingleLine, text);
-    EXPECT_EQ(canvas.countOther(kBackground), 2 * 10 * 15);
-    EXPECT_EQ(bv::penX(), 20);
-    EXPECT_EQ(bv::penY(), 0);
-
-    bv::setTextArea(0, 0, 50, 600);
-    bv::drawText(0, 100, false, bv::kStyleSingleLine, u"aaaa bbbb");
-    EXPECT_EQ(bv::penY(), 100);
-    EXPECT_EQ(canvas.at(0, 122), kBackground);
-    // The flag lasts for one text only.
-    bv::drawText(0, 200, false, 0, u"aaaa bbbb");
-    EXPECT_EQ(bv::penY(), 222);
-}
-
-TEST_F(TextTest, CentringHalvesTheWidthToTheLeft) {
-    bv::drawText(400, 10, true, 0, u"cccccccccccc"); // 12 x 10 = 120 pixels
-    EXPECT_EQ(bv::textBounds().x, 340);
-    EXPECT_EQ(bv::textBounds().width, 120);
-    EXPECT_TRUE(letterAt('c', 340, 10));
-    EXPECT_EQ(canvas.at(339, 10), kBackground);
-    bv::drawText(400, 40, true, 0, u"ccc"); // 30: 15 to the left
-    EXPECT_TRUE(letterAt('c', 385, 40));
-}
-
-TEST_F(TextTest, WidthsAndMeasuringWithoutATarget) {
+TEST_F(TextTest, WidthsAndMeasuringDrawNothing) {
     EXPECT_EQ(bv::textWidth(u"ab cd"), 45);
     EXPECT_EQ(bv::textWidth(u"  ab"), 30);
     EXPECT_EQ(bv::textWidth(u"ab\ncd"), 40);
     EXPECT_EQ(bv::textWidth(nullptr), 0);
-
-    bv::setDrawTarget(nullptr);
-    bv::drawText(100, 100, false, 0, u"abc");
-    EXPECT_EQ(canvas.countOther(kBackground), 0);
+    EXPECT_EQ(bv::measureText(100, 100, false, 0, u"abc"), (bv::Rect{100, 100, 30, 15}));
     EXPECT_EQ(bv::penX(), 130);
-    EXPECT_EQ(bv::textBounds(), (bv::Rect{100, 100, 30, 15}));
-    bv::setDrawTarget(canvas.pixels());
-    const bv::Rect r = bv::measureText(0, 0, false, 0, u"NULL");
-    EXPECT_EQ(r, (bv::Rect{0, 0, 40, 15}));
+    EXPECT_EQ(canvas.countOther(kBackground), 0);
     EXPECT_EQ(bv::drawTarget(), canvas.pixels());
     bv::drawText(0, 0, false, 0, nullptr); // drawn as "NULL"
     EXPECT_TRUE(letterAt('N', 0, 0));
