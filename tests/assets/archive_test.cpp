@@ -1,3 +1,5 @@
+// Name hashes, and archives: the writer byte by byte, stored and packed entries read back, the
+// loose file that wins, and damaged archives.
 #include <gtest/gtest.h>
 
 #include <zlib.h>
@@ -19,20 +21,17 @@ using bvtest::le32;
 using bvtest::putLE32;
 
 struct RawEntry {
-    uint32_t hash, stored, unpacked, offset;
+    const char* name;
+    uint32_t stored, unpacked, offset;
 };
 
 // An archive written field by field, independent of the writer under test.
-std::vector<uint8_t> rawArchive(const std::vector<RawEntry>& entries, const std::vector<uint8_t>& data,
-                                uint32_t count) {
+std::vector<uint8_t> rawArchive(uint32_t count, const std::vector<RawEntry>& entries,
+                                const std::vector<uint8_t>& data) {
     std::vector<uint8_t> out;
     putLE32(out, count);
-    for (const RawEntry& e : entries) {
-        putLE32(out, e.hash);
-        putLE32(out, e.stored);
-        putLE32(out, e.unpacked);
-        putLE32(out, e.offset);
-    }
+    for (const RawEntry& e : entries)
+        for (uint32_t v : {bv::nameHash(e.name), e.stored, e.unpacked, e.offset}) putLE32(out, v);
     out.insert(out.end(), data.begin(), data.end());
     return out;
 }
@@ -45,7 +44,7 @@ std::vector<uint8_t> zlibOf(const std::vector<uint8_t>& data) {
     return out;
 }
 
-// 5000 bytes that compress well but not to nothing.
+// Bytes that compress well but not to nothing.
 std::vector<uint8_t> patterned(size_t n) {
     std::vector<uint8_t> v(n);
     for (size_t i = 0; i < n; ++i) v[i] = static_cast<uint8_t>((i * 7) % 13 + (i / 500));
@@ -60,45 +59,122 @@ std::vector<uint8_t> loadAll(const char* name) {
     return out;
 }
 
+uint32_t hashOf(const std::string& s, uint32_t initval) {
+    return bv::lookup2(reinterpret_cast<const uint8_t*>(s.data()), static_cast<uint32_t>(s.size()), initval);
+}
+
+// Values published with independent ports of the 1996 lookup2.c: every tail length class, a
+// key of exactly one block, keys spanning blocks, and the chaining of a previous hash as the
+// initial value (0 where none was published). Each key is also hashed with other bytes after
+// it: only the given length may count (a zero byte read past the end would not show).
+TEST(Lookup2Test, MatchesPublishedValues) {
+    const struct {
+        std::string key;
+        uint32_t hash, chained;
+    } cases[] = {
+        {"hello", 3070638494u, 1535955511u},
+        {"wow", 627410295u, 320141986u},
+        {std::string(1, '\0'), 1843378377u, 341630388u},
+        {"\xFF\x80\x40\x01", 3359486273u, 2916354366u},
+        {"this is 11c", 3384459500u, 1497460513u},
+        {"this is 12ch", 313177311u, 1671722359u},
+        {"this is >12ch", 2321813933u, 4197822112u},
+        {"this is much large than 12 characters", 2771373033u, 1338302094u},
+        {"hello world", 447289830u, 0},
+        {"", 3175731469u, 0},
+        {"a", 703514648u, 0},
+    };
+    for (const auto& c : cases) {
+        const std::string padded = c.key + "ZZZZZZZZZZZZ";
+        EXPECT_EQ(hashOf(c.key, 0), c.hash) << c.key;
+        EXPECT_EQ(bv::lookup2(reinterpret_cast<const uint8_t*>(padded.data()), uint32_t(c.key.size()), 0),
+                  c.hash)
+            << c.key;
+        if (c.chained) {
+            EXPECT_EQ(hashOf(c.key, c.hash), c.chained) << c.key;
+        }
+    }
+}
+
+// A name's hash is lookup2 of its upper-case form with the initial value 123456 (the values
+// worked with a separate lookup2 that matches the published ones above).
+TEST(NameHashTest, FoldsAsciiLettersOnlyAndHashesAtMost999Characters) {
+    EXPECT_EQ(bv::nameHash("Logos.bin"), 0xA032566Du);
+    EXPECT_EQ(bv::nameHash(nullptr), 0x1B2CE801u); // as the empty name
+    const struct {
+        const char *a, *b;
+        bool same;
+    } pairs[] = {
+        {"logos.bin", "LOGOS.BIN", true},       {"\xE9", "\xC9", false}, {"{", "[", false},
+        {"quitDlgTitle", "quitDlgTitl", false}, {"a", "ab", false},      {"", "", true},
+    };
+    for (const auto& p : pairs) {
+        EXPECT_EQ(bv::namesEqual(p.a, p.b), p.same) << p.a << " " << p.b;
+        EXPECT_EQ(bv::nameHash(p.a) == bv::nameHash(p.b), p.same) << p.a << " " << p.b;
+    }
+    // Only the first 999 characters count: 999 "X", then 998 "X" and a "Y", worked the same way.
+    std::string longName(1200, 'x');
+    EXPECT_EQ(bv::nameHash(longName.c_str()), 0x821CB96Fu);
+    longName[999] = 'y'; // past the hashed part
+    EXPECT_EQ(bv::nameHash(longName.c_str()), 0x821CB96Fu);
+    longName[998] = 'y'; // still inside it
+    EXPECT_EQ(bv::nameHash(longName.c_str()), 0x984B636Fu);
+}
+
 TEST(ArchiveWriterTest, WritesTheDirectoryAndDataByteByByte) {
     const std::vector<uint8_t> text = bytesOf("hello");
     const std::vector<uint8_t> big = patterned(5000);
     const std::vector<uint8_t> archive = bv::buildArchive({{"a.txt", text}, {"Big.bin", big}, {"empty", {}}});
 
-    ASSERT_GE(archive.size(), 4u + 48u);
+    const auto entry = [&archive](size_t at) {
+        return std::vector<uint32_t>{le32(archive, at), le32(archive, at + 4), le32(archive, at + 8),
+                                     le32(archive, at + 12)};
+    };
     EXPECT_EQ(le32(archive, 0), 3u);
-    // Stored entry: bytes as they are, right after the directory.
-    EXPECT_EQ(le32(archive, 4), bv::nameHash("A.TXT"));
-    EXPECT_EQ(le32(archive, 8), 5u);
-    EXPECT_EQ(le32(archive, 12), 0u);
-    EXPECT_EQ(le32(archive, 16), 52u);
+    // Entries: the hashes of "A.TXT", "BIG.BIN" and "EMPTY" with the initial value 123456 (worked
+    // with a separate lookup2), stored size, unpacked size (0: stored as it is), offset.
+    EXPECT_EQ(entry(4), (std::vector<uint32_t>{0x1115FC45u, 5, 0, 52}));
     EXPECT_EQ(std::vector<uint8_t>(archive.begin() + 52, archive.begin() + 57), text);
-    // Compressed entry: a zlib stream that inflates to the original.
-    EXPECT_EQ(le32(archive, 20), bv::nameHash("big.bin"));
+    // The compressed entry is a zlib stream that inflates to the original.
     const uint32_t stored = le32(archive, 24);
     EXPECT_LT(stored, 5000u);
-    EXPECT_EQ(le32(archive, 28), 5000u);
-    EXPECT_EQ(le32(archive, 32), 57u);
+    EXPECT_EQ(entry(20), (std::vector<uint32_t>{0x27DE4D62u, stored, 5000, 57}));
     std::vector<uint8_t> inflated(5000);
     uLongf inflatedSize = inflated.size();
     ASSERT_EQ(uncompress(inflated.data(), &inflatedSize, archive.data() + 57, stored), Z_OK);
-    EXPECT_EQ(inflatedSize, 5000u);
     EXPECT_EQ(inflated, big);
-    // Empty entry at the end of the data.
-    EXPECT_EQ(le32(archive, 36), bv::nameHash("EMPTY"));
-    EXPECT_EQ(le32(archive, 40), 0u);
-    EXPECT_EQ(le32(archive, 44), 0u);
-    EXPECT_EQ(le32(archive, 48), 57u + stored);
+    // The empty entry sits at the end of the data.
+    EXPECT_EQ(entry(36), (std::vector<uint32_t>{0x247E461Cu, 0, 0, 57 + stored}));
     EXPECT_EQ(archive.size(), 57u + stored);
 }
 
-TEST_F(AssetFolderTest, NamesMatchWithoutRegardToCase) {
-    writeArchive(bv::buildArchive({{"logos.bin", bytesOf("LOGO DATA")}}));
+TEST_F(AssetFolderTest, EntriesAreFoundByNameInAnyCaseStoredOrPacked) {
+    const std::vector<uint8_t> original = patterned(5000);
+    const std::vector<uint8_t> packed = zlibOf(original);
+    std::vector<uint8_t> data = bytesOf("xyzonetwo");
+    data.insert(data.end(), packed.begin(), packed.end());
+    const uint32_t start = 4 + 4 * 16, n = uint32_t(packed.size());
+    // Of two entries with one hash the first wins.
+    writeArchive(rawArchive(4,
+                            {{"PLAIN", 3, 0, start},
+                             {"twin", 3, 0, start + 3},
+                             {"twin", 3, 0, start + 6},
+                             {"PACKED", n, 5000, start + 9}},
+                            data));
     bv::archiveOpen("bb_Blob32");
-    EXPECT_EQ(loadAll("logos.bin"), bytesOf("LOGO DATA"));
-    EXPECT_EQ(loadAll("LOGOS.BIN"), bytesOf("LOGO DATA"));
-    EXPECT_EQ(loadAll("Logos.bin"), bytesOf("LOGO DATA"));
-    EXPECT_EQ(bv::fileOpen("logos.bi", bv::kFileRead), -1);
+    for (const char* name : {"plain", "PLAIN", "Plain"}) EXPECT_EQ(loadAll(name), bytesOf("xyz")) << name;
+    EXPECT_EQ(bv::fileOpen("plai", bv::kFileRead), -1);
+    EXPECT_EQ(loadAll("twin"), bytesOf("one"));
+    EXPECT_EQ(loadAll("packed"), original);
+    EXPECT_EQ(bv::fileSize("packed"), 5000u);
+    EXPECT_EQ(bv::fileSize("plain"), 3u);
+    // The handle of an entry starts at its bytes.
+    int32_t h = bv::fileOpen("twin", bv::kFileRead);
+    ASSERT_GE(h, 0);
+    char got[3];
+    EXPECT_EQ(bv::fileRead(h, got, 3), 3);
+    bv::fileClose(h);
+    EXPECT_EQ(std::string(got, 3), "one");
 }
 
 TEST_F(AssetFolderTest, LooseFileInTheCurrentFolderWins) {
@@ -115,34 +191,14 @@ TEST_F(AssetFolderTest, LooseFileInTheCurrentFolderWins) {
     EXPECT_EQ(loadAll("logos.bin"), patterned(5000));
 }
 
-TEST_F(AssetFolderTest, CompressedEntryReadsItsStoredBytesAndDeliversTheUnpackedSize) {
-    const std::vector<uint8_t> original = patterned(5000);
-    const std::vector<uint8_t> packed = zlibOf(original);
-    std::vector<uint8_t> data = bytesOf("xyz");
-    data.insert(data.end(), packed.begin(), packed.end());
-    const uint32_t dataStart = 4 + 2 * 16;
+TEST_F(AssetFolderTest, WholeFilesAreLoadedIntoBuffersThatHoldThem) {
+    // Zeros pack close to deflate's best ratio: the sanity bound on unpacked sizes must accept them.
+    const std::vector<uint8_t> zeros(4 << 20, 0);
     writeArchive(
-        rawArchive({{bv::nameHash("PLAIN"), 3, 0, dataStart},
-                    {bv::nameHash("PACKED"), static_cast<uint32_t>(packed.size()), 5000, dataStart + 3}},
-                   data, 2));
+        bv::buildArchive({{"plain", bytesOf("0123456789")}, {"packed", patterned(5000)}, {"zeros", zeros}}));
     bv::archiveOpen("bb_Blob32");
-    EXPECT_EQ(loadAll("plain"), bytesOf("xyz"));
-    EXPECT_EQ(loadAll("packed"), original);
-    EXPECT_EQ(bv::fileSize("packed"), 5000u);
-    EXPECT_EQ(bv::fileSize("plain"), 3u);
-
-    // The handle of an entry starts at its bytes.
-    int32_t h = bv::fileOpen("PLAIN", bv::kFileRead);
-    ASSERT_GE(h, 0);
-    char got[3];
-    EXPECT_EQ(bv::fileRead(h, got, 3), 3);
-    bv::fileClose(h);
-    EXPECT_EQ(std::string(got, 3), "xyz");
-}
-
-TEST_F(AssetFolderTest, CallerBufferMustHoldTheWholeFile) {
-    writeArchive(bv::buildArchive({{"plain", bytesOf("0123456789")}, {"packed", patterned(5000)}}));
-    bv::archiveOpen("bb_Blob32");
+    ASSERT_EQ(bv::fileSize("zeros"), zeros.size());
+    EXPECT_EQ(loadAll("zeros"), zeros);
     std::vector<uint8_t> room(5000, 0xCC);
     void* buffer = room.data();
 
@@ -158,12 +214,43 @@ TEST_F(AssetFolderTest, CallerBufferMustHoldTheWholeFile) {
     EXPECT_EQ(buffer, room.data());
 }
 
-TEST_F(AssetFolderTest, FirstOfSeveralEntriesWithOneHashWins) {
-    const uint32_t start = 4 + 2 * 16;
-    writeArchive(rawArchive({{bv::nameHash("twin"), 3, 0, start}, {bv::nameHash("twin"), 3, 0, start + 3}},
-                            bytesOf("onetwo"), 2));
+using AssetDeathTest = AssetFolderTest;
+
+TEST_F(AssetDeathTest, CutArchiveIsFatal) {
+    // Two entries announced, one and a half present: 4 + 16 * 2 = 36 bytes needed, 28 given. A
+    // count whose directory would not even fit 32 bits must not size an allocation either.
+    std::vector<uint8_t> halfDirectory = rawArchive(2, {{"a", 0, 0, 36}}, {});
+    halfDirectory.resize(28, 0);
+    const std::vector<std::vector<uint8_t>> cases = {{1, 0}, halfDirectory, rawArchive(0xFFFFFFFFu, {}, {})};
+    for (const std::vector<uint8_t>& bytes : cases) {
+        writeArchive(bytes);
+        EXPECT_EXIT(bv::archiveOpen("bb_Blob32"), testing::ExitedWithCode(255),
+                    "Failed to open .* for reading!")
+            << bytes.size();
+    }
+}
+
+TEST_F(AssetFolderTest, EntriesOutsideTheFileOrUnpackingBadlyAreNeverRead) {
+    const uint32_t data = 4 + 6 * 16;
+    writeArchive(rawArchive(6,
+                            {{"pastEnd", 13, 0, data},           // 12 bytes of data follow, not 13
+                             {"wraps", 0x20, 0, 0xFFFFFFF0u},    // offset + size wraps around 32 bits
+                             {"inflated", 4, 0x7FFFFFFFu, data}, // an unpacked size no 4 bytes give
+                             {"twin", 100, 0, data},             // damaged, but a good twin follows
+                             {"twin", 4, 0, data},
+                             {"garbage", 8, 100, data + 4}}, // not a zlib stream
+                            {'g', 'o', 'o', 'd', 1, 2, 3, 4, 5, 6, 7, 8}));
     bv::archiveOpen("bb_Blob32");
-    EXPECT_EQ(loadAll("twin"), bytesOf("one"));
+
+    for (const char* name : {"pastEnd", "wraps", "inflated", "garbage"}) {
+        void* buffer = nullptr;
+        EXPECT_EQ(bv::loadFile(name, buffer, 0), 0u) << name;
+        EXPECT_EQ(buffer, nullptr) << name;
+        if (std::strcmp(name, "garbage") == 0) continue;
+        EXPECT_EQ(bv::fileOpen(name, bv::kFileRead), -1) << name;
+        EXPECT_EQ(bv::fileSize(name), 0u) << name;
+    }
+    EXPECT_EQ(loadAll("twin"), bytesOf("good"));
 }
 
 } // namespace

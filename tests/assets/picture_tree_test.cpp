@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,22 +13,20 @@ namespace {
 namespace fs = std::filesystem;
 
 // An extended set that only carries names: the trees never look at pixels.
-class NamedSet {
-  public:
-    explicit NamedSet(const std::vector<std::string>& names) : sprites_(names.size()) {
-        for (size_t i = 0; i < names.size(); ++i) {
-            std::memset(&sprites_[i], 0, sizeof(bv::SpriteEx));
-            std::strncpy(sprites_[i].name, names[i].c_str(), bv::kSpriteNameBytes - 1);
-        }
-        set_.sprites = sprites_.data();
-        set_.count = static_cast<int32_t>(sprites_.size());
+struct NamedSet {
+    std::vector<bv::SpriteEx> sprites;
+    bv::SpriteExSet set;
+    explicit NamedSet(const std::vector<std::string>& names) : sprites(names.size()) {
+        for (size_t i = 0; i < names.size(); ++i)
+            std::snprintf(sprites[i].name, sizeof sprites[i].name, "%s", names[i].c_str());
+        set.sprites = sprites.data();
+        set.count = static_cast<int32_t>(sprites.size());
     }
-    const bv::SpriteExSet& set() const { return set_; }
-
-  private:
-    std::vector<bv::SpriteEx> sprites_;
-    bv::SpriteExSet set_;
 };
+
+std::vector<int32_t> pictures(const bv::PictureFolder& f) {
+    return std::vector<int32_t>(f.pictures, f.pictures + f.pictureCount);
+}
 
 class PictureTreeTest : public ::testing::Test {
   protected:
@@ -42,23 +40,32 @@ class PictureTreeTest : public ::testing::Test {
     bv::PictureFolder root_{};
 };
 
-TEST_F(PictureTreeTest, RootWithTgaAndSubfolderWithPngMatchesIgnoringCase) {
+TEST_F(PictureTreeTest, FoldersNestWithParentsAndPathsAndPicturesMatchIgnoringCase) {
     NamedSet set({"grass.png", "Oak.TGA", "house_a.png"});
     touch("map/OAK.tga");
-    touch("map/sub/House_A.PNG");
-    bv::buildPictureFolder((dir_.path() + "/map").c_str(), set.set(), nullptr, &root_);
+    touch("map/a/b/House_A.PNG");
+    fs::create_directories(dir_.file("map/c"));
+    bv::buildPictureFolder(dir_.file("map").c_str(), set.set, nullptr, &root_);
 
     EXPECT_STREQ(root_.name, "map");
     EXPECT_EQ(root_.parent, nullptr);
-    ASSERT_EQ(root_.pictureCount, 1);
-    EXPECT_EQ(root_.pictures[0], 1);
-    ASSERT_EQ(root_.childCount, 1);
-    const bv::PictureFolder& child = root_.children[0];
-    EXPECT_STREQ(child.name, "sub");
-    EXPECT_EQ(child.parent, &root_);
-    ASSERT_EQ(child.pictureCount, 1);
-    EXPECT_EQ(child.pictures[0], 2);
-    EXPECT_EQ(child.childCount, 0);
+    EXPECT_EQ(pictures(root_), std::vector<int32_t>{1});
+    ASSERT_EQ(root_.childCount, 2);
+    const bv::PictureFolder& a = root_.children[0];
+    EXPECT_STREQ(a.name, "a");
+    EXPECT_STREQ(root_.children[1].name, "c");
+    EXPECT_EQ(a.parent, &root_);
+    EXPECT_EQ(a.pictureCount, 0);
+    ASSERT_EQ(a.childCount, 1);
+    const bv::PictureFolder& b = a.children[0];
+    EXPECT_EQ(b.parent, &a);
+    EXPECT_EQ(pictures(b), std::vector<int32_t>{2});
+    EXPECT_EQ(b.childCount, 0);
+    char path[64];
+    bv::pictureFolderPath(&b, path, sizeof(path));
+    EXPECT_STREQ(path, "map/a/b");
+    bv::pictureFolderPath(&b, path, 6);
+    EXPECT_STREQ(path, "map/a");
 }
 
 TEST_F(PictureTreeTest, PngPicturesComeBeforeTgaPicturesEachInNameOrder) {
@@ -67,47 +74,23 @@ TEST_F(PictureTreeTest, PngPicturesComeBeforeTgaPicturesEachInNameOrder) {
     touch("f/c.png");
     touch("f/a.tga");
     touch("f/B.png");
-    bv::buildPictureFolder(dir_.file("f").c_str(), set.set(), nullptr, &root_);
-    ASSERT_EQ(root_.pictureCount, 4);
-    EXPECT_EQ(root_.pictures[0], 1); // B.png
-    EXPECT_EQ(root_.pictures[1], 3); // c.png
-    EXPECT_EQ(root_.pictures[2], 2); // a.tga
-    EXPECT_EQ(root_.pictures[3], 0); // z.tga
+    bv::buildPictureFolder(dir_.file("f").c_str(), set.set, nullptr, &root_);
+    EXPECT_EQ(pictures(root_), (std::vector<int32_t>{1, 3, 2, 0})); // B.png, c.png, a.tga, z.tga
 }
 
-TEST_F(PictureTreeTest, NestedFoldersKeepParentsAndPaths) {
-    NamedSet set({"p.png"});
-    touch("r/a/b/p.png");
-    fs::create_directories(dir_.file("r/c"));
-    bv::buildPictureFolder(dir_.file("r").c_str(), set.set(), nullptr, &root_);
-    ASSERT_EQ(root_.childCount, 2);
-    EXPECT_STREQ(root_.children[0].name, "a");
-    EXPECT_STREQ(root_.children[1].name, "c");
-    ASSERT_EQ(root_.children[0].childCount, 1);
-    const bv::PictureFolder& b = root_.children[0].children[0];
-    EXPECT_EQ(b.parent, &root_.children[0]);
-    EXPECT_EQ(b.pictureCount, 1);
-    char path[64];
-    bv::pictureFolderPath(&b, path, sizeof(path));
-    EXPECT_STREQ(path, "r/a/b");
-    bv::pictureFolderPath(&b, path, 4);
-    EXPECT_STREQ(path, "r/a");
-}
-
-TEST_F(PictureTreeTest, CountEntriesCountsFilesByPatternAndFoldersAlone) {
-    touch("f/one.png");
-    touch("f/TWO.PNG");
-    touch("f/three.tga");
-    touch("f/noext");
-    touch("f/dir1/x.png");
-    fs::create_directories(dir_.file("f/dir2.png"));
-    const std::string f = dir_.file("f");
-    EXPECT_EQ(bv::countEntries(f.c_str(), "*.png", 1), 2);
-    EXPECT_EQ(bv::countEntries(f.c_str(), "*.tga", 1), 1);
-    EXPECT_EQ(bv::countEntries(f.c_str(), "*.*", 1), 4);
-    EXPECT_EQ(bv::countEntries(f.c_str(), "t?o.*", 1), 1);
-    EXPECT_EQ(bv::countEntries(f.c_str(), "*.*", 0), 2);
-    EXPECT_EQ(bv::countEntries(dir_.file("missing").c_str(), "*.*", 0), 0);
+// The patterns of the file lists: '*' any run, '?' one character, letter case aside, and "*.*"
+// every name, dotted or not.
+TEST(FilePatternTest, StarsQuestionMarksAndLetterCase) {
+    const struct {
+        const char *pattern, *name;
+        bool matches;
+    } cases[] = {
+        {"*.png", "one.png", true}, {"*.png", "TWO.PNG", true},    {"*.png", "three.tga", false},
+        {"*.*", "noext", true},     {"*.tga", "three.tga", true},  {"t?o.*", "TWO.PNG", true},
+        {"t?o.*", "too", false},    {"t?o.*", "three.tga", false}, {"*.png", "x.png.tga", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(bv::matchesFilePattern(c.pattern, c.name), c.matches) << c.pattern << " " << c.name;
 }
 
 } // namespace

@@ -23,93 +23,57 @@ uint32_t argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b) {
     return a << 24 | r << 16 | g << 8 | b;
 }
 
-TEST(BoxFilter, TwoByTwoToOneAveragesTheOpaqueNeighboursOfTheCentre) {
-    // (0,0) is the centre; (1,0) is transparent and stays out of the average.
-    Pic src(2, 2,
-            {argb(200, 10, 20, 40), argb(255, 20, 30, 50), argb(0, 255, 255, 255), argb(128, 30, 40, 60)});
-    Pic dst(1, 1);
-    bv::boxFilter(src.s, dst.s);
-    // The mean of three per channel (60 / 3, 90 / 3, 150 / 3), the centre's alpha.
-    EXPECT_EQ(dst.px[0], argb(200, 20, 30, 50));
+uint32_t alphaOnly(uint32_t a) {
+    return a << 24;
 }
 
-TEST(BoxFilter, TransparentCentreGivesATransparentPixel) {
-    Pic src(2, 2, {argb(0, 50, 50, 50), argb(255, 1, 2, 3), argb(255, 1, 2, 3), argb(255, 1, 2, 3)});
-    Pic dst(1, 1);
-    bv::boxFilter(src.s, dst.s);
-    EXPECT_EQ(dst.px[0], 0u);
+// Each target pixel takes its centre from the source at truncated steps of source / target size,
+// keeps the centre's alpha, and takes the rounded mean of the centre and its opaque neighbours.
+TEST(BoxFilter, TargetPixelsAreRoundedMeansAroundTruncatedCentres) {
+    using V = std::vector<uint32_t>;
+    const uint32_t lone = argb(1, 2, 3, 4), one = argb(255, 1, 0, 0), grey = 0xFF010203u;
+    const uint32_t a1 = alphaOnly(1), a2 = alphaOnly(2), a3 = alphaOnly(3), a4 = alphaOnly(4);
+    const struct {
+        const char* name;
+        int sw, sh;
+        V source;
+        int tw, th;
+        V expected;
+    } cases[] = {
+        // clang-format off
+        // The centre (0,0) and two opaque neighbours: 60 / 3, 90 / 3, 150 / 3; (1,0) stays out.
+        {"transparent neighbour", 2, 2, {argb(200, 10, 20, 40), argb(255, 20, 30, 50), 0x00FFFFFF, argb(128, 30, 40, 60)}, 1, 1, {argb(200, 20, 30, 50)}},
+        {"transparent centre", 2, 2, {argb(0, 50, 50, 50), grey, grey, grey}, 1, 1, {0}},
+        {"lone pixel", 3, 3, {0, 0, 0, 0, lone, 0, 0, 0, 0}, 3, 3, {0, 0, 0, 0, lone, 0, 0, 0, 0}},
+        {"1.5 rounds up", 2, 1, {argb(255, 1, 1, 1), argb(255, 2, 2, 2)}, 1, 1, {argb(255, 2, 2, 2)}},
+        // Column 0: 1, 1 gives 1; column 1: 1, 1, 2 gives 1.33.
+        {"1.33 rounds down", 3, 1, {one, one, argb(255, 2, 0, 0)}, 2, 1, {one, one}},
+        // A plain area, edges with fewer neighbours included, is not brightened.
+        {"plain area", 7, 5, V(35, 0xFF336699u), 3, 2, V(6, 0xFF336699u)},
+        {"white", 4, 4, V(16, 0xFFFFFFFFu), 1, 1, {0xFFFFFFFFu}},
+        {"steps of 2", 4, 1, {alphaOnly(10), alphaOnly(20), alphaOnly(30), alphaOnly(40)}, 2, 1, {alphaOnly(10), alphaOnly(30)}},
+        {"steps of 1.5: columns 0 and 1", 3, 1, {a1, a2, a3}, 2, 1, {a1, a2}},
+        {"steps of 0.5", 2, 2, {a1, a2, a3, a4}, 4, 4, {a1, a1, a2, a2, a1, a1, a2, a2, a3, a3, a4, a4, a3, a3, a4, a4}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        Pic source(c.sw, c.sh, c.source), target(c.tw, c.th);
+        bv::boxFilter(source.s, target.s);
+        EXPECT_EQ(target.px, c.expected) << c.name;
+    }
 }
 
-TEST(BoxFilter, MeansAreRoundedToNearestAndPlainAreasKeepTheirColour) {
-    Pic lone(3, 3, std::vector<uint32_t>(9, 0));
-    lone.px[4] = argb(1, 2, 3, 4);
-    Pic out(3, 3);
-    bv::boxFilter(lone.s, out.s);
-    EXPECT_EQ(out.px[4], argb(1, 2, 3, 4));
-    EXPECT_EQ(out.px[0], 0u);
-
-    // 1 and 2 give 1.5, rounded up; 1, 1 and 2 give 1.33, rounded down.
-    Pic pair(2, 1, {argb(255, 1, 1, 1), argb(255, 2, 2, 2)});
-    Pic one(1, 1);
-    bv::boxFilter(pair.s, one.s);
-    EXPECT_EQ(one.px[0], argb(255, 2, 2, 2));
-    Pic triple(3, 1, {argb(255, 1, 0, 0), argb(255, 1, 0, 0), argb(255, 2, 0, 0)});
-    Pic two(2, 1);
-    bv::boxFilter(triple.s, two.s); // target 1's centre is column 1, with both neighbours
-    EXPECT_EQ(two.px[1], argb(255, 1, 0, 0));
-
-    // A plain area, including its edges with fewer neighbours, is not brightened.
-    Pic plain(7, 5, std::vector<uint32_t>(35, 0xFF336699u));
-    Pic small(3, 2);
-    bv::boxFilter(plain.s, small.s);
-    for (uint32_t p : small.px) EXPECT_EQ(p, 0xFF336699u);
-    Pic white(4, 4, std::vector<uint32_t>(16, 0xFFFFFFFFu));
-    Pic w1(1, 1);
-    bv::boxFilter(white.s, w1.s);
-    EXPECT_EQ(w1.px[0], 0xFFFFFFFFu);
-}
-
-TEST(BoxFilter, CentresAreSampledAtTruncatedSteps) {
-    Pic row(4, 1, {argb(10, 0, 0, 0), argb(20, 0, 0, 0), argb(30, 0, 0, 0), argb(40, 0, 0, 0)});
-    Pic half(2, 1);
-    bv::boxFilter(row.s, half.s);
-    EXPECT_EQ(half.px[0] >> 24, 10u);
-    EXPECT_EQ(half.px[1] >> 24, 30u);
-
-    Pic src3(3, 1, {argb(1, 0, 0, 0), argb(2, 0, 0, 0), argb(3, 0, 0, 0)});
-    Pic two(2, 1);
-    bv::boxFilter(src3.s, two.s); // steps of 1.5: columns 0 and 1
-    EXPECT_EQ(two.px[0] >> 24, 1u);
-    EXPECT_EQ(two.px[1] >> 24, 2u);
-
-    Pic grow(4, 4);
-    Pic small(2, 2, {argb(1, 0, 0, 0), argb(2, 0, 0, 0), argb(3, 0, 0, 0), argb(4, 0, 0, 0)});
-    bv::boxFilter(small.s, grow.s);
-    const uint32_t expected[4][4] = {{1, 1, 2, 2}, {1, 1, 2, 2}, {3, 3, 4, 4}, {3, 3, 4, 4}};
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(grow.px[size_t(y * 4 + x)] >> 24, expected[y][x]) << x << "," << y;
-}
-
-TEST(ResizedSprites, BoxFilteredSpriteScalesItsOffsetsWithIntegerArithmetic) {
+TEST(ResizedSprites, BoxFilteredSpriteScalesItsOffsetsTruncatingTowardZero) {
     bvtest::ensureMemory();
-    Pic src(100, 60, std::vector<uint32_t>(6000, 0xFF336699u));
-    src.s.xOffset = -50, src.s.yOffset = -60;
-    bv::Sprite out{};
-    bv::addBoxFilteredSpr(out, src.s, 50, 30);
-    EXPECT_EQ(out.width, 50);
-    EXPECT_EQ(out.height, 30);
-    EXPECT_EQ(out.xOffset, -25);
-    EXPECT_EQ(out.yOffset, -30);
-    EXPECT_EQ(out.pixels[0], 0xFF336699u);
-    EXPECT_EQ(out.pixels[50 * 30 - 1], 0xFF336699u);
-    bv::memFree(out.pixels);
-
-    Pic odd(10, 10, std::vector<uint32_t>(100, 0xFF000000u));
+    Pic odd(10, 10, std::vector<uint32_t>(100, 0xFF336699u));
     odd.s.xOffset = -7, odd.s.yOffset = 7;
+    bv::Sprite out{};
     bv::addBoxFilteredSpr(out, odd.s, 3, 3);
-    EXPECT_EQ(out.xOffset, -2); // -21 / 10, truncated toward zero
+    EXPECT_EQ(out.width, 3);
+    EXPECT_EQ(out.height, 3);
+    EXPECT_EQ(out.xOffset, -2); // -7 * 3 / 10 = -2.1
     EXPECT_EQ(out.yOffset, 2);
+    EXPECT_EQ(out.pixels[8], 0xFF336699u);
     bv::memFree(out.pixels);
 }
 
@@ -129,16 +93,17 @@ TEST(ResizedSprites, ScaledSetTakesFiveTwelfthsOfEverySpriteInOneBlock) {
     bv::SpriteExSet scaled;
     bv::createScaledSprSet(source, scaled, bv::kMapScale, bv::kMapScale);
     ASSERT_EQ(scaled.count, 3);
+    const auto size = [&scaled](int i) {
+        const bv::Sprite& s = scaled.sprites[i].sprite;
+        return std::vector<int32_t>{s.width, s.height, s.xOffset, s.yOffset};
+    };
+    // 120 x 96 with offsets -60, -96 at 5 / 12; 100 x 12 gives 41.67 x 5; 1 x 1 gives nothing.
+    EXPECT_EQ(size(0), (std::vector<int32_t>{50, 40, -25, -40}));
+    EXPECT_EQ(size(1), (std::vector<int32_t>{41, 5, 0, 0}));
+    EXPECT_EQ(size(2), (std::vector<int32_t>{0, 0, 0, 0}));
     const bv::Sprite& a = scaled.sprites[0].sprite;
-    EXPECT_EQ(a.width, 50);
-    EXPECT_EQ(a.height, 40);
-    EXPECT_EQ(a.xOffset, -25);
-    EXPECT_EQ(a.yOffset, -40);
     EXPECT_EQ(a.pixels[0], 0x80FF0000u);
-    EXPECT_EQ(scaled.sprites[1].sprite.width, 41); // 41.67
-    EXPECT_EQ(scaled.sprites[1].sprite.height, 5);
-    EXPECT_EQ(scaled.sprites[1].sprite.pixels, a.pixels + 50 * 40);
-    EXPECT_EQ(scaled.sprites[2].sprite.width, 0); // 0.42 of a pixel is nothing
+    EXPECT_EQ(scaled.sprites[1].sprite.pixels, a.pixels + 50 * 40); // one block
     EXPECT_EQ(scaled.sprites[2].sprite.pixels, nullptr);
     EXPECT_STREQ(scaled.sprites[0].name, "");
 

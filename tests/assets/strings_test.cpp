@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "asset_fixture.h"
-#include "assets/archive_writer.h"
 #include "assets/hash.h"
 #include "assets/strings.h"
+#include "assets/text_keys.h"
 
 namespace {
 
@@ -64,43 +65,25 @@ TEST_F(StringTableTest, PairsAreReadByTheFilesRules) {
     EXPECT_EQ(bv::text(nullptr), nullptr);
 }
 
-TEST_F(StringTableTest, EmptyKeyIsIgnoredAndEmptyTextIsNone) {
-    load(u"\"\" \"orphan\"\n\"k\" \"v\"\n\"blank\" \"\"\n");
-    EXPECT_EQ(bv::text(""), nullptr);
-    EXPECT_EQ(str(bv::text("k")), u"v");
-    EXPECT_EQ(bv::text("blank"), nullptr);
-    EXPECT_EQ(bv::keyTextIndex("blank"), 0);
-    // "orphan" was never pooled: the only pooled text is "v".
-    EXPECT_EQ(str(bv::textByIndex(1)), u"v");
-    EXPECT_EQ(bv::textByIndex(2), nullptr);
-}
-
+// Texts are pooled: keys with one text share it, an empty key is ignored and its text never
+// pooled, an empty text is no text.
 TEST_F(StringTableTest, KeysWithTheSameTextShareOnePooledText) {
-    load(u"\"ok\" \"OK\"\n\"confirm\" \"OK\"\n\"cancel\" \"Cancel\"\n");
-    EXPECT_EQ(bv::keyTextIndex("ok"), bv::keyTextIndex("confirm"));
+    load(u"\"\" \"orphan\"\n\"ok\" \"OK\"\n\"confirm\" \"OK\"\n\"blank\" \"\"\n\"cancel\" \"Cancel\"\n");
+    for (const char* none : {"", "blank", "missing"}) EXPECT_EQ(bv::text(none), nullptr) << none;
     EXPECT_EQ(bv::text("ok"), bv::text("confirm"));
-    EXPECT_NE(bv::keyTextIndex("ok"), bv::keyTextIndex("cancel"));
-    EXPECT_EQ(bv::keyTextIndex("missing"), 0);
-    EXPECT_EQ(bv::textByIndex(0), nullptr);
-    EXPECT_EQ(bv::textByIndex(-1), nullptr);
-    EXPECT_EQ(str(bv::textByIndex(bv::keyTextIndex("cancel"))), u"Cancel");
+    EXPECT_EQ(str(bv::text("ok")), u"OK");
+    // Only "OK" and "Cancel" are pooled, in their order: the empty key's text is not.
+    EXPECT_EQ(str(bv::textByIndex(2)), u"Cancel");
+    EXPECT_EQ(bv::textByIndex(3), nullptr);
 }
 
 TEST_F(StringTableTest, DifferentKeysWithOneHashStayApart) {
-    // Search for two keys whose name hashes collide (birthday search, a few hundred thousand).
-    std::unordered_map<uint32_t, std::string> seen;
-    std::string first, second;
-    for (int i = 0; first.empty(); ++i) {
-        std::string key = "k" + std::to_string(i);
-        auto [at, added] = seen.emplace(bv::nameHash(key.c_str()), key);
-        if (!added) first = at->second, second = key;
-        ASSERT_LT(i, 3000000);
-    }
-    std::u16string content = u"\"" + std::u16string(first.begin(), first.end()) + u"\" \"one\"\n\"" +
-                             std::u16string(second.begin(), second.end()) + u"\" \"two\"\n";
-    load(content);
-    EXPECT_EQ(str(bv::text(first.c_str())), u"one");
-    EXPECT_EQ(str(bv::text(second.c_str())), u"two");
+    // Two keys of one hash, found with a separate lookup2.
+    ASSERT_EQ(bv::nameHash("k13315"), 0xE3CDC905u);
+    ASSERT_EQ(bv::nameHash("k23233"), 0xE3CDC905u);
+    load(u"\"k13315\" \"one\"\n\"k23233\" \"two\"\n");
+    EXPECT_EQ(str(bv::text("k13315")), u"one");
+    EXPECT_EQ(str(bv::text("k23233")), u"two");
 }
 
 // Keys with arguments (from the content manifest): rooms "dd", loanRate "f", and
@@ -143,7 +126,9 @@ TEST_F(StringTableTest, TextsAskingForArgumentsTheirKeyIsNotGivenAreRefused) {
 
 using StringTableDeathTest = StringTableTest;
 
-TEST_F(StringTableDeathTest, FileWithoutByteOrderMarkIsFatal) {
+TEST_F(StringTableDeathTest, MissingFileOrFileWithoutByteOrderMarkIsFatal) {
+    EXPECT_EXIT(bv::initText("nothere.txt"), testing::ExitedWithCode(255),
+                "Fatal error, couldn't open nothere.txt");
     bvtest::writeFile(file("plain.txt"), tableFile(u"\"k\" \"v\"", false));
     EXPECT_EXIT(bv::initText("plain.txt"), testing::ExitedWithCode(255),
                 "initText was passed the file plain.txt which is not in PC Unicode format.");
@@ -152,12 +137,7 @@ TEST_F(StringTableDeathTest, FileWithoutByteOrderMarkIsFatal) {
     EXPECT_EXIT(bv::initText("big.txt"), testing::ExitedWithCode(255), "big.txt which is not in PC Unicode");
 }
 
-TEST_F(StringTableDeathTest, MissingFileIsFatal) {
-    EXPECT_EXIT(bv::initText("nothere.txt"), testing::ExitedWithCode(255),
-                "Fatal error, couldn't open nothere.txt");
-}
-
-TEST(TextConversionTest, WidenIntoFormatsThenWidensLatin1) {
+TEST(TextConversionTest, WideningAndNarrowingKeepLatin1AndTheirLimits) {
     char16_t out[32];
     EXPECT_EQ(bv::widenInto(out, 32, "%d houses, %s", 12, "caf\xE9"), 15);
     EXPECT_EQ(std::u16string(out), u"12 houses, caf\u00E9");
@@ -165,25 +145,61 @@ TEST(TextConversionTest, WidenIntoFormatsThenWidensLatin1) {
     EXPECT_EQ(std::u16string(out), u"abc");
     EXPECT_EQ(bv::widenInto(out, 1, "abc"), 0);
     EXPECT_EQ(out[0], 0);
-}
-
-TEST(TextConversionTest, WidenCopiesLiterallyIntoASharedBuffer) {
+    // widen copies literally; narrow keeps low bytes up to 998 characters.
     EXPECT_EQ(std::u16string(bv::widen("100% sure")), u"100% sure");
-    const std::string big(600, 'w');
-    EXPECT_EQ(std::u16string(bv::widen(big.c_str())), std::u16string(bv::kWideBufferUnits - 1, u'w'));
-    EXPECT_EQ(bv::widen("a"), bv::widen("b")); // one shared buffer
+    EXPECT_EQ(std::u16string(bv::widen(std::string(600, 'w').c_str())),
+              std::u16string(bv::kWideBufferUnits - 1, u'w'));
     EXPECT_EQ(std::u16string(bv::widen(nullptr)), u"");
-}
-
-TEST(TextConversionTest, NarrowKeepsLowBytesUpTo998Characters) {
     EXPECT_EQ(std::string(bv::narrow(u"\u20AC5 caf\u00E9")), std::string("\xAC"
                                                                          "5 caf\xE9"));
-    const std::u16string big(1200, u'n');
-    EXPECT_EQ(std::string(bv::narrow(big.c_str())), std::string(998, 'n'));
+    EXPECT_EQ(std::string(bv::narrow(std::u16string(1200, u'n').c_str())), std::string(998, 'n'));
     EXPECT_EQ(std::string(bv::narrow(nullptr)), "");
     char small[3] = {'?', '?', '?'};
     bv::narrowInto(small, 3, u"wxyz");
     EXPECT_EQ(std::string(small), "wx");
+}
+
+// Lettered keys: the base and a capital letter; counting the letters present, wrapping round.
+class TextKeysTest : public StringTableTest {
+  protected:
+    void SetUp() override {
+        StringTableTest::SetUp();
+        load(u"\"tripleA\" \"one\" \"tripleB\" \"two\" \"tripleC\" \"three\"\n\"tripleE\" \"five\" \"mixa\" "
+             u"\"m0\"\n"
+             u"\"MIXB\" \"m1\" \"gapA\" \"g0\" \"gapC\" \"g2\"\n");
+    }
+};
+
+TEST_F(TextKeysTest, LookupFindsTheLetteredTextCountStopsAtAGapAndWrappingGoesRound) {
+    EXPECT_EQ(str(bv::lookupVariant("triple", 1)), u"two");
+    EXPECT_EQ(bv::lookupVariant("triple", 3), nullptr);
+    EXPECT_EQ(str(bv::lookupVariant("triple", 4)), u"five");
+    // The count stops at the first missing letter, whatever the case of the others.
+    EXPECT_EQ(bv::variantCount("triple"), 3); // E exists but D does not
+    EXPECT_EQ(bv::variantCount("mix"), 2);
+    EXPECT_EQ(bv::variantCount("gap"), 1);
+    EXPECT_EQ(bv::variantCount("absent"), 0);
+    // The wrapped lookup goes round the letters present.
+    EXPECT_EQ(str(bv::lookupVariantWrapped("triple", 7)), u"two"); // 7 mod 3 = 1: B
+    EXPECT_EQ(str(bv::lookupVariantWrapped("triple", 2)), u"three");
+    EXPECT_EQ(str(bv::lookupVariantWrapped("triple", 3)), u"one");
+    EXPECT_EQ(str(bv::lookupVariantWrapped("triple", -1)), u"three");
+    EXPECT_EQ(str(bv::lookupVariantWrapped("absent", 4)), u"");
+}
+
+// The build's tool turns the UTF-8 source into the table file, run as the build runs it: the mark,
+// then little-endian units. (The archive the packing tool writes is checked against the generated
+// files in the content tests.)
+TEST_F(StringTableTest, BvtextWritesLittleEndianUnitsAfterTheMarkByteForByte) {
+    bvtest::writeFile(file("in.txt"), std::string("\"k\" \"caf\xC3\xA9 \xE2\x82\xAC\"\r\n\"a\"\n"));
+    const std::string command =
+        std::string(BV_TOOLS_DIR) + "/bvtext " + file("in.txt") + " " + file("out.txt");
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::vector<uint8_t> expected = {0xFF, 0xFE, '"', 0, 'k',  0, '"', 0, ' ',  0,    '"', 0, 'c',  0,
+                                           'a',  0,    'f', 0, 0xE9, 0, ' ', 0, 0xAC, 0x20, '"', 0, '\r', 0,
+                                           '\n', 0,    '"', 0, 'a',  0, '"', 0, '\n', 0};
+    EXPECT_EQ(bvtest::readFile(file("out.txt")), expected);
+    EXPECT_FALSE(std::filesystem::exists(file("out.txt.tmp")));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Test helpers for the drawing primitives: an 800 x 600 target with guard zones around it, test
-// sprites, and the blending rule written out channel by channel as a reference.
+// Test helpers for the drawing primitives: an 800 x 600 target with guard zones around it, and
+// test sprites.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -56,16 +56,6 @@ struct TestSprite {
     }
     uint32_t& at(int x, int y) { return px[size_t(y) * size_t(s.width) + size_t(x)]; }
 };
-
-// The blending rule, one channel at a time: (c * a + old * (255 - a) + 1) >> 8, top byte 0.
-inline uint32_t refBlend(uint32_t colour, uint32_t old, uint32_t a) {
-    uint32_t out = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const uint32_t c = (colour >> shift) & 0xFF, o = (old >> shift) & 0xFF;
-        out |= std::min<uint32_t>((c * a + o * (255 - a) + 1) >> 8, 255) << shift;
-    }
-    return out;
-}
 
 // Every test starts from the full clip rectangle, an empty clip stack and no dirty rectangles.
 class DrawTest : public ::testing::Test {

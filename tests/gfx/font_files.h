@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "gfx/font.h"
@@ -28,17 +29,11 @@ inline std::vector<uint8_t> sprFile(const std::vector<SprGlyph>& glyphs,
     for (const SprGlyph& g : glyphs) {
         const size_t at = out.size();
         out.resize(at + 344, 0xEE); // bytes the loader does not read are not zero
-        bvtest::setLE32(out, at + 0, uint32_t(g.xOffset));
-        bvtest::setLE32(out, at + 4, uint32_t(g.yOffset));
-        bvtest::setLE32(out, at + 40, uint32_t(g.width));
-        bvtest::setLE32(out, at + 44, uint32_t(g.height));
-        bvtest::setLE32(out, at + 72, uint32_t(g.advance));
-        bvtest::setLE32(out, at + 76, uint32_t(g.yAdvance));
-        bvtest::setLE32(out, at + 80, uint32_t(g.code));
-        for (uint32_t p : g.pixels) {
-            out.resize(out.size() + 4);
-            bvtest::setLE32(out, out.size() - 4, p);
-        }
+        const std::pair<size_t, int32_t> fields[] = {{0, g.xOffset}, {4, g.yOffset},  {40, g.width},
+                                                     {44, g.height}, {72, g.advance}, {76, g.yAdvance},
+                                                     {80, g.code}};
+        for (const auto& [offset, value] : fields) bvtest::setLE32(out, at + offset, uint32_t(value));
+        for (uint32_t p : g.pixels) bvtest::putLE32(out, p);
     }
     return out;
 }

@@ -2,6 +2,9 @@
 // their glyph count or sizes, metric copies and glyph lookup.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <optional>
+
 #include "assets/asset_fixture.h"
 #include "font_files.h"
 #include "gfx/font.h"
@@ -37,79 +40,64 @@ TEST_F(FontLoadTest, GlyphFieldsComeFromTheirRecordOffsets) {
     ASSERT_TRUE(bv::loadFont("t.spr", font));
     ASSERT_EQ(font.count, 3);
     const bv::Glyph& g = font.glyphs[1];
-    EXPECT_EQ(g.code, 'A');
-    EXPECT_EQ(g.xOffset, -2);
-    EXPECT_EQ(g.yOffset, 4);
-    EXPECT_EQ(g.width, 2);
-    EXPECT_EQ(g.height, 3);
-    EXPECT_EQ(g.advance, 9);
-    EXPECT_EQ(g.yAdvance, 1);
+    EXPECT_EQ((std::vector<int32_t>{g.code, g.xOffset, g.yOffset, g.width, g.height, g.advance, g.yAdvance}),
+              (std::vector<int32_t>{'A', -2, 4, 2, 3, 9, 1}));
     EXPECT_EQ(g.pixels[0], 0xFF102030u);
     EXPECT_EQ(g.pixels[5], 0xFF102035u);
     EXPECT_EQ(font.glyphs[2].pixels[0], 0x80FFFFFFu);
     EXPECT_EQ(font.glyphs[0].pixels, nullptr);
 }
 
-TEST_F(FontLoadTest, WrongHeaderSizeLeavesTheFontAndWrongRecordSizeEmptiesIt) {
-    put("good.spr", texttest::sprFile({glyph('x', 1, 1, 1)}));
-    ASSERT_TRUE(bv::loadFont("good.spr", font));
-    const bv::Glyph* before = font.glyphs;
-    put("header.spr", texttest::sprFile({glyph('y', 1, 1, 1)}, std::nullopt, 551));
-    EXPECT_FALSE(bv::loadFont("header.spr", font));
-    EXPECT_EQ(font.glyphs, before);
-    EXPECT_EQ(font.count, 1);
-    EXPECT_FALSE(bv::loadFont("missing.spr", font));
-    EXPECT_EQ(font.count, 1);
-    put("stub.spr", std::vector<uint8_t>(15, 0));
-    EXPECT_FALSE(bv::loadFont("stub.spr", font));
-    EXPECT_EQ(font.count, 1);
-
-    put("record.spr", texttest::sprFile({glyph('y', 1, 1, 1)}, std::nullopt, 552, 343));
-    EXPECT_FALSE(bv::loadFont("record.spr", font));
-    EXPECT_EQ(font.count, 0);
-}
-
-TEST_F(FontLoadTest, CountBeyondTheDataIsCutToTheGlyphsThere) {
-    put("more.spr", texttest::sprFile({glyph('a', 2, 2, 1), glyph('b', 1, 1, 2)}, 0x7FFFFFFF));
-    ASSERT_TRUE(bv::loadFont("more.spr", font));
-    EXPECT_EQ(font.count, 2);
-    EXPECT_EQ(font.glyphs[1].code, 'b');
-
-    put("negative.spr", texttest::sprFile({glyph('a', 1, 1, 1)}, -5));
-    EXPECT_FALSE(bv::loadFont("negative.spr", font));
-    EXPECT_EQ(font.count, 0);
-}
-
-TEST_F(FontLoadTest, GlyphWhosePixelsRunPastTheDataEndsTheFont) {
-    std::vector<uint8_t> bytes =
-        texttest::sprFile({glyph('a', 2, 2, 1), glyph('b', 3, 3, 2), glyph('c', 1, 1, 3)});
-    bytes.resize(bytes.size() - 4 - 344 - 4); // 'c' gone, 'b' one pixel short
-    put("cut.spr", bytes);
-    ASSERT_TRUE(bv::loadFont("cut.spr", font));
-    EXPECT_EQ(font.count, 1);
-    EXPECT_EQ(font.glyphs[0].pixels[3], 4u);
-
-    SprGlyph bad = glyph('n', 1, 1, 1);
-    bad.height = -1;
-    SprGlyph giant = glyph('g', 0, 0, 0);
+// Each file loaded over a font of one glyph 'x': a wrong header size, or no file, leaves that font;
+// a wrong record size empties it; a count beyond the data is cut to the glyphs there; a glyph
+// whose pixels run past the data, or whose size is negative or overflows, ends the font.
+TEST_F(FontLoadTest, DamagedFilesAreRefusedOrCut) {
+    using texttest::sprFile;
+    std::vector<uint8_t> cut = sprFile({glyph('a', 2, 2, 1), glyph('b', 3, 3, 2), glyph('c', 1, 1, 3)});
+    cut.erase(cut.end() - (4 + 344 + 4), cut.end()); // 'c' gone, 'b' one pixel short
+    SprGlyph negative = glyph('n', 1, 1, 1), giant = glyph('g', 0, 0, 0);
+    negative.height = -1;
     giant.width = 0x7FFFFFFF, giant.height = 0x7FFFFFFF;
-    put("bad.spr", texttest::sprFile({glyph('a', 1, 1, 1), bad, glyph('z', 1, 1, 1)}));
-    ASSERT_TRUE(bv::loadFont("bad.spr", font));
-    EXPECT_EQ(font.count, 1);
-    put("giant.spr", texttest::sprFile({glyph('a', 1, 1, 1), giant}));
-    ASSERT_TRUE(bv::loadFont("giant.spr", font));
-    EXPECT_EQ(font.count, 1);
+    const struct {
+        const char* name;
+        std::optional<std::vector<uint8_t>> bytes;
+        bool loaded;
+        int count, lastCode;
+    } cases[] = {
+        // clang-format off
+        {"header size 551", sprFile({glyph('y', 1, 1, 1)}, std::nullopt, 551), false, 1, 'x'},
+        {"no file", std::nullopt, false, 1, 'x'},
+        {"shorter than the header", std::vector<uint8_t>(15, 0), false, 1, 'x'},
+        {"record size 343", sprFile({glyph('y', 1, 1, 1)}, std::nullopt, 552, 343), false, 0, 0},
+        {"count beyond the data", sprFile({glyph('a', 2, 2, 1), glyph('b', 1, 1, 2)}, 0x7FFFFFFF), true, 2, 'b'},
+        {"negative count", sprFile({glyph('a', 1, 1, 1)}, -5), false, 0, 0},
+        {"pixels cut short", cut, true, 1, 'a'},
+        {"negative height", sprFile({glyph('a', 1, 1, 1), negative, glyph('z', 1, 1, 1)}), true, 1, 'a'},
+        {"overflowing size", sprFile({glyph('a', 1, 1, 1), giant}), true, 1, 'a'},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        put("good.spr", sprFile({glyph('x', 1, 1, 1)}));
+        ASSERT_TRUE(bv::loadFont("good.spr", font));
+        std::remove(file("case.spr").c_str());
+        if (c.bytes) put("case.spr", *c.bytes);
+        EXPECT_EQ(bv::loadFont("case.spr", font), c.loaded);
+        ASSERT_EQ(font.count, c.count);
+        if (c.count > 0) {
+            EXPECT_EQ(font.glyphs[c.count - 1].code, c.lastCode);
+        }
+    }
 }
 
 TEST(FontMetrics, CopiedForCommonIndexesOnly) {
     texttest::MemFont base(4, 10), variant(6, 12);
     base.glyphs[1].xOffset = -3, base.glyphs[1].yOffset = 5, base.glyphs[1].yAdvance = 2;
     bv::copyFontMetrics(base.font, variant.font);
-    EXPECT_EQ(variant.glyphs[1].xOffset, -3);
-    EXPECT_EQ(variant.glyphs[1].yOffset, 5);
-    EXPECT_EQ(variant.glyphs[1].yAdvance, 2);
-    EXPECT_EQ(variant.glyphs[1].advance, 10);
-    EXPECT_EQ(variant.glyphs[1].width, 12); // the picture stays the variant's own
+    // Offsets and advances from the base; the picture, here its width, stays the variant's own.
+    const bv::Glyph& g = variant.glyphs[1];
+    EXPECT_EQ((std::vector<int32_t>{g.xOffset, g.yOffset, g.yAdvance, g.advance, g.width}),
+              (std::vector<int32_t>{-3, 5, 2, 10, 12}));
     EXPECT_EQ(variant.glyphs[5].advance, 12);
 }
 

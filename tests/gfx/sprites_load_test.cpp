@@ -39,101 +39,81 @@ BinPicture binPic(int w, int h, uint8_t seed) {
     return p;
 }
 
-TEST_F(SpriteLoadTest, RecordWordsLandInTheirFieldsAndPixelsAreConvertedToDisplayOrder) {
+TEST_F(SpriteLoadTest, RecordWordsLandInTheirFieldsAndPixelsFollowInDisplayOrder) {
     BinPicture p;
     p.advance = 5, p.yAdvance = 6, p.code = 7, p.xOffset = -3, p.yOffset = -4, p.width = 2, p.height = 1;
     p.rgba = {10, 20, 30, 255, 1, 2, 3, 128};
-    put("one.bin", bvtest::binFile({p}));
-    ASSERT_EQ(bv::loadSpriteSet("one", set), 1);
-    ASSERT_EQ(set.count, 1);
+    put("two.bin", bvtest::binFile({p, binPic(3, 1, 100)}));
+    ASSERT_EQ(bv::loadSpriteSet("two", set), 1);
+    ASSERT_EQ(set.count, 2);
     const bv::Sprite& s = set.sprites[0];
-    EXPECT_EQ(s.advance, 5);
-    EXPECT_EQ(s.code, 7);
-    EXPECT_EQ(s.yAdvance, 6);
-    EXPECT_EQ(s.xOffset, -3);
-    EXPECT_EQ(s.yOffset, -4);
-    ASSERT_EQ(s.width, 2);
-    ASSERT_EQ(s.height, 1);
+    ASSERT_EQ((std::vector<int32_t>{s.advance, s.yAdvance, s.code, s.xOffset, s.yOffset, s.width, s.height}),
+              (std::vector<int32_t>{5, 6, 7, -3, -4, 2, 1}));
     // Red 10, green 20, blue 30, opaque.
     EXPECT_EQ(s.pixels[0], 0xFF0A141Eu);
     EXPECT_EQ(s.pixels[1], 0x80010203u);
-}
+    // Sprite 1's pixels follow: file bytes 100..103 are red 100, green 101, blue 102, alpha 103.
+    EXPECT_EQ(set.sprites[1].pixels[0], 0x67646566u);
+    EXPECT_EQ(set.sprites[1].pixels[2], 0x6F6C6D6Eu);
 
-TEST_F(SpriteLoadTest, ConversionFollowsTheDisplaysChannelPositions) {
+    // A display with red and blue the other way round gets them so.
     bv::redShift = 0, bv::greenShift = 8, bv::blueShift = 16;
-    BinPicture p;
-    p.width = 1, p.height = 1, p.rgba = {10, 20, 30, 255};
-    put("bgr.bin", bvtest::binFile({p}));
-    ASSERT_EQ(bv::loadSpriteSet("bgr", set), 1);
+    ASSERT_EQ(bv::loadSpriteSet("two", set), 1);
     EXPECT_EQ(set.sprites[0].pixels[0], 0xFF1E140Au);
 }
 
-TEST_F(SpriteLoadTest, EachSpritesPixelsFollowThePreviousOnes) {
-    put("two.bin", bvtest::binFile({binPic(2, 2, 0), binPic(3, 1, 100)}));
-    ASSERT_EQ(bv::loadSpriteSet("two", set), 1);
-    ASSERT_EQ(set.count, 2);
-    // Sprite 1's first pixel is file bytes 100..103: red 100, green 101, blue 102, alpha 103.
-    EXPECT_EQ(set.sprites[1].pixels[0], 0x67646566u);
-    EXPECT_EQ(set.sprites[1].pixels[2], 0x6F6C6D6Eu);
-    EXPECT_EQ(set.sprites[0].pixels[3], 0x0F0C0D0Eu);
-}
-
-TEST_F(SpriteLoadTest, EmptySetAndMissingFile) {
-    put("none.bin", bvtest::binFile({}));
-    ASSERT_EQ(bv::loadSpriteSet("none", set), 1);
-    EXPECT_EQ(set.count, 0);
-    bv::SpriteSet untouched;
-    EXPECT_EQ(bv::loadSpriteSet("absent", untouched), 0);
-    EXPECT_EQ(untouched.count, 0);
-    EXPECT_EQ(untouched.sprites, nullptr);
-}
-
-TEST_F(SpriteLoadTest, CountBeyondTheRecordsIsRefusedAndLeavesTheSetAsItWas) {
-    put("good.bin", bvtest::binFile({binPic(1, 1, 0)}));
-    ASSERT_EQ(bv::loadSpriteSet("good", set), 1);
-    const bv::Sprite* before = set.sprites;
-    put("liar.bin", bvtest::binFile({binPic(1, 1, 0)}, 2));
-    EXPECT_EQ(bv::loadSpriteSet("liar", set), 0);
-    put("negative.bin", bvtest::binFile({}, -1));
-    EXPECT_EQ(bv::loadSpriteSet("negative", set), 0);
-    put("huge.bin", bvtest::binFile({}, 0x7FFFFFFF));
-    EXPECT_EQ(bv::loadSpriteSet("huge", set), 0);
-    put("stub.bin", {1, 0});
-    EXPECT_EQ(bv::loadSpriteSet("stub", set), 0);
-    EXPECT_EQ(set.sprites, before);
-    EXPECT_EQ(set.count, 1);
-}
-
-TEST_F(SpriteLoadTest, PixelsCutShortLeaveThatSpriteAndTheRestEmpty) {
-    std::vector<uint8_t> bytes = bvtest::binFile({binPic(1, 1, 0), binPic(2, 2, 40), binPic(1, 1, 80)});
-    bytes.resize(bytes.size() - 4 - 1); // the last sprite and one byte of the middle one are gone
-    put("cut.bin", bytes);
-    ASSERT_EQ(bv::loadSpriteSet("cut", set), 1);
-    ASSERT_EQ(set.count, 3);
-    EXPECT_EQ(set.sprites[0].pixels[0], 0x03000102u);
-    for (int i : {1, 2}) {
-        EXPECT_EQ(set.sprites[i].width, 0) << i;
-        EXPECT_EQ(set.sprites[i].height, 0) << i;
-        EXPECT_EQ(set.sprites[i].pixels, nullptr) << i;
+// Loaded over a set of one picture: a count the records do not back is refused and leaves the
+// set as it was; an empty set empties it.
+TEST_F(SpriteLoadTest, CountsTheFileDoesNotHoldAreRefused) {
+    const struct {
+        const char* name;
+        std::vector<uint8_t> bytes; // none: no file
+        int32_t result, count;
+    } cases[] = {
+        {"absent", {}, 0, 1},
+        {"liar", bvtest::binFile({binPic(1, 1, 0)}, 2), 0, 1},
+        {"negative", bvtest::binFile({}, -1), 0, 1},
+        {"huge", bvtest::binFile({}, 0x7FFFFFFF), 0, 1},
+        {"stub", {1, 0}, 0, 1},
+        {"none", bvtest::binFile({}), 1, 0},
+    };
+    for (const auto& c : cases) {
+        put("good.bin", bvtest::binFile({binPic(1, 1, 0)}));
+        ASSERT_EQ(bv::loadSpriteSet("good", set), 1);
+        const bv::Sprite* before = set.sprites;
+        if (!c.bytes.empty()) put(std::string(c.name) + ".bin", c.bytes);
+        EXPECT_EQ(bv::loadSpriteSet(c.name, set), c.result) << c.name;
+        EXPECT_EQ(set.count, c.count) << c.name;
+        if (c.result == 0) {
+            EXPECT_EQ(set.sprites, before) << c.name;
+        }
     }
 }
 
-TEST_F(SpriteLoadTest, NegativeAndOverflowingSizesAreNotTrusted) {
-    BinPicture negative = binPic(1, 1, 0);
+// Once one sprite's pixels are not there, or its size is negative or overflows, the position of
+// the pixels after it is unknown: that sprite and the rest are left empty.
+TEST_F(SpriteLoadTest, SpritesFromTheFirstUntrustedOneOnAreEmpty) {
+    std::vector<uint8_t> cut = bvtest::binFile({binPic(1, 1, 0), binPic(2, 2, 40), binPic(1, 1, 80)});
+    cut.resize(cut.size() - 4 - 1); // the last sprite and one byte of the middle one are gone
+    BinPicture negative = binPic(1, 1, 0), giant;
     negative.width = -4;
-    BinPicture giant;
     giant.width = 0x7FFFFFFF, giant.height = 0x7FFFFFFF;
-    put("neg.bin", bvtest::binFile({binPic(1, 1, 0), negative, binPic(1, 1, 0)}));
-    ASSERT_EQ(bv::loadSpriteSet("neg", set), 1);
-    EXPECT_NE(set.sprites[0].pixels, nullptr);
-    EXPECT_EQ(set.sprites[1].width, 0);
-    // Its pixels' position is unknown, so the sprite after it cannot be trusted either.
-    EXPECT_EQ(set.sprites[2].pixels, nullptr);
-    bv::freeSpriteSet(set);
-    put("giant.bin", bvtest::binFile({giant}));
-    ASSERT_EQ(bv::loadSpriteSet("giant", set), 1);
-    EXPECT_EQ(set.sprites[0].width, 0);
-    EXPECT_EQ(set.sprites[0].pixels, nullptr);
+    const std::pair<const char*, std::vector<uint8_t>> files[] = {
+        {"cut", cut},
+        {"neg", bvtest::binFile({binPic(1, 1, 0), negative, binPic(1, 1, 0)})},
+        {"giant", bvtest::binFile({binPic(1, 1, 0), giant, binPic(1, 1, 0)})},
+    };
+    for (const auto& [name, bytes] : files) {
+        put(std::string(name) + ".bin", bytes);
+        ASSERT_EQ(bv::loadSpriteSet(name, set), 1) << name;
+        ASSERT_EQ(set.count, 3) << name;
+        EXPECT_EQ(set.sprites[0].pixels[0], 0x03000102u) << name;
+        for (int i : {1, 2}) {
+            EXPECT_EQ(set.sprites[i].width, 0) << name << i;
+            EXPECT_EQ(set.sprites[i].height, 0) << name << i;
+            EXPECT_EQ(set.sprites[i].pixels, nullptr) << name << i;
+        }
+    }
 }
 
 TEST_F(SpriteLoadTest, FontSetsTakeTheirAdvanceFromTheWidthAndNumberCodes) {
@@ -150,15 +130,6 @@ TEST_F(SpriteLoadTest, FontSetsTakeTheirAdvanceFromTheWidthAndNumberCodes) {
     bv::freeSpriteSet(set); // a second free does nothing
 }
 
-TEST_F(SpriteLoadTest, OverlongSetNameIsFatal) {
-    const std::string name(76, 'x');
-    EXPECT_EXIT(bv::loadSpriteSet(name.c_str(), set), testing::ExitedWithCode(255),
-                "Sprite file name longer than 80, sprFileName bails");
-    char out[80];
-    bv::sprFileName(out, std::string(75, 'y').c_str());
-    EXPECT_EQ(std::string(out), std::string(75, 'y') + ".bin");
-}
-
 ExsPicture exsPic(const std::string& name, int w, int h, uint32_t base) {
     ExsPicture p;
     p.name = name, p.width = w, p.height = h, p.xOffset = -w / 2, p.yOffset = -h;
@@ -166,7 +137,7 @@ ExsPicture exsPic(const std::string& name, int w, int h, uint32_t base) {
     return p;
 }
 
-TEST_F(SpriteLoadTest, ExtendedSetKeepsNamesRecordsAndPixelsUnconverted) {
+TEST_F(SpriteLoadTest, ExtendedSetKeepsNamesRecordsAndPixelsUnconvertedUnlessTheFileLies) {
     ExsPicture a = exsPic("cottage_red.png", 2, 3, 0x80112233u);
     a.advance = 1, a.code = 2, a.yAdvance = 3;
     put("houses.exs", bvtest::exsFile({a, exsPic("oak.png", 1, 1, 0xFF000000u)}));
@@ -175,26 +146,21 @@ TEST_F(SpriteLoadTest, ExtendedSetKeepsNamesRecordsAndPixelsUnconverted) {
     EXPECT_EQ(ex.header0, 7);
     EXPECT_EQ(ex.spare, 9);
     const bv::Sprite& s = ex.sprites[0].sprite;
-    EXPECT_EQ(s.advance, 1);
-    EXPECT_EQ(s.code, 2);
-    EXPECT_EQ(s.yAdvance, 3);
-    EXPECT_EQ(s.xOffset, -1);
-    EXPECT_EQ(s.yOffset, -3);
+    EXPECT_EQ((std::vector<int32_t>{s.advance, s.code, s.xOffset, s.yOffset, s.width, s.height, s.yAdvance}),
+              (std::vector<int32_t>{1, 2, -1, -3, 2, 3, 3}));
     EXPECT_STREQ(ex.sprites[0].name, "cottage_red.png");
     EXPECT_STREQ(ex.sprites[1].name, "oak.png");
     EXPECT_EQ(s.pixels[0], 0x80112233u);
     EXPECT_EQ(s.pixels[5], 0x80112238u);
     EXPECT_EQ(ex.sprites[1].sprite.pixels[0], 0xFF000000u);
-}
 
-TEST_F(SpriteLoadTest, ExtendedSetsThatLieAreRefusedOrCut) {
-    EXPECT_EQ(bv::getSprEx("missing.exs", ex), 0);
+    // Files that lie are refused, and the set is left as it was; pixels cut short are left out.
     put("short.exs", bvtest::exsFile({exsPic("a.png", 1, 1, 1)}, 2));
-    EXPECT_EQ(bv::getSprEx("short.exs", ex), 0);
     put("header.exs", {0, 0, 0, 0, 1});
-    EXPECT_EQ(bv::getSprEx("header.exs", ex), 0);
-    EXPECT_EQ(ex.count, 0);
-
+    for (const char* name : {"missing.exs", "short.exs", "header.exs"}) {
+        EXPECT_EQ(bv::getSprEx(name, ex), 0) << name;
+        EXPECT_EQ(ex.count, 2) << name;
+    }
     std::vector<uint8_t> bytes = bvtest::exsFile({exsPic("a.png", 2, 1, 5), exsPic("b.png", 2, 2, 9)});
     bytes.resize(bytes.size() - 1);
     put("cut.exs", bytes);
@@ -218,6 +184,22 @@ TEST_F(SpriteLoadTest, MissingRequiredSetsAndFontsAreFatalNamingTheFile) {
     put("houses.exs", bvtest::exsFile({exsPic("a.png", 1, 1, 1)}));
     put("objects.exs", bvtest::exsFile({}));
     EXPECT_EXIT(bv::loadMapPictureSets(), testing::ExitedWithCode(255), "objects\\.exs");
+}
+
+// The town's sets come with copies at 5 / 12 of the size; the objects' copies have hard edges.
+TEST_F(SpriteLoadTest, MapSetsComeWithReducedCopiesTheObjectsOpaque) {
+    put("houses.exs", bvtest::exsFile({exsPic("h.png", 12, 12, 0x80102030u)}));
+    put("objects.exs", bvtest::exsFile({exsPic("o.png", 12, 12, 0x80102030u)}));
+    bv::loadMapPictureSets();
+    const bv::Sprite& house = bv::scaledHouseSprites.sprites[0].sprite;
+    const bv::Sprite& object = bv::scaledObjectSprites.sprites[0].sprite;
+    EXPECT_EQ(house.width, 5);
+    EXPECT_EQ(object.height, 5);
+    EXPECT_EQ(house.pixels[0] >> 24, 0x80u);
+    EXPECT_EQ(object.pixels[0] >> 24, 0xFFu);
+    for (bv::SpriteExSet* s :
+         {&bv::houseSprites, &bv::objectSprites, &bv::scaledHouseSprites, &bv::scaledObjectSprites})
+        bv::freeSpriteExSet(*s);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include "assets/archive.h"
 #include "platform/platform.h"
+#include "support/bytes.h"
 #include "support/test_support.h"
 #include "world/map.h"
 #include "world/scenario.h"
@@ -20,23 +21,13 @@ namespace bvtest {
 
 using Bytes = std::vector<uint8_t>;
 
-inline void put32(Bytes& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-inline void put16(Bytes& out, uint16_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
+// Little-endian words (support/bytes.h) under the names these tests use.
+inline constexpr auto put32 = &putLE32;
+inline constexpr auto put16 = &putLE16;
+inline constexpr auto get32 = &le32;
 inline void putBytes(Bytes& out, const void* data, size_t n) {
     const auto* p = static_cast<const uint8_t*>(data);
     out.insert(out.end(), p, p + n);
-}
-inline void putZeros(Bytes& out, size_t n) {
-    out.insert(out.end(), n, 0);
-}
-inline uint32_t get32(const Bytes& in, size_t at) {
-    return uint32_t(in[at]) | uint32_t(in[at + 1]) << 8 | uint32_t(in[at + 2]) << 16 |
-           uint32_t(in[at + 3]) << 24;
 }
 inline void setText(char16_t* target, const char16_t* text) {
     size_t i = 0;
@@ -44,7 +35,7 @@ inline void setText(char16_t* target, const char16_t* text) {
     target[i] = 0;
 }
 inline std::u16string textOf(const char16_t* t) {
-    return std::u16string(t);
+    return t;
 }
 
 class LevelsTest : public ::testing::Test {

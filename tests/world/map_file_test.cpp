@@ -1,5 +1,6 @@
 // Map files: layout and round trip, what a hand-built file loads as (defaults for zero fields, the
-// tile remap, unknown pictures, other record sizes), damaged files and failed writes.
+// tile remap, unknown pictures, other record sizes), damaged files and failed writes; the object
+// layers as the editor changes them.
 #include "map_file.h"
 #include "picture_sets.h"
 #include "platform/files.h"
@@ -111,92 +112,71 @@ TEST_F(MapFileTest, SavedFileFollowsTheSectionOrderAndReadsBackByteExact) {
               (std::vector<uint32_t>{0, 4048, 2}));
 }
 
-TEST_F(MapFileTest, ZeroFieldsGetDefaultsAndTheMapsFlagsReplaceTheScenarios) {
-    MapParts m;
-    m.houses.push_back(makeHouse(10, 20, "cottage.png", 35000));
-    MapHouse kept = makeHouse(10, 20, "cottage.png", 35000);
-    kept.baseRent = 900, kept.upgradeCost = 1500, kept.bedrooms = 5, kept.bathrooms = 4;
-    m.houses.push_back(kept);
-    m.careerMode = 0;
-    std::snprintf(m.background.fileName, 1000, "ab");
-    m.backgroundSize = 2; // only "ab"; the mode is not stored and is cleared
-    m.layers[0].objects = {makeObject(1, 1, "A.png")};
-    m.layers[0].capacity = 0x7FFFFFFF; // sized by the objects, not the stored capacity
-    m.layers[0].selected = 55;         // past the objects: selects the first
-    mapBackground.mode = 2;
-    load("defaults", m);
-    const int32_t expected[2][4] = {{1000, 2100, 3, 2}, {900, 1500, 5, 4}};
-    for (int i = 0; i < 2; ++i) {
-        const MapHouse& h = mapHouses[i];
-        EXPECT_EQ((std::vector<int32_t>{h.baseRent, h.upgradeCost, h.bedrooms, h.bathrooms}),
-                  (std::vector<int32_t>(expected[i], expected[i] + 4)))
-            << i;
-    }
-    EXPECT_EQ(scenario.careerMode, 0);
-    EXPECT_STREQ(mapBackground.fileName, "ab");
-    EXPECT_EQ(mapBackground.mode, 0);
-    EXPECT_EQ(backgroundObjects.capacity, 10);
-    EXPECT_EQ(backgroundObjects.selected, 0);
-}
-
-TEST_F(MapFileTest, PicturesAreFoundByNameAndUnknownOnesAreKeptButNeitherDrawnNorPicked) {
+TEST_F(MapFileTest, HandBuiltFileLoadsByTheFilesRules) {
     // Tiles saved when the set was A, B, C, X; the set now holds C, a, B, D, and X is gone.
     makePictureSet(objectSprites,
                    {{"C.png", 4, 4, 0}, {"a.PNG", 4, 4, 0}, {"B.png", 4, 4, 0}, {"D.png", 4, 4, 0}});
     MapParts m;
+    MapHouse kept = makeHouse(3, 4, "villa.png", 60000);
+    kept.baseRent = 900, kept.upgradeCost = 1500, kept.bedrooms = 5, kept.bathrooms = 4;
+    // Zero fields take defaults, picture names match without regard to case, unknown ones are kept.
+    m.houses = {makeHouse(100, 100, "Cottage.PNG", 35000), kept, makeHouse(200, 100, "castle.png", 900000)};
+    m.houseSize = 4100; // records longer than ours are read up to ours
     m.columns = 4, m.rows = 2;
     m.cells = {0, 1, 2, 3, 2, 1, 0, 7}; // 7 is beyond the stored names and stays
     m.tileNames = {"A.png", "B.png", "C.png", "X.png"};
-    m.houses.push_back(makeHouse(100, 100, "Cottage.PNG", 50000)); // letter case does not matter
-    m.houses.push_back(makeHouse(200, 100, "castle.png", 900000));
-    m.layers[0].objects = {makeObject(10, 10, "B.png"), makeObject(20, 20, "gone.png")};
-    load("odd", m);
-    EXPECT_EQ(std::vector<int32_t>(tileGrid.cells, tileGrid.cells + 8),
-              (std::vector<int32_t>{1, 2, 0, 0, 0, 2, 1, 7}));
-    EXPECT_EQ(mapHouses[0].pictureIndex, 0);
-    EXPECT_EQ(mapHouses[1].pictureIndex, -1);
-    EXPECT_EQ(housePicture(1), nullptr);
-    EXPECT_EQ(houseAtPixel(100, 95), 0);
-    EXPECT_EQ(houseAtPixel(200, 95), -1);
-    EXPECT_EQ(backgroundObjects.objects[0].picture, 2);
-    EXPECT_EQ(backgroundObjects.objects[1].picture, -1);
-    // Saving again keeps the unknown name and hash for a later set that has them.
-    ASSERT_EQ(saveMap("odd2"), 1);
-    Bytes f = readFile(mapsFile("odd2.map"));
-    EXPECT_EQ(textAt(f, 8 + 4048 + 3048), "castle.png");
-    EXPECT_EQ(get32(f, f.size() - 8 - 24 - 28 + 16), nameHash("gone.png"));
-    EXPECT_EQ(get32(f, f.size() - 8 - 24 - 28 + 12), 0u); // the reserved word stays 0 on file
-}
-
-TEST_F(MapFileTest, LongerStoredRecordsAreReadOnlyUpToOurs) {
-    MapParts m;
-    m.houses = {makeHouse(1, 2, "villa.png", 80000), makeHouse(3, 4, "cottage.png", 60000)};
-    m.houseSize = 4100;
     MapText label{};
     label.x = 5, label.slant = 60;
     m.labels = {label, label};
     m.labelSize = 2100;
-    std::snprintf(m.background.fileName, 1000, "none.tga");
-    m.background.mode = 2;
-    m.backgroundSize = 1100;
+    std::snprintf(m.background.fileName, 1000, "ab");
+    m.backgroundSize = 2; // only "ab"; the mode is not stored and is cleared
     m.layers[0].headerSize = m.layers[0].elementSize = 40;
-    m.layers[0].objects = {makeObject(7, 8, "A.png"), makeObject(9, 10, "C.png")};
-    m.layers[1].objects = {makeObject(11, 12, "B.png", 1)};
-    load("future", m);
-    ASSERT_EQ(houseCount, 2);
-    EXPECT_EQ(mapHouses[1].x, 3);
-    EXPECT_EQ(mapHouses[1].baseValue, 60000);
-    EXPECT_EQ(mapHouses[1].pictureIndex, 0);
+    m.layers[0].objects = {makeObject(10, 10, "B.png"), makeObject(20, 20, "gone.png")};
+    m.layers[0].capacity = 0x7FFFFFFF; // sized by the objects, not the stored capacity
+    m.layers[0].selected = 55;         // past the objects: selects the first
+    m.layers[1].objects = {makeObject(11, 12, "a.png", 1)};
+    mapBackground.mode = 2;
+    scenario.careerMode = 0; // the map's flag replaces the scenario's
+    load("odd", m);
+
+    ASSERT_EQ(houseCount, 3);
+    const auto fields = [](const MapHouse& h) {
+        return std::vector<int32_t>{h.x,        h.baseValue, h.baseRent,    h.upgradeCost,
+                                    h.bedrooms, h.bathrooms, h.pictureIndex};
+    };
+    // A house of 35,000 by default: rent 35,000 / 35 = 1,000, upgrade 2,100, 3 bedrooms, 2 bathrooms.
+    EXPECT_EQ(fields(mapHouses[0]), (std::vector<int32_t>{100, 35000, 1000, 2100, 3, 2, 0}));
+    EXPECT_EQ(fields(mapHouses[1]), (std::vector<int32_t>{3, 60000, 900, 1500, 5, 4, 1}));
+    EXPECT_EQ(mapHouses[2].pictureIndex, -1);
+    EXPECT_EQ(housePicture(2), nullptr);
+    EXPECT_EQ(houseAtPixel(100, 95), 0);
+    EXPECT_EQ(houseAtPixel(200, 95), -1);
+    EXPECT_EQ(std::vector<int32_t>(tileGrid.cells, tileGrid.cells + 8),
+              (std::vector<int32_t>{1, 2, 0, 0, 0, 2, 1, 7}));
+    EXPECT_EQ(scenario.careerMode, 1);
     ASSERT_EQ(labelCount, 2);
     EXPECT_EQ(mapLabels[1].slant, 60);
     EXPECT_EQ(mapLabels[1].x, 5);
-    EXPECT_STREQ(mapBackground.fileName, "none.tga");
-    EXPECT_EQ(mapBackground.mode, 2);
+    EXPECT_STREQ(mapBackground.fileName, "ab");
+    EXPECT_EQ(mapBackground.mode, 0);
     ASSERT_EQ(backgroundObjects.count, 2);
-    EXPECT_EQ(backgroundObjects.objects[1].x, 9);
-    EXPECT_EQ(backgroundObjects.objects[1].picture, 2);
+    EXPECT_EQ(backgroundObjects.objects[0].picture, 2);
+    EXPECT_EQ(backgroundObjects.objects[1].picture, -1);
+    EXPECT_EQ(backgroundObjects.objects[1].x, 20);
+    EXPECT_EQ(backgroundObjects.capacity, 10);
+    EXPECT_EQ(backgroundObjects.selected, 0);
     ASSERT_EQ(foregroundObjects.count, 1);
+    EXPECT_EQ(foregroundObjects.objects[0].picture, 1);
     EXPECT_EQ(foregroundObjects.objects[0].onTop, 1);
+    // Saving again keeps the unknown names and hashes for a later set that has them. The last
+    // background object ends where the foreground layer (8 + 24 + 28 bytes) begins.
+    ASSERT_EQ(saveMap("odd2"), 1);
+    const Bytes f = readFile(mapsFile("odd2.map"));
+    EXPECT_EQ(textAt(f, 8 + 2 * 4048 + 3048), "castle.png");
+    const size_t gone = f.size() - 60 - 28;
+    EXPECT_EQ(get32(f, gone + 16), nameHash("gone.png"));
+    EXPECT_EQ(get32(f, gone + 12), 0u); // the reserved word stays 0 on file
 }
 
 TEST_F(MapFileTest, DamagedFilesLeaveThePreviousMap) {
@@ -258,6 +238,65 @@ TEST_F(MapFileTest, AFailedWriteLeavesTheOldFileAsItWas) {
         EXPECT_EQ(readFile(mapsFile("campaign.bvx")) == oldScenario, limit >= 0);
     }
     EXPECT_EQ(scenarioLevelCount("campaign"), 3);
+}
+
+// Object layers stay sorted by y while the editor adds, moves and removes objects, and the
+// editor's selection stays on the object it was on.
+// The pictures in layer order (the tests use the picture as the object's name).
+std::vector<int32_t> pictures(const ObjectLayer& layer) {
+    std::vector<int32_t> out;
+    for (int32_t i = 0; i < layer.count; ++i) out.push_back(layer.objects[i].picture);
+    return out;
+}
+
+class LayerTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ensureMemory(); }
+    void TearDown() override { freeLayer(layer); }
+    ObjectLayer layer;
+};
+
+TEST_F(LayerTest, AddingKeepsTheLayerSortedStableAndGrowingAndSelectsTheNewObject) {
+    EXPECT_EQ(addMapObject(layer, 0, 50, 1, false, false), 0);
+    EXPECT_EQ(addMapObject(layer, 0, 10, 2, false, false), 0);
+    layer.objects[1].group = 7;
+    EXPECT_EQ(addMapObject(layer, 0, 30, 3, true, true), 1);
+    EXPECT_EQ(layer.selected, 1);
+    EXPECT_EQ(pictures(layer), (std::vector<int32_t>{2, 3, 1}));
+    EXPECT_EQ(layer.objects[1].xflip, 1);
+    EXPECT_EQ(layer.objects[1].onTop, 1);
+    EXPECT_EQ(layer.objects[1].group, 7); // the group of the last in the layer
+    // Equal depths keep their order of placement, past the first capacity step of 10.
+    for (int32_t picture = 10; picture < 32; ++picture) addMapObject(layer, 0, 40, picture, false, false);
+    EXPECT_EQ(layer.count, 25);
+    EXPECT_EQ(layer.capacity, 30);
+    for (int32_t i = 2; i < 24; ++i) EXPECT_EQ(layer.objects[i].picture, i + 8) << i;
+    EXPECT_EQ(layer.objects[24].picture, 1);
+}
+
+TEST_F(LayerTest, MovingAndRemovingResortAndTheSelectionFollowsItsObject) {
+    for (int32_t y : {10, 20, 30, 40}) addMapObject(layer, 0, y, y, false, false);
+    layer.selected = 2;                           // the object at y 30
+    EXPECT_EQ(moveMapObject(layer, 0, 5, 45), 3); // below everything: the selection slides up
+    EXPECT_EQ(pictures(layer), (std::vector<int32_t>{20, 30, 40, 10}));
+    EXPECT_EQ(layer.selected, 1);
+    EXPECT_EQ(moveMapObject(layer, 1, 0, 1), 0); // the selected object itself moves to the top
+    EXPECT_EQ(layer.selected, 0);
+    layer.selected = 1;                          // picture 20
+    EXPECT_EQ(moveMapObject(layer, 3, 0, 2), 1); // from below the selection to above it
+    EXPECT_EQ(pictures(layer), (std::vector<int32_t>{30, 10, 20, 40}));
+    EXPECT_EQ(layer.selected, 2);
+    EXPECT_EQ(moveMapObject(layer, 9, 0, 0), -1);
+    EXPECT_TRUE(removeMapObject(layer, 0));
+    EXPECT_EQ(layer.selected, 1);           // still picture 20
+    EXPECT_TRUE(removeMapObject(layer, 2)); // the last one while not selected
+    EXPECT_TRUE(removeMapObject(layer, 1)); // the selected last one: its neighbour is selected
+    EXPECT_EQ(layer.selected, 0);
+    EXPECT_EQ(pictures(layer), (std::vector<int32_t>{10}));
+    EXPECT_FALSE(removeMapObject(layer, 1));
+    EXPECT_TRUE(removeMapObject(layer, 0));
+    EXPECT_EQ(layer.count, 0);
+    EXPECT_EQ(layer.selected, 0);
 }
 
 } // namespace
