@@ -25,7 +25,7 @@ TEST(Sounds, EveryIdHasAFileTheSoundLayerDecodesAtItsLength) {
         EXPECT_EQ(s.id, int(i));
         EXPECT_EQ(s.file, bv::soundFileName(s.id));
         EXPECT_EQ(s.music, s.id < bv::kFirstEffect);
-        std::vector<uint8_t> bytes = bvtest::readBytes(bvtest::contentDir() + "/" + s.file);
+        std::vector<uint8_t> bytes = bvtest::readFile(bvtest::contentDir() + "/" + s.file);
         snd::SoundHandle h = 0;
         ASSERT_EQ(snd::soundCreate(bytes.data(), uint32_t(bytes.size()), 0, &h), snd::kSoundOk);
         const uint32_t ms = snd::headless::soundLength(h);

@@ -2,12 +2,10 @@
 // the placeholders the code passes, and every text fits where it is drawn.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 #include "assets/strings.h"
 #include "content/content_support.h"
-#include "gfx/font.h"
 #include "gfx/text.h"
 #include "support/test_support.h"
 
@@ -20,36 +18,24 @@ std::string upper(std::string s) {
     return s;
 }
 
-// The pairs of the built UTF-16 file, read independently of the game's loader.
-std::vector<std::pair<std::u16string, std::u16string>> builtPairs() {
-    std::vector<uint8_t> b = bvtest::readBytes(bvtest::contentDir() + "/bvx_2_english.txt");
+// The keys of the built UTF-16 file (every other quoted string, from the first), read
+// independently of the game's loader.
+std::vector<std::string> builtKeys() {
+    std::vector<uint8_t> b = bvtest::readFile(bvtest::contentDir() + "/bvx_2_english.txt");
     std::u16string units;
     for (size_t i = 0; i + 1 < b.size(); i += 2) units.push_back(char16_t(b[i] | b[i + 1] << 8));
-    std::vector<std::u16string> strings;
-    size_t i = units.empty() || units[0] != 0xFEFF ? 0 : 1;
-    while (true) {
-        size_t open = units.find(u'"', i);
-        if (open == std::u16string::npos) break;
-        std::u16string s;
-        size_t j = open + 1;
-        for (; j < units.size() && units[j] != u'"'; ++j) {
-            if (units[j] == u'\\' && j + 1 < units.size() && (units[j + 1] == u'n' || units[j + 1] == u'"')) {
-                s.push_back(units[j + 1] == u'n' ? u'\n' : u'"');
-                ++j;
-            } else {
-                s.push_back(units[j]);
-            }
+    std::vector<std::string> keys;
+    bool key = true;
+    for (size_t open = units.find(u'"'); open != std::u16string::npos; open = units.find(u'"', open + 1)) {
+        std::string s;
+        for (++open; open < units.size() && units[open] != u'"'; ++open) {
+            if (units[open] == u'\\' && open + 1 < units.size()) ++open; // an escaped character
+            s.push_back(char(units[open]));
         }
-        strings.push_back(s);
-        i = j + 1;
+        if (key) keys.push_back(s);
+        key = !key;
     }
-    std::vector<std::pair<std::u16string, std::u16string>> pairs;
-    for (size_t k = 0; k + 1 < strings.size(); k += 2) pairs.emplace_back(strings[k], strings[k + 1]);
-    return pairs;
-}
-
-std::string narrowKey(const std::u16string& s) {
-    return std::string(s.begin(), s.end());
+    return keys;
 }
 
 class StringTable : public testing::Test {
@@ -81,12 +67,11 @@ TEST_F(StringTable, FileHoldsOnlyManifestKeysEachOnce) {
         EXPECT_TRUE(known.insert(upper(key.name)).second) << "manifest lists " << key.name << " twice";
     }
     std::set<std::string> seen;
-    auto pairs = builtPairs();
-    EXPECT_EQ(pairs.size(), known.size());
-    for (const auto& [k, v] : pairs) {
-        std::string key = upper(narrowKey(k));
-        EXPECT_TRUE(seen.insert(key).second) << "key twice in the table: " << narrowKey(k);
-        EXPECT_TRUE(known.count(key)) << "key not in the manifest: " << narrowKey(k);
+    const std::vector<std::string> keys = builtKeys();
+    EXPECT_EQ(keys.size(), known.size());
+    for (const std::string& key : keys) {
+        EXPECT_TRUE(seen.insert(upper(key)).second) << "key twice in the table: " << key;
+        EXPECT_TRUE(known.count(upper(key))) << "key not in the manifest: " << key;
     }
 }
 
@@ -115,14 +100,10 @@ std::u16string withSampleArguments(const std::u16string& text) {
 // Centred lines and labels hold no line break, and every text fits its button, line or box.
 TEST_F(StringTable, TextsFitTheirButtonsLinesAndBoxes) {
     // Measured with the game's own layout on the built fonts; the room comes from the manifest.
-    std::map<std::string, bv::Font> fonts;
     for (const bvtest::ManifestKey& key : manifest().keys) {
         if (key.fit.empty()) continue;
-        if (!fonts.count(key.font)) {
-            ASSERT_TRUE(bv::loadFont((bvtest::contentDir() + "/" + key.font).c_str(), fonts[key.font]))
-                << key.font;
-        }
-        bv::setFont(&fonts[key.font]);
+        ASSERT_GT(bvtest::font(key.font).count, 0) << key.font;
+        bv::setFont(&bvtest::font(key.font));
         std::u16string text = withSampleArguments(bv::text(key.name.c_str()));
         const int width = bv::textWidth(text.c_str());
         if (key.fit != "box") {
@@ -142,7 +123,6 @@ TEST_F(StringTable, TextsFitTheirButtonsLinesAndBoxes) {
         }
     }
     bv::resetTextStateForTests();
-    for (auto& [name, font] : fonts) bv::freeFont(font);
 }
 
 } // namespace
