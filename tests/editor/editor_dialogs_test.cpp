@@ -1,15 +1,7 @@
-// The editor's small forms driven by clicks and typing: the house forms, the street name form,
-// Grid Settings, the picture folder selector and the Map Editor form.
+// The editor's small forms driven by clicks and typing: the house forms and Grid Settings.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <optional>
-#include <vector>
-
 #include "dialog_fixture.h"
-#include "gfx/png_write.h"
-#include "support/pictures.h"
-#include "world/map_layers.h"
 
 namespace {
 
@@ -49,10 +41,8 @@ TEST_F(HouseForms, FieldsAreStoredIntoTheHouseAsTheyChange) {
     EXPECT_EQ(std::u16string(bv::mapHouses[0].address), u"12 Elm");
     clickAt(kOkX, kOkY);
     EXPECT_EQ(bv::topEditorDialog(), bv::kDialogNone);
-}
 
-TEST_F(HouseForms, UpgradeCostTakesAtMostEightDigits) {
-    ASSERT_EQ(bv::insertHouse(300, 300, 0), 0);
+    // The upgrade cost reads at most eight digits.
     bv::mapHouses[0].upgradeCost = 1234567;
     bv::openEditorDialog(bv::kDialogUpgrade);
     type(u"89");
@@ -86,24 +76,5 @@ TEST_F(GridForm, ChangesApplyAtOnceAndCancelRestoresEveryRecord) {
     EXPECT_EQ(editor.grids[bv::kMasterGrid].xOffset, 0);
     EXPECT_EQ(editor.grids[bv::kMasterGrid].width, 16);
 }
-
-// A house tree by hand: the root and one folder "cottages" listing both house pictures.
-class PictureForm : public edtest::DialogTest {
-  protected:
-    void SetUp() override {
-        DialogTest::SetUp();
-        tree_.emplace(bv::housePictureTree, "map_houses", std::vector<int32_t>{}, "cottages",
-                      std::vector<int32_t>{0, 1});
-        editor.choosers[0] = bv::PictureChooser{&bv::housePictureTree, &bv::housePictureTree, 0};
-        editor.mode = bv::kModeHouse;
-    }
-    void TearDown() override {
-        tree_.reset();
-        DialogTest::TearDown();
-    }
-    std::optional<bvtest::HandTree> tree_;
-};
-
-class MapEditorForm : public edtest::DialogTest {};
 
 } // namespace

@@ -1,49 +1,29 @@
+// The editor's model without its forms: the new house rules, placing houses and objects, the
+// grids and the picture choosers.
 #include <gtest/gtest.h>
 
-#include "editor/editor.h"
+#include "dialog_fixture.h"
 #include "support/pictures.h"
-#include "support/test_support.h"
-#include "world/map.h"
 #include "world/map_layers.h"
-#include "world/picture_sets.h"
 
 namespace {
 
-class EditorModelTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        bvtest::ensureMemory();
-        // Houses: 40 x 30 and 20 x 20; objects: a 100 x 50 slab and a 10 x 10 stone.
-        bvtest::makePictureSet(bv::houseSprites,
-                               {{"cottage.png", 40, 30, 0xFF804020}, {"villa.png", 20, 20, 0xFF208040}});
-        bvtest::makePictureSet(bv::scaledHouseSprites, {{"", 40, 30, 0xFF804020}, {"", 20, 20, 0xFF208040}});
-        bvtest::makePictureSet(bv::objectSprites,
-                               {{"slab.png", 100, 50, 0xFF404040}, {"stone.png", 10, 10, 0xFF909090}});
-        bvtest::makePictureSet(bv::scaledObjectSprites,
-                               {{"", 100, 50, 0xFF404040}, {"", 10, 10, 0xFF909090}});
-        bv::clearMap();
-        bv::resetEditorModel();
-    }
-    void TearDown() override {
-        bv::clearMap();
-        bvtest::freeTownSets();
-    }
-};
+// Houses: a 40 x 30 cottage and a 20 x 24 villa; objects: a 100 x 50 slab.
+class EditorModelTest : public edtest::DialogTest {};
 
+// Rent is the value / 35 and the upgrade cost the rent x 2.1, both rounded down.
 TEST_F(EditorModelTest, NewHouseRulesGiveRentAndUpgradeCostFromTheValue) {
-    bv::MapHouse house{};
-    house.baseValue = 200000;
-    bv::applyNewHouseRules(house);
-    EXPECT_EQ(house.baseRent, 5714);
-    EXPECT_EQ(house.upgradeCost, 11999);
-    house.baseValue = 35000; // 1000 x 2.1 must not come out as 2099
-    bv::applyNewHouseRules(house);
-    EXPECT_EQ(house.baseRent, 1000);
-    EXPECT_EQ(house.upgradeCost, 2100);
-    house.baseValue = 34;
-    bv::applyNewHouseRules(house);
-    EXPECT_EQ(house.baseRent, 0);
-    EXPECT_EQ(house.upgradeCost, 0);
+    const int32_t cases[][3] = {// value, rent, upgrade cost
+                                {200000, 5714, 11999},
+                                {35000, 1000, 2100}, // 1000 x 2.1 must not come out as 2099
+                                {34, 0, 0}};
+    for (const auto& c : cases) {
+        bv::MapHouse house{};
+        house.baseValue = c[0];
+        bv::applyNewHouseRules(house);
+        EXPECT_EQ(house.baseRent, c[1]) << c[0];
+        EXPECT_EQ(house.upgradeCost, c[2]) << c[0];
+    }
 }
 
 TEST_F(EditorModelTest, InsertPlacesANewHouseAtTheMouseOrAt100x100OffTheMap) {
@@ -58,8 +38,7 @@ TEST_F(EditorModelTest, InsertPlacesANewHouseAtTheMouseOrAt100x100OffTheMap) {
     EXPECT_EQ(bv::mapHouses[2].x, 100);
     const bv::MapHouse& h = bv::mapHouses[0];
     EXPECT_EQ(h.baseValue, 200000);
-    EXPECT_EQ(h.baseRent, 5714);
-    EXPECT_EQ(h.upgradeCost, 11999);
+    EXPECT_EQ(h.baseRent, 5714) << "the new house rules applied";
     EXPECT_EQ(h.bedrooms, 3);
     EXPECT_EQ(h.bathrooms, 2);
     EXPECT_EQ(h.address[0], 0);

@@ -6,7 +6,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -66,7 +65,7 @@ class WorkKept : public edtest::DialogTest {
     }
     // The name form's field emptied, then the name typed; OK.
     static void nameAndOk(const std::u16string& name) {
-        typeInPanel(std::u16string(40, char16_t(8)) + name);
+        type(std::u16string(40, char16_t(8)) + name, true);
         panelClick(310, 335);
     }
     std::string previousSaves_;
@@ -109,8 +108,7 @@ TEST_F(WorkKept, EveryActionThatWouldLoseUnsavedWorkAsksFirst) {
     const std::vector<uint8_t> town = bvtest::readFile(mapsFile("town.map"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
-        std::ofstream(mapsFile("town.map"), std::ios::binary)
-            .write(reinterpret_cast<const char*>(town.data()), std::streamsize(town.size()));
+        bvtest::writeFile(mapsFile("town.map"), town);
         ASSERT_TRUE(bv::loadScenarioNamed("tests")) << bv::editorFileError();
         enterEditor();
         editor.mode = c.mode;
@@ -153,11 +151,7 @@ TEST_F(WorkKept, FailedSavesAndLoadsKeepTheFilesAndTheWorkAndSayWhy) {
     mapHouses[0].x = 222; // unsaved work throughout
     const std::vector<uint8_t> map = bvtest::readFile(mapsFile("town.map")),
                                scenario = bvtest::readFile(mapsFile("tests.bvx"));
-    ASSERT_EQ(map.size(), 8 + 2 * 4048u + (map.size() - 8 - 2 * 4048u));
-    {
-        std::ofstream bad(mapsFile("broken.map"), std::ios::binary);
-        bad << "not a map";
-    }
+    bvtest::writeFile(mapsFile("broken.map"), std::string("not a map"));
     struct Case {
         const char* what;
         int32_t form; // 1 save map, 2 load map, 3 save scenario, 4 load scenario
@@ -296,16 +290,14 @@ TEST_F(WorkKept, GridSettingsLiveInTheEditorsOwnFile) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<uint8_t> damaged = file;
-        for (int32_t b = 0; b < 4; ++b)
-            damaged[4 * c.word + size_t(b)] = uint8_t(uint32_t(c.value) >> (8 * b));
-        std::ofstream(bv::editorSettingsPath(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(damaged.data()), std::streamsize(damaged.size()));
+        bvtest::setLE32(damaged, 4 * c.word, uint32_t(c.value));
+        bvtest::writeFile(bv::editorSettingsPath(), damaged);
         editor.grids[c.record] = bv::GridRecord{};
         bv::loadEditorSettings();
         EXPECT_EQ(editor.grids[c.record].*c.field, c.expected);
     }
     // A short file keeps the grids as they are.
-    std::ofstream(bv::editorSettingsPath(), std::ios::binary).write("abc", 3);
+    bvtest::writeFile(bv::editorSettingsPath(), std::string("abc"));
     editor.grids[2].width = 77;
     bv::loadEditorSettings();
     EXPECT_EQ(editor.grids[2].width, 77);
