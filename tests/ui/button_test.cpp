@@ -1,10 +1,7 @@
 // Buttons pixel by pixel in both looks, with hover and disabled states, and the label cache.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "core/state.h"
-#include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "ui/button.h"
 #include "ui_fixture.h"
@@ -75,6 +72,7 @@ TEST_F(Buttons, CachedLabelSitsOnItsBaselineInTheStateFont) {
     EXPECT_EQ(bv::labelCacheCount(), 1);
 }
 
+// The drawn look is the editor's.
 TEST_F(Buttons, DrawnLookGradientsLinesAndBorder) {
     bv::setButtonLook(bv::kButtonLookDrawn);
     // 100 x 30 at (400, 383): painted over x 351..449, y 368..397; upper half 15 lines.
@@ -100,17 +98,6 @@ TEST_F(Buttons, DrawnLookGradientsLinesAndBorder) {
     // row lies over the first gradient line: 3F68A0 over black is 17273C, then 214276 over that.
     EXPECT_EQ(pixel(400, 368), 0x1A3051u);
     EXPECT_EQ(pixel(400, 383), 0x0D192Cu);
-}
-
-TEST_F(Buttons, RedColourBarHasNoLabelAndRegistersLikeAButton) {
-    bv::colourBarButton(400, 383, 100, 30, 3, noop, true);
-    EXPECT_EQ(bv::hotSpotAt(350, 368), 1);
-    EXPECT_EQ(bv::hotSpotAt(450, 368), 0);
-    EXPECT_EQ(pixel(400, 370), 0x9B0319u) << "2/14 of the way from 940119 to CB131B, cut down";
-    EXPECT_EQ(pixel(400, 383), 0x850F14u);
-    EXPECT_EQ(pixel(351, 380), 0x214276u);
-    bv::colourBarButton(400, 200, 100, 30, 3, nullptr, false);
-    EXPECT_EQ(bv::hotSpotCount(), 1) << "no callback: not registered";
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "audio/sound.h"
 #include "core/state.h"
 #include "core/state_ids.h"
+#include "support/state_table.h"
 #include "ui/button.h"
 #include "ui/hotspots.h"
 #include "ui_fixture.h"
@@ -69,16 +70,12 @@ int32_t enterRecord(int32_t, int32_t, int32_t argument) {
     g_enteredWith = argument;
     return argument;
 }
-const bv::StateDef kTable[] = {
-    {2, 50, enterRecord, nullptr, nullptr, "board", nullptr, {}},
-    {9, 50, enterRecord, nullptr, nullptr, "other", nullptr, {}},
-};
 
 class Callbacks : public uitest::UiTest {
   protected:
     void SetUp() override {
         UiTest::SetUp();
-        bv::useStateTable(kTable, 2);
+        bvtest::useStates({{2, enterRecord}, {9, enterRecord}}, false);
         bv::changeState(bv::kStatePortfolio);
         g_enteredWith = -1;
     }
@@ -88,23 +85,23 @@ class Callbacks : public uitest::UiTest {
     }
 };
 
+// The value packs a sound above the low byte's state; without one, the callback's own sound.
 TEST_F(Callbacks, ValuePacksSoundAndState) {
-    bv::goStateClick(0, 0, (33 << 8) | 2);
-    EXPECT_EQ(bv::lastSoundRequested(), 33);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
+    const struct {
+        void (*callback)(int32_t, int32_t, int32_t);
+        int32_t value, sound, state;
+    } cases[] = {
+        {bv::goStateClick, (33 << 8) | 2, 33, bv::kStateGame},
+        {bv::goStateClick, 9, bv::kSoundMagicWand, bv::kStatePortfolio},
+        {bv::goStateWhoosh, 2, bv::kSoundClickWhoosh, bv::kStateGame},
+        {bv::goStateWhoosh, (45 << 8) | 9, 45, bv::kStatePortfolio},
+    };
+    for (const auto& c : cases) {
+        c.callback(0, 0, c.value);
+        EXPECT_EQ(bv::lastSoundRequested(), c.sound) << c.value;
+        EXPECT_EQ(bv::currentStateId(), c.state) << c.value;
+    }
     EXPECT_EQ(g_enteredWith, 0) << "argument 0";
-
-    bv::goStateClick(0, 0, 9);
-    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundMagicWand);
-    EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
-
-    bv::goStateWhoosh(0, 0, 2);
-    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundClickWhoosh);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-
-    bv::goStateWhoosh(0, 0, (45 << 8) | 9);
-    EXPECT_EQ(bv::lastSoundRequested(), 45);
-    EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // The one text form of money and counts.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "ui/money.h"
 
@@ -23,10 +23,8 @@ TEST(MoneyText, EveryWorkedExample) {
         const char *text, *full;
     } cases[] = {
         {0, "$0", "$0"},
-        {7, "$7", nullptr},
         {999, "$999", "$999"},
         {1000, "$1,000", nullptr},
-        {1234, "$1,234", nullptr},
         {-4500, "-$4,500", "-$4,500"},
         {99999, "$99,999", nullptr},
         {-99999, "-$99,999", nullptr},
@@ -38,7 +36,6 @@ TEST(MoneyText, EveryWorkedExample) {
         {1000000, "$1.00 M", nullptr},
         {1250000, "$1.25 M", "$1,250,000"},
         {-1234567, "-$1.23 M", nullptr},
-        {-3000000, "-$3.00 M", nullptr},
         {INT32_MAX, "$2147.48 M", nullptr},
         {INT32_MIN, "-$2147.48 M", "-$2,147,483,648"}, // its magnitude does not fit 32 bits
     };
@@ -76,15 +73,13 @@ TEST(MoneyText, ShortBuffersAreCutAndTerminated) {
 }
 
 TEST(CountText, CommaGroupsWithoutDollarOrAbbreviation) {
-    char buffer[32];
-    bv::countStr(buffer, sizeof buffer, -12345);
-    EXPECT_STREQ(buffer, "-12,345");
-    bv::countStr(buffer, sizeof buffer, 1234567);
-    EXPECT_STREQ(buffer, "1,234,567");
-    bv::countStr(buffer, sizeof buffer, 0);
-    EXPECT_STREQ(buffer, "0");
-    bv::countStr(buffer, sizeof buffer, INT32_MIN);
-    EXPECT_STREQ(buffer, "-2,147,483,648");
+    const std::pair<int32_t, const char*> cases[] = {
+        {-12345, "-12,345"}, {1234567, "1,234,567"}, {0, "0"}, {INT32_MIN, "-2,147,483,648"}};
+    for (const auto& [amount, text] : cases) {
+        char buffer[32];
+        bv::countStr(buffer, sizeof buffer, amount);
+        EXPECT_STREQ(buffer, text);
+    }
 }
 
 } // namespace

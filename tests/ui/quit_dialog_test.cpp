@@ -8,6 +8,7 @@
 #include "core/state_ids.h"
 #include "gfx/draw.h"
 #include "platform/platform.h"
+#include "support/state_table.h"
 #include "ui/quit_dialog.h"
 #include "ui_fixture.h"
 
@@ -24,18 +25,17 @@ int32_t countExit(int32_t) {
     ++g_calls;
     return 0;
 }
-const bv::StateDef kTable[] = {
-    {0, 0, countEnter, nullptr, countExit, "attract", nullptr, {}},
-    {2, 50, countEnter, nullptr, countExit, "game", nullptr, {}},
-    {16, 50, countEnter, nullptr, countExit, "in game options", nullptr, {}},
-    {23, 0, countEnter, nullptr, countExit, "enter name", nullptr, {}},
-};
 
 class QuitDialog : public UiTest {
   protected:
     void SetUp() override {
         UiTest::SetUp();
-        bv::useStateTable(kTable, 4);
+        // The title, the board, the in-game options and name entry.
+        bvtest::useStates({{0, countEnter, nullptr, countExit},
+                           {2, countEnter, nullptr, countExit},
+                           {16, countEnter, nullptr, countExit},
+                           {23, countEnter, nullptr, countExit}},
+                          false);
         moveMouse(0, 0);
     }
     void TearDown() override {

@@ -15,6 +15,7 @@
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
 #include "platform/platform.h"
+#include "support/events.h"
 #include "support/test_support.h"
 #include "ui/button.h"
 #include "ui/hotspots.h"
@@ -135,11 +136,7 @@ class UiTest : public ::testing::Test {
 
 // Window reports as the platform delivers them, then the frame's input step.
 inline void sendEvent(bv::platform::Event::Type type, int32_t x, int32_t y) {
-    bv::platform::Event e;
-    e.type = type;
-    e.x = x;
-    e.y = y;
-    bv::handleWindowEvent(e);
+    bv::handleWindowEvent(bvtest::event(type, 0, x, y));
 }
 inline void moveMouse(int32_t x, int32_t y) {
     sendEvent(bv::platform::Event::MouseMove, x, y);

@@ -1,7 +1,6 @@
 // The panel frame and the progress bar, pixel by pixel.
 #include <gtest/gtest.h>
 
-#include "gfx/draw.h"
 #include "ui/widgets.h"
 #include "ui_fixture.h"
 
@@ -64,6 +63,20 @@ TEST_F(Widgets, ProgressBarFillsItsShareOfTheInnerWidth) {
     EXPECT_EQ(pixel(150, 305), halfway) << "maximum 0 counts as full";
     bv::drawProgressBar(100, 400, 102, 10, -20, 100, fill, rest);
     EXPECT_EQ(pixel(101, 405), darkRest) << "a negative value fills nothing";
+}
+
+// An arrow at the end of its range: half brightness, and no hot spot to click. The test arrow is
+// 0x808000; drawn as it is, opaque, it loses one per channel in the blend (0x7F), while at half
+// brightness each channel is multiplied without a blend: 0x80 * 0.5 = 0x40.
+TEST_F(Widgets, DisabledSpriteButtonsAreDimmedAndTakeNoClick) {
+    void (*noop)(int32_t, int32_t, int32_t) = [](int32_t, int32_t, int32_t) {};
+    const bv::Sprite* arrow = bv::spriteAt(bv::iconSprites, kIconArrowRight);
+    bv::spriteButton(100, 100, arrow, 1, noop, false, false);
+    bv::spriteButton(200, 100, arrow, 1, noop, false, true);
+    EXPECT_EQ(pixel(100, 100), 0x7F7F00u);
+    EXPECT_EQ(pixel(200, 100), 0x404000u);
+    EXPECT_EQ(bv::hotSpotAt(100, 100), 1);
+    EXPECT_EQ(bv::hotSpotAt(200, 100), 0);
 }
 
 } // namespace
