@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 
-#include "assets/sprite.h"
 
 namespace boardtest {
 

@@ -1,5 +1,6 @@
-// The road from launch to play and back, run on the real game headless. Each launch is its own
-// process (the game starts once per process); the save folder is shared between launches.
+// Launches of the real game headless, each its own process (the game starts once per process),
+// sharing one save folder. A new player's road to the board, saving and resuming are played by the
+// scripts (career_level_one, resume).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -27,55 +28,6 @@ namespace {
     if (!r.ok) std::fprintf(stderr, "line %d: %s\n", r.failedLine, r.message.c_str());
     std::fflush(stderr);
     std::_Exit(r.ok ? 0 : 1);
-}
-
-// A first run (an empty save folder) opens the name entry over the title picture; its panel's
-// parchment lies below the "ok" button.
-constexpr const char* kFirstRun = R"(
-frames 2
-expect-state 23
-expect-pixel 400 430 F6E8CB
-type Ann/a
-frames 2
-key Enter
-frames 2
-expect-state 0
-frames 40
-click 650 150
-frames 2
-expect-state 4
-click 500 540
-frames 2
-state 2
-frames 20
-expect-state 2
-close
-click 315 353
-expect-exit
-)";
-
-constexpr const char* kSecondRun = R"(
-frames 2
-expect-state 0
-frames 40
-click 650 190
-frames 3
-expect-state 2
-close
-click 480 353
-expect-exit
-)";
-
-TEST(LaunchFlow, NewPlayerPlaysSavesAndResumesAfterARestart) {
-    TempDir saves;
-    EXPECT_EXIT(launch(saves.path(), kFirstRun), testing::ExitedWithCode(0), "");
-    const std::vector<uint8_t> last = readFile(saves.file("bvx2.sav"));
-    ASSERT_EQ(last.size(), 10u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(last.data())), "Anna") << "'/' was refused";
-    const std::vector<uint8_t> save = readFile(saves.file("Anna_bvx2.sav"));
-    ASSERT_GE(save.size(), 8u + 16296u);
-    EXPECT_EQ(save[0] | save[1] << 8, 16296);
-    EXPECT_EXIT(launch(saves.path(), kSecondRun), testing::ExitedWithCode(0), "");
 }
 
 TEST(LaunchFlow, QuitWithoutSavingLeavesNoSaveAndTheNameIsKept) {

@@ -5,12 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <vector>
 
 #include "core/memory.h"
 #include "core/state.h"
-#include "core/state_ids.h"
 #include "game/game.h"
 #include "game/state_table.h"
 #include "gfx/framebuffer.h"
@@ -78,17 +76,9 @@ TEST_F(HeadlessGame, SlowFramesAreCaughtUpWithMoreTicksUpToTen) {
     bv::setStateSilently(before);
 }
 
-TEST_F(HeadlessGame, ClosingInTheFirstStateEndsTheGame) {
-    ASSERT_TRUE(bv::currentStateId() == bv::kStateAttract || bv::currentStateId() == bv::kStateEnterName);
-    bv::platform::headless::pushEvent(bvtest::event(bv::platform::Event::Close));
-    bv::runFrame();
-    EXPECT_EQ(bv::exitGame, 1);
-    bv::exitGame = 0;
-}
-
 // F12 writes the frame the player saw into the pictures folder, a PNG that decodes to exactly the
-// frame's pixels; the note about it comes after. A termination signal ends the loop at the next frame.
-TEST_F(HeadlessGame, F12KeepsTheFrameAsAPngAndATerminationSignalEndsTheLoop) {
+// frame's pixels; the note about it comes after.
+TEST_F(HeadlessGame, F12KeepsTheFrameAsAPng) {
     bvtest::TempDir pictures;
     setenv("XDG_PICTURES_DIR", pictures.path().c_str(), 1);
     bv::runFrame();
@@ -113,13 +103,6 @@ TEST_F(HeadlessGame, F12KeepsTheFrameAsAPngAndATerminationSignalEndsTheLoop) {
         differing += (picture.pixels[i] & 0xFFFFFF) != (frame[i] & 0xFFFFFF);
     EXPECT_EQ(differing, 0);
     bv::memFree(picture.pixels);
-
-    bv::exitGame = 0;
-    bv::platform::setTerminationRequestedForTests(true);
-    bv::runFrame();
-    EXPECT_EQ(bv::exitGame, 1);
-    bv::platform::setTerminationRequestedForTests(false);
-    bv::exitGame = 0;
 }
 
 } // namespace

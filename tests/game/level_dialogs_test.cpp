@@ -1,19 +1,17 @@
-// The repair and work dialogs and the level-flow screens, driven through the real game on the
-// headless backend with clicks on their buttons.
+// The repair, work and foreclosure dialogs and the level-flow screens, driven through the real
+// game on the headless backend with clicks on their buttons.
 #include <gtest/gtest.h>
 
 #include "core/state.h"
 #include "core/state_ids.h"
 #include "game/board_fixture.h"
 #include "levels/goals.h"
-#include "screens/level_screens.h"
-#include "screens/sparks.h"
 #include "sim/cash.h"
+#include "sim/daily_loop.h"
 #include "sim/game_update.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/repairs.h"
-#include "world/scenario.h"
 
 namespace {
 
@@ -104,13 +102,31 @@ TEST_F(LevelDialogs, FailedLevelEndsTheGameOnTheHighScores) {
     EXPECT_EQ(gameStarted, 0) << "a failed game is over";
 }
 
-TEST_F(LevelDialogs, WinningTheLastLevelShowsTheGameDoneScreen) {
-    currentLevel = scenario.levelCount - 1;
-    levelComplete();
-    ASSERT_EQ(currentStateId(), kStateYouWin);
-    frames(35);
-    click(598, 360);
-    EXPECT_EQ(currentStateId(), bv::kStateHighScores);
+TEST_F(LevelDialogs, FourthMissedPaymentShowsTheForeclosureNotice) {
+    givePlayerHouse(4, 900000, false);
+    owners[0].cash = 0;
+    runUntil(3, 14);
+    EXPECT_EQ(houseStates[4].monthsInArrears, 3);
+    runUntil(3, 15);
+    // The notice waits in the dialog queue behind any message of the same day.
+    for (int i = 0; i < 40 && currentStateId() != kStateForeclosure; ++i) {
+        const int32_t state = currentStateId();
+        if (state == 55 || state == 27 || state == 35) changeState(kStateGame);
+        frames(1);
+    }
+    ASSERT_EQ(currentStateId(), kStateForeclosure);
+    EXPECT_EQ(foreclosedHouse, 4);
+    frames(12);
+    // Open: the "OK" button at (400, 395) takes the player back to the board.
+    click(400, 395);
+    EXPECT_EQ(currentStateId(), kStateGame);
+    EXPECT_EQ(houseStates[4].owner, kOwnerBank);
+}
+
+TEST_F(LevelDialogs, ForeclosureNoticeWithoutAHouseGoesBackToTheBoard) {
+    foreclosedHouse = -1;
+    changeState(kStateForeclosure, 9999);
+    EXPECT_EQ(currentStateId(), kStateGame);
 }
 
 } // namespace
