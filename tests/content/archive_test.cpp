@@ -1,9 +1,15 @@
 // The packed archive holds exactly the generated files, byte for byte; the game folder ships the
-// help page.
+// help page. The sounds: the manifest names the game's fifty ids in order, and every file is one
+// the game's own sound layer accepts, as long as the manifest says (music) or short (effects).
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "assets/hash.h"
+#include "audio/audio.h"
 #include "content/content_support.h"
+#include "platform/platform.h"
+#include "platform/sound.h"
 #include "support/test_support.h"
 
 namespace {
@@ -39,6 +45,36 @@ TEST(HelpPage, ShipsBesideTheGameAndCoversTheBasics) {
     EXPECT_NE(page.find("</html>"), std::string::npos);
     for (const char* topic : {"Make Offer", "Change Rent", "Upgrade", "Sell", "Goals", "End Month"})
         EXPECT_NE(page.find(topic), std::string::npos) << topic;
+}
+
+namespace snd = bv::platform;
+
+TEST(Sounds, EveryIdHasAFileTheSoundLayerDecodesAtItsLength) {
+    const auto& sounds = bvtest::manifest().sounds;
+    ASSERT_EQ(sounds.size(), size_t(bv::kSoundCount));
+    snd::useHeadless();
+    ASSERT_EQ(snd::soundInit(8), snd::kSoundOk);
+    std::set<uint32_t> trackLengths;
+    for (size_t i = 0; i < sounds.size(); ++i) {
+        const bvtest::ManifestSound& s = sounds[i];
+        SCOPED_TRACE(s.file);
+        EXPECT_EQ(s.id, int(i));
+        EXPECT_EQ(s.file, bv::soundFileName(s.id));
+        EXPECT_EQ(s.music, s.id < bv::kFirstEffect);
+        std::vector<uint8_t> bytes = bvtest::readFile(bvtest::contentDir() + "/" + s.file);
+        snd::SoundHandle h = 0;
+        ASSERT_EQ(snd::soundCreate(bytes.data(), uint32_t(bytes.size()), 0, &h), snd::kSoundOk);
+        const uint32_t ms = snd::headless::soundLength(h);
+        if (s.music) {
+            EXPECT_GE(ms, uint32_t(s.minSeconds * 1000) - 1);
+            EXPECT_LE(ms, uint32_t(s.maxSeconds * 1000) + 1);
+            trackLengths.insert(ms);
+        } else {
+            EXPECT_GT(ms, 30u);
+            EXPECT_LT(ms, 6000u);
+        }
+    }
+    EXPECT_GE(trackLengths.size(), 12u) << "the tracks should not all be cut to one length";
 }
 
 } // namespace
