@@ -71,8 +71,6 @@ class WorkKept : public edtest::DialogTest {
     std::string previousSaves_;
 };
 
-constexpr int32_t kVkE = 'E', kVkT = 'T';
-
 TEST_F(WorkKept, EveryActionThatWouldLoseUnsavedWorkAsksFirst) {
     struct Case {
         const char* action;
@@ -81,30 +79,19 @@ TEST_F(WorkKept, EveryActionThatWouldLoseUnsavedWorkAsksFirst) {
         int32_t answerX; // Discard or Save
         std::function<bool()> done;
     };
+    // Test play ("E") starts the level on its map as saved: the moved house is back where it was.
+    // clang-format off
     const std::vector<Case> cases = {
-        {"New Scenario", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionDiscardX,
-         [] { return bv::houseCount == 0; }},
-        {"New Scenario after Save", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionSaveX,
-         [this] {
-             return bv::houseCount == 0 && le32(bvtest::readFile(mapsFile("town.map")), 8 + 4048) == 407u;
-         }},
-        {"Load Map", bv::kModeScenario, [] { panelClick(750, 565); }, bv::kQuestionDiscardX,
-         [] { return bv::nameFormOpen(); }},
-        {"Load Scenario", bv::kModeScenario, [] { panelClick(575, 565); }, bv::kQuestionDiscardX,
-         [] { return bv::nameFormOpen(); }},
-        {"Nuke layer", bv::kModeBackground, [] { panelClick(450, 545); }, bv::kQuestionDiscardX,
-         [] { return bv::backgroundObjects.count == 0; }},
-        // Test play starts the level on its map as saved: the moved house is back where it was.
-        {"E", bv::kModeHouse, [] { pressKey(kVkE); }, bv::kQuestionDiscardX,
-         [] {
-             return bv::currentStateId() == bv::kStateDisplayGoals && bv::houseCount == 2 &&
-                    mapHouses[1].x == 400;
-         }},
-        {"T", bv::kModeLabels, [] { pressKey(kVkT); }, bv::kQuestionDiscardX,
-         [] { return bv::currentStateId() == bv::kStateGame; }},
-        {"closing the window", bv::kModeHouse, [] { bv::editorCloseRequested(); }, bv::kQuestionSaveX,
-         [] { return bv::exitGame == 1 && !bv::mapModified(); }},
+        {"New Scenario", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionDiscardX, [] { return bv::houseCount == 0; }},
+        {"New Scenario after Save", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionSaveX, [this] { return bv::houseCount == 0 && le32(bvtest::readFile(mapsFile("town.map")), 8 + 4048) == 407u; }},
+        {"Load Map", bv::kModeScenario, [] { panelClick(750, 565); }, bv::kQuestionDiscardX, [] { return bv::nameFormOpen(); }},
+        {"Load Scenario", bv::kModeScenario, [] { panelClick(575, 565); }, bv::kQuestionDiscardX, [] { return bv::nameFormOpen(); }},
+        {"Nuke layer", bv::kModeBackground, [] { panelClick(450, 545); }, bv::kQuestionDiscardX, [] { return bv::backgroundObjects.count == 0; }},
+        {"E", bv::kModeHouse, [] { pressKey('E'); }, bv::kQuestionDiscardX, [] { return bv::currentStateId() == bv::kStateDisplayGoals && bv::houseCount == 2 && mapHouses[1].x == 400; }},
+        {"T", bv::kModeLabels, [] { pressKey('T'); }, bv::kQuestionDiscardX, [] { return bv::currentStateId() == bv::kStateGame; }},
+        {"closing the window", bv::kModeHouse, [] { bv::editorCloseRequested(); }, bv::kQuestionSaveX, [] { return bv::exitGame == 1 && !bv::mapModified(); }},
     };
+    // clang-format on
     const std::vector<uint8_t> town = bvtest::readFile(mapsFile("town.map"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
@@ -159,24 +146,21 @@ TEST_F(WorkKept, FailedSavesAndLoadsKeepTheFilesAndTheWorkAndSayWhy) {
         std::function<void()> spoil;
         const char* expected; // in the form's error line
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"disk full", 1, u"town", [] { bv::platform::setWriteLimitForTests(100); },
-         "Could not save \"maps/town.map\": no space left on device"},
-        {"no room for the new file", 1, u"town",
-         [this] { std::filesystem::create_directory(mapsFile("town.map.tmp")); },
-         "\"maps/town.map\": is a directory"},
-        {"scenario, disk full", 3, u"tests", [] { bv::platform::setWriteLimitForTests(5000); },
-         "Could not save \"maps/tests.bvx\": no space left on device"},
+        {"disk full", 1, u"town", [] { bv::platform::setWriteLimitForTests(100); }, "Could not save \"maps/town.map\": no space left on device"},
+        {"no room for the new file", 1, u"town", [this] { std::filesystem::create_directory(mapsFile("town.map.tmp")); }, "\"maps/town.map\": is a directory"},
+        {"scenario, disk full", 3, u"tests", [] { bv::platform::setWriteLimitForTests(5000); }, "Could not save \"maps/tests.bvx\": no space left on device"},
         {"missing map", 2, u"nowhere", [] {}, "Could not load \"maps/nowhere.map\": there is no such file"},
         {"damaged map", 2, u"broken", [] {}, "\"maps/broken.map\": it is not a map"},
-        {"missing scenario", 4, u"nowhere", [] {},
-         "Could not load \"maps/nowhere.bvx\": there is no such file"},
+        {"missing scenario", 4, u"nowhere", [] {}, "Could not load \"maps/nowhere.bvx\": there is no such file"},
         {"a folder", 1, u"../town", [] {}, "without folders"},
         {"a backslash", 1, u"a\\b", [] {}, "without folders"},
         {"an absolute path", 2, u"/etc/passwd", [] {}, "without folders"},
         {"a leading dot", 3, u".hidden", [] {}, "may not start with a dot"},
         {"a character outside the set", 1, u"to*wn", [] {}, "letters, digits, spaces"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         c.spoil();
