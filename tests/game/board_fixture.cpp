@@ -111,9 +111,4 @@ bool housePixel(int32_t i, int32_t& x, int32_t& y) {
     return false;
 }
 
-uint32_t shownPixel(int32_t x, int32_t y) {
-    const uint32_t* p = bv::platform::headless::lastFrame();
-    return p ? p[y * 800 + x] & 0xFFFFFFu : 0;
-}
-
 } // namespace boardtest
