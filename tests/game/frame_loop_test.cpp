@@ -11,6 +11,7 @@
 
 #include "core/memory.h"
 #include "core/state.h"
+#include "game/board_fixture.h"
 #include "game/game.h"
 #include "game/script_player.h"
 #include "game/state_table.h"
@@ -30,14 +31,7 @@ TEST(FrameClock, ElapsedTimeBecomesOneToTenTicks) {
 }
 
 // The whole start-up and frame loop on the headless backend, with the built game folder.
-class HeadlessGame : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        bv::platform::useHeadless();
-        bv::platform::setProgramFolder(BV_GAME_DIR);
-        bv::gameInit();
-    }
-};
+class HeadlessGame : public boardtest::BoardTest {};
 
 TEST_F(HeadlessGame, FramesArePacedToOneTickEachAndPresented) {
     int32_t frames0 = bv::frameCount;

@@ -1,5 +1,5 @@
-// The screens before a game: the first state, the logo timeline, name entry's keys and refused
-// characters, and the set-up arrows at their ends.
+// The screens before a game: the first state, name entry's keys and refused characters, and the
+// set-up arrows at their ends.
 #include <gtest/gtest.h>
 
 #include <cstring>
