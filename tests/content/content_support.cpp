@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
+#include <sstream>
 
 #include "support/test_support.h"
 
@@ -13,24 +15,11 @@ namespace bvtest {
 
 namespace {
 
+// A line's words; a word in double quotes may hold spaces.
 std::vector<std::string> tokens(const std::string& line) {
+    std::istringstream in(line);
     std::vector<std::string> out;
-    size_t i = 0;
-    while (i < line.size()) {
-        if (line[i] == ' ' || line[i] == '\t') {
-            ++i;
-        } else if (line[i] == '"') {
-            size_t end = line.find('"', i + 1);
-            if (end == std::string::npos) end = line.size();
-            out.push_back(line.substr(i + 1, end - i - 1));
-            i = end + 1;
-        } else {
-            size_t end = line.find_first_of(" \t", i);
-            if (end == std::string::npos) end = line.size();
-            out.push_back(line.substr(i, end - i));
-            i = end;
-        }
-    }
+    for (std::string word; in >> std::quoted(word, '"', '\0');) out.push_back(word);
     return out;
 }
 

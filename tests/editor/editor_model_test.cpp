@@ -93,10 +93,9 @@ TEST_F(EditorModelTest, ObjectsArePlacedOnlyWhereTheirPictureTouchesTheMap) {
 TEST_F(EditorModelTest, ChoosersStepAndWrapAndFindAPictureInTheirTree) {
     bv::PictureFolder root{};
     bvtest::HandTree tree(root, "", {1}, "", {0, 1, 0});
-    bv::PictureFolder* folders[2] = {&root, &tree.child()};
     bv::PictureChooser c{&root, &root, 0};
     EXPECT_TRUE(bv::showPictureInChooser(c, 0));
-    EXPECT_EQ(c.folder, folders[1]);
+    EXPECT_EQ(c.folder, &tree.child());
     EXPECT_EQ(c.index, 0);
     bv::stepChooser(c, -1);
     EXPECT_EQ(c.index, 2);

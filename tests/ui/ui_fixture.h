@@ -67,7 +67,6 @@ struct TestFont {
             pixels[size_t(c)].assign(size_t(kGlyphWidth * kGlyphHeight), 0xFF000000u | colour);
             g.width = kGlyphWidth;
             g.height = kGlyphHeight;
-            g.yOffset = 0;
             g.pixels = pixels[size_t(c)].data();
         }
     }
