@@ -51,19 +51,18 @@ class TownView : public BoardTest {
     }
 };
 
-// The panel's buttons at x 725 for the selected house: the player's unlisted house 4 (upgrade at
-// y 505, changeRent at 540, sell at 575; upgrade does nothing at the top level), the listed house 5
-// (makeOffer at 505, or the not-enough-cash notice).
-TEST_F(TownView, ButtonsLeadToTheirDialogs) {
+// The panel's buttons at x 725 for the selected house, where the scripts do not go: the upgrade at
+// y 505 of the player's house 4 does nothing at the top level, and the listed house 5's makeOffer
+// at 505 gives the not-enough-cash notice without the cash.
+TEST_F(TownView, TopLevelUpgradeDoesNothingAndAnOfferWithoutTheCashIsTurnedAway) {
     givePlayerHouse(4, 100000, false);
     bv::houseStates[5].forSale = 1;
     bv::houseStates[5].askingPrice = 100000;
     const struct {
         int32_t house, level, cash, y, state;
     } cases[] = {
-        {4, 0, 1000000, 575, bv::kStateSetSalePrice}, {4, 0, 1000000, 540, bv::kStateSetRent},
-        {4, 0, 1000000, 505, bv::kStateUpgrade},      {4, 4, 1000000, 505, bv::kStateGame},
-        {5, 0, 1000000, 505, bv::kStateMakeOffer},    {5, 0, 10, 505, bv::kStateNotEnoughCash},
+        {4, 4, 1000000, 505, bv::kStateGame},
+        {5, 0, 10, 505, bv::kStateNotEnoughCash},
     };
     for (const auto& c : cases) {
         bv::changeState(bv::kStateGame);
