@@ -91,9 +91,6 @@ class DialogTest : public uitest::UiTest {
             panel ? panelFrame() : frame();
         }
     }
-    static std::u16string fieldText(const bv::FormTextField& f) {
-        return std::u16string(f.text, size_t(f.length));
-    }
     std::string mapsFile(const std::string& name) const { return dir_.path() + "/maps/" + name; }
 
     bvtest::TempDir dir_;
