@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-
 namespace boardtest {
 
 // Starts the scenario file at level 0 on Normal through a new game (state 1) and the board.
