@@ -1,12 +1,16 @@
-// The packed archive holds exactly the generated files, byte for byte; the game folder stays
-// small and ships the help page; and the generators give the same bytes when run again.
+// The packed archive holds exactly the generated files, byte for byte (the install test checks
+// the help page beside it). The sounds: the manifest names the game's fifty ids in order, and
+// every file is one the game's own sound layer accepts, as long as the manifest says (music) or
+// short (effects).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <set>
 
 #include "assets/hash.h"
+#include "audio/audio.h"
 #include "content/content_support.h"
+#include "platform/platform.h"
+#include "platform/sound.h"
 #include "support/test_support.h"
 
 namespace {
@@ -29,51 +33,39 @@ TEST(Archive, HoldsEveryGeneratedFileByteForByte) {
     for (const std::string& f : files) {
         auto it = entries.find(bv::nameHash(f.c_str()));
         ASSERT_NE(it, entries.end()) << f << " is not in the archive";
-        EXPECT_TRUE(it->second == bvtest::readBytes(bvtest::contentDir() + "/" + f))
+        EXPECT_TRUE(it->second == bvtest::readFile(bvtest::contentDir() + "/" + f))
             << f << " differs from its build";
     }
 }
 
-TEST(Archive, GameFolderStaysUnderFortyMegabytes) {
-    uintmax_t total = 0;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(bvtest::gameDir()))
-        if (e.is_regular_file() && e.path().filename().string().rfind("brickvale2", 0) != 0)
-            total += e.file_size();
-    EXPECT_LT(total, 40u * 1024 * 1024);
-}
+namespace snd = bv::platform;
 
-// Runs a generator into a fresh folder and compares its files with the build's.
-void expectSameBytes(const std::string& command, const std::vector<std::string>& files) {
-    bvtest::TempDir dir;
-    std::string line = bvtest::toolsDir() + "/" + command;
-    size_t at;
-    while ((at = line.find("OUT")) != std::string::npos) line.replace(at, 3, dir.path());
-    ASSERT_EQ(std::system(line.c_str()), 0) << line;
-    for (const std::string& f : files)
-        EXPECT_TRUE(bvtest::readBytes(dir.file(f)) == bvtest::readBytes(bvtest::contentDir() + "/" + f))
-            << f << " came out different on a second run";
-}
-
-TEST(Reproducible, PicturesAndFontsComeOutTheSame) {
-    expectSameBytes("bvgen_fonts OUT", {"arial15_bld.spr", "arial15_bld_glw.spr", "oliversb8.spr"});
-    expectSameBytes("bvgen_ui OUT", {"icons.bin", "logos.bin", "bkgnd.bin", "bfnt.bin"});
-    expectSameBytes("bvgen_people OUT", {"characters.bin", "sml_characters.bin"});
-    expectSameBytes("bvgen_town OUT OUT", {"houses.exs", "objects.exs"});
-}
-
-TEST(Reproducible, SoundsAndMusicComeOutTheSame) {
-    expectSameBytes("bvgen_sfx OUT", {"coin_drop.wav", "repairs.ogg", "quillmoor.wav"});
-    expectSameBytes("bvgen_music OUT 16 16", {"Tribal_02.ogg"});
-}
-
-TEST(HelpPage, ShipsBesideTheGameAndCoversTheBasics) {
-    const std::vector<uint8_t> bytes = bvtest::readFile(bvtest::gameDir() + "/help/getting_started.html");
-    const std::string page(bytes.begin(), bytes.end());
-    ASSERT_FALSE(page.empty()) << "help/getting_started.html is missing from the game folder";
-    EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
-    EXPECT_NE(page.find("</html>"), std::string::npos);
-    for (const char* topic : {"Make Offer", "Change Rent", "Upgrade", "Sell", "Goals", "End Month"})
-        EXPECT_NE(page.find(topic), std::string::npos) << topic;
+TEST(Sounds, EveryIdHasAFileTheSoundLayerDecodesAtItsLength) {
+    const auto& sounds = bvtest::manifest().sounds;
+    ASSERT_EQ(sounds.size(), size_t(bv::kSoundCount));
+    snd::useHeadless();
+    ASSERT_EQ(snd::soundInit(8), snd::kSoundOk);
+    std::set<uint32_t> trackLengths;
+    for (size_t i = 0; i < sounds.size(); ++i) {
+        const bvtest::ManifestSound& s = sounds[i];
+        SCOPED_TRACE(s.file);
+        EXPECT_EQ(s.id, int(i));
+        EXPECT_EQ(s.file, bv::soundFileName(s.id));
+        EXPECT_EQ(s.music, s.id < bv::kFirstEffect);
+        std::vector<uint8_t> bytes = bvtest::readFile(bvtest::contentDir() + "/" + s.file);
+        snd::SoundHandle h = 0;
+        ASSERT_EQ(snd::soundCreate(bytes.data(), uint32_t(bytes.size()), 0, &h), snd::kSoundOk);
+        const uint32_t ms = snd::headless::soundLength(h);
+        if (s.music) {
+            EXPECT_GE(ms, uint32_t(s.minSeconds * 1000) - 1);
+            EXPECT_LE(ms, uint32_t(s.maxSeconds * 1000) + 1);
+            trackLengths.insert(ms);
+        } else {
+            EXPECT_GT(ms, 30u);
+            EXPECT_LT(ms, 6000u);
+        }
+    }
+    EXPECT_GE(trackLengths.size(), 12u) << "the tracks should not all be cut to one length";
 }
 
 } // namespace

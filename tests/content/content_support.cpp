@@ -6,42 +6,21 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <iomanip>
 #include <sstream>
 
-#include "assets/hash.h"
-#include "assets/sprites.h"
-#include "core/memory.h"
-#include "gfx/font.h"
 #include "support/test_support.h"
 
 namespace bvtest {
 
 namespace {
 
+// A line's words; a word in double quotes may hold spaces.
 std::vector<std::string> tokens(const std::string& line) {
+    std::istringstream in(line);
     std::vector<std::string> out;
-    size_t i = 0;
-    while (i < line.size()) {
-        if (line[i] == ' ' || line[i] == '\t') {
-            ++i;
-        } else if (line[i] == '"') {
-            size_t end = line.find('"', i + 1);
-            if (end == std::string::npos) end = line.size();
-            out.push_back(line.substr(i + 1, end - i - 1));
-            i = end + 1;
-        } else {
-            size_t end = line.find_first_of(" \t", i);
-            if (end == std::string::npos) end = line.size();
-            out.push_back(line.substr(i, end - i));
-            i = end;
-        }
-    }
+    for (std::string word; in >> std::quoted(word, '"', '\0');) out.push_back(word);
     return out;
-}
-
-bool parseSize(const std::string& value, int& w, int& h) {
-    return std::sscanf(value.c_str(), "%dx%d", &w, &h) == 2;
 }
 
 Manifest loadManifest() {
@@ -84,16 +63,12 @@ Manifest loadManifest() {
                 const std::string& rule = t[i];
                 if (rule.rfind("anchor=", 0) == 0)
                     r.anchor = rule.substr(7);
-                else if (rule.rfind("size=", 0) == 0)
-                    ok = parseSize(rule.substr(5), r.sizeW, r.sizeH);
-                else if (rule.rfind("min=", 0) == 0)
-                    ok = parseSize(rule.substr(4), r.minW, r.minH);
-                else if (rule.rfind("max=", 0) == 0)
-                    ok = parseSize(rule.substr(4), r.maxW, r.maxH);
                 else if (rule == "square")
                     r.square = true;
                 else
-                    ok = false;
+                    ok = std::sscanf(rule.c_str(), "size=%dx%d", &r.sizeW, &r.sizeH) == 2 ||
+                         std::sscanf(rule.c_str(), "min=%dx%d", &r.minW, &r.minH) == 2 ||
+                         std::sscanf(rule.c_str(), "max=%dx%d", &r.maxW, &r.maxH) == 2;
             }
             m.pictureRules.push_back(r);
         } else if (kind == "font" && (t.size() == 2 || t.size() == 3)) {
@@ -130,19 +105,10 @@ std::string gameDir() {
 std::string contentDir() {
     return std::filesystem::path(BV_GAME_DIR).parent_path().string() + "/content";
 }
-std::string toolsDir() {
-    return BV_TOOLS_DIR;
-}
-
-std::vector<uint8_t> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::map<uint32_t, std::vector<uint8_t>> readArchive(const std::string& path) {
     std::map<uint32_t, std::vector<uint8_t>> entries;
-    std::vector<uint8_t> blob = readBytes(path);
+    std::vector<uint8_t> blob = readFile(path);
     uint32_t n = le32(blob, 0);
     if (blob.size() < 4 || (blob.size() - 4) / 16 < n) return entries;
     for (uint32_t i = 0; i < n; ++i) {
@@ -174,51 +140,38 @@ std::string placeholderSignature(const std::u16string& text) {
     return sig;
 }
 
-Font loadFont(const std::string& file) {
+const bv::Font& font(const std::string& file) {
+    static std::map<std::string, bv::Font> loaded;
     ensureMemory();
-    Font f;
-    bv::Font font;
-    if (!bv::loadFont((contentDir() + "/" + file).c_str(), font)) return f;
-    for (int32_t i = 0; i < font.count; ++i) {
-        const bv::Glyph& g = font.glyphs[i];
-        FontGlyph c{g.xOffset, g.yOffset, g.width, g.height, g.advance, g.yAdvance, g.code, {}};
-        if (g.pixels) c.pixels.assign(g.pixels, g.pixels + g.width * g.height);
-        f.glyphs.push_back(std::move(c));
+    auto [it, added] = loaded.try_emplace(file);
+    if (added && !bv::loadFont((contentDir() + "/" + file).c_str(), it->second)) it->second = bv::Font{};
+    return it->second;
+}
+
+const bv::SpriteSet& binSet(const std::string& set) {
+    static std::map<std::string, bv::SpriteSet> loaded;
+    ensureMemory();
+    auto [it, added] = loaded.try_emplace(set);
+    if (added) {
+        EXPECT_EQ(bv::loadSpriteSet((contentDir() + "/" + set).c_str(), it->second), 1) << set;
     }
-    bv::freeFont(font);
-    f.ok = true;
-    return f;
+    return it->second;
 }
 
-namespace {
-
-SetPicture pictureOf(const bv::Sprite& s, const std::string& name) {
-    SetPicture p{s.advance, s.yAdvance, s.code, s.xOffset, s.yOffset, s.width, s.height, name, {}};
-    if (s.pixels) p.argb.assign(s.pixels, s.pixels + s.width * s.height);
-    return p;
-}
-
-} // namespace
-
-std::vector<SetPicture> loadBinSet(const std::string& set) {
+const bv::SpriteExSet& exsSet(const std::string& file) {
+    static std::map<std::string, bv::SpriteExSet> loaded;
     ensureMemory();
-    std::vector<SetPicture> out;
-    bv::SpriteSet loaded;
-    EXPECT_EQ(bv::loadSpriteSet((contentDir() + "/" + set).c_str(), loaded), 1) << set;
-    for (int32_t i = 0; i < loaded.count; ++i) out.push_back(pictureOf(loaded.sprites[i], ""));
-    bv::freeSpriteSet(loaded);
-    return out;
+    auto [it, added] = loaded.try_emplace(file);
+    if (added) {
+        EXPECT_EQ(bv::getSprEx((contentDir() + "/" + file).c_str(), it->second), 1) << file;
+    }
+    return it->second;
 }
 
-std::vector<SetPicture> loadExsSet(const std::string& file) {
-    ensureMemory();
-    std::vector<SetPicture> out;
-    bv::SpriteExSet loaded;
-    EXPECT_EQ(bv::getSprEx((contentDir() + "/" + file).c_str(), loaded), 1) << file;
-    for (int32_t i = 0; i < loaded.count; ++i)
-        out.push_back(pictureOf(loaded.sprites[i].sprite, loaded.sprites[i].name));
-    bv::freeSpriteExSet(loaded);
-    return out;
+int opaqueCount(const bv::Sprite& s) {
+    int n = 0;
+    for (int32_t i = 0; i < s.width * s.height; ++i) n += (s.pixels[i] >> 24) >= 224;
+    return n;
 }
 
 } // namespace bvtest

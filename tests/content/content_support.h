@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "assets/sprites.h"
+#include "gfx/font.h"
 #include "support/bytes.h"
+#include "support/test_support.h"
 
 namespace bvtest {
 
@@ -50,7 +53,6 @@ const Manifest& manifest();
 // Built files: the content folder (generator output) and the game folder (archive, PNG folders).
 std::string contentDir();
 std::string gameDir();
-std::string toolsDir();
 
 // The archive's entries by name hash, inflated. Empty when the archive cannot be read.
 std::map<uint32_t, std::vector<uint8_t>> readArchive(const std::string& path);
@@ -60,28 +62,12 @@ std::map<uint32_t, std::vector<uint8_t>> readArchive(const std::string& path);
 std::string placeholderSignature(const std::u16string& text);
 
 // Fonts and picture sets of the content folder as the game's own loaders read them (their file
-// formats are checked byte by byte with hand-made files in the gfx tests).
-struct FontGlyph {
-    int32_t xOffset = 0, yOffset = 0, width = 0, height = 0, advance = 0, yAdvance = 0, code = 0;
-    std::vector<uint32_t> pixels; // 0xAARRGGBB
-    uint32_t alpha(int x, int y) const { return pixels[size_t(y * width + x)] >> 24; }
-};
-
-struct Font {
-    bool ok = false; // the loader took the file
-    std::vector<FontGlyph> glyphs;
-};
-Font loadFont(const std::string& file);
-
-struct SetPicture {
-    int32_t advance = 0, yAdvance = 0, code = 0, xOffset = 0, yOffset = 0, width = 0, height = 0;
-    std::string name;
-    std::vector<uint32_t> argb; // 0xAARRGGBB
-};
-// A plain ".bin" set by its name without the extension; a named ".exs" set by its file name.
-std::vector<SetPicture> loadBinSet(const std::string& set);
-std::vector<SetPicture> loadExsSet(const std::string& file);
-
-std::vector<uint8_t> readBytes(const std::string& path);
+// formats are checked byte by byte with hand-made files in the gfx tests), each loaded once and
+// kept for the whole test program. A file the loader refuses gives an empty font or set.
+const bv::Font& font(const std::string& file);
+const bv::SpriteSet& binSet(const std::string& set); // "icons" for icons.bin
+const bv::SpriteExSet& exsSet(const std::string& file);
+// How many of the picture's pixels are nearly opaque (alpha 224 and up).
+int opaqueCount(const bv::Sprite& s);
 
 } // namespace bvtest

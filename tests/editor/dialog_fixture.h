@@ -1,7 +1,8 @@
 // The editor's forms under test: the test fonts and pictures of the widget tests, small house and
 // object picture sets, an empty map and scenario, and a program folder of its own with a "maps"
 // folder, so that nothing is written into the game folder. Frames are run one at a time: the
-// input step, then the top form drawn and handled.
+// input step, then either the whole editor (its panel, or the form in front of it) or only the
+// top form drawn and handled.
 #pragma once
 
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "editor/editor_dialogs.h"
 #include "editor/editor_state.h"
 #include "platform/platform.h"
+#include "support/events.h"
 #include "support/test_support.h"
 #include "ui/ui_fixture.h"
 #include "world/map.h"
@@ -48,75 +50,46 @@ class DialogTest : public uitest::UiTest {
         bv::platform::setProgramFolder(previous_);
     }
 
-    // One frame of the editor's own panel (no dialog open), its clicks dispatched.
+    // One frame of the whole editor, its clicks dispatched.
     static void panelFrame() {
         bv::clearHotSpots();
         bv::pumpInput();
         bv::editorUpdate(0);
         bv::dispatchHotSpots();
     }
-    // A click through the whole editor (panel, or the form in front of it): down, then up.
-    static void panelClick(int32_t x, int32_t y) {
-        uitest::sendEvent(bv::platform::Event::MouseMove, x, y);
-        uitest::sendEvent(bv::platform::Event::LeftDown, x, y);
-        panelFrame();
-        uitest::sendEvent(bv::platform::Event::LeftUp, x, y);
-        panelFrame();
-    }
-    static void sendKey(bv::platform::Event::Type type, int32_t vk) {
-        bv::platform::Event e;
-        e.type = type;
-        e.key = vk;
-        bv::handleWindowEvent(e);
-    }
-    static void pressKey(int32_t vk) {
-        sendKey(bv::platform::Event::KeyDown, vk);
-        panelFrame();
-        sendKey(bv::platform::Event::KeyUp, vk);
-        panelFrame();
-    }
-    // Characters typed into the editor, two frames each.
-    static void typeInPanel(const std::u16string& text) {
-        for (char16_t c : text) {
-            bv::platform::Event e;
-            e.type = bv::platform::Event::Char;
-            e.ch = c;
-            bv::handleWindowEvent(e);
-            panelFrame();
-            panelFrame();
-        }
-    }
-    // One frame with nothing new in it.
+    // One frame of the top form only.
     static void frame() {
         bv::clearHotSpots();
         bv::pumpInput();
         bv::editorDialogUpdate();
     }
-    // A click at (x, y): the button goes down in one frame and up in the next. The frames take
-    // their input as the game's do, so a character typed before is not seen again.
-    static void clickAt(int32_t x, int32_t y) {
-        bv::clearHotSpots();
+    // The button goes down in one frame and up in the next. The frames take their input as the
+    // game's do, so a character typed before is not seen again.
+    static void click(int32_t x, int32_t y, void (*step)()) {
         uitest::sendEvent(bv::platform::Event::MouseMove, x, y);
         uitest::sendEvent(bv::platform::Event::LeftDown, x, y);
-        bv::pumpInput();
-        bv::editorDialogUpdate();
-        bv::clearHotSpots();
+        step();
         uitest::sendEvent(bv::platform::Event::LeftUp, x, y);
-        bv::pumpInput();
-        bv::editorDialogUpdate();
+        step();
     }
-    // Characters typed one frame each into the focused field.
-    static void type(const std::u16string& text) {
+    static void panelClick(int32_t x, int32_t y) { click(x, y, panelFrame); }
+    static void clickAt(int32_t x, int32_t y) { click(x, y, frame); }
+    static void pressKey(int32_t vk) {
+        bv::handleWindowEvent(bvtest::event(bv::platform::Event::KeyDown, vk));
+        panelFrame();
+        bv::handleWindowEvent(bvtest::event(bv::platform::Event::KeyUp, vk));
+        panelFrame();
+    }
+    // Characters typed one frame each: into the focused field of the top form, or through the
+    // whole editor (two frames each).
+    static void type(const std::u16string& text, bool panel = false) {
         for (char16_t c : text) {
-            bv::platform::Event e;
-            e.type = bv::platform::Event::Char;
+            bv::platform::Event e = bvtest::event(bv::platform::Event::Char);
             e.ch = c;
             bv::handleWindowEvent(e);
-            frame();
+            if (panel) panelFrame();
+            panel ? panelFrame() : frame();
         }
-    }
-    static std::u16string fieldText(const bv::FormTextField& f) {
-        return std::u16string(f.text, size_t(f.length));
     }
     std::string mapsFile(const std::string& name) const { return dir_.path() + "/maps/" + name; }
 

@@ -1,49 +1,31 @@
+// The editor's model and its small forms: the new house rules, placing houses and objects, the
+// grids and the picture choosers; the house forms and Grid Settings driven by clicks and typing.
 #include <gtest/gtest.h>
 
-#include "editor/editor.h"
+#include "dialog_fixture.h"
 #include "support/pictures.h"
-#include "support/test_support.h"
-#include "world/map.h"
 #include "world/map_layers.h"
-#include "world/picture_sets.h"
 
 namespace {
 
-class EditorModelTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        bvtest::ensureMemory();
-        // Houses: 40 x 30 and 20 x 20; objects: a 100 x 50 slab and a 10 x 10 stone.
-        bvtest::makePictureSet(bv::houseSprites,
-                               {{"cottage.png", 40, 30, 0xFF804020}, {"villa.png", 20, 20, 0xFF208040}});
-        bvtest::makePictureSet(bv::scaledHouseSprites, {{"", 40, 30, 0xFF804020}, {"", 20, 20, 0xFF208040}});
-        bvtest::makePictureSet(bv::objectSprites,
-                               {{"slab.png", 100, 50, 0xFF404040}, {"stone.png", 10, 10, 0xFF909090}});
-        bvtest::makePictureSet(bv::scaledObjectSprites,
-                               {{"", 100, 50, 0xFF404040}, {"", 10, 10, 0xFF909090}});
-        bv::clearMap();
-        bv::resetEditorModel();
-    }
-    void TearDown() override {
-        bv::clearMap();
-        bvtest::freeTownSets();
-    }
-};
+using bv::editor;
 
+// Houses: a 40 x 30 cottage and a 20 x 24 villa; objects: a 100 x 50 slab.
+class EditorModelTest : public edtest::DialogTest {};
+
+// Rent is the value / 35 and the upgrade cost the rent x 2.1, both rounded down.
 TEST_F(EditorModelTest, NewHouseRulesGiveRentAndUpgradeCostFromTheValue) {
-    bv::MapHouse house{};
-    house.baseValue = 200000;
-    bv::applyNewHouseRules(house);
-    EXPECT_EQ(house.baseRent, 5714);
-    EXPECT_EQ(house.upgradeCost, 11999);
-    house.baseValue = 35000; // 1000 x 2.1 must not come out as 2099
-    bv::applyNewHouseRules(house);
-    EXPECT_EQ(house.baseRent, 1000);
-    EXPECT_EQ(house.upgradeCost, 2100);
-    house.baseValue = 34;
-    bv::applyNewHouseRules(house);
-    EXPECT_EQ(house.baseRent, 0);
-    EXPECT_EQ(house.upgradeCost, 0);
+    const int32_t cases[][3] = {// value, rent, upgrade cost
+                                {200000, 5714, 11999},
+                                {35000, 1000, 2100}, // 1000 x 2.1 must not come out as 2099
+                                {34, 0, 0}};
+    for (const auto& c : cases) {
+        bv::MapHouse house{};
+        house.baseValue = c[0];
+        bv::applyNewHouseRules(house);
+        EXPECT_EQ(house.baseRent, c[1]) << c[0];
+        EXPECT_EQ(house.upgradeCost, c[2]) << c[0];
+    }
 }
 
 TEST_F(EditorModelTest, InsertPlacesANewHouseAtTheMouseOrAt100x100OffTheMap) {
@@ -58,8 +40,7 @@ TEST_F(EditorModelTest, InsertPlacesANewHouseAtTheMouseOrAt100x100OffTheMap) {
     EXPECT_EQ(bv::mapHouses[2].x, 100);
     const bv::MapHouse& h = bv::mapHouses[0];
     EXPECT_EQ(h.baseValue, 200000);
-    EXPECT_EQ(h.baseRent, 5714);
-    EXPECT_EQ(h.upgradeCost, 11999);
+    EXPECT_EQ(h.baseRent, 5714) << "the new house rules applied";
     EXPECT_EQ(h.bedrooms, 3);
     EXPECT_EQ(h.bathrooms, 2);
     EXPECT_EQ(h.address[0], 0);
@@ -112,10 +93,9 @@ TEST_F(EditorModelTest, ObjectsArePlacedOnlyWhereTheirPictureTouchesTheMap) {
 TEST_F(EditorModelTest, ChoosersStepAndWrapAndFindAPictureInTheirTree) {
     bv::PictureFolder root{};
     bvtest::HandTree tree(root, "", {1}, "", {0, 1, 0});
-    bv::PictureFolder* folders[2] = {&root, &tree.child()};
     bv::PictureChooser c{&root, &root, 0};
     EXPECT_TRUE(bv::showPictureInChooser(c, 0));
-    EXPECT_EQ(c.folder, folders[1]);
+    EXPECT_EQ(c.folder, &tree.child());
     EXPECT_EQ(c.index, 0);
     bv::stepChooser(c, -1);
     EXPECT_EQ(c.index, 2);
@@ -124,6 +104,76 @@ TEST_F(EditorModelTest, ChoosersStepAndWrapAndFindAPictureInTheirTree) {
     EXPECT_FALSE(bv::showPictureInChooser(c, 7));
     c.index = 9; // a stale index shows no picture rather than reading past the list
     EXPECT_EQ(bv::chooserPicture(c), -1);
+}
+
+class HouseForms : public edtest::DialogTest {};
+
+// House forms: OK at the bottom centre of the 500 x 200 box at (150, 190).
+constexpr int32_t kOkX = 400, kOkY = 355;
+
+TEST_F(HouseForms, FieldsAreStoredIntoTheHouseAsTheyChange) {
+    ASSERT_EQ(bv::insertHouse(300, 300, 0), 0);
+    ASSERT_TRUE(bv::openEditorDialog(bv::kDialogHouseValue));
+    frame();
+    type(u"5");
+    // Stored before OK: the field reads "2000005".
+    EXPECT_EQ(bv::mapHouses[0].baseValue, 2000005);
+    clickAt(kOkX, kOkY);
+    EXPECT_FALSE(bv::editorDialogOpen());
+
+    bv::openEditorDialog(bv::kDialogRent);
+    type(u"\b0");
+    EXPECT_EQ(bv::mapHouses[0].baseRent, 5710);
+    clickAt(kOkX, kOkY);
+
+    // House Size: bedrooms focused first, a click moves to bathrooms.
+    bv::openEditorDialog(bv::kDialogHouseSize);
+    type(u"1");
+    clickAt(350, 290);
+    type(u"4");
+    EXPECT_EQ(bv::mapHouses[0].bedrooms, 31);
+    EXPECT_EQ(bv::mapHouses[0].bathrooms, 24);
+    clickAt(kOkX, kOkY);
+
+    bv::openEditorDialog(bv::kDialogAddress);
+    type(u"12 Elm");
+    EXPECT_EQ(std::u16string(bv::mapHouses[0].address), u"12 Elm");
+    clickAt(kOkX, kOkY);
+    EXPECT_EQ(bv::topEditorDialog(), bv::kDialogNone);
+
+    // The upgrade cost reads at most eight digits.
+    bv::mapHouses[0].upgradeCost = 1234567;
+    bv::openEditorDialog(bv::kDialogUpgrade);
+    type(u"89");
+    EXPECT_EQ(bv::mapHouses[0].upgradeCost, 12345678);
+}
+
+class GridForm : public edtest::DialogTest {};
+
+TEST_F(GridForm, ChangesApplyAtOnceAndCancelRestoresEveryRecord) {
+    editor.mode = bv::kModeHouse;
+    bv::openEditorDialog(bv::kDialogGrid);
+    frame();
+    type(u"7"); // the X-Offset field has the focus: "07"
+    EXPECT_EQ(editor.grids[0].xOffset, 7);
+    clickAt(225, 155); // "Grid On"
+    EXPECT_EQ(editor.grids[0].on, 1);
+    clickAt(225, 181); // "Use Master Grid Settings": the form now edits the master record
+    EXPECT_EQ(editor.useMasterGrid, 1);
+    type(u"3");
+    EXPECT_EQ(editor.grids[bv::kMasterGrid].xOffset, 3);
+    EXPECT_EQ(editor.grids[0].xOffset, 7);
+    clickAt(400, 340); // the width field
+    type(u"\b\b40");
+    EXPECT_EQ(editor.grids[bv::kMasterGrid].width, 40);
+
+    clickAt(525, 465); // Cancel
+    EXPECT_FALSE(bv::editorDialogOpen());
+    EXPECT_EQ(editor.useMasterGrid, 0);
+    EXPECT_EQ(editor.grids[0].xOffset, 0);
+    EXPECT_EQ(editor.grids[0].on, 0);
+    EXPECT_EQ(editor.grids[bv::kMasterGrid].xOffset, 0);
+    EXPECT_EQ(editor.grids[bv::kMasterGrid].width, 16);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -66,13 +65,11 @@ class WorkKept : public edtest::DialogTest {
     }
     // The name form's field emptied, then the name typed; OK.
     static void nameAndOk(const std::u16string& name) {
-        typeInPanel(std::u16string(40, char16_t(8)) + name);
+        type(std::u16string(40, char16_t(8)) + name, true);
         panelClick(310, 335);
     }
     std::string previousSaves_;
 };
-
-constexpr int32_t kVkE = 'E', kVkT = 'T';
 
 TEST_F(WorkKept, EveryActionThatWouldLoseUnsavedWorkAsksFirst) {
     struct Case {
@@ -82,35 +79,23 @@ TEST_F(WorkKept, EveryActionThatWouldLoseUnsavedWorkAsksFirst) {
         int32_t answerX; // Discard or Save
         std::function<bool()> done;
     };
+    // Test play ("E") starts the level on its map as saved: the moved house is back where it was.
+    // clang-format off
     const std::vector<Case> cases = {
-        {"New Scenario", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionDiscardX,
-         [] { return bv::houseCount == 0; }},
-        {"New Scenario after Save", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionSaveX,
-         [this] {
-             return bv::houseCount == 0 && le32(bvtest::readFile(mapsFile("town.map")), 8 + 4048) == 407u;
-         }},
-        {"Load Map", bv::kModeScenario, [] { panelClick(750, 565); }, bv::kQuestionDiscardX,
-         [] { return bv::nameFormOpen(); }},
-        {"Load Scenario", bv::kModeScenario, [] { panelClick(575, 565); }, bv::kQuestionDiscardX,
-         [] { return bv::nameFormOpen(); }},
-        {"Nuke layer", bv::kModeBackground, [] { panelClick(450, 545); }, bv::kQuestionDiscardX,
-         [] { return bv::backgroundObjects.count == 0; }},
-        // Test play starts the level on its map as saved: the moved house is back where it was.
-        {"E", bv::kModeHouse, [] { pressKey(kVkE); }, bv::kQuestionDiscardX,
-         [] {
-             return bv::currentStateId() == bv::kStateDisplayGoals && bv::houseCount == 2 &&
-                    mapHouses[1].x == 400;
-         }},
-        {"T", bv::kModeLabels, [] { pressKey(kVkT); }, bv::kQuestionDiscardX,
-         [] { return bv::currentStateId() == bv::kStateGame; }},
-        {"closing the window", bv::kModeHouse, [] { bv::editorCloseRequested(); }, bv::kQuestionSaveX,
-         [] { return bv::exitGame == 1 && !bv::mapModified(); }},
+        {"New Scenario", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionDiscardX, [] { return bv::houseCount == 0; }},
+        {"New Scenario after Save", bv::kModeScenario, [] { panelClick(375, 530); }, bv::kQuestionSaveX, [this] { return bv::houseCount == 0 && le32(bvtest::readFile(mapsFile("town.map")), 8 + 4048) == 407u; }},
+        {"Load Map", bv::kModeScenario, [] { panelClick(750, 565); }, bv::kQuestionDiscardX, [] { return bv::nameFormOpen(); }},
+        {"Load Scenario", bv::kModeScenario, [] { panelClick(575, 565); }, bv::kQuestionDiscardX, [] { return bv::nameFormOpen(); }},
+        {"Nuke layer", bv::kModeBackground, [] { panelClick(450, 545); }, bv::kQuestionDiscardX, [] { return bv::backgroundObjects.count == 0; }},
+        {"E", bv::kModeHouse, [] { pressKey('E'); }, bv::kQuestionDiscardX, [] { return bv::currentStateId() == bv::kStateDisplayGoals && bv::houseCount == 2 && mapHouses[1].x == 400; }},
+        {"T", bv::kModeLabels, [] { pressKey('T'); }, bv::kQuestionDiscardX, [] { return bv::currentStateId() == bv::kStateGame; }},
+        {"closing the window", bv::kModeHouse, [] { bv::editorCloseRequested(); }, bv::kQuestionSaveX, [] { return bv::exitGame == 1 && !bv::mapModified(); }},
     };
+    // clang-format on
     const std::vector<uint8_t> town = bvtest::readFile(mapsFile("town.map"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
-        std::ofstream(mapsFile("town.map"), std::ios::binary)
-            .write(reinterpret_cast<const char*>(town.data()), std::streamsize(town.size()));
+        bvtest::writeFile(mapsFile("town.map"), town);
         ASSERT_TRUE(bv::loadScenarioNamed("tests")) << bv::editorFileError();
         enterEditor();
         editor.mode = c.mode;
@@ -153,11 +138,7 @@ TEST_F(WorkKept, FailedSavesAndLoadsKeepTheFilesAndTheWorkAndSayWhy) {
     mapHouses[0].x = 222; // unsaved work throughout
     const std::vector<uint8_t> map = bvtest::readFile(mapsFile("town.map")),
                                scenario = bvtest::readFile(mapsFile("tests.bvx"));
-    ASSERT_EQ(map.size(), 8 + 2 * 4048u + (map.size() - 8 - 2 * 4048u));
-    {
-        std::ofstream bad(mapsFile("broken.map"), std::ios::binary);
-        bad << "not a map";
-    }
+    bvtest::writeFile(mapsFile("broken.map"), std::string("not a map"));
     struct Case {
         const char* what;
         int32_t form; // 1 save map, 2 load map, 3 save scenario, 4 load scenario
@@ -165,24 +146,21 @@ TEST_F(WorkKept, FailedSavesAndLoadsKeepTheFilesAndTheWorkAndSayWhy) {
         std::function<void()> spoil;
         const char* expected; // in the form's error line
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"disk full", 1, u"town", [] { bv::platform::setWriteLimitForTests(100); },
-         "Could not save \"maps/town.map\": no space left on device"},
-        {"no room for the new file", 1, u"town",
-         [this] { std::filesystem::create_directory(mapsFile("town.map.tmp")); },
-         "\"maps/town.map\": is a directory"},
-        {"scenario, disk full", 3, u"tests", [] { bv::platform::setWriteLimitForTests(5000); },
-         "Could not save \"maps/tests.bvx\": no space left on device"},
+        {"disk full", 1, u"town", [] { bv::platform::setWriteLimitForTests(100); }, "Could not save \"maps/town.map\": no space left on device"},
+        {"no room for the new file", 1, u"town", [this] { std::filesystem::create_directory(mapsFile("town.map.tmp")); }, "\"maps/town.map\": is a directory"},
+        {"scenario, disk full", 3, u"tests", [] { bv::platform::setWriteLimitForTests(5000); }, "Could not save \"maps/tests.bvx\": no space left on device"},
         {"missing map", 2, u"nowhere", [] {}, "Could not load \"maps/nowhere.map\": there is no such file"},
         {"damaged map", 2, u"broken", [] {}, "\"maps/broken.map\": it is not a map"},
-        {"missing scenario", 4, u"nowhere", [] {},
-         "Could not load \"maps/nowhere.bvx\": there is no such file"},
+        {"missing scenario", 4, u"nowhere", [] {}, "Could not load \"maps/nowhere.bvx\": there is no such file"},
         {"a folder", 1, u"../town", [] {}, "without folders"},
         {"a backslash", 1, u"a\\b", [] {}, "without folders"},
         {"an absolute path", 2, u"/etc/passwd", [] {}, "without folders"},
         {"a leading dot", 3, u".hidden", [] {}, "may not start with a dot"},
         {"a character outside the set", 1, u"to*wn", [] {}, "letters, digits, spaces"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         c.spoil();
@@ -226,41 +204,39 @@ TEST_F(WorkKept, FailedSavesAndLoadsKeepTheFilesAndTheWorkAndSayWhy) {
     EXPECT_EQ(le32(bvtest::readFile(mapsFile("other.map")), 8 + 4048), 334u);
 }
 
+// Puts a zeroed array of n in place of the one at `slot`, its first `kept` elements copied over.
+template <class T> void grow(T*& slot, size_t n, size_t kept) {
+    auto* bigger = static_cast<T*>(bv::memAllocZeroed(sizeof(T) * n));
+    ASSERT_NE(bigger, nullptr);
+    if (kept > 0) std::memcpy(bigger, slot, sizeof(T) * kept);
+    bv::memFree(slot);
+    slot = bigger;
+}
+
 TEST_F(WorkKept, PlacementsStopAtWhatTheMapLoaderAccepts) {
     // Full arrays made directly: adding 4,096 houses one by one would take minutes.
-    auto* houses = static_cast<bv::MapHouse*>(bv::memAllocZeroed(sizeof(bv::MapHouse) * bv::kMaxMapHouses));
-    auto* states =
-        static_cast<bv::HouseState*>(bv::memAllocZeroed(sizeof(bv::HouseState) * bv::kMaxMapHouses));
-    ASSERT_TRUE(houses && states);
-    std::memcpy(houses, mapHouses, sizeof(bv::MapHouse) * 2);
-    bv::memFree(mapHouses);
-    bv::memFree(bv::houseStates);
-    mapHouses = houses;
-    bv::houseStates = states;
+    grow(mapHouses, bv::kMaxMapHouses, 2);
+    grow(bv::houseStates, bv::kMaxMapHouses, 0);
     bv::houseCount = int32_t(bv::kMaxMapHouses);
     bv::ObjectLayer& layer = bv::backgroundObjects;
-    auto* objects =
-        static_cast<bv::MapObject*>(bv::memAllocZeroed(sizeof(bv::MapObject) * bv::kMaxLayerObjects));
-    ASSERT_TRUE(objects);
-    bv::memFree(layer.objects);
-    layer.objects = objects;
+    grow(layer.objects, bv::kMaxLayerObjects, 0);
     layer.capacity = layer.count = int32_t(bv::kMaxLayerObjects);
 
     editor.mode = bv::kModeHouse;
     uitest::moveMouse(300, 300);
     pressKey(0x2D); // Insert
-    EXPECT_EQ(bv::houseCount, int32_t(bv::kMaxMapHouses));
+    EXPECT_EQ(bv::houseCount, 4096);
     EXPECT_NE(bv::editorMessage().find("at most 4,096 houses"), std::string::npos) << bv::editorMessage();
     editor.mode = bv::kModeBackground;
     editor.adjust = 0;
     pressKey(0x2D);
-    EXPECT_EQ(layer.count, int32_t(bv::kMaxLayerObjects));
+    EXPECT_EQ(layer.count, 65536);
     EXPECT_NE(bv::editorMessage().find("at most 65,536 objects"), std::string::npos) << bv::editorMessage();
     // One fewer is still a map the loader takes: the next house goes in.
     bv::houseCount -= 1;
     editor.mode = bv::kModeHouse;
     pressKey(0x2D);
-    EXPECT_EQ(bv::houseCount, int32_t(bv::kMaxMapHouses));
+    EXPECT_EQ(bv::houseCount, 4096);
     EXPECT_EQ(bv::addLabel(10, 10, u"x", 0) >= 0, true);
 }
 
@@ -296,16 +272,14 @@ TEST_F(WorkKept, GridSettingsLiveInTheEditorsOwnFile) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<uint8_t> damaged = file;
-        for (int32_t b = 0; b < 4; ++b)
-            damaged[4 * c.word + size_t(b)] = uint8_t(uint32_t(c.value) >> (8 * b));
-        std::ofstream(bv::editorSettingsPath(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(damaged.data()), std::streamsize(damaged.size()));
+        bvtest::setLE32(damaged, 4 * c.word, uint32_t(c.value));
+        bvtest::writeFile(bv::editorSettingsPath(), damaged);
         editor.grids[c.record] = bv::GridRecord{};
         bv::loadEditorSettings();
         EXPECT_EQ(editor.grids[c.record].*c.field, c.expected);
     }
     // A short file keeps the grids as they are.
-    std::ofstream(bv::editorSettingsPath(), std::ios::binary).write("abc", 3);
+    bvtest::writeFile(bv::editorSettingsPath(), std::string("abc"));
     editor.grids[2].width = 77;
     bv::loadEditorSettings();
     EXPECT_EQ(editor.grids[2].width, 77);

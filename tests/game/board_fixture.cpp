@@ -10,9 +10,7 @@
 #include "screens/float_effects.h"
 #include "sim/calendar.h"
 #include "sim/cash.h"
-#include "sim/daily_loop.h"
 #include "sim/effect_list.h"
-#include "sim/houses.h"
 #include "sim/owner.h"
 #include "support/events.h"
 #include "support/test_support.h"
@@ -111,11 +109,6 @@ bool housePixel(int32_t i, int32_t& x, int32_t& y) {
                 bv::houseAtPixel(x, y + 2) == i)
                 return true;
     return false;
-}
-
-uint32_t shownPixel(int32_t x, int32_t y) {
-    const uint32_t* p = bv::platform::headless::lastFrame();
-    return p ? p[y * 800 + x] & 0xFFFFFFu : 0;
 }
 
 } // namespace boardtest

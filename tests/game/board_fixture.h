@@ -1,14 +1,10 @@
 // The real game on the headless backend with a shipped scenario on the board (state 2), and the
-// helpers the board's tests share: houses handed to the player, whole frames, clicks, and looks
-// at the presented frame.
+// helpers the board's tests share: houses handed to the player, whole frames and clicks.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
-
-#include "assets/sprite.h"
 
 namespace boardtest {
 
@@ -28,9 +24,6 @@ void runUntil(int32_t month, int32_t day);
 void givePlayerHouse(int32_t i, int32_t principal, bool renter);
 // A pixel that shows house i in the town (its own in the hit map, above the panel), or false.
 bool housePixel(int32_t i, int32_t& x, int32_t& y);
-
-// The last presented frame's pixel (0xRRGGBB).
-uint32_t shownPixel(int32_t x, int32_t y);
 
 class BoardTest : public ::testing::Test {
   protected:

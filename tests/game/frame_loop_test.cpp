@@ -1,17 +1,19 @@
-// The frame clock and the frame loop on the headless backend.
+// The frame clock and the frame loop on the headless backend, and whole launches of the game,
+// each its own process (the game starts once per process) sharing one save folder. A new player's
+// road to the board, saving and resuming are played by the scripts (career_level_one, resume).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/memory.h"
 #include "core/state.h"
-#include "core/state_ids.h"
+#include "game/board_fixture.h"
 #include "game/game.h"
+#include "game/script_player.h"
 #include "game/state_table.h"
 #include "gfx/framebuffer.h"
 #include "platform/platform.h"
@@ -29,14 +31,7 @@ TEST(FrameClock, ElapsedTimeBecomesOneToTenTicks) {
 }
 
 // The whole start-up and frame loop on the headless backend, with the built game folder.
-class HeadlessGame : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        bv::platform::useHeadless();
-        bv::platform::setProgramFolder(BV_GAME_DIR);
-        bv::gameInit();
-    }
-};
+class HeadlessGame : public boardtest::BoardTest {};
 
 TEST_F(HeadlessGame, FramesArePacedToOneTickEachAndPresented) {
     int32_t frames0 = bv::frameCount;
@@ -78,17 +73,9 @@ TEST_F(HeadlessGame, SlowFramesAreCaughtUpWithMoreTicksUpToTen) {
     bv::setStateSilently(before);
 }
 
-TEST_F(HeadlessGame, ClosingInTheFirstStateEndsTheGame) {
-    ASSERT_TRUE(bv::currentStateId() == bv::kStateAttract || bv::currentStateId() == bv::kStateEnterName);
-    bv::platform::headless::pushEvent(bvtest::event(bv::platform::Event::Close));
-    bv::runFrame();
-    EXPECT_EQ(bv::exitGame, 1);
-    bv::exitGame = 0;
-}
-
 // F12 writes the frame the player saw into the pictures folder, a PNG that decodes to exactly the
-// frame's pixels; the note about it comes after. A termination signal ends the loop at the next frame.
-TEST_F(HeadlessGame, F12KeepsTheFrameAsAPngAndATerminationSignalEndsTheLoop) {
+// frame's pixels; the note about it comes after.
+TEST_F(HeadlessGame, F12KeepsTheFrameAsAPng) {
     bvtest::TempDir pictures;
     setenv("XDG_PICTURES_DIR", pictures.path().c_str(), 1);
     bv::runFrame();
@@ -100,8 +87,7 @@ TEST_F(HeadlessGame, F12KeepsTheFrameAsAPngAndATerminationSignalEndsTheLoop) {
         shots.push_back(entry.path());
     ASSERT_EQ(shots.size(), 1u);
     EXPECT_EQ(shots[0].filename().string().rfind("brickvale2-", 0), 0u) << shots[0];
-    std::ifstream in(shots[0], std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+    const std::vector<uint8_t> bytes = bvtest::readFile(shots[0].string());
     bv::Sprite picture{};
     ASSERT_TRUE(bv::decodePng(bytes.data(), uint32_t(bytes.size()), picture));
     ASSERT_EQ(picture.width, bv::kFrameWidth);
@@ -113,13 +99,31 @@ TEST_F(HeadlessGame, F12KeepsTheFrameAsAPngAndATerminationSignalEndsTheLoop) {
         differing += (picture.pixels[i] & 0xFFFFFF) != (frame[i] & 0xFFFFFF);
     EXPECT_EQ(differing, 0);
     bv::memFree(picture.pixels);
+}
 
-    bv::exitGame = 0;
-    bv::platform::setTerminationRequestedForTests(true);
-    bv::runFrame();
-    EXPECT_EQ(bv::exitGame, 1);
-    bv::platform::setTerminationRequestedForTests(false);
-    bv::exitGame = 0;
+// Starts the game with the save folder and runs the script; exits 0 when every check held.
+[[noreturn]] void launch(const std::string& saves, const std::string& script) {
+    bv::platform::useHeadless();
+    bv::platform::setProgramFolder(std::string(BV_GAME_DIR) + "/");
+    bv::platform::setUserDataFolder(saves);
+    bv::gameInit();
+    std::istringstream in(script);
+    std::ostringstream out;
+    const bv::ScriptResult r = bv::runScript(in, out);
+    if (!r.ok) std::fprintf(stderr, "line %d: %s\n", r.failedLine, r.message.c_str());
+    std::fflush(stderr);
+    std::_Exit(r.ok ? 0 : 1);
+}
+
+TEST(LaunchFlow, QuitWithoutSavingLeavesNoSaveAndTheNameIsKept) {
+    bvtest::TempDir saves;
+    EXPECT_EXIT(launch(saves.path(), "frames 2\ntype Bo\nframes 2\nkey Enter\nframes 2\nexpect-state 0\n"
+                                     "close\nexpect-exit\n"),
+                testing::ExitedWithCode(0), "");
+    EXPECT_FALSE(std::filesystem::exists(saves.file("Bo_bvx2.sav")));
+    // With a name stored the title menu comes first, without a resume button (no game yet).
+    EXPECT_EXIT(launch(saves.path(), "frames 40\nexpect-state 0\nclick 650 190\nframes 2\nexpect-state 63\n"),
+                testing::ExitedWithCode(0), "");
 }
 
 } // namespace

@@ -1,19 +1,19 @@
-// The repair and work dialogs and the level-flow screens, driven through the real game on the
-// headless backend with clicks on their buttons.
+// The repair and foreclosure dialogs and the failed level's screen, driven through the real game
+// on the headless backend with clicks on their buttons. The repair rules (the cash they need, the
+// last chance at double the cost, the level lost) are the simulation's tests; the postponed and
+// refused repair is played through by the repair_flow script.
 #include <gtest/gtest.h>
 
 #include "core/state.h"
 #include "core/state_ids.h"
 #include "game/board_fixture.h"
 #include "levels/goals.h"
-#include "screens/level_screens.h"
-#include "screens/sparks.h"
 #include "sim/cash.h"
+#include "sim/daily_loop.h"
 #include "sim/game_update.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/repairs.h"
-#include "world/scenario.h"
 
 namespace {
 
@@ -28,43 +28,7 @@ class LevelDialogs : public BoardTest {
         resetRepairs();
         goalHoldCounter = 0;
     }
-    // Frames until the state is `id` (at most n); true when it was reached.
-    bool frameUntil(int32_t id, int32_t n) {
-        for (int32_t i = 0; i < n && currentStateId() != id; ++i) frame();
-        return currentStateId() == id;
-    }
 };
-
-TEST_F(LevelDialogs, DamagePostponedThenLastChanceThenPermanentDamage) {
-    givePlayerHouse(0, 50000, true);
-    HouseState& h = houseStates[0];
-    h.level = 2;
-    h.wear = 0.999f;
-    daysSinceDamage = 10;
-    setCash(kOwnerPlayer, 20000);
-    ASSERT_TRUE(frameUntil(kStateRepairs, 80));
-    EXPECT_EQ(h.damagePending, 1u);
-    const int32_t cost = h.repairCost;
-    ASSERT_GT(cost, 0);
-    frames(12);
-    click(550, 400); // "postponeRepairs"
-    EXPECT_EQ(currentStateId(), bv::kStateGame);
-    EXPECT_EQ(h.damagePending, 1u);
-    EXPECT_EQ(cashOf(kOwnerPlayer), 20000);
-
-    h.damageCountdown = kPermanentDamageMs - 10;
-    ASSERT_TRUE(frameUntil(kStateLastChanceRepairs, 3));
-    EXPECT_EQ(h.repairCost, 2 * cost);
-    frames(12);
-    setCash(kOwnerPlayer, 2 * cost - 1);
-    // "fixNow" cannot pay: the board's frame right after the click takes the level.
-    click(249, 395);
-    EXPECT_EQ(cashOf(kOwnerPlayer), 2 * cost - 1);
-    EXPECT_EQ(h.level, 1);
-    EXPECT_EQ(h.damagePending, 0u);
-    EXPECT_EQ(currentStateId(), bv::kStateHouseMessage); // the message waited its turn in the queue
-    frames(12);
-}
 
 TEST_F(LevelDialogs, RepairWithoutCashOffersOnlyOk) {
     givePlayerHouse(1, 50000, true);
@@ -79,23 +43,6 @@ TEST_F(LevelDialogs, RepairWithoutCashOffersOnlyOk) {
     EXPECT_EQ(houseStates[1].damagePending, 1u);
 }
 
-// The upgrade's button answers from exactly its cost.
-TEST_F(LevelDialogs, UpgradeStartsOnlyWhenItsCostCanBePaid) {
-    givePlayerHouse(2, 50000, true);
-    houseStates[2].level = 1;
-    selectedHouse = 2;
-    const int32_t cost = mapHouses[2].upgradeCost;
-    for (const int32_t cash : {cost - 1, cost}) {
-        setCash(kOwnerPlayer, cash);
-        changeState(kStateUpgrade);
-        frames(12);
-        click(210, 430);
-        EXPECT_EQ(currentStateId(), cash < cost ? kStateUpgrade : kStateGame) << cash;
-        EXPECT_EQ(houseStates[2].renoKind, cash < cost ? kWorkNone : kWorkUpgrade) << cash;
-        EXPECT_EQ(cashOf(kOwnerPlayer), cash < cost ? cash : 0) << cash;
-    }
-}
-
 TEST_F(LevelDialogs, FailedLevelEndsTheGameOnTheHighScores) {
     changeState(kStateFailedLevel);
     frames(30);
@@ -104,13 +51,29 @@ TEST_F(LevelDialogs, FailedLevelEndsTheGameOnTheHighScores) {
     EXPECT_EQ(gameStarted, 0) << "a failed game is over";
 }
 
-TEST_F(LevelDialogs, WinningTheLastLevelShowsTheGameDoneScreen) {
-    currentLevel = scenario.levelCount - 1;
-    levelComplete();
-    ASSERT_EQ(currentStateId(), kStateYouWin);
-    frames(35);
-    click(598, 360);
-    EXPECT_EQ(currentStateId(), bv::kStateHighScores);
+TEST_F(LevelDialogs, FourthMissedPaymentShowsTheForeclosureNotice) {
+    givePlayerHouse(4, 900000, false);
+    owners[0].cash = 0;
+    runUntil(3, 15);
+    // The notice waits in the dialog queue behind any message of the same day.
+    for (int i = 0; i < 40 && currentStateId() != kStateForeclosure; ++i) {
+        const int32_t state = currentStateId();
+        if (state == 55 || state == 27 || state == 35) changeState(kStateGame);
+        frames(1);
+    }
+    ASSERT_EQ(currentStateId(), kStateForeclosure);
+    EXPECT_EQ(foreclosedHouse, 4);
+    frames(12);
+    // Open: the "OK" button at (400, 395) takes the player back to the board.
+    click(400, 395);
+    EXPECT_EQ(currentStateId(), kStateGame);
+    EXPECT_EQ(houseStates[4].owner, kOwnerBank);
+}
+
+TEST_F(LevelDialogs, ForeclosureNoticeWithoutAHouseGoesBackToTheBoard) {
+    foreclosedHouse = -1;
+    changeState(kStateForeclosure, 9999);
+    EXPECT_EQ(currentStateId(), kStateGame);
 }
 
 } // namespace

@@ -1,33 +1,22 @@
-// The guided tutorial on the real game, headless: which step shows where, what stays clickable,
-// how the panel opens, where the arrow points and how the tour ends.
+// The guided tutorial on the real game, headless: which step shows, how the tour is left, and how
+// it ends: the closing panel's online help and the goals button that finishes it.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <vector>
+#include <string>
 
-#include "assets/picture_ids.h"
-#include "assets/sprites.h"
-#include "core/clock.h"
 #include "core/state.h"
 #include "core/state_ids.h"
 #include "game/board_fixture.h"
 #include "platform/platform.h"
-#include "screens/screens.h"
-#include "screens/town_view.h"
 #include "screens/tutorial.h"
-#include "sim/calendar.h"
 #include "sim/daily_loop.h"
-#include "sim/houses.h"
 #include "ui/hotspots.h"
-#include "ui/widgets.h"
-#include "world/scenario.h"
 
 namespace {
 
 using namespace boardtest;
 
 constexpr int32_t kBoard = 2;
-constexpr int32_t kPanelFrames = 10; // the opening takes ten ticks, one per headless frame
 
 class Tutorial : public BoardTest {
   protected:
@@ -39,12 +28,18 @@ class Tutorial : public BoardTest {
         bv::resetTutorialForTests();
         BoardTest::TearDown();
     }
-    // The board of the tour's town with the tour running and its opening panel already grown.
-    void boardWithTour() {
+    // The board of the tour's town with steps 0..last done and the tour's panel grown (ten ticks,
+    // one per headless frame).
+    void boardWithTour(int32_t last = -1) {
         startOnBoard(bv::kTutorialScenarioFile);
         bv::startTutorial();
-        frames(kPanelFrames + 1);
+        for (int32_t i = 0; i <= last; ++i) bv::setTutorialStepDone(i, true);
+        frames(11);
         ASSERT_EQ(bv::tutorialPanel().phase, bv::kPanelShown);
+    }
+    static void clickStepButton(int32_t step, int32_t x4) { // x4: quarters of the panel's width
+        const bv::TutorialStep& s = bv::kTutorialSteps[step];
+        click(s.x + x4 * s.width / 4, s.y + s.height - 40);
     }
 };
 
@@ -65,8 +60,7 @@ TEST_F(Tutorial, TheConclusionWaitsForEveryEarlierStep) {
 TEST_F(Tutorial, ExitTutorialOrTheTitleMenuStopsTheTour) {
     boardWithTour();
     EXPECT_EQ(bv::tutorialActive, 1);
-    const bv::TutorialStep& s = bv::kTutorialSteps[2];
-    click(s.x + s.width / 2, s.y + s.height - 40); // "Exit Tutorial"
+    clickStepButton(2, 2); // "Exit Tutorial"
     EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
     EXPECT_FALSE(bv::tutorialRunning());
     EXPECT_EQ(bv::tutorialActive, 0);
@@ -79,6 +73,43 @@ TEST_F(Tutorial, ExitTutorialOrTheTitleMenuStopsTheTour) {
     bv::tutorialActive = 1;
     frame();
     EXPECT_EQ(bv::tutorialActive, 0);
+}
+
+TEST_F(Tutorial, TheConclusionsOnlineHelpOpensTheGettingStartedPage) {
+    boardWithTour(10);
+    ASSERT_EQ(bv::currentStep(), 11);
+    // "More Help Online" hands the getting-started page to the browser and leaves for the title.
+    const int opened = bv::platform::headless::openedUrlCount();
+    clickStepButton(11, 3);
+    EXPECT_EQ(bv::platform::headless::openedUrlCount(), opened + 1);
+    EXPECT_EQ(bv::platform::headless::lastOpenedUrl(), bv::gettingStartedUrl());
+    EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
+    frame();
+    EXPECT_FALSE(bv::tutorialRunning());
+}
+
+TEST_F(Tutorial, TheGoalsButtonFinishesTheTourAndTheGameGoesOn) {
+    boardWithTour(10);
+    const bv::HotSpot* goals = bv::findHotSpotByTag(bv::kTutorialGoalsTag);
+    ASSERT_NE(goals, nullptr);
+    click(goals->left + goals->width / 2, goals->top + goals->height / 2);
+    EXPECT_TRUE(bv::tutorialStepDone(11));
+    // The goals screen opened as the button always does; with every step done the tour is over
+    // and renters may come again.
+    EXPECT_EQ(bv::currentStateId(), bv::kStateDisplayGoals);
+    EXPECT_FALSE(bv::tutorialRunning());
+    EXPECT_EQ(bv::tutorialActive, 0);
+}
+
+TEST(TutorialHelpPage, TheAddressIsTheShippedPageWithTheFolderEncoded) {
+    EXPECT_EQ(bv::fileUrlForPath("/home/jo/My Games/Brickvale 2/help/getting_started.html"),
+              "file:///home/jo/My%20Games/Brickvale%202/help/getting_started.html");
+    EXPECT_EQ(bv::fileUrlForPath("/opt/bv#1/%/\xc3\xa9"), "file:///opt/bv%231/%25/%C3%A9");
+    const std::string url = bv::gettingStartedUrl();
+    EXPECT_EQ(url.rfind("file:///", 0), 0u) << url;
+    const std::string tail = "/help/getting_started.html";
+    ASSERT_GE(url.size(), tail.size());
+    EXPECT_EQ(url.substr(url.size() - tail.size()), tail);
 }
 
 } // namespace

@@ -1,19 +1,26 @@
-// The hot-spot list and click delivery: rectangle boundaries, registration order, capacity, tags,
-// the cursor, and the two state-changing callbacks with their sounds.
+// The hot-spot list and click delivery: rectangle boundaries, registration order, and the two
+// state-changing callbacks with their sounds. The quit dialog: what a close request does in each
+// state, the darkened backdrop, and resuming from the options; the buttons' other effects are
+// played through in the scripts (quit_dialog, resume).
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "audio/sound.h"
+#include "core/clock.h"
 #include "core/state.h"
 #include "core/state_ids.h"
+#include "gfx/draw.h"
+#include "platform/platform.h"
+#include "support/state_table.h"
 #include "ui/button.h"
 #include "ui/hotspots.h"
+#include "ui/quit_dialog.h"
 #include "ui_fixture.h"
 
 namespace {
 
-using uitest::pressAt;
+using namespace uitest;
 
 std::vector<int32_t> g_clicks;
 void record(int32_t, int32_t, int32_t value) {
@@ -39,11 +46,7 @@ TEST_F(HotSpots, ButtonRectangleCoversItsExactPixels) {
     EXPECT_EQ(bv::hotSpotAt(400, 367), 0);
     EXPECT_EQ(bv::hotSpotAt(400, 398), 0);
 
-    pressAt(450, 383);
-    bv::dispatchHotSpots();
-    EXPECT_TRUE(g_clicks.empty()) << "a click one pixel right of the button misses it";
-    uitest::release(450, 383);
-    pressAt(449, 383);
+    pressAt(449, 383); // a click goes where hotSpotAt finds the button, with its value
     bv::dispatchHotSpots();
     EXPECT_EQ(g_clicks, std::vector<int32_t>{7});
 }
@@ -69,16 +72,12 @@ int32_t enterRecord(int32_t, int32_t, int32_t argument) {
     g_enteredWith = argument;
     return argument;
 }
-const bv::StateDef kTable[] = {
-    {2, 50, enterRecord, nullptr, nullptr, "board", nullptr, {}},
-    {9, 50, enterRecord, nullptr, nullptr, "other", nullptr, {}},
-};
 
 class Callbacks : public uitest::UiTest {
   protected:
     void SetUp() override {
         UiTest::SetUp();
-        bv::useStateTable(kTable, 2);
+        bvtest::useStates({{2, enterRecord}, {9, enterRecord}}, false);
         bv::changeState(bv::kStatePortfolio);
         g_enteredWith = -1;
     }
@@ -88,23 +87,90 @@ class Callbacks : public uitest::UiTest {
     }
 };
 
+// The value packs a sound above the low byte's state; without one, the callback's own sound.
 TEST_F(Callbacks, ValuePacksSoundAndState) {
-    bv::goStateClick(0, 0, (33 << 8) | 2);
-    EXPECT_EQ(bv::lastSoundRequested(), 33);
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
+    const struct {
+        void (*callback)(int32_t, int32_t, int32_t);
+        int32_t value, sound, state;
+    } cases[] = {
+        {bv::goStateClick, (33 << 8) | 2, 33, bv::kStateGame},
+        {bv::goStateClick, 9, bv::kSoundMagicWand, bv::kStatePortfolio},
+        {bv::goStateWhoosh, 2, bv::kSoundClickWhoosh, bv::kStateGame},
+        {bv::goStateWhoosh, (45 << 8) | 9, 45, bv::kStatePortfolio},
+    };
+    for (const auto& c : cases) {
+        c.callback(0, 0, c.value);
+        EXPECT_EQ(bv::lastSoundRequested(), c.sound) << c.value;
+        EXPECT_EQ(bv::currentStateId(), c.state) << c.value;
+    }
     EXPECT_EQ(g_enteredWith, 0) << "argument 0";
+}
 
-    bv::goStateClick(0, 0, 9);
-    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundMagicWand);
-    EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
+int32_t g_calls = 0; // state enters and exits
+int32_t countEnter(int32_t, int32_t, int32_t argument) {
+    ++g_calls;
+    return argument;
+}
+int32_t countExit(int32_t) {
+    ++g_calls;
+    return 0;
+}
 
-    bv::goStateWhoosh(0, 0, 2);
-    EXPECT_EQ(bv::lastSoundRequested(), bv::kSoundClickWhoosh);
+class QuitDialog : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        // The title, the board, the in-game options and name entry.
+        bvtest::useStates({{0, countEnter, nullptr, countExit},
+                           {2, countEnter, nullptr, countExit},
+                           {16, countEnter, nullptr, countExit},
+                           {23, countEnter, nullptr, countExit}},
+                          false);
+        moveMouse(0, 0);
+    }
+    void TearDown() override {
+        bv::useStateTable(nullptr, 0);
+        bv::resetStateMachine();
+        bv::exitGame = bv::quitDialogOpen = 0;
+    }
+    void enter(int32_t state) {
+        bv::changeState(state);
+        bv::exitGame = bv::quitDialogOpen = g_calls = 0;
+    }
+};
+
+TEST_F(QuitDialog, CloseEndsTheTitleAndNameEntryAtOnceAndElseOpensOverTheScreenDarkenedByHalf) {
+    for (int32_t state : {0, 23}) {
+        enter(state);
+        bv::handleQuitRequest();
+        EXPECT_EQ(bv::exitGame, 1) << state;
+        EXPECT_EQ(bv::quitDialogOpen, 0) << state;
+    }
+    enter(2);
+    bv::fillRect(bv::frameBuffer, 0, 0, bv::kFrameWidth, bv::kFrameHeight, 0x804021);
+    bv::handleQuitRequest();
+    EXPECT_EQ(bv::exitGame, 0);
+    EXPECT_EQ(bv::quitDialogOpen, 1);
+    EXPECT_EQ(pixel(10, 10), 0x402010u) << "each channel halved, rounded down";
+    EXPECT_EQ(pixel(750, 388), 0x402010u) << "just right of the panel (700 x 175 at 50, 214)";
+    EXPECT_EQ(pixel(749, 388), opaque(framePieceColour(bv::pic::kIconFrameBottomRight)));
+    EXPECT_EQ(bv::screenBackup[0] & 0xFFFFFFu, 0x402010u);
+    EXPECT_EQ(bv::hotSpotCount(), 4);
+    EXPECT_EQ(g_calls, 0) << "the state is left alone";
+}
+
+TEST_F(QuitDialog, ResumeFromTheOptionsReturnsToTheBoardSilently) {
+    enter(16);
+    bv::openQuitDialog();
+    bv::clearHotSpots();
+    bv::drawQuitDialog();
+    pressAt(bv::kQuitResumeX, bv::kQuitButtonY);
+    bv::dispatchHotSpots();
+    release(bv::kQuitResumeX, bv::kQuitButtonY);
+    EXPECT_EQ(bv::quitDialogOpen, 0);
+    EXPECT_EQ(bv::exitGame, 0);
     EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-
-    bv::goStateWhoosh(0, 0, (45 << 8) | 9);
-    EXPECT_EQ(bv::lastSoundRequested(), 45);
-    EXPECT_EQ(bv::currentStateId(), bv::kStatePortfolio);
+    EXPECT_EQ(g_calls, 0) << "neither the options' exit nor the board's enter runs";
 }
 
 } // namespace

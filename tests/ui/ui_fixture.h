@@ -15,6 +15,7 @@
 #include "gfx/framebuffer.h"
 #include "gfx/text.h"
 #include "platform/platform.h"
+#include "support/events.h"
 #include "support/test_support.h"
 #include "ui/button.h"
 #include "ui/hotspots.h"
@@ -66,7 +67,6 @@ struct TestFont {
             pixels[size_t(c)].assign(size_t(kGlyphWidth * kGlyphHeight), 0xFF000000u | colour);
             g.width = kGlyphWidth;
             g.height = kGlyphHeight;
-            g.yOffset = 0;
             g.pixels = pixels[size_t(c)].data();
         }
     }
@@ -135,11 +135,7 @@ class UiTest : public ::testing::Test {
 
 // Window reports as the platform delivers them, then the frame's input step.
 inline void sendEvent(bv::platform::Event::Type type, int32_t x, int32_t y) {
-    bv::platform::Event e;
-    e.type = type;
-    e.x = x;
-    e.y = y;
-    bv::handleWindowEvent(e);
+    bv::handleWindowEvent(bvtest::event(type, 0, x, y));
 }
 inline void moveMouse(int32_t x, int32_t y) {
     sendEvent(bv::platform::Event::MouseMove, x, y);
