@@ -41,7 +41,7 @@
 //                       rules checked after each (game/monkey.h); fails with the first rule broken,
 //                       else prints "MONKEY seed=.. frames=.. restarts=.. states=..". The test command plays
 //                       10,000 frames (tests/scripts/monkey.bvs); the long run is 200,000 frames on
-//                       each of three seeds: tests/scripts/monkey/long_run.sh BVPLAY GAMEDIR
+//                       each of three seeds (fuzz/README.md, "The monkey's long run")
 // Blank lines and lines starting with '#' are ignored.
 #pragma once
 

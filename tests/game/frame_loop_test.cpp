@@ -1,6 +1,6 @@
 // The frame clock and the frame loop on the headless backend, and whole launches of the game,
-// each its own process (the game starts once per process) sharing one save folder. A new player's
-// road to the board, saving and resuming are played by the scripts (career_level_one, resume).
+// each its own process (the game starts once per process) sharing one save folder: a new player's
+// road to the board, the quit question's Save & Quit, and resuming in the next launch.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -113,6 +113,56 @@ TEST_F(HeadlessGame, F12KeepsTheFrameAsAPng) {
     if (!r.ok) std::fprintf(stderr, "line %d: %s\n", r.failedLine, r.message.c_str());
     std::fflush(stderr);
     std::_Exit(r.ok ? 0 : 1);
+}
+
+// A first run (an empty save folder) opens the name entry over the title picture (its panel's
+// parchment below the "ok" button); '/' is refused in the name. The board's close asks, and
+// "Save & Quit" saves; the next launch resumes onto the board and quits without saving.
+constexpr const char* kFirstRun = R"(
+frames 2
+expect-state 23
+expect-pixel 400 430 F6E8CB
+type Ann/a
+frames 2
+key Enter
+frames 2
+expect-state 0
+frames 40
+click 650 150
+frames 2
+expect-state 4
+click 500 540
+frames 2
+state 2
+frames 20
+expect-state 2
+close
+click 315 353
+expect-exit
+)";
+
+constexpr const char* kSecondRun = R"(
+frames 2
+expect-state 0
+frames 40
+click 650 190
+frames 3
+expect-state 2
+close
+click 480 353
+expect-exit
+)";
+
+TEST(LaunchFlow, NewPlayerPlaysSavesAndResumesAfterARestart) {
+    bvtest::TempDir saves;
+    EXPECT_EXIT(launch(saves.path(), kFirstRun), testing::ExitedWithCode(0), "");
+    const std::vector<uint8_t> last = bvtest::readFile(saves.file("bvx2.sav"));
+    ASSERT_EQ(last.size(), 10u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(last.data())), "Anna") << "'/' was refused";
+    const std::vector<uint8_t> save = bvtest::readFile(saves.file("Anna_bvx2.sav"));
+    ASSERT_GE(save.size(), 8u + 16296u);
+    EXPECT_EQ(save[0] | save[1] << 8, 16296);
+    EXPECT_EXIT(launch(saves.path(), kSecondRun), testing::ExitedWithCode(0), "");
 }
 
 TEST(LaunchFlow, QuitWithoutSavingLeavesNoSaveAndTheNameIsKept) {

@@ -1,7 +1,6 @@
 // The repair and foreclosure dialogs and the failed level's screen, driven through the real game
-// on the headless backend with clicks on their buttons. The repair rules (the cash they need, the
-// last chance at double the cost, the level lost) are the simulation's tests; the postponed and
-// refused repair is played through by the repair_flow script.
+// on the headless backend with clicks on their buttons. The repair rules' figures are the
+// simulation's tests; here the dialogs' buttons carry them out.
 #include <gtest/gtest.h>
 
 #include "core/state.h"
@@ -28,7 +27,42 @@ class LevelDialogs : public BoardTest {
         resetRepairs();
         goalHoldCounter = 0;
     }
+    // Frames until the state is `id` (at most n); true when it was reached.
+    bool frameUntil(int32_t id, int32_t n) {
+        for (int32_t i = 0; i < n && currentStateId() != id; ++i) frame();
+        return currentStateId() == id;
+    }
 };
+
+TEST_F(LevelDialogs, DamagePostponedThenLastChanceThenPermanentDamage) {
+    givePlayerHouse(0, 50000, true);
+    HouseState& h = houseStates[0];
+    h.level = 2;
+    h.wear = 0.999f;
+    daysSinceDamage = 10;
+    setCash(kOwnerPlayer, 20000);
+    ASSERT_TRUE(frameUntil(kStateRepairs, 80));
+    EXPECT_EQ(h.damagePending, 1u);
+    const int32_t cost = h.repairCost;
+    ASSERT_GT(cost, 0);
+    frames(12);
+    click(550, 400); // "postponeRepairs"
+    EXPECT_EQ(currentStateId(), bv::kStateGame);
+    EXPECT_EQ(h.damagePending, 1u);
+    EXPECT_EQ(cashOf(kOwnerPlayer), 20000);
+
+    h.damageCountdown = kPermanentDamageMs - 10;
+    ASSERT_TRUE(frameUntil(kStateLastChanceRepairs, 3));
+    EXPECT_EQ(h.repairCost, 2 * cost);
+    frames(12);
+    setCash(kOwnerPlayer, 2 * cost - 1);
+    // "fixNow" cannot pay: the board's frame right after the click takes the level.
+    click(249, 395);
+    EXPECT_EQ(cashOf(kOwnerPlayer), 2 * cost - 1);
+    EXPECT_EQ(h.level, 1);
+    EXPECT_EQ(h.damagePending, 0u);
+    EXPECT_EQ(currentStateId(), kStateHouseMessage); // the message waited its turn in the queue
+}
 
 TEST_F(LevelDialogs, RepairWithoutCashOffersOnlyOk) {
     givePlayerHouse(1, 50000, true);

@@ -1,7 +1,7 @@
 // The hot-spot list and click delivery: rectangle boundaries, registration order, and the two
 // state-changing callbacks with their sounds. The quit dialog: what a close request does in each
 // state, the darkened backdrop, and resuming from the options; the buttons' other effects are
-// played through in the scripts (quit_dialog, resume).
+// played through in the launch flow test (tests/game/frame_loop_test.cpp).
 #include <gtest/gtest.h>
 
 #include <vector>
