@@ -56,16 +56,11 @@ TEST_F(Deals, PurchasePaysOffTheSellerAndGivesTheBuyerASixtyMonthMortgage) {
     bv::setCash(1, 2000);
     ASSERT_EQ(bv::purchase(0, 1, 100000), 1);
     EXPECT_EQ(bv::owners[1].cash, 0);
-}
-
-TEST_F(Deals, APurchaseByTheOwnerOrWithBadIdsIsRefused) {
-    listed(0, 0, 100000);
-    bv::owners[0].cash = 50000;
-    EXPECT_EQ(bv::purchase(0, 0, 100000), 0);
-    EXPECT_EQ(bv::purchase(6, 1, 100000), 0);
-    EXPECT_EQ(bv::purchase(0, 9, 100000), 0);
-    EXPECT_EQ(bv::purchase(1, 0, -1), 0);
-    EXPECT_EQ(bv::owners[0].cash, 50000);
+    // Refused: the owner buying his own house, an unknown buyer or house, a price below 0.
+    for (const auto& [buyer, house, price] :
+         {std::tuple{0, 0, 100000}, {6, 1, 100000}, {0, 9, 100000}, {1, 0, -1}})
+        EXPECT_EQ(bv::purchase(buyer, house, price), 0) << buyer << " " << house << " " << price;
+    EXPECT_EQ(bv::owners[0].cash, 100000 - 15000 - 15000);
 }
 
 TEST_F(Deals, PurchaseEarnsTheBuyerCreditPoints) {
