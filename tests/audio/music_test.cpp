@@ -73,19 +73,30 @@ TEST_F(MusicDeathTest, AMissingTitleTrackIsFatal) {
                 "Error 5 while playing music track 0");
 }
 
-TEST_F(Playlist, ATrackStartsSilentAndIsPlayedTwoOrThreeTimes) {
+// A track starts silent and is played two or three times; once it has ended it is played once more,
+// fading out, and then the pause begins.
+TEST_F(Playlist, ATrackStartsSilentIsPlayedTwoOrThreeTimesThenFadesOut) {
     startPlaylist();
-    bv::platform::headless::ChannelState c = slotState(bv::kMusicSlot);
-    EXPECT_TRUE(c.playing);
-    EXPECT_FALSE(c.paused);
+    const bv::platform::headless::ChannelState c = slotState(bv::kMusicSlot);
+    EXPECT_TRUE(c.playing && !c.paused);
     EXPECT_FLOAT_EQ(c.volume, 0.0f);
     EXPECT_TRUE(c.loops == 1 || c.loops == 2) << c.loops;
-    EXPECT_EQ(musicState().phase, bv::kMusicPlaying);
-    EXPECT_EQ(musicState().fadeTimer, 100);
-
-    // It plays its repeats through, then ends.
-    int32_t ran = runUntilTrackEnds();
-    EXPECT_EQ(ran, (1000 * (c.loops + 1)) / 33 + 1);
+    EXPECT_EQ(std::tuple(musicState().phase, musicState().fadeTimer), std::tuple(bv::kMusicPlaying, 100));
+    const int32_t track = slotSound(bv::kMusicSlot);
+    EXPECT_EQ(runUntilTrackEnds(), (1000 * (c.loops + 1)) / 33 + 1);
+    EXPECT_EQ(std::tuple(musicState().phase, musicState().fade, slotSound(bv::kMusicSlot)),
+              std::tuple(bv::kMusicFadingOut, 29, track));
+    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.29f);
+    // 132 ms frames: one step each, 29 steps down to silence, and the channel stops.
+    for (int32_t step = 28; step >= 1; --step) {
+        frame(4);
+        ASSERT_EQ(musicState().fade, step);
+        ASSERT_TRUE(slotPlaying(bv::kMusicSlot));
+    }
+    frame(4);
+    EXPECT_FALSE(slotPlaying(bv::kMusicSlot));
+    EXPECT_EQ(musicState().phase, bv::kMusicPause);
 }
 
 TEST_F(Playlist, TheFadeInRisesOneStepPer100MsUpToTheMusicVolume) {
@@ -106,27 +117,6 @@ TEST_F(Playlist, TheFadeInRisesOneStepPer100MsUpToTheMusicVolume) {
     frames(100, 4);
     EXPECT_EQ(musicState().fade, 30);
     EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.30f);
-}
-
-TEST_F(Playlist, AnEndedTrackIsPlayedOnceMoreFadingOutThenThePauseBegins) {
-    startPlaylist();
-    int32_t track = slotSound(bv::kMusicSlot);
-    runUntilTrackEnds();
-    EXPECT_EQ(musicState().phase, bv::kMusicFadingOut);
-    EXPECT_EQ(musicState().fade, 29);
-    EXPECT_EQ(slotSound(bv::kMusicSlot), track);
-    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
-    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.29f);
-
-    // 132 ms frames: one step each, 29 steps down to silence, and the channel stops.
-    for (int32_t step = 28; step >= 1; --step) {
-        frame(4);
-        ASSERT_EQ(musicState().fade, step);
-        ASSERT_TRUE(slotPlaying(bv::kMusicSlot));
-    }
-    frame(4);
-    EXPECT_FALSE(slotPlaying(bv::kMusicSlot));
-    EXPECT_EQ(musicState().phase, bv::kMusicPause);
 }
 
 // Pauses are drawn from 5,000 up to 20,000 ms as each track starts: watched from outside, the
