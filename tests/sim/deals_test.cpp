@@ -159,15 +159,23 @@ TEST_F(Deals, AnOfferUnderTheAskingPriceOpensTheOfferDialogAndTheNextWaits) {
     EXPECT_EQ(std::pair(bv::dealBuyer, bv::dealHouse), std::pair(bv::kOwnerBank, 2));
 }
 
-TEST_F(Deals, ABuyerWithoutEnoughCashWalksAwaySilently) {
-    listed(0, 1, 100000);
-    bv::owners[5].cash = 90000; // not even the lowest bid with its reserve payments
-    bv::buyerOffer(bv::kOwnerBank, 0);
-    EXPECT_EQ(bv::houseStates[0].owner, 1);
-    EXPECT_EQ(bv::queuedCount(), 0);
-    bv::owners[5].cash = 200000;
-    bv::buyerOffer(bv::kOwnerBank, 0);
-    EXPECT_EQ(bv::houseStates[0].owner, bv::kOwnerBank);
+// The outside buyer: a listing at $0 draws a bid of nothing, which is no offer to the player or to a
+// rival; a buyer who cannot keep a few months' payments besides the price (90,000 is short even of
+// the lowest bid) walks away silently.
+TEST_F(Deals, TheOutsideBuyerOffersOnlyWhatHeBidsAndCanPay) {
+    const int32_t cases[][4] = {{bv::kOwnerPlayer, 0, 200000, bv::kOwnerPlayer},
+                                {2, 0, 200000, 2},
+                                {1, 100000, 90000, 1},
+                                {1, 100000, 200000, bv::kOwnerBank}}; // {seller, price, cash, owner after}
+    for (const auto& c : cases) {
+        bv::resetMarket();
+        listed(0, c[0], c[1]);
+        bv::owners[5].cash = c[2];
+        bv::outsideBuyerOffer(0);
+        EXPECT_EQ(std::tuple(bv::houseStates[0].owner, bv::dealHouse, bv::queuedCount()),
+                  std::tuple(c[3], -1, 0))
+            << c[0] << " " << c[1] << " " << c[2];
+    }
 }
 
 TEST_F(Deals, CounterThresholdsAndTheCounterAtTheAskingPrice) {

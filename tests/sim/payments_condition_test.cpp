@@ -1,6 +1,6 @@
 // The boundaries where money, credit and a house's condition used to go wrong: credit that
-// follows the payments, what missed payments can take, the lowest condition, a buyer who bids
-// nothing, rivals' work they cannot pay for and the listings' cooldown. Figures worked by hand.
+// follows the payments, what missed payments can take, the lowest condition and the listings'
+// cooldown. Figures worked by hand.
 #include "sim/sim_test.h"
 
 namespace {
@@ -107,18 +107,6 @@ TEST_F(PaymentsAndCondition, ConditionNeverFallsBelowMinusOne) {
         if (told) {
             EXPECT_EQ(bv::loggedNotice(0).kind, c.told) << c.what;
         }
-    }
-}
-
-TEST_F(PaymentsAndCondition, AnOutsideBidOfNothingIsNoOffer) {
-    // A listing at $0: the outside buyer's bid is 0 whatever the economy.
-    for (const int32_t seller : {int32_t(bv::kOwnerPlayer), 2}) {
-        bv::resetMarket();
-        simtest::listed(0, seller, 0);
-        bv::outsideBuyerOffer(0);
-        EXPECT_EQ(std::tuple(bv::houseStates[0].owner, bv::dealHouse, bv::queuedCount()),
-                  std::tuple(seller, -1, 0))
-            << seller;
     }
 }
 
