@@ -233,9 +233,7 @@ TEST_F(DailyLoop, HousePricedAtItsValueGainsOneHundredthADayTimesTheEconomy) {
     for (const auto& c : cases) {
         bv::scenario.advancedEconomy = c.economy >= 0 ? 1 : 0;
         bv::economySchedule[bv::monthsElapsed] = c.economy;
-        h.forSale = 1;
-        h.askingPrice = bv::currentValue(0);
-        h.daysListed = h.daysSinceCut = c.daysListed;
+        simtest::listed(0, bv::kOwnerBank, bv::currentValue(0), c.daysListed).daysListed = c.daysListed;
         h.crankyMonths = c.cranky;
         h.buyerInterest = 0.0f;
         bv::dayOfMonth = 3;
@@ -247,12 +245,10 @@ TEST_F(DailyLoop, HousePricedAtItsValueGainsOneHundredthADayTimesTheEconomy) {
 }
 
 TEST_F(DailyLoop, AListingWithoutInterestStillDrawsABuyerOnceInAHundredDays) {
-    bv::HouseState& h = bv::houseStates[0];
-    h.forSale = 1;
-    h.askingPrice = bv::currentValue(0) / 100 * 113; // 0.002 a day: only random(100) = 0 draws
+    // 0.002 a day: only random(100) = 0 draws; no cuts left, so the price stays above the value.
+    bv::HouseState& h = simtest::listed(0, bv::kOwnerBank, bv::currentValue(0) / 100 * 113, 100);
     h.daysListed = 100;
-    h.daysSinceCut = 100;
-    h.priceCuts = 2; // no cuts left: the price stays above the value
+    h.priceCuts = 2;
     int32_t offers = 0;
     for (int32_t d = 0; d < 10000; ++d) {
         h.buyerInterest = 0.0f;
