@@ -160,21 +160,24 @@ TEST_F(Deals, AnOfferUnderTheAskingPriceOpensTheOfferDialogAndTheNextWaits) {
 }
 
 // The outside buyer: a listing at $0 draws a bid of nothing, which is no offer to the player or to a
-// rival; a buyer who cannot keep a few months' payments besides the price (90,000 is short even of
-// the lowest bid) walks away silently.
-TEST_F(Deals, TheOutsideBuyerOffersOnlyWhatHeBidsAndCanPay) {
-    const int32_t cases[][4] = {{bv::kOwnerPlayer, 0, 200000, bv::kOwnerPlayer},
-                                {2, 0, 200000, 2},
-                                {1, 100000, 90000, 1},
-                                {1, 100000, 200000, bv::kOwnerBank}}; // {seller, price, cash, owner after}
+// rival; a buyer who cannot keep three months' payments besides the price (90,000 is short even of
+// the lowest bid) walks away silently. A careful rival offers the reserve, 96,001: 81,601 at 18 %
+// pays 2,072.12 a month, so he needs 96,001 + 3 x 2,072 = 102,217.
+TEST_F(Deals, ABuyerOffersOnlyWhatHeBidsAndCanPay) {
+    const int32_t cases[][5] = {{bv::kOwnerBank, bv::kOwnerPlayer, 0, 200000, bv::kOwnerPlayer},
+                                {bv::kOwnerBank, 2, 0, 200000, 2},
+                                {bv::kOwnerBank, 1, 100000, 90000, 1},
+                                {bv::kOwnerBank, 1, 100000, 200000, bv::kOwnerBank},
+                                {3, 1, 100000, 102216, 1},
+                                {3, 1, 100000, 102217, 3}}; // {buyer, seller, price, cash, owner after}
     for (const auto& c : cases) {
         bv::resetMarket();
-        listed(0, c[0], c[1]);
-        bv::owners[5].cash = c[2];
-        bv::outsideBuyerOffer(0);
+        listed(0, c[1], c[2]);
+        bv::owners[c[0]].cash = c[3];
+        bv::buyerOffer(c[0], 0);
         EXPECT_EQ(std::tuple(bv::houseStates[0].owner, bv::dealHouse, bv::queuedCount()),
-                  std::tuple(c[3], -1, 0))
-            << c[0] << " " << c[1] << " " << c[2];
+                  std::tuple(c[4], -1, 0))
+            << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
     }
 }
 
