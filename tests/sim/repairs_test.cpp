@@ -85,7 +85,9 @@ TEST_F(RepairsTest, AFullMeterQueuesThePlayersRepairOnly) {
     EXPECT_EQ(updateArgument(), 1);
 }
 
-TEST_F(RepairsTest, QuietDaysHoldEveryHouseAfterAPlayersDamage) {
+// After the player's damage no house wears for the quiet days; then wear goes on, except on a
+// house under work, whose pending damage and meter are cleared.
+TEST_F(RepairsTest, QuietDaysHoldEveryHouseAfterAPlayersDamageAndWorkClearsTheMeter) {
     HouseState& a = rented(0, 0);
     HouseState& b = rented(1, 0);
     HouseState& rival = rented(2, 0, 1);
@@ -97,21 +99,12 @@ TEST_F(RepairsTest, QuietDaysHoldEveryHouseAfterAPlayersDamage) {
         dailyWear();
         EXPECT_TRUE(a.wear == 0.0f && b.wear == bWear && rival.wear == rivalWear) << d;
     }
+    rival.damagePending = 1;
+    rival.renoKind = kWorkUpgrade;
     dailyWear();
     EXPECT_GT(a.wear, 0.0f);
     EXPECT_GT(b.wear, bWear);
-}
-
-TEST_F(RepairsTest, WorkOnAHouseCancelsPendingDamageAndWear) {
-    HouseState& h = rented(0, 0);
-    h.damagePending = 1;
-    h.wear = 0.5f;
-    h.renoKind = kWorkUpgrade;
-    h.renoDuration = kUpgradeMs;
-    daysSinceDamage = 10;
-    dailyWear();
-    EXPECT_EQ(h.damagePending, 0u);
-    EXPECT_EQ(h.wear, 0.0f);
+    EXPECT_EQ(std::pair(rival.damagePending, rival.wear), std::pair(0u, 0.0f));
 }
 
 // The countdown's end on a level-2 house with a repair of 1,000: a player who has the cost gets a
