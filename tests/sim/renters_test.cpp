@@ -34,36 +34,30 @@ TEST_F(Renters, AnApplicantRefusedIsGoneAndAcceptedMovesIn) {
     for (int32_t i = 0; i < 3; ++i) EXPECT_EQ(bv::houseStates[i].hasRenter, 0u) << i;
 }
 
-TEST_F(Renters, TheRentChoiceStaysWithinLowAndHigh) {
-    bv::houseStates[1].rentLevel = bv::kRentHigh;
+// The choice steps between low and high (only a real step sounds) and, applied, sets the rent and
+// the renter's mood: history 4 in a level-2 house is two apart, one nearer at low rent.
+TEST_F(Renters, TheRentChoiceStaysWithinLowAndHighAndSetsTheRentAndTheMood) {
+    bv::HouseState& h = bv::houseStates[1];
+    bv::moveIn(1, 4);
+    h.rentLevel = bv::kRentHigh;
     bv::beginRentChoice(1);
     EXPECT_EQ(bv::rentChoice, bv::kRentHigh);
     EXPECT_FALSE(bv::stepRentChoice(1));
-    EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kRentStepped).size(), 0u); // no step, no sound
+    EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kRentStepped).size(), 0u);
     EXPECT_TRUE(bv::stepRentChoice(-1));
     EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kRentStepped).size(), 1u);
     EXPECT_TRUE(bv::stepRentChoice(-1));
     EXPECT_FALSE(bv::stepRentChoice(-1));
-    EXPECT_EQ(bv::rentChoice, bv::kRentLow);
-    // A stored level out of range starts the choice inside it.
-    bv::houseStates[1].rentLevel = 9;
-    bv::beginRentChoice(1);
-    EXPECT_EQ(bv::rentChoice, bv::kRentHigh);
-}
-
-TEST_F(Renters, ApplyingTheChoiceSetsTheRentAndTheMood) {
-    bv::HouseState& h = bv::houseStates[1];
-    bv::moveIn(1, 4); // demanding renter in a level-2 house, at normal rent
-    bv::beginRentChoice(1);
-    bv::stepRentChoice(-1);
     bv::applyRentChoice(1);
-    // History 4 in a level-2 house: two apart, one nearer at low rent.
     EXPECT_EQ(std::pair(h.rentLevel, h.renterMood), std::pair(bv::kRentLow, bv::kMoodNeutral));
     bv::beginRentChoice(1);
     bv::stepRentChoice(1);
     bv::stepRentChoice(1);
     bv::applyRentChoice(1);
     EXPECT_EQ(std::pair(h.rentLevel, h.renterMood), std::pair(bv::kRentHigh, bv::kMoodUnhappy));
+    h.rentLevel = 9; // a stored level out of range starts the choice inside it
+    bv::beginRentChoice(1);
+    EXPECT_EQ(bv::rentChoice, bv::kRentHigh);
 }
 
 TEST_F(Renters, ThePlayerIsToldWhenARenterLeavesButNotOfOthers) {
