@@ -1,7 +1,6 @@
 // Music: selection by state, the title and win tracks, and the in-game playlist with its fades,
 // replay, pause and shuffle.
 #include <algorithm>
-#include <vector>
 
 #include "audio/audio_fixture.h"
 #include "core/random.h"
@@ -38,40 +37,30 @@ class Playlist : public AudioTest {
     }
 };
 
-TEST_F(Music, TheTitleMusicLoopsAtTheMusicVolumeAndSurvivesStatesWithTheSameSelection) {
+// The title track loops at the music volume and plays on through a state with the same selection;
+// winning stops the playlist for the win track, and the board starts a playlist track again.
+TEST_F(Music, TheTitleAndWinTracksPlayAtTheMusicVolume) {
     startAudio();
     bv::changeState(bv::kStateAttract);
-    bv::platform::ChannelHandle title = bv::slotChannel(bv::kMusicSlot);
-    EXPECT_EQ(slotSound(bv::kMusicSlot), 0);
+    const bv::platform::ChannelHandle title = bv::slotChannel(bv::kMusicSlot);
+    EXPECT_EQ(std::pair(slotSound(bv::kMusicSlot), slotState(bv::kMusicSlot).loops), std::pair(0, -1));
     EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.30f);
-    EXPECT_EQ(slotState(bv::kMusicSlot).loops, -1);
     frames(400); // longer than the track: it goes round
     bv::changeState(bv::kStateSetup);
     EXPECT_EQ(bv::slotChannel(bv::kMusicSlot), title);
     EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
     EXPECT_EQ(slotState(bv::kMusicSlot).starts, 1u);
-}
-
-TEST_F(Music, WinningStartsTheWinMusicAndTheBoardRestartsThePlaylist) {
-    startAudio();
     bv::changeState(bv::kStateGame);
-    bv::platform::ChannelHandle playlist = bv::slotChannel(bv::kMusicSlot);
+    const bv::platform::ChannelHandle playlist = bv::slotChannel(bv::kMusicSlot);
     bv::changeState(bv::kStateYouWin);
     EXPECT_FALSE(bv::platform::channelIsPlaying(playlist));
-    EXPECT_EQ(slotSound(bv::kMusicSlot), 16);
-    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
+    EXPECT_EQ(std::pair(slotSound(bv::kMusicSlot), channelsPlaying(16)), std::pair(16, 1));
     EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.30f);
-    EXPECT_EQ(channelsPlaying(16), 1);
-
     frames(50);
     bv::changeState(bv::kStateGame);
-    int32_t track = slotSound(bv::kMusicSlot);
-    EXPECT_GE(track, bv::kFirstPlaylistTrack);
-    EXPECT_LE(track, bv::kLastPlaylistTrack);
+    const int32_t track = slotSound(bv::kMusicSlot);
+    EXPECT_TRUE(track >= bv::kFirstPlaylistTrack && track <= bv::kLastPlaylistTrack) << track;
     EXPECT_EQ(channelsPlaying(16), 0);
-    EXPECT_EQ(musicState().phase, bv::kMusicPlaying);
-    EXPECT_EQ(musicState().fade, 0);
-    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.0f);
 }
 
 using MusicDeathTest = Music;
@@ -84,19 +73,30 @@ TEST_F(MusicDeathTest, AMissingTitleTrackIsFatal) {
                 "Error 5 while playing music track 0");
 }
 
-TEST_F(Playlist, ATrackStartsSilentAndIsPlayedTwoOrThreeTimes) {
+// A track starts silent and is played two or three times; once it has ended it is played once more,
+// fading out, and then the pause begins.
+TEST_F(Playlist, ATrackStartsSilentIsPlayedTwoOrThreeTimesThenFadesOut) {
     startPlaylist();
-    bv::platform::headless::ChannelState c = slotState(bv::kMusicSlot);
-    EXPECT_TRUE(c.playing);
-    EXPECT_FALSE(c.paused);
+    const bv::platform::headless::ChannelState c = slotState(bv::kMusicSlot);
+    EXPECT_TRUE(c.playing && !c.paused);
     EXPECT_FLOAT_EQ(c.volume, 0.0f);
     EXPECT_TRUE(c.loops == 1 || c.loops == 2) << c.loops;
-    EXPECT_EQ(musicState().phase, bv::kMusicPlaying);
-    EXPECT_EQ(musicState().fadeTimer, 100);
-
-    // It plays its repeats through, then ends.
-    int32_t ran = runUntilTrackEnds();
-    EXPECT_EQ(ran, (1000 * (c.loops + 1)) / 33 + 1);
+    EXPECT_EQ(std::tuple(musicState().phase, musicState().fadeTimer), std::tuple(bv::kMusicPlaying, 100));
+    const int32_t track = slotSound(bv::kMusicSlot);
+    EXPECT_EQ(runUntilTrackEnds(), (1000 * (c.loops + 1)) / 33 + 1);
+    EXPECT_EQ(std::tuple(musicState().phase, musicState().fade, slotSound(bv::kMusicSlot)),
+              std::tuple(bv::kMusicFadingOut, 29, track));
+    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
+    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.29f);
+    // 132 ms frames: one step each, 29 steps down to silence, and the channel stops.
+    for (int32_t step = 28; step >= 1; --step) {
+        frame(4);
+        ASSERT_EQ(musicState().fade, step);
+        ASSERT_TRUE(slotPlaying(bv::kMusicSlot));
+    }
+    frame(4);
+    EXPECT_FALSE(slotPlaying(bv::kMusicSlot));
+    EXPECT_EQ(musicState().phase, bv::kMusicPause);
 }
 
 TEST_F(Playlist, TheFadeInRisesOneStepPer100MsUpToTheMusicVolume) {
@@ -119,33 +119,11 @@ TEST_F(Playlist, TheFadeInRisesOneStepPer100MsUpToTheMusicVolume) {
     EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.30f);
 }
 
-TEST_F(Playlist, AnEndedTrackIsPlayedOnceMoreFadingOutThenThePauseBegins) {
-    startPlaylist();
-    int32_t track = slotSound(bv::kMusicSlot);
-    runUntilTrackEnds();
-    EXPECT_EQ(musicState().phase, bv::kMusicFadingOut);
-    EXPECT_EQ(musicState().fade, 29);
-    EXPECT_EQ(slotSound(bv::kMusicSlot), track);
-    EXPECT_TRUE(slotPlaying(bv::kMusicSlot));
-    EXPECT_FLOAT_EQ(slotState(bv::kMusicSlot).volume, 0.29f);
-
-    // 132 ms frames: one step each, 29 steps down to silence, and the channel stops.
-    for (int32_t step = 28; step >= 1; --step) {
-        frame(4);
-        ASSERT_EQ(musicState().fade, step);
-        ASSERT_TRUE(slotPlaying(bv::kMusicSlot));
-    }
-    frame(4);
-    EXPECT_FALSE(slotPlaying(bv::kMusicSlot));
-    EXPECT_EQ(musicState().phase, bv::kMusicPause);
-}
-
 // Pauses are drawn from 5,000 up to 20,000 ms as each track starts: watched from outside, the
 // silence after a track lasts that long in 33 ms frames, and the next track is another one.
 TEST_F(Playlist, PausesLastFiveToTwentySecondsAndEndInAnotherTrack) {
     startPlaylist(100);
     bv::setMusicVolume(0); // straight to the pause when the track ends
-    std::vector<int32_t> pauses;
     for (int32_t round = 0; round < 4; ++round) {
         const int32_t previous = slotSound(bv::kMusicSlot);
         runUntilTrackEnds();
@@ -160,37 +138,29 @@ TEST_F(Playlist, PausesLastFiveToTwentySecondsAndEndInAnotherTrack) {
         EXPECT_NE(slotSound(bv::kMusicSlot), previous);
         EXPECT_GE(silent * 33, 5000) << round;
         EXPECT_LE(silent * 33, 20000 + 33) << round;
-        pauses.push_back(silent);
     }
-    std::sort(pauses.begin(), pauses.end());
-    EXPECT_NE(pauses.front(), pauses.back()) << "every pause is drawn anew";
-    int32_t low = 1 << 30, high = 0; // the draw itself covers the whole range
-    for (int32_t i = 0; i < 400; ++i) {
-        bv::startPlaylistTrack();
-        low = std::min(low, musicState().pauseTimer);
-        high = std::max(high, musicState().pauseTimer);
-    }
-    EXPECT_TRUE(low >= 5000 && low < 5500 && high < 20000 && high > 19500) << low << " " << high;
 }
 
-TEST_F(Playlist, TheNextTrackIsNeverTheLastOne) {
+// Each new track is drawn with its pause (5,000 up to 20,000 ms) and is never the last one, also
+// when the player leaves the game and comes back.
+TEST_F(Playlist, TheNextTrackIsNeverTheLastOneAndItsPauseIsDrawnAnew) {
     startPlaylist();
     int32_t seen[bv::kLastPlaylistTrack + 1] = {};
-    int32_t last = slotSound(bv::kMusicSlot);
+    int32_t last = slotSound(bv::kMusicSlot), low = 1 << 30, high = 0;
     for (int32_t i = 0; i < 600; ++i) {
         bv::startPlaylistTrack();
-        int32_t track = slotSound(bv::kMusicSlot);
-        ASSERT_NE(track, last);
-        ASSERT_GE(track, bv::kFirstPlaylistTrack);
-        ASSERT_LE(track, bv::kLastPlaylistTrack);
+        const int32_t track = slotSound(bv::kMusicSlot);
+        ASSERT_TRUE(track != last && track >= bv::kFirstPlaylistTrack && track <= bv::kLastPlaylistTrack)
+            << last << " then " << track;
         ASSERT_EQ(musicState().track, track);
         ++seen[track];
         last = track;
+        low = std::min(low, musicState().pauseTimer);
+        high = std::max(high, musicState().pauseTimer);
     }
     for (int32_t track = bv::kFirstPlaylistTrack; track <= bv::kLastPlaylistTrack; ++track)
         EXPECT_GT(seen[track], 20) << track;
-
-    // Leaving the game and coming back does not replay the last track either.
+    EXPECT_TRUE(low >= 5000 && low < 5500 && high < 20000 && high > 19500) << low << " " << high;
     for (int32_t i = 0; i < 50; ++i) {
         bv::changeState(bv::kStateAttract);
         bv::changeState(bv::kStateGame);

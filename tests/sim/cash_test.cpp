@@ -3,8 +3,6 @@
 
 namespace {
 
-using simtest::SimTest;
-
 // The annuity worked by hand; no loan or no term pays nothing, a rate of 0 equal parts.
 TEST(MortgagePayment, StandardAnnuity) {
     const struct {
@@ -22,27 +20,22 @@ TEST(MortgagePayment, StandardAnnuity) {
             << c.principal;
 }
 
-TEST(Saturation, SumsAndProductsStayInRange) {
-    EXPECT_EQ(bv::addSaturated(INT32_MAX, 1), INT32_MAX);
-    EXPECT_EQ(bv::addSaturated(INT32_MIN, -1), INT32_MIN);
-    EXPECT_EQ(bv::addSaturated(-5, 3), -2);
-    EXPECT_EQ(bv::mulSaturated(100000, 100000), INT32_MAX);
+// Saturation at the top, and of sums, is worked where money is added (AddCash, portfolio_test, the
+// huge arrears in payments_condition_test); here the rest.
+TEST(Saturation, ProductsBelowTheRangeMoneyTowardZeroAndNaN) {
     EXPECT_EQ(bv::mulSaturated(-100000, 100000), INT32_MIN);
-    EXPECT_EQ(bv::scaleMoney(1000, 0.9f), 899);
-    EXPECT_EQ(bv::scaleMoney(-1000, 0.9f), -899); // toward zero
-    EXPECT_EQ(bv::scaleMoney(INT32_MAX, 1.4f), INT32_MAX);
+    EXPECT_EQ(bv::scaleMoney(-1000, 0.9f), -899);
     EXPECT_EQ(bv::truncMoney(std::nan("")), 0);
     EXPECT_EQ(bv::truncMoney(-2.9), -2);
 }
 
-class Cash : public SimTest {};
+using Cash = simtest::SimTest;
 
 TEST_F(Cash, AddCashIgnoresUnknownOwnersAndSaturates) {
     bv::addCash(5, 7);
-    EXPECT_EQ(bv::owners[5].cash, 7);
     bv::addCash(6, 1000);
     bv::addCash(-1, 1000);
-    EXPECT_EQ(bv::cashOf(6), 0);
+    EXPECT_EQ(std::pair(bv::owners[5].cash, bv::cashOf(6)), std::pair(7, 0));
     bv::owners[1].cash = INT32_MAX - 10;
     bv::addCash(1, 1000); // a very rich rival stays rich
     EXPECT_EQ(bv::owners[1].cash, INT32_MAX);
@@ -62,8 +55,7 @@ TEST_F(Cash, DelayedCashLandsInTheFirstFrameItsDelayFallsBelowZero) {
     for (int i = 0; i < 11; ++i) bv::runTimedObjects(); // 363 ms: 21 left
     EXPECT_EQ(bv::owners[0].cash, 0);
     bv::runTimedObjects(); // 396 ms
-    EXPECT_EQ(bv::owners[0].cash, 1200);
-    EXPECT_EQ(bv::timedObjectCount(), 0);
+    EXPECT_EQ(std::pair(bv::owners[0].cash, bv::timedObjectCount()), std::pair(1200, 0));
     bv::addCashLater(5, 0, 0); // no flight: the next frame
     EXPECT_EQ(bv::owners[0].cash, 1200);
     bv::runTimedObjects();
@@ -81,8 +73,7 @@ TEST_F(Cash, DelayedCashIsPaidAtOnceWhenTheListIsFull) {
     bv::addCashLater(77, 0, 1000);
     EXPECT_EQ(bv::owners[0].cash, 77);
     bv::clearTimedObjects();
-    EXPECT_EQ(bv::timedObjectCount(), 0);
-    EXPECT_EQ(bv::owners[1].cash, 0); // cleared changes are dropped
+    EXPECT_EQ(std::pair(bv::timedObjectCount(), bv::owners[1].cash), std::pair(0, 0)); // dropped
 }
 
 } // namespace

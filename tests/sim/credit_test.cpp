@@ -3,9 +3,7 @@
 
 namespace {
 
-using simtest::SimTest;
-
-class Credit : public SimTest {};
+using Credit = simtest::SimTest;
 
 TEST_F(Credit, RatingIsTheHighestRowThePointsReach) {
     struct Case {
@@ -34,23 +32,18 @@ TEST_F(Credit, PlayerRatingChangesOpenTheirNoticeOneSecondLater) {
         bv::owners[0].creditPoints = c.points;
         bv::owners[0].creditRating = c.rating;
         bv::creditEvent(c.event, 0, 300, 200);
-        EXPECT_EQ(bv::owners[0].creditPoints, c.pointsAfter);
-        EXPECT_EQ(bv::owners[0].creditRating, c.ratingAfter);
+        EXPECT_EQ(std::pair(bv::owners[0].creditPoints, bv::owners[0].creditRating),
+                  std::pair(c.pointsAfter, c.ratingAfter));
         const auto notices = simtest::noticesOf(bv::NoticeKind::kCreditChanged);
         ASSERT_EQ(notices.size(), 1u);
-        EXPECT_EQ(notices[0].amount, c.pointsAfter - c.points);
-        EXPECT_EQ(std::pair(notices[0].x, notices[0].y), std::pair(300, 200));
+        EXPECT_EQ(std::tuple(notices[0].amount, notices[0].x, notices[0].y),
+                  std::tuple(c.pointsAfter - c.points, 300, 200));
         simtest::frames(30);
         EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
         simtest::frames(1);
         EXPECT_EQ(bv::currentStateId(), c.state);
         EXPECT_EQ(bv::creditNotice.improvePending + bv::creditNotice.slipPending, 0);
     }
-    EXPECT_FLOAT_EQ(bv::loanRateOf(0), 18.0f); // rating 0
-    EXPECT_EQ(bv::downPaymentPct(0), 30);
-    bv::owners[0].creditRating = 1;
-    EXPECT_FLOAT_EQ(bv::loanRateOf(0), 15.0f);
-    EXPECT_EQ(bv::downPaymentPct(0), 25);
 }
 
 // Points saturate at both ends; rivals, unchanged ratings, the bank and unknown ids or events show
@@ -72,67 +65,70 @@ TEST_F(Credit, PointsSaturateAndOnlyThePlayersRatingChangesAreTold) {
     EXPECT_EQ(bv::owners[3].creditRating, 1);
     EXPECT_EQ(bv::loggedNotices(), 0);
     EXPECT_EQ(bv::creditNotice.noticeDelay, 0);
+    bv::scenario.advancedEconomy = 0; // points stay, and every rating reads 3
+    bv::creditEvent(bv::kCreditPurchase, 3, 0, 0);
+    EXPECT_EQ(std::pair(bv::owners[3].creditPoints, bv::creditRatingOf(3)), std::pair(55, 3));
 }
 
-TEST_F(Credit, WithoutTheAdvancedEconomyCreditIsFixed) {
-    bv::scenario.advancedEconomy = 0;
-    bv::scenario.fixedDownPaymentPct = 20;
-    bv::scenario.fixedMortgageRate = 9.5f;
-    bv::owners[0].creditPoints = 1000;
-    bv::owners[0].creditRating = 7;
-    bv::creditEvent(bv::kCreditPurchase, 0, 0, 0);
-    EXPECT_EQ(bv::owners[0].creditPoints, 1000);
-    EXPECT_EQ(bv::creditRatingOf(0), 3);
-    EXPECT_FLOAT_EQ(bv::loanRateOf(0), 9.5f);
-    EXPECT_EQ(bv::downPayment(0, 100000), 20000);
-    bv::scenario.fixedDownPaymentPct = 0; // not loaded through the file: the default still holds
-    bv::scenario.fixedMortgageRate = 0.0f;
-    EXPECT_EQ(bv::downPaymentPct(0), 15);
-    EXPECT_FLOAT_EQ(bv::loanRateOf(0), 18.0f);
-}
-
-TEST_F(Credit, PurchasingLimitAndDownPayment) {
-    bv::owners[0].cash = 30000;
-    bv::owners[0].creditRating = 0;
-    EXPECT_EQ(bv::maxPurchase(0), 100000);
+// What a rating costs: the down payment, the rate and the purchase limit (the cash over the down
+// payment, held to 32 bits). A damaged saved rating reads the top row; without the advanced economy
+// the scenario's fixed terms hold, 15 % and 18 % when it gives none (not loaded through the file).
+TEST_F(Credit, TermsByRating) {
+    const struct {
+        int32_t advanced, rating, fixedDown;
+        float fixedRate;
+        int32_t cash, downPct;
+        float rate;
+        int32_t limit;
+    } cases[] = {
+        // clang-format off
+        {1, 0, 15, 18.0f, 30000, 30, 18.0f, 100000},
+        {1, 1, 15, 18.0f, 30000, 25, 15.0f, 120000},
+        {1, 8, 15, 18.0f, 30000, 8, 5.5f, 375000},
+        {1, 77, 15, 18.0f, 30000, 8, 5.5f, 375000},
+        {1, 8, 15, 18.0f, 2000000000, 8, 5.5f, INT32_MAX}, // x 100 would wrap in 32 bits
+        {1, 8, 15, 18.0f, -30000, 8, 5.5f, -375000},
+        {0, 7, 20, 9.5f, 30000, 20, 9.5f, 150000},
+        {0, 7, 0, 0.0f, 30000, 15, 18.0f, 200000},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        bv::scenario.advancedEconomy = c.advanced;
+        bv::scenario.fixedDownPaymentPct = c.fixedDown;
+        bv::scenario.fixedMortgageRate = c.fixedRate;
+        bv::owners[0].creditRating = c.rating;
+        bv::owners[0].cash = c.cash;
+        SCOPED_TRACE(testing::Message() << c.advanced << " " << c.rating << " " << c.cash);
+        EXPECT_EQ(bv::downPaymentPct(0), c.downPct);
+        EXPECT_FLOAT_EQ(bv::loanRateOf(0), c.rate);
+        EXPECT_EQ(bv::maxPurchase(0), c.limit);
+    }
+    EXPECT_EQ(bv::maxPurchase(5), 10000000); // the bank
+    EXPECT_EQ(bv::downPayment(0, 100000), 15000);
+    bv::scenario.advancedEconomy = 1;
     bv::owners[0].creditRating = 8;
-    EXPECT_EQ(bv::maxPurchase(0), 375000);
-    EXPECT_EQ(bv::maxPurchase(5), 10000000);
     EXPECT_EQ(bv::downPayment(0, 199999), 15999); // 8 %, truncated
-    bv::owners[0].cash = 2000000000;              // x 100 would wrap in 32 bits
-    EXPECT_EQ(bv::maxPurchase(0), INT32_MAX);
-    bv::owners[0].cash = -30000;
-    EXPECT_EQ(bv::maxPurchase(0), -375000);
     bv::owners[0].creditRating = 0;
     EXPECT_EQ(bv::downPayment(0, INT32_MAX), 644245094); // 30 % of the largest price, no wrap
-    bv::owners[0].creditRating = 77;                     // a damaged saved rating reads the top row
-    EXPECT_EQ(bv::downPaymentPct(0), 8);
 }
 
+// The gauge runs from the rating's base to the next rating's points: (245 - 90) / (400 - 90) = 0.5;
+// the top rating is full. The needle, 30 long, leans 30 x (2 x ratio - 1) across, held to 0.03..0.97.
 TEST_F(Credit, GaugeRatioAndNeedle) {
-    bv::owners[0].creditRating = 0;
-    bv::owners[0].creditPoints = 20;
-    EXPECT_FLOAT_EQ(bv::creditGaugeRatio(), 0.4f);
-    float dx = 0, dy = 0;
-    bv::creditGaugeNeedle(0.4f, &dx, &dy); // leans left of vertical, 30 long
-    EXPECT_NEAR(dx, -6.0f, 1e-4);
-    EXPECT_NEAR(dx * dx + dy * dy, 900.0f, 0.01f);
-    bv::owners[0].creditRating = 3;
-    bv::owners[0].creditPoints = 245; // (245 - 90) / (400 - 90)
-    EXPECT_FLOAT_EQ(bv::creditGaugeRatio(), 0.5f);
-    bv::creditGaugeNeedle(0.5f, &dx, &dy);
-    EXPECT_NEAR(dx, 0.0f, 1e-5);
-    EXPECT_NEAR(dy, 30.0f, 1e-4);
-    bv::owners[0].creditRating = 8;
-    EXPECT_FLOAT_EQ(bv::creditGaugeRatio(), 1.0f);
-    bv::creditGaugeNeedle(5.0f, &dx, &dy); // held to 0.97
-    EXPECT_NEAR(dx, 28.2f, 1e-3);
-}
-
-TEST_F(Credit, EventPoints) {
-    const int32_t points[9] = {-75, -4, 2, 2, 2, 2, 2, 20, 10};
-    for (int32_t k = 0; k < 9; ++k) EXPECT_EQ(bv::creditEventPoints(k), points[k]) << k;
-    EXPECT_EQ(bv::creditEventPoints(-1), 0);
+    const float ratios[][3] = {{0, 20, 0.4f}, {3, 245, 0.5f}, {8, 245, 1.0f}}; // {rating, points, ratio}
+    for (const auto& r : ratios) {
+        bv::owners[0].creditRating = int32_t(r[0]);
+        bv::owners[0].creditPoints = int32_t(r[1]);
+        EXPECT_FLOAT_EQ(bv::creditGaugeRatio(), r[2]) << r[0];
+    }
+    // {ratio, dx, dy}: dy = sqrt(900 - dx x dx).
+    const float needles[][3] = {{0.4f, -6.0f, 29.3939f}, {0.5f, 0.0f, 30.0f}, {5.0f, 28.2f, 10.2352f}};
+    for (const auto& n : needles) {
+        float dx = 0, dy = 0;
+        bv::creditGaugeNeedle(n[0], &dx, &dy);
+        EXPECT_NEAR(dx, n[1], 1e-3) << n[0];
+        EXPECT_NEAR(dy, n[2], 1e-3) << n[0];
+    }
 }
 
 } // namespace

@@ -4,7 +4,8 @@
 
 namespace {
 
-using simtest::SimTest;
+using simtest::listed;
+using simtest::setEconomy;
 
 std::vector<std::pair<int32_t, int32_t>> g_entered;
 
@@ -13,16 +14,10 @@ int32_t record(int32_t, int32_t id, int32_t argument) {
     return argument;
 }
 
-// The monthly payment of a 60-month loan, worked out here in double precision.
-double annuity(double principal, double ratePct) {
-    const double r = ratePct / 1200.0;
-    return principal * r / (1.0 - std::pow(1.0 + r, -60.0));
-}
-
-class Deals : public SimTest {
+class Deals : public simtest::SimTest {
   protected:
     void SetUp() override {
-        SimTest::SetUp();
+        simtest::SimTest::SetUp();
         bv::scenario.advancedEconomy = 0; // fixed terms: 15 % down, 18 %
         bv::resetMarket();
         simtest::makeTown(4);
@@ -30,13 +25,6 @@ class Deals : public SimTest {
         bvtest::useStates(
             {{bv::kStateGame}, {bv::kStateHouseOffer, record}, {bv::kStateSoldAtAsking, record}}, false);
         bv::setStateSilently(bv::kStateGame);
-    }
-    static bv::HouseState& listed(int32_t i, int32_t owner, int32_t price) {
-        bv::HouseState& h = bv::houseStates[i];
-        h.owner = owner;
-        h.forSale = 1;
-        h.askingPrice = price;
-        return h;
     }
 };
 
@@ -50,22 +38,17 @@ TEST_F(Deals, PurchasePaysOffTheSellerAndGivesTheBuyerASixtyMonthMortgage) {
     bv::owners[0].cash = 100000;
     bv::dayOfMonth = 7;
     ASSERT_EQ(bv::purchase(0, 0, 100000), 1);
-    EXPECT_EQ(bv::owners[1].cash, 1000 + 50000 - 3000);
-    EXPECT_EQ(bv::owners[0].cash, 100000 - 15000);
-    EXPECT_EQ(h.owner, 0);
-    EXPECT_EQ(h.purchasePrice, 100000);
-    EXPECT_EQ(h.prevPurchasePrice, 50000);
-    EXPECT_EQ(h.prevExtraDebt, 3000);
-    EXPECT_EQ(h.extraDebt, 0);
-    EXPECT_EQ(h.mtgPrincipal, 85000);
+    EXPECT_EQ(std::pair(bv::owners[1].cash, bv::owners[0].cash),
+              std::pair(1000 + 50000 - 3000, 100000 - 15000));
+    EXPECT_EQ(std::tuple(h.owner, h.purchasePrice, h.prevPurchasePrice, h.prevExtraDebt, h.extraDebt),
+              std::tuple(0, 100000, 50000, 3000, 0));
+    // 85,000 at 18 %: half the 4,316.89 of 170,000 worked in cash_test.
+    EXPECT_EQ(std::tuple(h.mtgPrincipal, h.mtgPayment, h.monthsInArrears, h.purchaseDay),
+              std::tuple(85000, 2158, 0, 7));
     EXPECT_FLOAT_EQ(h.mtgRate, 18.0f);
-    EXPECT_NEAR(h.mtgPayment, annuity(85000, 18.0), 1.0);
-    EXPECT_EQ(h.forSale, 0u);
-    EXPECT_EQ(h.monthsInArrears, 0);
+    EXPECT_EQ(std::pair(h.forSale, h.hasRenter), std::pair(0u, 1u)); // the renter stays with the house
     EXPECT_FLOAT_EQ(h.applicantProgress, 0.75f);
-    EXPECT_EQ(h.purchaseDay, 7);
     EXPECT_EQ(bv::owners[0].housesBought + bv::owners[1].housesSold, 2);
-    EXPECT_EQ(h.hasRenter, 1u); // the renter stays with the house
     // A seller's other debt empties but never overdraws his cash: 2,000 + 5,000 - 20,000 held at 0.
     listed(1, 1, 100000);
     simtest::giveHouse(1, 1, 95000);
@@ -73,26 +56,19 @@ TEST_F(Deals, PurchasePaysOffTheSellerAndGivesTheBuyerASixtyMonthMortgage) {
     bv::setCash(1, 2000);
     ASSERT_EQ(bv::purchase(0, 1, 100000), 1);
     EXPECT_EQ(bv::owners[1].cash, 0);
-}
-
-TEST_F(Deals, APurchaseByTheOwnerOrWithBadIdsIsRefused) {
-    listed(0, 0, 100000);
-    bv::owners[0].cash = 50000;
-    EXPECT_EQ(bv::purchase(0, 0, 100000), 0);
-    EXPECT_EQ(bv::purchase(6, 1, 100000), 0);
-    EXPECT_EQ(bv::purchase(0, 9, 100000), 0);
-    EXPECT_EQ(bv::purchase(1, 0, -1), 0);
-    EXPECT_EQ(bv::owners[0].cash, 50000);
+    // Refused: the owner buying his own house, an unknown buyer or house, a price below 0.
+    for (const auto& [buyer, house, price] :
+         {std::tuple{0, 0, 100000}, {6, 1, 100000}, {0, 9, 100000}, {1, 0, -1}})
+        EXPECT_EQ(bv::purchase(buyer, house, price), 0) << buyer << " " << house << " " << price;
+    EXPECT_EQ(bv::owners[0].cash, 100000 - 15000 - 15000);
 }
 
 TEST_F(Deals, PurchaseEarnsTheBuyerCreditPoints) {
-    bv::scenario.advancedEconomy = 1;
-    for (int32_t& m : bv::economySchedule) m = 3;
+    setEconomy(3);
     listed(0, 5, 100000);
     bv::owners[0].cash = 100000;
-    const int32_t before = bv::owners[0].creditPoints;
     ASSERT_EQ(bv::purchase(0, 0, 100000), 1);
-    EXPECT_EQ(bv::owners[0].creditPoints, before + 10);
+    EXPECT_EQ(bv::owners[0].creditPoints, 10);
     EXPECT_EQ(bv::houseStates[0].mtgPrincipal, 70000); // rating 0: 30 % down
 }
 
@@ -151,18 +127,15 @@ TEST_F(Deals, OffersNearTheReserveAreCounteredOrRefused) {
 }
 
 TEST_F(Deals, ScarceStrongMarketSellsAPlayersHouseAtTheAskingPriceWithoutADialog) {
-    bv::scenario.advancedEconomy = 1;
-    for (int32_t& m : bv::economySchedule) m = 0;
+    setEconomy(0);
     simtest::makeTown(1); // nothing comparable: scarce, so the bid is 103..109 %
     listed(0, 0, 100000);
     bv::owners[5].cash = 0;
     bv::buyerOffer(bv::kOwnerBank, 0);
-    EXPECT_EQ(bv::houseStates[0].owner, bv::kOwnerBank);
-    EXPECT_EQ(bv::dealOffer, 100000);
-    EXPECT_EQ(bv::owners[0].cash, 100000);
+    EXPECT_EQ(std::tuple(bv::houseStates[0].owner, bv::dealOffer, bv::owners[0].cash),
+              std::tuple(bv::kOwnerBank, 100000, 100000));
     bv::drainStateQueue();
-    ASSERT_EQ(g_entered.size(), 1u);
-    EXPECT_EQ(g_entered[0], std::make_pair(50, 0));
+    EXPECT_EQ(g_entered, (std::vector<std::pair<int32_t, int32_t>>{{bv::kStateSoldAtAsking, 0}}));
 }
 
 // An offer under the asking price opens the offer dialog; until the player has answered it, the
@@ -177,27 +150,35 @@ TEST_F(Deals, AnOfferUnderTheAskingPriceOpensTheOfferDialogAndTheNextWaits) {
     EXPECT_EQ(offers[0].amount, 90000);
     bv::offerOnPlayerHouse(bv::kOwnerBank, 2, 95000);
     bv::offerOnPlayerHouse(bv::kOwnerBank, 2, 100000);
-    EXPECT_EQ(bv::dealBuyer, 2);
-    EXPECT_EQ(bv::dealHouse, 1);
-    EXPECT_EQ(bv::dealOffer, 90000);
+    EXPECT_EQ(std::tuple(bv::dealBuyer, bv::dealHouse, bv::dealOffer), std::tuple(2, 1, 90000));
     EXPECT_EQ(bv::houseStates[1].owner + bv::houseStates[2].owner, 0);
     bv::drainStateQueue();
-    EXPECT_EQ(g_entered, (std::vector<std::pair<int32_t, int32_t>>{{38, 1}}));
+    EXPECT_EQ(g_entered, (std::vector<std::pair<int32_t, int32_t>>{{bv::kStateHouseOffer, 1}}));
     EXPECT_FALSE(bv::playerOfferPending());
     bv::offerOnPlayerHouse(bv::kOwnerBank, 2, 95000);
-    EXPECT_EQ(bv::dealBuyer, bv::kOwnerBank);
-    EXPECT_EQ(bv::dealHouse, 2);
+    EXPECT_EQ(std::pair(bv::dealBuyer, bv::dealHouse), std::pair(bv::kOwnerBank, 2));
 }
 
-TEST_F(Deals, ABuyerWithoutEnoughCashWalksAwaySilently) {
-    listed(0, 1, 100000);
-    bv::owners[5].cash = 90000; // not even the lowest bid with its reserve payments
-    bv::buyerOffer(bv::kOwnerBank, 0);
-    EXPECT_EQ(bv::houseStates[0].owner, 1);
-    EXPECT_EQ(bv::queuedCount(), 0);
-    bv::owners[5].cash = 200000;
-    bv::buyerOffer(bv::kOwnerBank, 0);
-    EXPECT_EQ(bv::houseStates[0].owner, bv::kOwnerBank);
+// The outside buyer: a listing at $0 draws a bid of nothing, which is no offer to the player or to a
+// rival; a buyer who cannot keep three months' payments besides the price (90,000 is short even of
+// the lowest bid) walks away silently. A careful rival offers the reserve, 96,001: 81,601 at 18 %
+// pays 2,072.12 a month, so he needs 96,001 + 3 x 2,072 = 102,217.
+TEST_F(Deals, ABuyerOffersOnlyWhatHeBidsAndCanPay) {
+    const int32_t cases[][5] = {{bv::kOwnerBank, bv::kOwnerPlayer, 0, 200000, bv::kOwnerPlayer},
+                                {bv::kOwnerBank, 2, 0, 200000, 2},
+                                {bv::kOwnerBank, 1, 100000, 90000, 1},
+                                {bv::kOwnerBank, 1, 100000, 200000, bv::kOwnerBank},
+                                {3, 1, 100000, 102216, 1},
+                                {3, 1, 100000, 102217, 3}}; // {buyer, seller, price, cash, owner after}
+    for (const auto& c : cases) {
+        bv::resetMarket();
+        listed(0, c[1], c[2]);
+        bv::owners[c[0]].cash = c[3];
+        bv::buyerOffer(c[0], 0);
+        EXPECT_EQ(std::tuple(bv::houseStates[0].owner, bv::dealHouse, bv::queuedCount()),
+                  std::tuple(c[4], -1, 0))
+            << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
+    }
 }
 
 TEST_F(Deals, CounterThresholdsAndTheCounterAtTheAskingPrice) {
@@ -211,14 +192,12 @@ TEST_F(Deals, CounterThresholdsAndTheCounterAtTheAskingPrice) {
     bv::dealOffer = 90000;
     bv::dealCounter = 100000;
     for (int32_t n = 0; n < 200; ++n) ASSERT_FALSE(bv::submitPlayerCounter());
-    EXPECT_EQ(h.owner, 0);
-    EXPECT_EQ(h.crankyMonths, 1);
+    EXPECT_EQ(std::pair(h.owner, h.crankyMonths), std::pair(0, 1));
     EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kCounterRefused).size(), size_t(bv::kNoticeLogSize));
     // A counter at the offer is always taken.
     bv::dealCounter = 90000;
     EXPECT_TRUE(bv::submitPlayerCounter());
-    EXPECT_EQ(h.owner, 3);
-    EXPECT_EQ(h.purchasePrice, 90000);
+    EXPECT_EQ(std::pair(h.owner, h.purchasePrice), std::pair(3, 90000));
 }
 
 } // namespace

@@ -3,9 +3,7 @@
 
 namespace {
 
-using simtest::SimTest;
-
-class Houses : public SimTest {};
+using Houses = simtest::SimTest;
 
 // Base rent 1,000 and value 100,000: float factors, truncated to the dollar (0.9f is just below
 // 0.9), levels and rent levels outside the tables held to their ends, level -1 (permanent damage)
@@ -94,14 +92,14 @@ TEST_F(Houses, WorkCosts) {
     EXPECT_EQ(bv::renovationCost(0), 14400); // 6000 x 3 x 0.8f = 14400.0004
     h.level = 4;
     EXPECT_EQ(bv::renovationCost(0), 0);
-    // Repairs: upgradeCost div (12..16) x the level's factor; level -1 uses level 0's 0.5.
-    for (int32_t level : {-1, 0, 2, 4}) {
-        h.level = level;
-        const float factor = level == 4 ? 1.5f : (level == 2 ? 1.0f : 0.5f);
+    // Repairs: upgradeCost div (12..16) x the level's factor, 0.5 at level 0 (and -1), 1.0 at 2,
+    // 1.5 at 4: 6,000 / 16 x 0.5 = 187.5 -> 187.
+    const int32_t repairs[][3] = {{-1, 187, 250}, {0, 187, 250}, {2, 375, 500}, {4, 562, 750}};
+    for (const auto& r : repairs) {
+        h.level = r[0];
         for (int k = 0; k < 30; ++k) {
             const int32_t cost = bv::repairCostDraw(0);
-            EXPECT_GE(cost, static_cast<int32_t>((6000 / 16) * static_cast<double>(factor))) << level;
-            EXPECT_LE(cost, static_cast<int32_t>((6000 / 12) * static_cast<double>(factor))) << level;
+            EXPECT_TRUE(cost >= r[1] && cost <= r[2]) << "level " << r[0] << ": " << cost;
         }
     }
 }
@@ -114,7 +112,6 @@ TEST_F(Houses, OwnershipCounts) {
     bv::houseStates[4].owner = 2;
     EXPECT_EQ(bv::housesOwnedBy(0), 2);
     EXPECT_EQ(bv::listedHousesOf(0), 1);
-    EXPECT_EQ(bv::unlistedHousesOf(0), 1);
     EXPECT_EQ(bv::housesOwnedBy(bv::kOwnerBank), 3);
     const int32_t nth[4][2] = {{0, 1}, {1, 3}, {2, -1}, {-1, -1}};
     for (const auto& n : nth) EXPECT_EQ(bv::nthHouseOf(0, n[0]), n[1]) << n[0];
@@ -138,8 +135,7 @@ TEST_F(Houses, NewGameLeavesEveryHouseWithTheBankAtLevelZeroOrOne) {
                     !h.hasRenter && h.mtgPrincipal == 0 && h.reserved8[2] == 0)
             << i;
     }
-    EXPECT_GT(levels[0], 50); // both levels are drawn
-    EXPECT_GT(levels[1], 50);
+    EXPECT_GT(std::min(levels[0], levels[1]), 50); // both levels are drawn
 }
 
 } // namespace

@@ -4,28 +4,16 @@
 
 namespace {
 
-using simtest::SimTest;
+using simtest::listed;
+using simtest::setEconomy;
 
-class Market : public SimTest {
+class Market : public simtest::SimTest {
   protected:
     void SetUp() override {
-        SimTest::SetUp();
+        simtest::SimTest::SetUp();
         bv::resetMarket();
         simtest::makeTown(4);
         setEconomy(bv::kEconomyNeutral);
-    }
-    // The advanced economy at index e for the whole schedule.
-    static void setEconomy(int32_t e) {
-        bv::scenario.advancedEconomy = 1;
-        for (int32_t& m : bv::economySchedule) m = e;
-    }
-    static bv::HouseState& listed(int32_t i, int32_t owner, int32_t price, int32_t daysSinceCut = 0) {
-        bv::HouseState& h = bv::houseStates[i];
-        h.owner = owner;
-        h.forSale = 1;
-        h.askingPrice = price;
-        h.daysSinceCut = daysSinceCut;
-        return h;
     }
 };
 
@@ -38,14 +26,11 @@ TEST_F(Market, BankListsAHundredThousandHouseAtIndexThreeInThousandDollarSteps) 
     // Rounded to the nearest hundred, halves upward: 0.96 x 123456 = 118517.76 -> 118517 -> 118500.
     EXPECT_EQ(bv::bankAskingPriceFor(123456, 3, 0), 118500);
     EXPECT_EQ(bv::bankAskingPriceFor(1050, 4, 10), 1100); // 0.9 + 0.1 = 1.0: 1050 -> 1100
-}
-
-TEST_F(Market, BankPriceDrawsCoverTheWholeBandAndNothingElse) {
+    // The draws at index 3 cover the seven steps and nothing else.
     std::set<int32_t> seen;
     for (int32_t n = 0; n < 500; ++n) seen.insert(bv::bankAskingPrice(0, 100000));
     EXPECT_EQ(seen.size(), 7u);
-    EXPECT_EQ(*seen.begin(), 96000);
-    EXPECT_EQ(*seen.rbegin(), 102000);
+    EXPECT_EQ(std::pair(*seen.begin(), *seen.rbegin()), std::pair(96000, 102000));
 }
 
 TEST_F(Market, PriceCutsFollowTheEconomysTable) {
@@ -76,33 +61,28 @@ TEST_F(Market, ARivalsListingIsCutAtMostTwice) {
     EXPECT_EQ(h.askingPrice, 92161); // 100000 -> 96001 -> 92161
 }
 
+// Percentages are single-precision factors: 4 % of 100,000 is 3999.99991, so the reserve is 96,001.
+// Fresh listings (index 3 below 31 days since the cut, index 4 below 16) take the smaller discount.
 TEST_F(Market, ReserveDiscountsTheAskingPriceByEconomyAndWaitingTime) {
-    listed(0, 1, 100000, 10);
-    EXPECT_EQ(bv::sellerReserve(0), 96001); // 4 % in single precision is 3999.99991
-
-    bv::houseStates[0].daysSinceCut = 31;
-    EXPECT_EQ(bv::sellerReserve(0), 95000);
-    setEconomy(6);
-    EXPECT_EQ(bv::sellerReserve(0), 91500);
-    setEconomy(4);
-    bv::houseStates[0].daysSinceCut = 15;
-    EXPECT_EQ(bv::sellerReserve(0), 95000);
-    bv::houseStates[0].daysSinceCut = 16;
-    EXPECT_EQ(bv::sellerReserve(0), 94001);
+    const int32_t cases[][3] = {
+        {3, 10, 96001}, {3, 31, 95000}, {6, 31, 91500}, {4, 15, 95000}, {4, 16, 94001}};
+    for (const auto& c : cases) {
+        setEconomy(c[0]);
+        listed(0, 1, 100000, c[1]);
+        EXPECT_EQ(bv::sellerReserve(0), c[2]) << c[0] << " " << c[1];
+    }
     // Unlisted: the current value is the base.
     setEconomy(3);
-    bv::houseStates[1].daysSinceCut = 0;
     bv::houseStates[1].askingPrice = 5;     // not listed: ignored
     EXPECT_EQ(bv::sellerReserve(1), 96001); // 100,000 at level 0, 4 % off
 }
 
+// The reserve 96,001 is always taken; 99 % of it (95,040) never; 95 % (91,200) only on the lowest draw.
 TEST_F(Market, SellerTakesTheReserveAlwaysAndNinetyFivePercentOnlyOnTheLowestDraw) {
-    listed(0, 1, 100000, 10); // reserve 96001
-    EXPECT_TRUE(bv::sellerAcceptsWith(0, 96001, 4));
-    EXPECT_FALSE(bv::sellerAcceptsWith(0, 95000, 4)); // 99 % of the reserve is 95040
-    EXPECT_TRUE(bv::sellerAcceptsWith(0, 91200, 0));
-    EXPECT_FALSE(bv::sellerAcceptsWith(0, 91200, 1));
-    EXPECT_FALSE(bv::sellerAcceptsWith(0, 91100, 0));
+    listed(0, 1, 100000, 10);
+    const int32_t cases[][3] = {{96001, 4, 1}, {95000, 4, 0}, {91200, 0, 1}, {91200, 1, 0}, {91100, 0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(bv::sellerAcceptsWith(0, c[0], uint32_t(c[1])), c[2] != 0) << c[0] << " draw " << c[1];
 }
 
 TEST_F(Market, OutsideBidRangesAndTheScarcityBonus) {
@@ -127,11 +107,8 @@ TEST_F(Market, ScarcityCountsComparableListings) {
 }
 
 TEST_F(Market, BankListsItsCheapestUnlistedHouseOnItsTimer) {
-    simtest::makeTown(3);
+    simtest::makeTown(3, {90000});
     bv::mapHouses[0].baseValue = 150000;
-    bv::mapHouses[1].baseValue = 90000;
-    bv::mapHouses[2].baseValue = 90000;
-    for (int32_t i = 0; i < 3; ++i) bv::houseStates[i].level = 0;
     bv::scenario.bankListInterval = 10000;
     bv::scenario.maxBankListings = 2;
     bv::scenario.minBankListings = 0;
@@ -140,14 +117,13 @@ TEST_F(Market, BankListsItsCheapestUnlistedHouseOnItsTimer) {
     bv::bankListingTick(1);
     ASSERT_EQ(bv::listedHousesOf(bv::kOwnerBank), 1);
     EXPECT_EQ(bv::houseStates[1].forSale, 1u); // the first of the two cheapest
-    EXPECT_EQ(bv::houseStates[1].listingCooldown, bv::kListingCooldown);
-    EXPECT_EQ(bv::bankListTimer, 0);
+    EXPECT_EQ(std::pair(bv::houseStates[1].listingCooldown, bv::bankListTimer),
+              std::pair(bv::kListingCooldown, 0));
     bv::bankListingTick(10000);
     EXPECT_EQ(bv::houseStates[2].forSale, 1u);
     // At the maximum the timer stays at 0.
     bv::bankListingTick(25000);
-    EXPECT_EQ(bv::bankListTimer, 0);
-    EXPECT_EQ(bv::houseStates[0].forSale, 0u);
+    EXPECT_EQ(std::pair(bv::bankListTimer, bv::houseStates[0].forSale), std::pair(0, 0u));
     // Below the minimum the bank lists at once.
     bv::scenario.minBankListings = 3;
     bv::bankListingTick(1);
@@ -155,17 +131,11 @@ TEST_F(Market, BankListsItsCheapestUnlistedHouseOnItsTimer) {
 }
 
 TEST_F(Market, PriceControlStepsAndClamps) {
-    // {price, shifted, small step, large step}
-    const int32_t cases[][4] = {{99999, 0, 200, 2500},  {99999, 1, 10, 10000},  {100000, 0, 1000, -1},
-                                {999999, 1, -1, 25000}, {1000000, 1, 1000, -1}, {1000000, 0, -1, 50000}};
-    for (const auto& c : cases) {
-        if (c[2] >= 0) {
-            EXPECT_EQ(bv::smallPriceStep(c[0], c[1] != 0), c[2]) << c[0] << " " << c[1];
-        }
-        if (c[3] >= 0) {
-            EXPECT_EQ(bv::largePriceStep(c[0], c[1] != 0), c[3]) << c[0] << " " << c[1];
-        }
-    }
+    // {price, shifted, step}: the steps change at 100,000 and at 1,000,000.
+    const int32_t small[][3] = {{99999, 0, 200}, {99999, 1, 10}, {100000, 0, 1000}, {1000000, 1, 1000}};
+    const int32_t large[][3] = {{99999, 0, 2500}, {99999, 1, 10000}, {999999, 1, 25000}, {1000000, 0, 50000}};
+    for (const auto& c : small) EXPECT_EQ(bv::smallPriceStep(c[0], c[1] != 0), c[2]) << c[0] << " " << c[1];
+    for (const auto& c : large) EXPECT_EQ(bv::largePriceStep(c[0], c[1] != 0), c[2]) << c[0] << " " << c[1];
     EXPECT_EQ(bv::stepPrice(100, -2500, 0, 500), 0);
     EXPECT_EQ(bv::stepPrice(400, 200, 0, 500), 500);
     EXPECT_EQ(bv::stepPrice(INT32_MAX - 5, 250000, 0, INT32_MAX), INT32_MAX);

@@ -4,6 +4,9 @@
 
 namespace {
 
+using simtest::listed;
+using simtest::setEconomy;
+
 constexpr int32_t kRival = 2;
 constexpr int32_t kBank = bv::kOwnerBank;
 
@@ -15,16 +18,6 @@ class Rivals : public simtest::SimTest {
         setEconomy(bv::kEconomyNeutral);
         simtest::makeTown(6); // worth 100,000 each at level 0 and index 3
         for (int32_t o = 1; o <= 4; ++o) bv::owners[o].thinkTimer = 1000; // only kRival acts
-    }
-    static void setEconomy(int32_t e) {
-        for (int32_t& m : bv::economySchedule) m = e;
-    }
-    static bv::HouseState& listed(int32_t i, int32_t owner, int32_t price) {
-        bv::HouseState& h = bv::houseStates[i];
-        h.owner = owner;
-        h.forSale = 1;
-        h.askingPrice = price;
-        return h;
     }
     static bv::HouseState& own(int32_t i, int32_t level, int32_t owner = kRival) {
         bv::HouseState& h = bv::houseStates[i];
@@ -78,16 +71,13 @@ TEST_F(Rivals, ATurnComesWhenTheTimerDropsBelowZeroAndStartsANewWait) {
 
 TEST_F(Rivals, WithoutTheAdvancedEconomyNoRivalEverActs) {
     bv::scenario.advancedEconomy = 0;
-    for (int32_t o = 1; o <= 4; ++o) {
-        bv::owners[o].thinkTimer = 0;
-        bv::owners[o].cash = 10000000;
-        bv::owners[o].style = 2;
-    }
+    rival(2, 10000000);
+    bv::owners[kRival].thinkTimer = 0;
     listed(0, kBank, 50000); // a bargain and a stretch at any index
     own(1, 0).rentLevel = bv::kRentLow;
-    simtest::frames(300);
-    for (int32_t o = 1; o <= 4; ++o) EXPECT_EQ(bv::owners[o].housesBought, 0) << o;
-    EXPECT_EQ(bv::houseStates[1].rentLevel, bv::kRentLow);
+    bv::rivalsTick();
+    EXPECT_EQ(std::pair(bv::houseStates[0].owner, bv::houseStates[1].rentLevel),
+              std::pair(kBank, bv::kRentLow));
 }
 
 TEST_F(Rivals, PickListingTakesTheBestRatioStrictlyAboveTheFactorWithinTheLimit) {
@@ -131,9 +121,8 @@ TEST_F(Rivals, ANewListingIsLeftAloneUntilItsCooldownHasRunDownThenBoughtAtTheRe
     EXPECT_EQ(bv::houseStates[1].owner, kBank);
     bv::houseStates[1].listingCooldown = 0;
     bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[1].owner, kRival);
-    EXPECT_EQ(bv::houseStates[1].purchasePrice, 76801);
-    EXPECT_EQ(bv::owners[kRival].cash, 30000 - 23040);
+    EXPECT_EQ(std::tuple(bv::houseStates[1].owner, bv::houseStates[1].purchasePrice, bv::owners[kRival].cash),
+              std::tuple(kRival, 76801, 30000 - 23040));
 }
 
 TEST_F(Rivals, AStretchForThePlayersHouseIsAnOfferNotAPurchase) {
@@ -141,28 +130,23 @@ TEST_F(Rivals, AStretchForThePlayersHouseIsAnOfferNotAPurchase) {
     rival(2, 45000); // limit exactly 150,000
     listed(0, bv::kOwnerPlayer, 150000);
     bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[0].owner, bv::kOwnerPlayer);
-    EXPECT_EQ(bv::owners[kRival].cash, 45000);
-    EXPECT_EQ(bv::dealBuyer, kRival);
-    EXPECT_EQ(bv::dealHouse, 0);
-    EXPECT_EQ(bv::dealOffer, 144001);
+    EXPECT_EQ(std::pair(bv::houseStates[0].owner, bv::owners[kRival].cash),
+              std::pair(bv::kOwnerPlayer, 45000));
+    EXPECT_EQ(std::tuple(bv::dealBuyer, bv::dealHouse, bv::dealOffer), std::tuple(kRival, 0, 144001));
     int32_t id = 0, argument = -1;
     ASSERT_TRUE(bv::queuedPair(0, id, argument));
-    EXPECT_EQ(id, bv::kStateHouseOffer);
-    EXPECT_EQ(argument, 0);
+    EXPECT_EQ(std::pair(id, argument), std::pair(bv::kStateHouseOffer, 0));
     // Another rival waits until the player has answered: the offer on screen stays this one's.
     bv::owners[3].cash = 1000000;
     bv::rivalTurn(3);
-    EXPECT_EQ(bv::queuedCount(), 1);
-    EXPECT_EQ(bv::dealBuyer, kRival);
+    EXPECT_EQ(std::pair(bv::queuedCount(), bv::dealBuyer), std::pair(1, kRival));
     // The same listing held by the bank changes hands at once at the reserve.
     bv::clearStateQueue();
     listed(1, kBank, 150000);
     bv::houseStates[0].forSale = 0;
     bv::rivalTurn(kRival);
-    EXPECT_EQ(bv::houseStates[1].owner, kRival);
-    EXPECT_EQ(bv::owners[kRival].cash, 45000 - 43200);
-    EXPECT_EQ(bv::queuedCount(), 0);
+    EXPECT_EQ(std::tuple(bv::houseStates[1].owner, bv::owners[kRival].cash, bv::queuedCount()),
+              std::tuple(kRival, 45000 - 43200, 0));
 }
 
 TEST_F(Rivals, RentsFollowTheRivalsStyle) {
@@ -241,63 +225,53 @@ class RivalWork : public Rivals {
 // A complete renovation of a level-1 house (3 levels: 6,000 x 3 x 0.8 = 14,400) needs more cash than
 // it costs, and without a cash flow a month's payments (222 on 10,000) besides; a careful rival
 // upgrades (6,000) for an unhappy renter when the month is covered, never while losing money; no
-// work from level 3 in a flat economy, nor while the bank holds half the town.
+// work from level 3 in a flat economy, nor while the bank holds half the town. Ahead of a downturn
+// every style upgrades with the cost in hand; careful and neutral rivals want no arrears around (the
+// player's own, house 1, do not count), bold ones ignore them; never a top-level house.
 TEST_F(RivalWork, WorkNeedsTheCashAndTheRightHouse) {
+    constexpr int32_t kNone = bv::kWorkNone, kUp = bv::kWorkUpgrade, kReno = bv::kWorkCompleteReno;
     const struct {
         const char* what;
         int32_t level;
-        bool renter, mortgage, unhappy, bankHolds;
-        int32_t style, cash, work, cashAfter;
+        bool renter, mortgage, unhappy, bankHolds, downturn;
+        int32_t arrearsHouse, style, cash, work, cashAfter;
     } cases[] = {
-        {"renovation at its cost", 1, true, false, false, false, 1, 14400, bv::kWorkNone, 14400},
-        {"renovation a dollar more", 1, true, false, false, false, 1, 14401, bv::kWorkCompleteReno, 1},
-        {"no cash flow, a month short", 1, false, true, false, false, 1, 14622, bv::kWorkNone, 14622},
-        {"no cash flow, the month covered", 1, false, true, false, false, 1, 14623, bv::kWorkCompleteReno,
-         223},
-        {"careful upgrade, a month short", 3, true, true, true, false, 0, 6222, bv::kWorkNone, 6222},
-        {"careful upgrade, covered", 3, true, true, true, false, 0, 6223, bv::kWorkUpgrade, 223},
-        {"careful, losing money", 3, false, true, true, false, 0, 100000, bv::kWorkNone, 100000},
-        {"the bank holds half", 1, true, false, false, true, 2, 1000000, bv::kWorkNone, 1000000},
-        {"level 3, flat economy", 3, true, false, false, false, 2, 1000000, bv::kWorkNone, 1000000},
+        // clang-format off
+        {"renovation at its cost", 1, true, false, false, false, false, -1, 1, 14400, kNone, 14400},
+        {"renovation a dollar more", 1, true, false, false, false, false, -1, 1, 14401, kReno, 1},
+        {"no cash flow, a month short", 1, false, true, false, false, false, -1, 1, 14622, kNone, 14622},
+        {"no cash flow, the month covered", 1, false, true, false, false, false, -1, 1, 14623, kReno, 223},
+        {"careful upgrade, a month short", 3, true, true, true, false, false, -1, 0, 6222, kNone, 6222},
+        {"careful upgrade, covered", 3, true, true, true, false, false, -1, 0, 6223, kUp, 223},
+        {"careful, losing money", 3, false, true, true, false, false, -1, 0, 100000, kNone, 100000},
+        {"the bank holds half", 1, true, false, false, true, false, -1, 2, 1000000, kNone, 1000000},
+        {"level 3, flat economy", 3, true, false, false, false, false, -1, 2, 1000000, kNone, 1000000},
+        {"downturn, careful, a dollar short", 3, true, true, false, false, true, -1, 0, 5999, kNone, 5999},
+        {"downturn, careful, the cost", 3, true, true, false, false, true, -1, 0, 6000, kUp, 0},
+        {"downturn, careful, arrears", 3, true, true, false, false, true, 2, 0, 100000, kNone, 100000},
+        {"downturn, neutral, a dollar short", 3, true, true, false, false, true, -1, 1, 5999, kNone, 5999},
+        {"downturn, neutral, the cost", 3, true, true, false, false, true, -1, 1, 6000, kUp, 0},
+        {"downturn, neutral, arrears", 3, true, true, false, false, true, 2, 1, 100000, kNone, 100000},
+        {"downturn, neutral, the player's arrears", 3, true, true, false, false, true, 1, 1, 100000, kUp, 94000},
+        {"downturn, bold, arrears, a dollar short", 3, true, true, false, false, true, 2, 2, 5999, kNone, 5999},
+        {"downturn, bold, arrears, the cost", 3, true, true, false, false, true, 2, 2, 6000, kUp, 0},
+        {"downturn, bold, top level", 4, true, true, false, false, true, -1, 2, 100000, kNone, 100000},
+        {"steady, bold", 3, true, true, false, false, false, -1, 2, 100000, kNone, 100000},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        bv::economySchedule[1] = c.downturn ? 4 : 3;
         town(c.level, c.mortgage);
         bv::houseStates[0].hasRenter = c.renter ? 1 : 0;
         if (c.unhappy) bv::houseStates[0].renterMood = bv::kMoodUnhappy;
         if (c.bankHolds) bv::houseStates[1].owner = kBank;
+        if (c.arrearsHouse >= 0) bv::houseStates[c.arrearsHouse].monthsInArrears = 1;
         rival(c.style, c.cash);
         bv::rivalTurn(kRival);
         EXPECT_EQ(bv::houseStates[0].renoKind, c.work);
         EXPECT_EQ(bv::owners[kRival].cash, c.cashAfter);
-        EXPECT_EQ(bv::houseStates[0].evicting, c.work == bv::kWorkCompleteReno && c.renter ? 1u : 0u);
-    }
-}
-
-// Ahead of a downturn, payments 222 and the upgrade's 6,000: every style must have the cost in
-// hand; careful and neutral rivals want no arrears around (the player's own do not count), bold
-// ones ignore them; no upgrade of a top-level house, nor in a steady economy.
-TEST_F(RivalWork, AheadOfADownturnRivalsUpgradeByTheirStyles) {
-    const struct {
-        int32_t style, cash, level;
-        int32_t arrearsHouse; // -1: none
-        bool downturn, upgraded;
-    } cases[] = {
-        {0, 5999, 3, -1, true, false},   {0, 6000, 3, -1, true, true},     {0, 100000, 3, 2, true, false},
-        {1, 5999, 3, -1, true, false},   {1, 6000, 3, -1, true, true},     {1, 100000, 3, 2, true, false},
-        {1, 100000, 3, 1, true, true},   {2, 5999, 3, 2, true, false},     {2, 6000, 3, 2, true, true},
-        {2, 100000, 4, -1, true, false}, {2, 100000, 3, -1, false, false},
-    };
-    for (const auto& c : cases) {
-        bv::economySchedule[1] = c.downturn ? 4 : 3;
-        town(c.level, true);
-        if (c.arrearsHouse >= 0) bv::houseStates[c.arrearsHouse].monthsInArrears = 1;
-        rival(c.style, c.cash);
-        bv::rivalTurn(kRival);
-        const auto trace = testing::Message() << c.style << " " << c.cash << " " << c.arrearsHouse;
-        EXPECT_EQ(bv::houseStates[0].renoKind, c.upgraded ? bv::kWorkUpgrade : bv::kWorkNone) << trace;
-        // The upgrade is paid in full and never leaves the rival in debt.
-        EXPECT_EQ(bv::owners[kRival].cash, c.upgraded ? c.cash - 6000 : c.cash) << trace;
+        EXPECT_EQ(bv::houseStates[0].evicting, c.work == kReno && c.renter ? 1u : 0u);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "sim/cash.h"
 #include "sim/credit.h"
 #include "sim/daily_loop.h"
+#include "sim/economy.h"
 #include "sim/effect_list.h"
 #include "sim/game_update.h"
 #include "sim/houses.h"
@@ -142,6 +143,20 @@ void giveHouse(int32_t i, int32_t owner, int32_t principal, float rate) {
     h.mtgPayment = static_cast<int32_t>(bv::mortgagePayment(principal, rate, 60));
     h.purchasePrice = principal;
     h.purchaseDay = bv::dayOfMonth;
+}
+
+bv::HouseState& listed(int32_t i, int32_t owner, int32_t price, int32_t daysSinceCut) {
+    bv::HouseState& h = bv::houseStates[i];
+    h.owner = owner;
+    h.forSale = 1;
+    h.askingPrice = price;
+    h.daysSinceCut = daysSinceCut;
+    return h;
+}
+
+void setEconomy(int32_t e) {
+    bv::scenario.advancedEconomy = 1;
+    for (int32_t& m : bv::economySchedule) m = e;
 }
 
 std::vector<bv::Notice> noticesOf(bv::NoticeKind kind) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sim/notices.h"
+#include "world/house_state.h"
 
 namespace simtest {
 
@@ -37,6 +38,11 @@ void toDay(int32_t day);
 
 // Gives house `i` to `owner` with a mortgage of `principal` at `rate` % for 60 months.
 void giveHouse(int32_t i, int32_t owner, int32_t principal = 0, float rate = 12.0f);
+
+// Puts house `i` of `owner` up for sale at `price`, its last cut `daysSinceCut` days ago.
+bv::HouseState& listed(int32_t i, int32_t owner, int32_t price, int32_t daysSinceCut = 0);
+// The advanced economy at index `e` for every month of the schedule.
+void setEconomy(int32_t e);
 
 // The notices of one kind raised since the world was reset, oldest first.
 std::vector<bv::Notice> noticesOf(bv::NoticeKind kind);
