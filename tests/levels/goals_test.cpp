@@ -109,9 +109,8 @@ TEST_F(GoalsTest, EachGoalIsMetAtItsFigureAndNotOneAbove) {
         if (c.counter) owners[kOwnerPlayer].*c.counter = c.count;
         level().houseCount = 2;
         level().*c.field = c.at;
-        EXPECT_TRUE(goal(c.kind).active);
-        EXPECT_TRUE(goal(c.kind).met);
-        EXPECT_EQ(goal(c.kind).figure, c.figure);
+        EXPECT_EQ(std::tuple(goal(c.kind).active, goal(c.kind).met, goal(c.kind).figure),
+                  std::tuple(true, true, c.figure));
         level().*c.field = c.at + 1;
         EXPECT_FALSE(goal(c.kind).met);
         level().*c.field = 0;
@@ -236,19 +235,14 @@ TEST_F(GoalsTest, TheMonthEndIsJudgedBeforeTheDaysRentWearAndForeclosures) {
         EXPECT_EQ(monthsElapsed, 1);
         EXPECT_EQ(houseStates[0].hasRenter, 1u);
         if (c.levelEnds) {
-            EXPECT_EQ(currentStateId(), kStateYouWin);
-            EXPECT_EQ(cashOf(kOwnerPlayer), 9500);
-            EXPECT_EQ(cashOf(3), 0);
-            EXPECT_EQ(cashOf(2), 0);
-            EXPECT_EQ(houseStates[2].owner, 2);
-            EXPECT_EQ(houseStates[0].wear, 0.5f);
+            EXPECT_EQ(std::tuple(currentStateId(), cashOf(kOwnerPlayer), cashOf(3), cashOf(2),
+                                 houseStates[2].owner, houseStates[0].wear),
+                      std::tuple(kStateYouWin, 9500, 0, 0, 2, 0.5f));
         } else {
-            EXPECT_EQ(currentStateId(), kStateGame);
-            EXPECT_EQ(goalHoldCounter, 0);
-            EXPECT_EQ(cashOf(kOwnerPlayer), 9500 + 899);
-            EXPECT_EQ(cashOf(3), 899);
-            EXPECT_EQ(cashOf(2), 899); // the rent comes in before the sweep takes the house
-            EXPECT_EQ(houseStates[2].owner, kOwnerBank);
+            // Rival 2's rent comes in before the sweep takes the house.
+            EXPECT_EQ(std::tuple(currentStateId(), goalHoldCounter, cashOf(kOwnerPlayer), cashOf(3),
+                                 cashOf(2), houseStates[2].owner),
+                      std::tuple(kStateGame, 0, 9500 + 899, 899, 899, kOwnerBank));
             EXPECT_GE(houseStates[0].wear, 0.57f);
             EXPECT_LT(houseStates[0].wear, 0.64f);
             // The next month end finds the goal met: held for one month, the level is won.

@@ -24,22 +24,14 @@ TEST_F(SaveTest, FileHoldsSizesAndBlockWithFieldsAtTheirFixedOffsets) {
     EXPECT_EQ(le32(f, 0), 16296u);
     EXPECT_EQ(le32(f, 4 + 16296), 188u);
     auto at = [&](uint32_t offset) { return int32_t(le32(f, 4 + offset)); };
-    EXPECT_EQ(at(8660), 16296);
-    EXPECT_EQ(at(13588), 1);
-    EXPECT_EQ(at(13592), 0);
-    EXPECT_EQ(at(13596), 2);
-    EXPECT_EQ(at(13616), 17);
-    EXPECT_EQ(at(13752), 0);
-    EXPECT_EQ(at(13756), 0);
-    EXPECT_EQ(at(14228), -1);
+    // {offset, value}: the block size, in progress, loading, difficulty, months, two words cleared
+    // before a save, selected house, start month and year, day, level, volumes, scenario chosen.
+    const std::pair<uint32_t, int32_t> fields[] = {{8660, 16296}, {13588, 1},    {13592, 0},  {13596, 2},
+                                                   {13616, 17},   {13752, 0},    {13756, 0},  {14228, -1},
+                                                   {15240, 4},    {15244, 2031}, {15248, 12}, {15336, 3},
+                                                   {15476, 64},   {15480, 3},    {15488, 5}};
+    for (const auto& [offset, value] : fields) EXPECT_EQ(at(offset), value) << "offset " << offset;
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&f[4 + 14232])), "career.bvx");
-    EXPECT_EQ(at(15240), 4);
-    EXPECT_EQ(at(15244), 2031);
-    EXPECT_EQ(at(15248), 12);
-    EXPECT_EQ(at(15336), 3);
-    EXPECT_EQ(at(15476), 64);
-    EXPECT_EQ(at(15480), 3);
-    EXPECT_EQ(at(15488), 5);
     EXPECT_NE(at(8692), 0) << "version marker";
     // Owner records of 100 bytes from 12504: avatar at +0, cash at +4, rating at +8.
     for (int32_t o = 0; o < 5; ++o)
@@ -48,18 +40,6 @@ TEST_F(SaveTest, FileHoldsSizesAndBlockWithFieldsAtTheirFixedOffsets) {
     // The economy schedule starts the economy area.
     EXPECT_EQ(at(10100), 0);
     EXPECT_EQ(at(10100 + 4 * 13), 13 % 7);
-}
-
-TEST_F(SaveTest, NoLastPlayerFileStartsWithDefaultOptionsNotAnEmptyBlock) {
-    fillGame();
-    setBlockInt(kOffMusicVolume, 0);
-    setBlockInt(kOffEffectVolume, 0);
-    setBlockInt(kOffWindowed, 0);
-    EXPECT_EQ(loadPlayer(0), 0);
-    // Music 30, effects 8, and the options applied at start-up keep the window.
-    EXPECT_EQ(std::tuple(blockInt(kOffMusicVolume), blockInt(kOffEffectVolume), blockInt(kOffWindowed),
-                         savedWindowed()),
-              std::tuple(30, 8, 1, true));
 }
 
 // The last-player file names whose save is loaded at start-up. However damaged, it is read through
@@ -133,17 +113,14 @@ TEST_F(SaveTest, InterruptedSaveKeepsThePreviousOne) {
 }
 
 TEST_F(SaveTest, UnsafeNamesStayInsideTheSaveFolderAndOnlyAGameInProgressIsSaved) {
-    EXPECT_EQ(saveFileNameFor("Ann"), "Ann_bvx2.sav");
-    EXPECT_EQ(saveFileNameFor(""), "_bvx2.sav");
-    EXPECT_EQ(saveFileNameFor("../x"), "_._x_bvx2.sav");
-    EXPECT_EQ(saveFileNameFor("a/b\\c:d"), "a_b_c_d_bvx2.sav");
-    EXPECT_EQ(saveFileNameFor("*?\"<>|"), "_______bvx2.sav");
-    EXPECT_EQ(saveFileNameFor("\x01\x1f\x7f"), "____bvx2.sav");
-    EXPECT_EQ(saveFileNameFor(".hidden"), "_hidden_bvx2.sav");
-    // Only the 9 name characters count, whatever follows in memory.
-    EXPECT_EQ(saveFileNameFor("ABCDEFGHIJKL"), "ABCDEFGHI_bvx2.sav");
-    // Latin-1 letters are kept.
-    EXPECT_EQ(saveFileNameFor("Jos\xe9"), "Jos\xe9_bvx2.sav");
+    // Only the 9 name characters count, whatever follows in memory; Latin-1 letters are kept.
+    const std::pair<const char*, const char*> names[] = {
+        {"Ann", "Ann_bvx2.sav"},         {"", "_bvx2.sav"},
+        {"../x", "_._x_bvx2.sav"},       {"a/b\\c:d", "a_b_c_d_bvx2.sav"},
+        {"*?\"<>|", "_______bvx2.sav"},  {"\x01\x1f\x7f", "____bvx2.sav"},
+        {".hidden", "_hidden_bvx2.sav"}, {"ABCDEFGHIJKL", "ABCDEFGHI_bvx2.sav"},
+        {"Jos\xe9", "Jos\xe9_bvx2.sav"}};
+    for (const auto& [name, file] : names) EXPECT_EQ(saveFileNameFor(name), file) << name;
 
     // Without a game in progress only the last-player file is written, the name as it is.
     setName("../..");
@@ -269,10 +246,17 @@ TEST_F(SaveTest, ScoresGoAboveTheFirstEntryTheyReachAndTheTenthDropsOut) {
     for (const auto& b : bands) EXPECT_EQ(gameLengthForMonths(b[0]), b[1]) << b[0] << " months";
 }
 
-TEST_F(SaveTest, TablesStartAsDefaultsAndKeepTheirBytesInTheSave) {
-    // A new player (no files at all), then a save whose tables are all zero: the default tables.
+TEST_F(SaveTest, ANewPlayersOptionsAndTablesStartAsDefaultsAndTheTablesKeepTheirBytesInTheSave) {
+    // A new player (no files at all): music 30, effects 8 and the window, not an empty block's
+    // zeros, and the default tables; then a save whose tables are all zero gets the default tables.
+    setBlockInt(kOffMusicVolume, 0);
+    setBlockInt(kOffEffectVolume, 0);
+    setBlockInt(kOffWindowed, 0);
     std::memset(highScores, 0, sizeof highScores);
     EXPECT_EQ(loadPlayer(0), 0);
+    EXPECT_EQ(std::tuple(blockInt(kOffMusicVolume), blockInt(kOffEffectVolume), blockInt(kOffWindowed),
+                         savedWindowed()),
+              std::tuple(30, 8, 1, true));
     const ScoreEntry &first = highScores[3][0], &last = highScores[4][9];
     EXPECT_EQ(std::tuple(nameAt(3, 0), first.score, nameAt(4, 9), last.score, last.difficulty),
               std::tuple(u"Margaret", 130000u, u"Percy", 730000u, -1));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 #include "assets/archive.h"
@@ -122,13 +123,11 @@ TEST_F(SaveLoadTest, ResumeContinuesInTheSavedStateWithTheSavedOptions) {
         monthsElapsed = 0;
         changeState(kStateAttract);
         resumeGameUpdate(0);
-        EXPECT_EQ(currentStateId(), c.state);
-        EXPECT_EQ(monthsElapsed, c.state == kStateAttract ? 0 : 7);
-        EXPECT_EQ(musicVolume(), c.music);
-        EXPECT_EQ(effectVolume(), c.effects);
-        EXPECT_EQ(helpSetting, c.help);
         // Saved full screen: a save that is loaded puts the display to full screen, else it stays.
-        EXPECT_EQ(isWindowed(), c.state == kStateAttract);
+        EXPECT_EQ(std::tuple(currentStateId(), monthsElapsed, musicVolume(), effectVolume(), helpSetting,
+                             isWindowed()),
+                  std::tuple(c.state, c.state == kStateAttract ? 0 : 7, c.music, c.effects, c.help,
+                             c.state == kStateAttract));
     }
 }
 
@@ -150,9 +149,7 @@ TEST_F(SaveLoadTest, ASaveThatCannotBeResumedIsRefused) {
         currentLevel = 0;
         monthsElapsed = 2;
         EXPECT_EQ(loadSaveFile(1, saveFile()), -1);
-        EXPECT_EQ(owners[0].cash, 777);
-        EXPECT_EQ(currentLevel, 0);
-        EXPECT_EQ(monthsElapsed, 2);
+        EXPECT_EQ(std::tuple(owners[0].cash, currentLevel, monthsElapsed), std::tuple(777, 0, 2));
         changeState(kStateAttract);
         resumeGameUpdate(0);
         EXPECT_EQ(currentStateId(), kStateAttract);
@@ -206,68 +203,54 @@ TEST_F(SaveLoadTest, DamagedFilesOfManyShapesLoadWithinRange) {
     }
 }
 
-// Everything the simulation keeps, as one record: what a save must bring back into a new process.
-struct SimulationState {
-    std::vector<int32_t> figures;
-    std::vector<uint8_t> owners, houses;
-    bool operator==(const SimulationState&) const = default;
+// Every figure the simulation keeps outside the owners and the houses: the value this test gives
+// it (a buyer's offer waits; the bank's timer, the quiet days and the calendar run) and the value
+// a new process starts with.
+struct Figure {
+    const char* name;
+    int32_t* at;
+    int32_t value, fresh;
 };
+const Figure kFigures[] = {{"dealBuyer", &dealBuyer, 3, 0},
+                           {"dealHouse", &dealHouse, 1, 0},
+                           {"dealOffer", &dealOffer, 87000, 0},
+                           {"dealCounter", &dealCounter, 88000, 0},
+                           {"newListingPrice", &newListingPrice, 45000, 0},
+                           {"bankListTimer", &bankListTimer, 1234, 0},
+                           {"daysSinceDamage", &daysSinceDamage, 17, 0},
+                           {"dayClock", &dayClock, 500, 0},
+                           {"hurryMonth", &hurryMonth, 1, 0},
+                           {"dayOfMonth", &dayOfMonth, 9, 0},
+                           {"monthsElapsed", &monthsElapsed, 7, 0},
+                           {"startMonth", &startMonth, 4, 0},
+                           {"startYear", &startYear, 1999, 0},
+                           {"foreclosedHouse", &foreclosedHouse, 2, -1},
+                           {"pendingApplicantHouse", &pendingApplicantHouse, 1, -1},
+                           {"pendingApplicantHistory", &pendingApplicantHistory, 3, 0},
+                           {"ownerOverlayShown", &ownerOverlayShown, 1, 0},
+                           {"improvePending", &creditNotice.improvePending, 1, 0},
+                           {"slipPending", &creditNotice.slipPending, 0, 0},
+                           {"noticeDelay", &creditNotice.noticeDelay, 700, 0},
+                           {"goalHoldCounter", &goalHoldCounter, 2, 0},
+                           {"selectedHouse", &selectedHouse, 2, -1},
+                           {"currentLevel", &currentLevel, 0, 0}};
 
-SimulationState simulationState() {
+std::vector<uint8_t> ownerAndHouseBytes() {
     const auto* o = reinterpret_cast<const uint8_t*>(owners);
     const auto* h = reinterpret_cast<const uint8_t*>(houseStates);
-    // clang-format off
-    const int32_t figures[] = {
-        dealBuyer, dealHouse, dealOffer, dealCounter, newListingPrice, bankListTimer, daysSinceDamage,
-        dayClock, hurryMonth, dayOfMonth, monthsElapsed, startMonth, startYear, foreclosedHouse,
-        pendingApplicantHouse, pendingApplicantHistory, ownerOverlayShown, creditNotice.improvePending,
-        creditNotice.slipPending, creditNotice.noticeDelay, goalHoldCounter, selectedHouse, currentLevel,
-        queuedCount()};
-    // clang-format on
-    return {std::vector<int32_t>(std::begin(figures), std::end(figures)),
-            std::vector<uint8_t>(o, o + sizeof owners),
-            std::vector<uint8_t>(h, h + size_t(houseCount) * sizeof(HouseState))};
-}
-
-// The globals as a new process has them, before it loads a save.
-void wipeSimulation() {
-    dealBuyer = dealHouse = dealOffer = dealCounter = newListingPrice = bankListTimer = daysSinceDamage = 0;
-    dayClock = hurryMonth = dayOfMonth = monthsElapsed = startMonth = startYear = 0;
-    foreclosedHouse = pendingApplicantHouse = -1;
-    pendingApplicantHistory = ownerOverlayShown = goalHoldCounter = currentLevel = 0;
-    creditNotice = {};
-    selectedHouse = -1;
-    clearStateQueue();
-    clearTimedObjects();
-    std::memset(owners, 0, sizeof owners);
-    std::memset(houseStates, 0, size_t(houseCount) * sizeof(HouseState));
+    std::vector<uint8_t> out(o, o + sizeof owners);
+    out.insert(out.end(), h, h + size_t(houseCount) * sizeof(HouseState));
+    return out;
 }
 
 TEST_F(SaveLoadTest, EverySimulationFieldComesBackInAFreshProcess) {
-    // A buyer's offer waits in the queue; the bank's timer, the quiet days and the calendar run.
-    dealBuyer = 3;
-    dealHouse = 1;
-    dealOffer = 87000;
-    dealCounter = 88000;
-    newListingPrice = 45000;
-    bankListTimer = 1234;
-    daysSinceDamage = 17;
-    dayClock = 500;
-    hurryMonth = 1;
-    startMonth = 4;
-    startYear = 1999;
-    foreclosedHouse = 2;
-    pendingApplicantHouse = 1;
-    pendingApplicantHistory = 3;
-    ownerOverlayShown = 1;
-    creditNotice = {1, 0, 700};
-    goalHoldCounter = 2;
+    for (const Figure& f : kFigures) *f.at = f.value;
     ASSERT_TRUE(queueState(kStateHouseOffer, 1));
     owners[3].creditPoints = 77;
     owners[2].style = 2;
     // Every condition from -1 to 4 on the houses.
     for (int32_t i = 0; i < houseCount; ++i) houseStates[i].level = -1 + i % 6;
-    SimulationState before = simulationState();
+    const std::vector<uint8_t> before = ownerAndHouseBytes();
     // Rent still flying to the player and a rival is booked at save time.
     addCashLater(500, kOwnerPlayer, 1000);
     addCashLater(-200, 2, 1000);
@@ -277,17 +260,24 @@ TEST_F(SaveLoadTest, EverySimulationFieldComesBackInAFreshProcess) {
     const std::vector<uint8_t> f = readFile(saveFile());
     ASSERT_EQ(f.size(), 8u + 16296u + size_t(houseCount) * 188u);
 
-    wipeSimulation();
+    // The globals as a new process has them, before it loads the save.
+    for (const Figure& figure : kFigures) *figure.at = figure.fresh;
+    clearStateQueue();
+    clearTimedObjects();
+    std::memset(owners, 0, sizeof owners);
+    std::memset(houseStates, 0, size_t(houseCount) * sizeof(HouseState));
     currentDifficulty = 0;
     ASSERT_EQ(loadSaveFile(1, saveFile()), 1);
     EXPECT_EQ(currentDifficulty, 1);
     // The block gathered again is the block saved: the waiting offer's queue among it.
     EXPECT_EQ(blockBytes(), std::vector<uint8_t>(f.begin() + 4, f.begin() + 4 + 16296));
+    for (const Figure& figure : kFigures) EXPECT_EQ(*figure.at, figure.value) << figure.name;
+    EXPECT_EQ(queuedCount(), 1);
     // The flights' money is in the loaded cash: 54,321 + 500 for the player, -200 + 30 for rival 2.
     EXPECT_EQ(owners[kOwnerPlayer].cash, 54321 + 500);
     owners[kOwnerPlayer].cash -= 500;
     owners[2].cash -= -200 + 30;
-    EXPECT_TRUE(simulationState() == before);
+    EXPECT_EQ(ownerAndHouseBytes(), before);
     EXPECT_EQ(timedObjectCount(), 0) << "nothing flies on into the loaded game";
 }
 

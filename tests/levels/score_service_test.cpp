@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <tuple>
 
 #include "levels/score_service.h"
 #include "save_fixture.h"
@@ -57,9 +58,8 @@ TEST(ScoreService, RequestsRepliesAndSettingsReadAsWorkedByHand) {
     for (const Reply& r : replies) {
         SCOPED_TRACE(r.bytes);
         const RegisterReply got = readRegisterReply(r.bytes.data(), r.size);
-        EXPECT_EQ(got.ended, r.ended);
-        EXPECT_EQ(got.code, r.code);
-        EXPECT_EQ(registerResult(got.code), r.result);
+        EXPECT_EQ(std::tuple(got.ended, got.code, registerResult(got.code)),
+                  std::tuple(r.ended, r.code, r.result));
     }
 
     const std::pair<const char*, uint32_t> ids[] = {
@@ -150,12 +150,11 @@ TEST_F(ScoreServiceFlow, RegistersSubmitsAndRefusesAWrongPassword) {
         ASSERT_TRUE(r.score ? startScoreSubmission(r.amount, r.length)
                             : startScoreRegistration(r.email, r.name, r.password));
         settle();
-        EXPECT_EQ(scoreRequestState().status, r.status);
-        EXPECT_EQ(scoreRequestState().outcome, r.outcome);
-        EXPECT_EQ(scoreRequestState().failure, r.failure);
+        const ScoreRequestState& got = scoreRequestState();
+        EXPECT_EQ(std::tuple(got.status, got.outcome, got.failure),
+                  std::tuple(r.status, r.outcome, r.failure));
     }
-    EXPECT_EQ(scoreGameName(), "Zed");
-    EXPECT_EQ(scorePassword(), "zzz999");
+    EXPECT_EQ(std::tuple(scoreGameName(), scorePassword()), std::tuple("Zed", "zzz999"));
     // Only the account's bytes changed: the password at 8672, the game name at 8682, ten bytes each.
     std::vector<uint8_t> expected = before;
     std::memcpy(&expected[4 + 8672], "zzz999\0\0\0\0Zed\0\0\0\0\0\0\0", 20);
@@ -210,8 +209,8 @@ TEST_F(ScoreServiceFlow, ServersThatFailNeverHoldUpAFrame) {
         setenv(kScoreServerVariable, c.server.c_str(), 1);
         startScoreRegistration("", "Ann", "secret1");
         EXPECT_GE(settle(), c.minFrames); // the frames ran on while it waited
-        EXPECT_EQ(scoreRequestState().status, ScoreStatus::Failed);
-        EXPECT_EQ(scoreRequestState().failure, c.failure);
+        EXPECT_EQ(std::tuple(scoreRequestState().status, scoreRequestState().failure),
+                  std::tuple(ScoreStatus::Failed, c.failure));
     }
     close(silent);
     // With nothing configured, online scores are off.

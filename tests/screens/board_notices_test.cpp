@@ -87,13 +87,10 @@ TEST_F(BoardNotices, EachNoticeShowsItsPictureFlightAndSound) {
             continue;
         }
         ASSERT_EQ(effects.size(), 1u);
-        EXPECT_EQ(effects[0].kind, c.effectKind);
-        EXPECT_FLOAT_EQ(effects[0].startX, c.startX);
-        EXPECT_FLOAT_EQ(effects[0].startY, c.startY);
+        const FloatEffect& e = effects[0];
+        EXPECT_EQ(std::tuple(e.kind, e.startX, e.startY), std::tuple(c.effectKind, c.startX, c.startY));
         if (c.effectKind == kFloatMoneyFlight) {
-            EXPECT_FLOAT_EQ(effects[0].endX, c.endX);
-            EXPECT_FLOAT_EQ(effects[0].endY, c.endY);
-            EXPECT_EQ(effects[0].amount, c.amount);
+            EXPECT_EQ(std::tuple(e.endX, e.endY, e.amount), std::tuple(c.endX, c.endY, c.amount));
         }
     }
 }
@@ -105,19 +102,18 @@ TEST_F(BoardNotices, RentFliesToTheCashAndAnswersWithTheFlightTime) {
     EXPECT_EQ(presentNotice(rent), 171);
     EXPECT_EQ(soundRequestCount(), requests + 1);
     EXPECT_EQ(lastSoundRequested(), kSoundCashRegister);
-    const std::vector<FloatEffect> effects = live();
+    std::vector<FloatEffect> effects = live();
     ASSERT_EQ(effects.size(), 2u); // the rent sign and the coin
-    EXPECT_EQ(std::tuple(effects[0].kind, effects[1].kind, effects[1].amount, effects[1].duration),
-              std::tuple(kFloatGrowIn, kFloatMoneyFlight, 1299, 171));
-    EXPECT_FLOAT_EQ(effects[1].endX, 160.0f);
-    EXPECT_FLOAT_EQ(effects[1].endY, 25.0f);
+    EXPECT_EQ(std::tuple(effects[0].kind, effects[1].kind, effects[1].amount, effects[1].duration,
+                         effects[1].endX, effects[1].endY),
+              std::tuple(kFloatGrowIn, kFloatMoneyFlight, 1299, 171, 160.0f, 25.0f));
     // The player's mortgage payment flies the other way, as a negative amount.
     clearEffects();
     presentNotice(Notice{NoticeKind::kPaymentMade, 0, kOwnerPlayer, 2224});
-    ASSERT_EQ(live().size(), 2u);
-    EXPECT_FLOAT_EQ(live()[1].startX, 160.0f);
-    EXPECT_FLOAT_EQ(live()[1].endX, 400.0f);
-    EXPECT_EQ(live()[1].amount, -2224);
+    effects = live();
+    ASSERT_EQ(effects.size(), 2u);
+    EXPECT_EQ(std::tuple(effects[1].startX, effects[1].endX, effects[1].amount),
+              std::tuple(160.0f, 400.0f, -2224));
     // With every slot taken there is no flight, and the money is not held up.
     clearEffects();
     for (int32_t s = 0; s < kFloatSlots; ++s) popPicture(nullptr, 0, 0);
@@ -180,10 +176,8 @@ TEST_F(BoardNotices, UniqueKindsAndAnnouncementsReplaceTheirPredecessor) {
     announcePurchase(0, 2);          // nor for a house that does not exist
     const std::vector<FloatEffect> effects = live();
     ASSERT_EQ(effects.size(), 3u);
-    EXPECT_EQ(std::tuple(effects[0].house, effects[0].buyer, effects[0].kind),
-              std::tuple(0, 1, kFloatGrowIn));
-    EXPECT_FLOAT_EQ(effects[0].x, 400.0f);
-    EXPECT_FLOAT_EQ(effects[0].y, 300.0f);
+    EXPECT_EQ(std::tuple(effects[0].house, effects[0].buyer, effects[0].kind, effects[0].x, effects[0].y),
+              std::tuple(0, 1, kFloatGrowIn, 400.0f, 300.0f));
     EXPECT_EQ(std::tuple(effects[1].house, effects[2].house, effects[2].buyer), std::tuple(-1, 1, 3));
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <tuple>
 
 #include "core/input.h"
 #include "levels/save.h"
@@ -106,10 +107,8 @@ TEST_F(OnlineScoresTest, AnOfferedScoreGoesOnlineThroughTheRegistrationForm) {
         usleep(2000);
     }
     frame();
-    EXPECT_EQ(scoreRequestState().outcome, ScoreOutcome::ScoreTaken);
-    EXPECT_EQ(status(), u"Your score is on the online board.");
-    EXPECT_EQ(scoreGameName(), "Cy");
-    EXPECT_EQ(scorePassword(), "abcdef");
+    EXPECT_EQ(std::tuple(scoreRequestState().outcome, status(), scoreGameName(), scorePassword()),
+              std::tuple(ScoreOutcome::ScoreTaken, u"Your score is on the online board.", "Cy", "abcdef"));
     const std::string page = bvtest::fetch(server.url() + "/scores");
     EXPECT_NE(page.find("<h2>Game Length 2</h2>\n<table>\n<tr><td>1</td><td>Cy</td><td>4321</td>"),
               std::string::npos)
@@ -117,12 +116,11 @@ TEST_F(OnlineScoresTest, AnOfferedScoreGoesOnlineThroughTheRegistrationForm) {
     // A player without a save file gets one that holds the account, and no game.
     std::memset(saveBlock(), 0, kSaveBlockBytes);
     EXPECT_EQ(loadSaveFile(0, dir_.file("Cy_bvx2.sav")), 1);
-    EXPECT_EQ(scorePassword(), "abcdef");
-    EXPECT_EQ(blockInt(kOffGameInProgress), 0);
+    EXPECT_EQ(std::tuple(scorePassword(), blockInt(kOffGameInProgress)), std::tuple("abcdef", 0));
     // The score went once: its offer is spent.
     click(kOnlineSubmitX + 20, kOnlineButtonY + 10);
-    EXPECT_EQ(scoreRequestState().outcome, ScoreOutcome::ScoreTaken);
-    EXPECT_FALSE(registrationFormOpen());
+    EXPECT_EQ(std::tuple(scoreRequestState().outcome, registrationFormOpen()),
+              std::tuple(ScoreOutcome::ScoreTaken, false));
 }
 
 } // namespace
