@@ -6,28 +6,21 @@
 #include <string>
 #include <vector>
 
-#include "assets/picture_ids.h"
-#include "assets/sprites.h"
 #include "assets/strings.h"
 #include "core/state.h"
 #include "core/state_ids.h"
-#include "gfx/draw.h"
-#include "gfx/font.h"
-#include "gfx/framebuffer.h"
-#include "gfx/text.h"
 #include "levels/goals.h"
 #include "screens/level_screens.h"
 #include "sim/houses.h"
 #include "sim/owner.h"
 #include "sim/sim_fixture.h"
-#include "support/test_support.h"
-#include "ui/button.h"
-#include "ui/hotspots.h"
-#include "world/scenario.h"
+#include "ui/ui_fixture.h"
+#include "world/levels_fixture.h"
 
 namespace {
 
 using namespace bv;
+using bvtest::setText;
 
 // Glyph c is drawn (blended at alpha 255) as red 0x3F, green 0, blue c - 1.
 bool isText(uint32_t p) {
@@ -104,9 +97,7 @@ class GoalsScreen : public simtest::SimTest {
         resetLabelCacheForTests();
         savedIcons_ = iconSprites;
         allocSpriteSet(iconSprites, pic::kIconCount);
-        check_.assign(36, 0xFF00FF00u);
-        Sprite& mark = iconSprites.sprites[pic::kIconGoalCheck];
-        mark.width = mark.height = 6, mark.xOffset = mark.yOffset = -3, mark.pixels = check_.data();
+        icons_.set(pic::kIconGoalCheck, 6, 6, -3, -3, 0x00FF00);
         std::string table = "\xFF\xFE"; // UTF-16, little-endian
         for (char ch : std::string(kTexts)) table += ch, table += '\0';
         bvtest::writeFile(dir_.file("t.txt"), table);
@@ -142,10 +133,6 @@ class GoalsScreen : public simtest::SimTest {
         houseStates[0].level = 4, houseStates[0].hasRenter = 1;
         houseStates[2].level = 4, houseStates[2].hasRenter = 1;
     }
-    static void setText(char16_t* to, const std::u16string& text) {
-        text.copy(to, text.size());
-        to[text.size()] = 0;
-    }
     // The screen opened and run until its frame has grown to full size.
     static std::vector<Line> show() {
         fillRect(frameBuffer, 0, 0, kFrameWidth, kFrameHeight, 0);
@@ -160,7 +147,7 @@ class GoalsScreen : public simtest::SimTest {
     bvtest::TempDir dir_;
     std::vector<Glyph> glyphs_;
     std::vector<uint32_t> pixels_[128];
-    std::vector<uint32_t> check_;
+    uitest::TestIcons icons_;
     std::vector<Font> saved_;
     SpriteSet savedIcons_{};
 };
