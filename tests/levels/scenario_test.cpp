@@ -128,12 +128,10 @@ TEST_F(ScenarioFileTest, RecordsOfOtherSizesAreReadUpToTheShorterOfTheTwo) {
         EXPECT_EQ(scenario.levelCount, 2);
         // Settings stored as zero get their defaults (minBankListings stays 0), and our settings
         // end before the extra bytes.
-        EXPECT_FLOAT_EQ(scenario.conditionScalar, 0.1f);
-        EXPECT_FLOAT_EQ(scenario.fixedMortgageRate, 18.0f);
-        // bankListInterval, maxBankListings, fixedDownPaymentPct, minBankListings
-        EXPECT_EQ(std::tuple(scenario.bankListInterval, scenario.maxBankListings,
-                             scenario.fixedDownPaymentPct, scenario.minBankListings),
-                  std::tuple(10000, 5, 15, 0));
+        EXPECT_EQ(std::tuple(scenario.conditionScalar, scenario.fixedMortgageRate, scenario.bankListInterval,
+                             scenario.maxBankListings, scenario.fixedDownPaymentPct,
+                             scenario.minBankListings),
+                  std::tuple(0.1f, 18.0f, 10000, 5, 15, 0));
         for (int level = 0; level < 50; ++level) {
             for (int d = 0; d < 3; ++d) {
                 const LevelRecord& r = levelTable[d][level];
@@ -312,9 +310,8 @@ TEST_F(LevelTableTest, StartScenarioLoadsTheChoiceAtLevelZero) {
     buildScenarioList();
     buildScenarioList(); // counts again from zero
     ASSERT_EQ(scenarioListCount, 4);
-    EXPECT_EQ(textOf(scenarioList[0]), u"Alpha.BVX");
-    EXPECT_EQ(textOf(scenarioList[1]), u"broken.bvx");
-    EXPECT_EQ(textOf(scenarioList[3]), u"other.bvx");
+    EXPECT_EQ(std::tuple(textOf(scenarioList[0]), textOf(scenarioList[1]), textOf(scenarioList[3])),
+              std::tuple(u"Alpha.BVX", u"broken.bvx", u"other.bvx"));
     currentLevel = 4;
     chosenScenario = 2; // "campaign.bvx"
     ASSERT_EQ(startScenario(), 0);
@@ -351,8 +348,7 @@ TEST_F(LevelTableTest, CurrentLevelAccessorsHoldTheirIndexes) {
     std::snprintf(levelTable[2][3].mapFile, kMapFileBytes, "hills");
     currentDifficulty = 2;
     currentLevel = 3;
-    EXPECT_EQ(currentMonthsToPlay(), 31);
-    EXPECT_STREQ(currentMapFile(), "hills");
+    EXPECT_EQ(std::tuple(currentMonthsToPlay(), std::string(currentMapFile())), std::tuple(31, "hills"));
     currentDifficulty = 7; // held to Hard
     EXPECT_EQ(currentMonthsToPlay(), 31);
     currentLevel = 99; // held to slot 49

@@ -1,14 +1,11 @@
 // The online score service: requests built and replies read as worked out by hand, then the whole
 // client against a real bvscored, and against servers that misbehave.
-#include <gtest/gtest.h>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <tuple>
 
 #include "levels/score_service.h"

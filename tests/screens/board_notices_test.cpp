@@ -1,15 +1,11 @@
 // How the board shows the simulation's notices: every kind's pictures, money flights and sounds;
 // and the floating-effect slots they use: money flights, popped pictures, rising texts and
 // announcements.
-#include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "audio/sound.h"
-#include "core/state.h"
-#include "core/state_ids.h"
 #include "screens/board_notices.h"
 #include "screens/float_effects.h"
 #include "sim/owner.h"

@@ -1,10 +1,8 @@
 // The goals screen's lines and figures, read back from the frame it draws. Every glyph of the
 // test font is a 3 x 5 block whose blue channel holds its character code, so each row of the frame
 // reads back as the texts drawn on it; the check mark is a green block.
-#include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "assets/strings.h"
 #include "core/state.h"

@@ -1,15 +1,12 @@
 // The online-score panel and its registration form, driven frame by frame like the high-score
 // screen drives them, against a real bvscored.
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <tuple>
 
-#include "core/input.h"
 #include "levels/save.h"
 #include "levels/score_service.h"
-#include "platform/platform.h"
 #include "screens/online_scores.h"
 #include "sim/owners.h"
 #include "support/score_server.h"
