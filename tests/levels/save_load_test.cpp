@@ -90,7 +90,6 @@ TEST_F(SaveLoadTest, ResumeContinuesInTheSavedStateWithTheSavedOptions) {
     };
     // clang-format off
     const Case cases[] = {
-        {"on the board", kStateGame, 16296, "", kStateGame, 70, 3, kHelpShown},
         {"on the goals screen", kStateDisplayGoals, 16296, "", kStateDisplayGoals, 70, 3, kHelpShown},
         {"in the options panel", kStateOptions, 16296, "", kStateGame, 70, 3, kHelpShown},
         {"in a state that is not resumed", 59, 16296, "", kStateGame, 70, 3, kHelpShown},
