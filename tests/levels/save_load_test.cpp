@@ -160,15 +160,14 @@ TEST_F(SaveLoadTest, DamagedFilesOfManyShapesLoadWithinRange) {
     for (size_t cut : {size_t(0), size_t(1), size_t(4), size_t(5), size_t(100), size_t(16299), size_t(16300),
                        size_t(16303), size_t(16304), size_t(16304 + 188 + 17)})
         shapes.emplace_back(good.begin(), good.begin() + long(std::min(cut, good.size())));
-    std::vector<uint8_t> f = good;
-    setLE32(f, 0, 0xFFFFFFFFu); // block size far too large
-    shapes.push_back(f);
-    f = good;
-    setLE32(f, 4 + 16296, 0x7FFFFFFFu); // house record size far too large
-    shapes.push_back(f);
-    f = good;
-    setLE32(f, 4 + 16296, 3); // tiny house records
-    shapes.push_back(f);
+    // A block size far too large, a house record size far too large, tiny house records.
+    std::vector<uint8_t> f;
+    for (const auto& [at, word] :
+         {std::pair{0u, 0xFFFFFFFFu}, {4u + 16296u, 0x7FFFFFFFu}, {4u + 16296u, 3u}}) {
+        f = good;
+        setLE32(f, at, word);
+        shapes.push_back(f);
+    }
     f = good;
     for (uint32_t off : {kOffStateId, kOffLevel, kOffDifficulty, kOffSelectedHouse, kOffChosenScenario,
                          kOffMonthsElapsed, kOffCalendar + 8, kOffOwners, kOffOwners + 8, kOffMusicVolume})
