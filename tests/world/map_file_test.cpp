@@ -156,19 +156,15 @@ TEST_F(MapFileTest, HandBuiltFileLoadsByTheFilesRules) {
               (std::vector<int32_t>{1, 2, 0, 0, 0, 2, 1, 7}));
     EXPECT_EQ(scenario.careerMode, 1);
     ASSERT_EQ(labelCount, 2);
-    EXPECT_EQ(mapLabels[1].slant, 60);
-    EXPECT_EQ(mapLabels[1].x, 5);
+    EXPECT_EQ(std::pair(mapLabels[1].x, mapLabels[1].slant), std::pair(5, 60));
     EXPECT_STREQ(mapBackground.fileName, "ab");
     EXPECT_EQ(mapBackground.mode, 0);
-    ASSERT_EQ(backgroundObjects.count, 2);
-    EXPECT_EQ(backgroundObjects.objects[0].picture, 2);
-    EXPECT_EQ(backgroundObjects.objects[1].picture, -1);
-    EXPECT_EQ(backgroundObjects.objects[1].x, 20);
-    EXPECT_EQ(backgroundObjects.capacity, 10);
-    EXPECT_EQ(backgroundObjects.selected, 0);
-    ASSERT_EQ(foregroundObjects.count, 1);
-    EXPECT_EQ(foregroundObjects.objects[0].picture, 1);
-    EXPECT_EQ(foregroundObjects.objects[0].onTop, 1);
+    const ObjectLayer &back = backgroundObjects, &front = foregroundObjects;
+    ASSERT_EQ(std::pair(back.count, front.count), std::pair(2, 1));
+    EXPECT_EQ((std::vector<int32_t>{back.objects[0].picture, back.objects[1].picture, back.objects[1].x,
+                                    back.capacity, back.selected, front.objects[0].picture,
+                                    front.objects[0].onTop}),
+              (std::vector<int32_t>{2, -1, 20, 10, 0, 1, 1}));
     // Saving again keeps the unknown names and hashes for a later set that has them. The last
     // background object ends where the foreground layer (8 + 24 + 28 bytes) begins.
     ASSERT_EQ(saveMap("odd2"), 1);
@@ -204,11 +200,10 @@ TEST_F(MapFileTest, DamagedFilesLeaveThePreviousMap) {
         SCOPED_TRACE(name);
         if (name != "absent") writeFile(mapsFile(name + ".map"), bytes);
         EXPECT_EQ(loadMap(name.c_str()), 0);
-        EXPECT_EQ(houseCount, 2);
-        EXPECT_EQ(mapHouses[1].baseValue, 70000);
-        EXPECT_EQ(backgroundObjects.count, 2);
-        EXPECT_EQ(labelCount, 2);
-        EXPECT_EQ(tileGrid.columns, 27);
+        ASSERT_EQ(houseCount, 2);
+        EXPECT_EQ((std::vector<int32_t>{mapHouses[1].baseValue, backgroundObjects.count, labelCount,
+                                        tileGrid.columns}),
+                  (std::vector<int32_t>{70000, 2, 2, 27}));
     }
 }
 
@@ -263,13 +258,12 @@ TEST_F(LayerTest, AddingKeepsTheLayerSortedStableAndGrowingAndSelectsTheNewObjec
     EXPECT_EQ(addMapObject(layer, 0, 30, 3, true, true), 1);
     EXPECT_EQ(layer.selected, 1);
     EXPECT_EQ(pictures(layer), (std::vector<int32_t>{2, 3, 1}));
-    EXPECT_EQ(layer.objects[1].xflip, 1);
-    EXPECT_EQ(layer.objects[1].onTop, 1);
-    EXPECT_EQ(layer.objects[1].group, 7); // the group of the last in the layer
+    // Mirrored, on top, and in the group of the last object in the layer.
+    const MapObject& added = layer.objects[1];
+    EXPECT_EQ((std::vector<int32_t>{added.xflip, added.onTop, added.group}), (std::vector<int32_t>{1, 1, 7}));
     // Equal depths keep their order of placement, past the first capacity step of 10.
     for (int32_t picture = 10; picture < 32; ++picture) addMapObject(layer, 0, 40, picture, false, false);
-    EXPECT_EQ(layer.count, 25);
-    EXPECT_EQ(layer.capacity, 30);
+    EXPECT_EQ(std::pair(layer.count, layer.capacity), std::pair(25, 30));
     for (int32_t i = 2; i < 24; ++i) EXPECT_EQ(layer.objects[i].picture, i + 8) << i;
     EXPECT_EQ(layer.objects[24].picture, 1);
 }
