@@ -65,16 +65,12 @@ TEST_F(StringTableTest, PairsAreReadByTheFilesRules) {
     EXPECT_EQ(bv::text(nullptr), nullptr);
 }
 
-// Texts are pooled: keys with one text share it, an empty key is ignored and its text never
-// pooled, an empty text is no text.
+// Keys with one text share it, an empty key is ignored, an empty text is no text.
 TEST_F(StringTableTest, KeysWithTheSameTextShareOnePooledText) {
     load(u"\"\" \"orphan\"\n\"ok\" \"OK\"\n\"confirm\" \"OK\"\n\"blank\" \"\"\n\"cancel\" \"Cancel\"\n");
     for (const char* none : {"", "blank", "missing"}) EXPECT_EQ(bv::text(none), nullptr) << none;
     EXPECT_EQ(bv::text("ok"), bv::text("confirm"));
     EXPECT_EQ(str(bv::text("ok")), u"OK");
-    // Only "OK" and "Cancel" are pooled, in their order: the empty key's text is not.
-    EXPECT_EQ(str(bv::textByIndex(2)), u"Cancel");
-    EXPECT_EQ(bv::textByIndex(3), nullptr);
 }
 
 TEST_F(StringTableTest, DifferentKeysWithOneHashStayApart) {
