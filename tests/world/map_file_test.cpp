@@ -67,8 +67,10 @@ TEST_F(MapFileTest, SavedFileFollowsTheSectionOrderAndReadsBackByteExact) {
     EXPECT_EQ(textAt(f, 8 + 3048), "villa.png"); // name from the index
     EXPECT_EQ(get32(f, 8 + 4048 + 3040), 2u);    // second house's bedrooms
     size_t at = 8 + 2 * 4048;
-    EXPECT_EQ(get32(f, at), 27u);             // 800 / 32 + 2 columns
-    EXPECT_EQ(get32(f, at + 4), 59u);         // 450 / 8 + 3 rows
+    EXPECT_EQ(get32(f, at), 27u);     // 800 / 32 + 2 columns
+    EXPECT_EQ(get32(f, at + 4), 59u); // 450 / (16 / 2) + 3 rows
+    EXPECT_EQ(get32(f, at + 8), 32u); // the tile: 32 x 16 when no reduced object picture sizes it
+    EXPECT_EQ(get32(f, at + 12), 16u);
     EXPECT_EQ(get32(f, at + 16), 3u);         // K
     EXPECT_EQ(get32(f, at + 20), 1u);         // career mode
     EXPECT_EQ(get32(f, at + 24 + 5 * 4), 2u); // cell 5
