@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "assets/archive.h"
@@ -17,8 +16,6 @@
 #include "support/test_support.h"
 
 namespace bvtest {
-
-using Files = std::vector<std::pair<std::string, std::vector<uint8_t>>>;
 
 inline std::vector<uint8_t> bytesOf(const std::string& s) {
     return std::vector<uint8_t>(s.begin(), s.end());

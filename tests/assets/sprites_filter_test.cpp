@@ -69,10 +69,9 @@ TEST(ResizedSprites, BoxFilteredSpriteScalesItsOffsetsTruncatingTowardZero) {
     odd.s.xOffset = -7, odd.s.yOffset = 7;
     bv::Sprite out{};
     bv::addBoxFilteredSpr(out, odd.s, 3, 3);
-    EXPECT_EQ(out.width, 3);
-    EXPECT_EQ(out.height, 3);
-    EXPECT_EQ(out.xOffset, -2); // -7 * 3 / 10 = -2.1
-    EXPECT_EQ(out.yOffset, 2);
+    // -7 * 3 / 10 = -2.1 and 2.1, cut toward zero.
+    EXPECT_EQ((std::vector<int32_t>{out.width, out.height, out.xOffset, out.yOffset}),
+              (std::vector<int32_t>{3, 3, -2, 2}));
     EXPECT_EQ(out.pixels[8], 0xFF336699u);
     bv::memFree(out.pixels);
 }

@@ -2,7 +2,6 @@
 #include "content/content_support.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -104,29 +103,6 @@ std::string gameDir() {
 }
 std::string contentDir() {
     return std::filesystem::path(BV_GAME_DIR).parent_path().string() + "/content";
-}
-
-std::map<uint32_t, std::vector<uint8_t>> readArchive(const std::string& path) {
-    std::map<uint32_t, std::vector<uint8_t>> entries;
-    std::vector<uint8_t> blob = readFile(path);
-    uint32_t n = le32(blob, 0);
-    if (blob.size() < 4 || (blob.size() - 4) / 16 < n) return entries;
-    for (uint32_t i = 0; i < n; ++i) {
-        size_t at = 4 + size_t(i) * 16;
-        uint32_t hash = le32(blob, at), stored = le32(blob, at + 4), unpacked = le32(blob, at + 8);
-        uint32_t offset = le32(blob, at + 12);
-        if (size_t(offset) + stored > blob.size()) return {};
-        std::vector<uint8_t> bytes(blob.begin() + offset, blob.begin() + offset + stored);
-        if (unpacked != 0) {
-            std::vector<uint8_t> inflated(unpacked);
-            uLongf length = unpacked;
-            if (uncompress(inflated.data(), &length, bytes.data(), stored) != Z_OK || length != unpacked)
-                return {};
-            bytes = std::move(inflated);
-        }
-        entries[hash] = std::move(bytes);
-    }
-    return entries;
 }
 
 std::string placeholderSignature(const std::u16string& text) {

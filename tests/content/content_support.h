@@ -54,9 +54,6 @@ const Manifest& manifest();
 std::string contentDir();
 std::string gameDir();
 
-// The archive's entries by name hash, inflated. Empty when the archive cannot be read.
-std::map<uint32_t, std::vector<uint8_t>> readArchive(const std::string& path);
-
 // Placeholders of a formatted text as the game's wide formatter sees them: %d, %s and %f are
 // conversions, any other '%' is copied with the character after it.
 std::string placeholderSignature(const std::u16string& text);

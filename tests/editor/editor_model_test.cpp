@@ -2,6 +2,9 @@
 // grids and the picture choosers; the house forms and Grid Settings driven by clicks and typing.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "dialog_fixture.h"
 #include "support/pictures.h"
 #include "world/map_layers.h"
@@ -33,48 +36,33 @@ TEST_F(EditorModelTest, InsertPlacesANewHouseAtTheMouseOrAt100x100OffTheMap) {
     EXPECT_EQ(bv::insertHouse(400, 450, 0), 1); // y 450 is the panel, not the map
     EXPECT_EQ(bv::insertHouse(-1, 20, 0), 2);
     ASSERT_EQ(bv::houseCount, 3);
-    EXPECT_EQ(bv::mapHouses[0].x, 250);
-    EXPECT_EQ(bv::mapHouses[0].y, 300);
-    EXPECT_EQ(bv::mapHouses[1].x, 100);
-    EXPECT_EQ(bv::mapHouses[1].y, 100);
-    EXPECT_EQ(bv::mapHouses[2].x, 100);
-    const bv::MapHouse& h = bv::mapHouses[0];
-    EXPECT_EQ(h.baseValue, 200000);
-    EXPECT_EQ(h.baseRent, 5714) << "the new house rules applied";
-    EXPECT_EQ(h.bedrooms, 3);
-    EXPECT_EQ(h.bathrooms, 2);
-    EXPECT_EQ(h.address[0], 0);
-    EXPECT_EQ(h.pictureIndex, 1);
-    EXPECT_STREQ(h.pictureName, "villa.png");
+    const bv::MapHouse *h = bv::mapHouses, &a = h[0];
+    EXPECT_EQ((std::vector<int32_t>{a.x, a.y, h[1].x, h[1].y, h[2].x, h[2].y}),
+              (std::vector<int32_t>{250, 300, 100, 100, 100, 100}));
+    // The new house rules applied: rent 200,000 / 35.
+    EXPECT_EQ((std::vector<int32_t>{a.baseValue, a.baseRent, a.bedrooms, a.bathrooms, a.address[0],
+                                    a.pictureIndex}),
+              (std::vector<int32_t>{200000, 5714, 3, 2, 0, 1}));
+    EXPECT_STREQ(a.pictureName, "villa.png");
     EXPECT_EQ(bv::editor.selectedHouse, 2);
 }
 
 TEST_F(EditorModelTest, SnappingUsesTheModesGridOrTheMasterGrid) {
-    int32_t x = 37, y = 45;
-    bv::snapToGrid(bv::kModeHouse, x, y); // grids start off
-    EXPECT_EQ(x, 37);
+    const auto snapped = [](int32_t mode, int32_t x, int32_t y) {
+        bv::snapToGrid(mode, x, y);
+        return std::pair{x, y};
+    };
+    EXPECT_EQ(snapped(bv::kModeHouse, 37, 45), std::pair(37, 45)); // grids start off
     bv::editor.grids[0] = bv::GridRecord{1, 0, 0, 3, 5, 10, 20};
-    bv::snapToGrid(bv::kModeHouse, x, y);
-    EXPECT_EQ(x, 33);
-    EXPECT_EQ(y, 45);
-    x = -7, y = -7; // division toward zero
-    bv::snapToGrid(bv::kModeHouse, x, y);
-    EXPECT_EQ(x, 3);
-    EXPECT_EQ(y, 5);
+    EXPECT_EQ(snapped(bv::kModeHouse, 37, 45), std::pair(33, 45));
+    EXPECT_EQ(snapped(bv::kModeHouse, -7, -7), std::pair(3, 5)); // division toward zero
 
     bv::editor.grids[bv::kMasterGrid] = bv::GridRecord{1, 0, 0, 0, 1, 25, 25};
     bv::editor.useMasterGrid = 1;
-    for (int32_t mode : {bv::kModeHouse, bv::kModeBackground, bv::kModeForeground}) {
-        x = 60, y = 60;
-        bv::snapToGrid(mode, x, y);
-        EXPECT_EQ(x, 50) << mode;
-        EXPECT_EQ(y, 51) << mode;
-    }
+    for (int32_t mode : {bv::kModeHouse, bv::kModeBackground, bv::kModeForeground})
+        EXPECT_EQ(snapped(mode, 60, 60), std::pair(50, 51)) << mode;
     bv::editor.grids[bv::kMasterGrid].width = 0; // a zero cell leaves that axis alone
-    x = 61, y = 61;
-    bv::snapToGrid(bv::kModeBackground, x, y);
-    EXPECT_EQ(x, 61);
-    EXPECT_EQ(y, 51);
+    EXPECT_EQ(snapped(bv::kModeBackground, 61, 61), std::pair(61, 51));
 }
 
 TEST_F(EditorModelTest, ObjectsArePlacedOnlyWhereTheirPictureTouchesTheMap) {
@@ -169,11 +157,10 @@ TEST_F(GridForm, ChangesApplyAtOnceAndCancelRestoresEveryRecord) {
 
     clickAt(525, 465); // Cancel
     EXPECT_FALSE(bv::editorDialogOpen());
-    EXPECT_EQ(editor.useMasterGrid, 0);
-    EXPECT_EQ(editor.grids[0].xOffset, 0);
-    EXPECT_EQ(editor.grids[0].on, 0);
-    EXPECT_EQ(editor.grids[bv::kMasterGrid].xOffset, 0);
-    EXPECT_EQ(editor.grids[bv::kMasterGrid].width, 16);
+    const bv::GridRecord &house = editor.grids[0], &master = editor.grids[bv::kMasterGrid];
+    EXPECT_EQ(
+        (std::vector<int32_t>{editor.useMasterGrid, house.xOffset, house.on, master.xOffset, master.width}),
+        (std::vector<int32_t>{0, 0, 0, 0, 16}));
 }
 
 } // namespace

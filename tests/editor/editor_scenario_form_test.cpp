@@ -2,24 +2,20 @@
 // all in a program folder of the test's own.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog_fixture.h"
+#include "world/levels_fixture.h"
 
 namespace {
 
 using bv::levelTable;
 using bv::scenario;
-
-void setText(char16_t* target, const char16_t* text) {
-    std::u16string t(text);
-    std::copy(t.begin(), t.end(), target);
-    target[t.size()] = 0;
-}
+using bvtest::setText;
 
 // Scenario form: the list's second row, OK and Cancel at the bottom.
 constexpr int32_t kRowX = 100, kRow1Y = 100;
@@ -120,9 +116,9 @@ TEST_F(ScenarioForm, SwitchingDifficultyStoresTheFormAndCancelKeepsOnlyThat) {
     EXPECT_EQ(bv::formFieldInt(bv::levelGoalField(6)), 3) << "the Hard record's figure";
     bv::formFieldSetInt(bv::levelGoalField(6), 333);
     clickAt(kLevelCancelX, kLevelButtonsY);
-    EXPECT_EQ(levelTable[2][0].minCash, 3);
-    EXPECT_EQ(levelTable[1][0].minCash, 222);
-    EXPECT_EQ(levelTable[0][0].minCash, 1);
+    EXPECT_EQ(
+        (std::vector<int32_t>{levelTable[0][0].minCash, levelTable[1][0].minCash, levelTable[2][0].minCash}),
+        (std::vector<int32_t>{1, 222, 3}));
 }
 
 class Recalc : public edtest::DialogTest {};
@@ -162,9 +158,10 @@ TEST_F(Recalc, RentsOfAllLevelsRewriteEachLevelsMapAndKeepTheEditorsWork) {
     EXPECT_EQ(std::u16string(scenario.scenarioName), u"Unsaved");
     EXPECT_EQ(bv::currentLevel, 1);
     ASSERT_EQ(bv::houseCount, 1);
-    EXPECT_EQ(bv::mapHouses[0].baseValue, 70000);
-    EXPECT_EQ(bv::mapHouses[0].baseRent, 2000);
-    EXPECT_EQ(bv::mapHouses[0].upgradeCost, 4200);
+    // 70,000 / 35 = 2,000, and 2,000 x 2.1.
+    const bv::MapHouse& kept = bv::mapHouses[0];
+    EXPECT_EQ((std::vector<int32_t>{kept.baseValue, kept.baseRent, kept.upgradeCost}),
+              (std::vector<int32_t>{70000, 2000, 4200}));
     // A level whose map cannot be read gets no file from another map.
     EXPECT_FALSE(std::filesystem::exists(mapsFile("missing.map")));
     // The editor's map went through its copy and came back: the file is gone from the maps folder.
@@ -173,8 +170,7 @@ TEST_F(Recalc, RentsOfAllLevelsRewriteEachLevelsMapAndKeepTheEditorsWork) {
     EXPECT_EQ(bvtest::readFile(mapsFile("tmp.map")), ownTmp);
 
     ASSERT_EQ(bv::loadMap("a"), 1);
-    EXPECT_EQ(bv::mapHouses[0].baseRent, 10000);
-    EXPECT_EQ(bv::mapHouses[0].upgradeCost, 21000);
+    EXPECT_EQ(std::pair(bv::mapHouses[0].baseRent, bv::mapHouses[0].upgradeCost), std::pair(10000, 21000));
 }
 
 TEST_F(Recalc, TheEditorsMapFileIsRemovedOnlyOnceItHasBeenReadBack) {
@@ -203,13 +199,14 @@ TEST_F(Recalc, DifficultiesOfAllLevelsRewriteEveryScenarioAndTheOneInMemory) {
     levelTable[1][0].monthsToPlay = 10;
     ASSERT_EQ(bv::saveScenario("s1"), 0);
     levelTable[1][0].monthsToPlay = 40; // the editor's, not saved
+    const auto months = [] {
+        return std::vector<int32_t>{levelTable[0][0].monthsToPlay, levelTable[1][0].monthsToPlay,
+                                    levelTable[2][0].monthsToPlay};
+    };
     EXPECT_EQ(bv::recalculateDifficulties(bv::kRecalcAllLevels), 1);
-    EXPECT_EQ(levelTable[0][0].monthsToPlay, 60);
-    EXPECT_EQ(levelTable[2][0].monthsToPlay, 32);
-    EXPECT_EQ(levelTable[1][0].monthsToPlay, 40);
+    EXPECT_EQ(months(), (std::vector<int32_t>{60, 40, 32})); // Easy 1.5 and Hard 0.8 times Normal
     ASSERT_EQ(bv::readScenarioFile("s1"), 0);
-    EXPECT_EQ(levelTable[0][0].monthsToPlay, 15);
-    EXPECT_EQ(levelTable[2][0].monthsToPlay, 8);
+    EXPECT_EQ(months(), (std::vector<int32_t>{15, 10, 8}));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "core/state.h"
 #include "core/state_ids.h"
@@ -158,17 +159,15 @@ TEST_F(LevelEnd, EveryDepartureInALevelThatGoesOnHasItsMessage) {
 
 TEST_F(LevelEnd, TheNextLevelStartsWithItsMonth) {
     bv::scenario.levelCount = 2;
+    bv::monthsElapsed = 5;
     bv::dayOfMonth = 17;
     bv::dayClock = 600;
     bv::hurryMonth = 1;
     bv::levelOver = 1;
     bv::advanceToNextLevel();
-    EXPECT_EQ(bv::currentLevel, 1);
-    EXPECT_EQ(bv::monthsElapsed, 0);
-    EXPECT_EQ(bv::dayOfMonth, 0);
-    EXPECT_EQ(bv::dayClock, 0);
-    EXPECT_EQ(bv::hurryMonth, 0);
-    EXPECT_EQ(bv::levelOver, 0);
+    EXPECT_EQ((std::vector<int32_t>{bv::currentLevel, bv::monthsElapsed, bv::dayOfMonth, bv::dayClock,
+                                    bv::hurryMonth, bv::levelOver}),
+              (std::vector<int32_t>{1, 0, 0, 0, 0, 0}));
 }
 
 } // namespace

@@ -5,11 +5,10 @@
 #include <cstring>
 #include <utility>
 
-#include "assets/archive.h"
 #include "core/state.h"
 #include "core/state_ids.h"
+#include "game/board_fixture.h"
 #include "game/game.h"
-#include "gfx/font.h"
 #include "platform/platform.h"
 #include "screens/screens.h"
 #include "sim/owner.h"
@@ -28,16 +27,11 @@ TEST(FirstState, NameEntryOnlyWithoutNameAndWithoutGame) {
         EXPECT_EQ(chooseFirstState(name, game), 0) << name << game;
 }
 
-class NameEntryTest : public ::testing::Test {
+// On the booted game, whose fonts judge which characters can be shown.
+class NameEntryTest : public boardtest::BoardTest {
   protected:
-    static void SetUpTestSuite() {
-        ensureMemory();
-        platform::setProgramFolder(std::string(BV_GAME_DIR) + "/");
-        archiveOpen("bb_Blob32");
-        loadFonts();
-    }
-    static void TearDownTestSuite() { archiveCloseForTests(); }
     void SetUp() override {
+        BoardTest::SetUp();
         platform::setUserDataFolder(dir_.path() + "/");
         std::memset(playerName, 0, sizeof playerName);
         changeState(kStateEnterName);

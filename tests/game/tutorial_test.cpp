@@ -62,13 +62,11 @@ TEST_F(Tutorial, ExitTutorialOrTheTitleMenuStopsTheTour) {
     EXPECT_EQ(bv::tutorialActive, 1);
     clickStepButton(2, 2); // "Exit Tutorial"
     EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
-    EXPECT_FALSE(bv::tutorialRunning());
-    EXPECT_EQ(bv::tutorialActive, 0);
+    EXPECT_TRUE(!bv::tutorialRunning() && bv::tutorialActive == 0);
     boardWithTour();
     bv::changeState(bv::kStateAttract);
     frame();
-    EXPECT_FALSE(bv::tutorialRunning());
-    EXPECT_EQ(bv::tutorialActive, 0);
+    EXPECT_TRUE(!bv::tutorialRunning() && bv::tutorialActive == 0);
     // A flag brought back by a saved game does not keep renters away once the tour is over.
     bv::tutorialActive = 1;
     frame();
@@ -82,7 +80,8 @@ TEST_F(Tutorial, TheConclusionsOnlineHelpOpensTheGettingStartedPage) {
     const int opened = bv::platform::headless::openedUrlCount();
     clickStepButton(11, 3);
     EXPECT_EQ(bv::platform::headless::openedUrlCount(), opened + 1);
-    EXPECT_EQ(bv::platform::headless::lastOpenedUrl(), bv::gettingStartedUrl());
+    const std::string& url = bv::platform::headless::lastOpenedUrl();
+    EXPECT_TRUE(url.starts_with("file:///") && url.ends_with("/help/getting_started.html")) << url;
     EXPECT_EQ(bv::currentStateId(), bv::kStateAttract);
     frame();
     EXPECT_FALSE(bv::tutorialRunning());
@@ -101,15 +100,10 @@ TEST_F(Tutorial, TheGoalsButtonFinishesTheTourAndTheGameGoesOn) {
     EXPECT_EQ(bv::tutorialActive, 0);
 }
 
-TEST(TutorialHelpPage, TheAddressIsTheShippedPageWithTheFolderEncoded) {
+TEST(TutorialHelpPage, TheFolderIsEncodedInTheFileAddress) {
     EXPECT_EQ(bv::fileUrlForPath("/home/jo/My Games/Brickvale 2/help/getting_started.html"),
               "file:///home/jo/My%20Games/Brickvale%202/help/getting_started.html");
     EXPECT_EQ(bv::fileUrlForPath("/opt/bv#1/%/\xc3\xa9"), "file:///opt/bv%231/%25/%C3%A9");
-    const std::string url = bv::gettingStartedUrl();
-    EXPECT_EQ(url.rfind("file:///", 0), 0u) << url;
-    const std::string tail = "/help/getting_started.html";
-    ASSERT_GE(url.size(), tail.size());
-    EXPECT_EQ(url.substr(url.size() - tail.size()), tail);
 }
 
 } // namespace

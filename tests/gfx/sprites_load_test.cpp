@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "assets/asset_fixture.h"
 #include "assets/sprite_files.h"
@@ -119,9 +120,8 @@ TEST_F(SpriteLoadTest, SpritesFromTheFirstUntrustedOneOnAreEmpty) {
 TEST_F(SpriteLoadTest, FontSetsTakeTheirAdvanceFromTheWidthAndNumberCodes) {
     put("digits.bin", bvtest::binFile({binPic(3, 1, 0), binPic(5, 2, 0), binPic(0, 0, 0)}));
     ASSERT_EQ(bv::loadFontSet("digits", set, 2, true), 1);
-    EXPECT_EQ(set.sprites[0].advance, 5);
-    EXPECT_EQ(set.sprites[1].advance, 7);
-    EXPECT_EQ(set.sprites[2].advance, 2);
+    EXPECT_EQ((std::vector<int32_t>{set.sprites[0].advance, set.sprites[1].advance, set.sprites[2].advance}),
+              (std::vector<int32_t>{5, 7, 2})); // width + 2
     for (int i = 0; i < 3; ++i) EXPECT_EQ(set.sprites[i].code, i);
     bv::setLineAdvance(set, 17);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(set.sprites[i].yAdvance, 17);
@@ -143,8 +143,7 @@ TEST_F(SpriteLoadTest, ExtendedSetKeepsNamesRecordsAndPixelsUnconvertedUnlessThe
     put("houses.exs", bvtest::exsFile({a, exsPic("oak.png", 1, 1, 0xFF000000u)}));
     ASSERT_EQ(bv::getSprEx("houses.exs", ex), 1);
     ASSERT_EQ(ex.count, 2);
-    EXPECT_EQ(ex.header0, 7);
-    EXPECT_EQ(ex.spare, 9);
+    EXPECT_EQ(std::pair(ex.header0, ex.spare), std::pair(7, 9));
     const bv::Sprite& s = ex.sprites[0].sprite;
     EXPECT_EQ((std::vector<int32_t>{s.advance, s.code, s.xOffset, s.yOffset, s.width, s.height, s.yAdvance}),
               (std::vector<int32_t>{1, 2, -1, -3, 2, 3, 3}));

@@ -1,12 +1,11 @@
 // The text forms of numbers: the two wide formatters (their conversions, what they copy literally,
 // and that no format or argument makes them write past the caller's buffer), and the one text
-// form of money and counts.
+// form of money.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
 #include <string>
-#include <utility>
 
 #include "gfx/format.h"
 #include "ui/money.h"
@@ -28,18 +27,16 @@ template <class... Args> std::u16string fmtText(const char16_t* format, Args... 
     return run<bv::formatWideText>(format, args...);
 }
 
-TEST(FormatWide, DoublesLoseTrailingZerosAndABarePoint) {
+// Doubles lose trailing zeros and a bare point; integers and narrow texts; any '%' but the three
+// conversions is literal.
+TEST(FormatWide, ThreeConversionsDoublesWithoutTrailingZerosOtherPercentsLiteral) {
     EXPECT_EQ(fmt(u"%f", 18.0), u"18");
     EXPECT_EQ(fmt(u"%f", 5.5), u"5.5");
-    EXPECT_EQ(fmt(u"%f", 0.0), u"0");
     EXPECT_EQ(fmt(u"%f", -2.5), u"-2.5");
     EXPECT_EQ(fmt(u"%f", 100.0), u"100") << "zeros before the point stay";
     EXPECT_EQ(fmt(u"%f", 1.0000004), u"1") << "six decimals, rounded";
     EXPECT_EQ(fmt(u"%f", 0.1234567), u"0.123457");
     EXPECT_EQ(fmt(u"rate %f%", 6.75), u"rate 6.75%");
-}
-
-TEST(FormatWide, IntegersAndNarrowTexts) {
     EXPECT_EQ(fmt(u"%d", 0), u"0");
     EXPECT_EQ(fmt(u"%d", INT_MAX), u"2147483647");
     EXPECT_EQ(fmt(u"%d", INT_MIN), u"-2147483648");
@@ -48,9 +45,6 @@ TEST(FormatWide, IntegersAndNarrowTexts) {
     EXPECT_EQ(fmt(u"%s", "Ren\xE9"), u"Ren\u00E9");
     EXPECT_EQ(fmt(u"[%s]", static_cast<const char*>(nullptr)), u"[(null)]");
     EXPECT_EQ(fmt(u"%d/%s/%f", 7, "x", 1.5), u"7/x/1.5") << "arguments are taken in order";
-}
-
-TEST(FormatWide, OnlyThreeConversionsEveryOtherPercentIsLiteral) {
     // A width, a length letter or another letter is printed as written and takes no argument:
     // the %d after it still gets the first argument.
     EXPECT_EQ(fmt(u"%5d|%d", 42), u"%5d|42");
@@ -60,7 +54,8 @@ TEST(FormatWide, OnlyThreeConversionsEveryOtherPercentIsLiteral) {
     EXPECT_EQ(fmt(u"%%d", 5), u"%5");
 }
 
-TEST(FormatWideText, WideTextsAndNumbers) {
+// Wide texts, numbers, widths and flags; an unknown conversion prints nothing and takes no argument.
+TEST(FormatWideText, ConversionsWidthsAndFlags) {
     EXPECT_EQ(fmtText(u"Hello %s!", u"Zo\u00EB"), u"Hello Zo\u00EB!");
     EXPECT_EQ(fmtText(u"%s", static_cast<const char16_t*>(nullptr)), u"(null)");
     EXPECT_EQ(fmtText(u"%d %d", -17, INT_MIN), u"-17 -2147483648");
@@ -68,9 +63,6 @@ TEST(FormatWideText, WideTextsAndNumbers) {
     EXPECT_EQ(fmtText(u"%x %X", 0xBEEFu, 0xBEEFu), u"beef BEEF");
     EXPECT_EQ(fmtText(u"%c%c", 0x141, 'k'), u"Ak") << "%c takes the low byte";
     EXPECT_EQ(fmtText(u"100%%"), u"100%");
-}
-
-TEST(FormatWideText, WidthsAndFlags) {
     EXPECT_EQ(fmtText(u"[%5d]", 42), u"[   42]");
     EXPECT_EQ(fmtText(u"[%-5d]", 42), u"[42   ]");
     EXPECT_EQ(fmtText(u"[%05d]", 42), u"[00042]");
@@ -79,9 +71,6 @@ TEST(FormatWideText, WidthsAndFlags) {
     EXPECT_EQ(fmtText(u"[%6s]", u"ab"), u"[    ab]");
     EXPECT_EQ(fmtText(u"[%2d]", 12345), u"[12345]") << "a width never cuts";
     EXPECT_EQ(fmtText(u"[%-05d]", 7), u"[7    ]") << "'-' wins over '0'";
-}
-
-TEST(FormatWideText, UnknownConversionsPrintNothingAndTakeNoArgument) {
     EXPECT_EQ(fmtText(u"a%fb%d", 3), u"ab3");
     EXPECT_EQ(fmtText(u"a%5qb"), u"ab");
     EXPECT_EQ(fmtText(u"end%"), u"end");
@@ -157,16 +146,6 @@ TEST(MoneyText, ShortBuffersAreCutAndTerminated) {
     EXPECT_EQ(bv::moneyStr(nullptr, 100, 5), 0);
     EXPECT_EQ(bv::moneyStr(buffer, 7, -4500), 6);
     EXPECT_STREQ(buffer, "-$4,50");
-}
-
-TEST(CountText, CommaGroupsWithoutDollarOrAbbreviation) {
-    const std::pair<int32_t, const char*> cases[] = {
-        {-12345, "-12,345"}, {1234567, "1,234,567"}, {0, "0"}, {INT32_MIN, "-2,147,483,648"}};
-    for (const auto& [amount, text] : cases) {
-        char buffer[32];
-        bv::countStr(buffer, sizeof buffer, amount);
-        EXPECT_STREQ(buffer, text);
-    }
 }
 
 } // namespace

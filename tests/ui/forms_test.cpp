@@ -23,7 +23,9 @@ std::u16string textOf(const bv::FormTextField& f) {
     return std::u16string(f.text, size_t(f.length));
 }
 
-TEST_F(FormsTest, IntegerFieldsTakeDigitsAndOneLeadingMinus) {
+// Integer fields take digits and one leading minus, decimal fields one point; numbers are read from
+// their first digits and held to range.
+TEST_F(FormsTest, NumberFieldsTakeDigitsOneMinusOnePointAndReadBackHeldToRange) {
     bv::formFieldInit(field_, bv::kFieldInteger, 5);
     for (char16_t c : std::u16string(u"-1a-2.3x45")) bv::formFieldType(field_, c);
     EXPECT_EQ(textOf(field_), u"-1234"); // '5' did not fit: five units at most
@@ -31,18 +33,12 @@ TEST_F(FormsTest, IntegerFieldsTakeDigitsAndOneLeadingMinus) {
     field_.caret = 0;
     EXPECT_FALSE(bv::formFieldType(field_, u'-')); // a second minus, even in front
     EXPECT_EQ(bv::formFieldInt(field_), -1234);
-}
-
-TEST_F(FormsTest, DecimalFieldsTakeOnePointAndReadBackAsFloat) {
     bv::formFieldInit(field_, bv::kFieldDecimal, 20);
     bv::formFieldSet(field_, u"18.5.5");
     EXPECT_EQ(textOf(field_), u"18.55");
     EXPECT_FLOAT_EQ(bv::formFieldFloat(field_), 18.55f);
     bv::formFieldSetFloat(field_, 0.75f);
     EXPECT_EQ(textOf(field_), u"0.750000");
-}
-
-TEST_F(FormsTest, NumbersReadFromTheirFirstDigitsAndHeldToRange) {
     bv::formFieldInit(field_, bv::kFieldInteger, 20);
     bv::formFieldSet(field_, u"123456789");
     EXPECT_EQ(bv::formFieldInt(field_, 8), 12345678); // the upgrade cost reads 8 characters

@@ -29,18 +29,14 @@ TEST_F(Widgets, SpriteLookPlacesEndsAndMiddlePieces) {
     // 100 x 30 at (400, 383): left 350, top 368. The left end starts one pixel in, middle pieces
     // follow while they leave room for the right end, which then ends at 350 + 1 + 100 - 1.
     bv::button(400, 383, 100, 30, nullptr, 0, noop);
-    EXPECT_EQ(pixel(350, 370), 0u);
-    EXPECT_EQ(pixel(351, 370), opaque(kButtonLeftColour));
-    EXPECT_EQ(pixel(362, 370), opaque(kButtonLeftColour));
-    EXPECT_EQ(pixel(363, 370), opaque(kButtonMiddleColour));
-    EXPECT_EQ(pixel(438, 370), opaque(kButtonMiddleColour));
-    EXPECT_EQ(pixel(439, 370), opaque(kButtonRightColour));
-    EXPECT_EQ(pixel(450, 370), opaque(kButtonRightColour));
-    EXPECT_EQ(pixel(451, 370), 0u);
-    EXPECT_EQ(pixel(351, 367), 0u);
-    EXPECT_EQ(pixel(351, 368), opaque(kButtonLeftColour));
-    EXPECT_EQ(pixel(351, 397), opaque(kButtonLeftColour));
-    EXPECT_EQ(pixel(351, 398), 0u);
+    const uint32_t left = opaque(kButtonLeftColour), middle = opaque(kButtonMiddleColour),
+                   right = opaque(kButtonRightColour);
+    // Along row 370, then down column 351.
+    const uint32_t row[][2] = {{350, 0},      {351, left},  {362, left},  {363, middle},
+                               {438, middle}, {439, right}, {450, right}, {451, 0}};
+    for (const auto& [x, colour] : row) EXPECT_EQ(pixel(int32_t(x), 370), colour) << x;
+    const uint32_t column[][2] = {{367, 0}, {368, left}, {397, left}, {398, 0}};
+    for (const auto& [y, colour] : column) EXPECT_EQ(pixel(351, int32_t(y)), colour) << y;
 }
 
 TEST_F(Widgets, HoveredPiecesAreBrighterAndDisabledOnesFaded) {

@@ -67,8 +67,10 @@ TEST_F(MapFileTest, SavedFileFollowsTheSectionOrderAndReadsBackByteExact) {
     EXPECT_EQ(textAt(f, 8 + 3048), "villa.png"); // name from the index
     EXPECT_EQ(get32(f, 8 + 4048 + 3040), 2u);    // second house's bedrooms
     size_t at = 8 + 2 * 4048;
-    EXPECT_EQ(get32(f, at), 27u);             // 800 / 32 + 2 columns
-    EXPECT_EQ(get32(f, at + 4), 59u);         // 450 / 8 + 3 rows
+    EXPECT_EQ(get32(f, at), 27u);     // 800 / 32 + 2 columns
+    EXPECT_EQ(get32(f, at + 4), 59u); // 450 / (16 / 2) + 3 rows
+    EXPECT_EQ(get32(f, at + 8), 32u); // the tile: 32 x 16 when no reduced object picture sizes it
+    EXPECT_EQ(get32(f, at + 12), 16u);
     EXPECT_EQ(get32(f, at + 16), 3u);         // K
     EXPECT_EQ(get32(f, at + 20), 1u);         // career mode
     EXPECT_EQ(get32(f, at + 24 + 5 * 4), 2u); // cell 5
@@ -156,19 +158,15 @@ TEST_F(MapFileTest, HandBuiltFileLoadsByTheFilesRules) {
               (std::vector<int32_t>{1, 2, 0, 0, 0, 2, 1, 7}));
     EXPECT_EQ(scenario.careerMode, 1);
     ASSERT_EQ(labelCount, 2);
-    EXPECT_EQ(mapLabels[1].slant, 60);
-    EXPECT_EQ(mapLabels[1].x, 5);
+    EXPECT_EQ(std::pair(mapLabels[1].x, mapLabels[1].slant), std::pair(5, 60));
     EXPECT_STREQ(mapBackground.fileName, "ab");
     EXPECT_EQ(mapBackground.mode, 0);
-    ASSERT_EQ(backgroundObjects.count, 2);
-    EXPECT_EQ(backgroundObjects.objects[0].picture, 2);
-    EXPECT_EQ(backgroundObjects.objects[1].picture, -1);
-    EXPECT_EQ(backgroundObjects.objects[1].x, 20);
-    EXPECT_EQ(backgroundObjects.capacity, 10);
-    EXPECT_EQ(backgroundObjects.selected, 0);
-    ASSERT_EQ(foregroundObjects.count, 1);
-    EXPECT_EQ(foregroundObjects.objects[0].picture, 1);
-    EXPECT_EQ(foregroundObjects.objects[0].onTop, 1);
+    const ObjectLayer &back = backgroundObjects, &front = foregroundObjects;
+    ASSERT_EQ(std::pair(back.count, front.count), std::pair(2, 1));
+    EXPECT_EQ((std::vector<int32_t>{back.objects[0].picture, back.objects[1].picture, back.objects[1].x,
+                                    back.capacity, back.selected, front.objects[0].picture,
+                                    front.objects[0].onTop}),
+              (std::vector<int32_t>{2, -1, 20, 10, 0, 1, 1}));
     // Saving again keeps the unknown names and hashes for a later set that has them. The last
     // background object ends where the foreground layer (8 + 24 + 28 bytes) begins.
     ASSERT_EQ(saveMap("odd2"), 1);
@@ -204,11 +202,10 @@ TEST_F(MapFileTest, DamagedFilesLeaveThePreviousMap) {
         SCOPED_TRACE(name);
         if (name != "absent") writeFile(mapsFile(name + ".map"), bytes);
         EXPECT_EQ(loadMap(name.c_str()), 0);
-        EXPECT_EQ(houseCount, 2);
-        EXPECT_EQ(mapHouses[1].baseValue, 70000);
-        EXPECT_EQ(backgroundObjects.count, 2);
-        EXPECT_EQ(labelCount, 2);
-        EXPECT_EQ(tileGrid.columns, 27);
+        ASSERT_EQ(houseCount, 2);
+        EXPECT_EQ((std::vector<int32_t>{mapHouses[1].baseValue, backgroundObjects.count, labelCount,
+                                        tileGrid.columns}),
+                  (std::vector<int32_t>{70000, 2, 2, 27}));
     }
 }
 
@@ -263,13 +260,12 @@ TEST_F(LayerTest, AddingKeepsTheLayerSortedStableAndGrowingAndSelectsTheNewObjec
     EXPECT_EQ(addMapObject(layer, 0, 30, 3, true, true), 1);
     EXPECT_EQ(layer.selected, 1);
     EXPECT_EQ(pictures(layer), (std::vector<int32_t>{2, 3, 1}));
-    EXPECT_EQ(layer.objects[1].xflip, 1);
-    EXPECT_EQ(layer.objects[1].onTop, 1);
-    EXPECT_EQ(layer.objects[1].group, 7); // the group of the last in the layer
+    // Mirrored, on top, and in the group of the last object in the layer.
+    const MapObject& added = layer.objects[1];
+    EXPECT_EQ((std::vector<int32_t>{added.xflip, added.onTop, added.group}), (std::vector<int32_t>{1, 1, 7}));
     // Equal depths keep their order of placement, past the first capacity step of 10.
     for (int32_t picture = 10; picture < 32; ++picture) addMapObject(layer, 0, 40, picture, false, false);
-    EXPECT_EQ(layer.count, 25);
-    EXPECT_EQ(layer.capacity, 30);
+    EXPECT_EQ(std::pair(layer.count, layer.capacity), std::pair(25, 30));
     for (int32_t i = 2; i < 24; ++i) EXPECT_EQ(layer.objects[i].picture, i + 8) << i;
     EXPECT_EQ(layer.objects[24].picture, 1);
 }
