@@ -92,12 +92,11 @@ TEST_F(Effects, TheEffectVolumeAppliesToPlayingEffectsOnly) {
     playEffect(22);
     EXPECT_FLOAT_EQ(slotState(3).volume, 0.3f);
 
-    bv::setEffectVolume(12);
-    EXPECT_EQ(bv::effectVolume(), 10);
-    EXPECT_FLOAT_EQ(slotState(1).volume, 1.0f);
-    bv::setEffectVolume(-2);
-    EXPECT_EQ(bv::effectVolume(), 0);
-    EXPECT_FLOAT_EQ(slotState(1).volume, 0.0f);
+    // Held to 0..10.
+    for (const auto& [asked, kept, level] : {std::tuple(12, 10, 1.0f), std::tuple(-2, 0, 0.0f)}) {
+        bv::setEffectVolume(asked);
+        EXPECT_EQ(std::pair(bv::effectVolume(), slotState(1).volume), std::pair(kept, level)) << asked;
+    }
 }
 
 TEST_F(Effects, MissingOrUndecodableFilesLeaveTheirSoundSilent) {

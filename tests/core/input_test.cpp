@@ -80,8 +80,7 @@ TEST_F(Input, DeleteCtrlKeysMouseMovesAltEnterAndClose) {
         bv::stepKeys();
         send(Event::KeyDown, ctrlFirst ? 'V' : 17);
         bv::stepKeys();
-        EXPECT_TRUE(bv::ctrlPaste()) << ctrlFirst;
-        EXPECT_FALSE(bv::ctrlCopy()) << ctrlFirst;
+        EXPECT_TRUE(bv::ctrlPaste() && !bv::ctrlCopy()) << ctrlFirst;
     }
     send(Event::MouseMove, 0, 5, 6);
     EXPECT_TRUE(bv::mouseMoved());

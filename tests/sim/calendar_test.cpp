@@ -63,7 +63,6 @@ TEST_F(Calendar, MonthEndRefreshesMoodsAndCalmsCrankySellers) {
     a.level = 2;
     a.renterHistory = 0;
     a.renterMood = bv::kMoodHappy; // stale
-    bv::hurryMonth = 1;
     bv::dayOfMonth = 20;
     bv::monthEnd();
     EXPECT_EQ(std::tuple(bv::dayOfMonth, a.crankyMonths, b.crankyMonths, a.renterMood),

@@ -54,6 +54,18 @@ TEST_F(Houses, MoodComparesRenterHistoryWithLevelAndRent) {
     EXPECT_EQ(bv::renterMoodOf(0), bv::kMoodNeutral);
 }
 
+// Each house query has its own guard against an index outside the town.
+TEST_F(Houses, BadIndexesGiveNothing) {
+    simtest::makeTown(3);
+    for (int32_t bad : {-1, 3}) {
+        EXPECT_TRUE(bv::getHouse(bad) == nullptr && bv::getMapHouse(bad) == nullptr) << bad;
+        EXPECT_EQ(bv::currentValue(bad) + bv::rent(bad, 1) + bv::renovationCost(bad) +
+                      bv::comparableListings(bad, false) + bv::houseEquity(bad),
+                  0)
+            << bad;
+    }
+}
+
 TEST_F(Houses, ComparableListingsCountValueRatiosFromPointEightToBelowOnePointTwo) {
     simtest::makeTown(5);
     bv::scenario.advancedEconomy = 0;

@@ -26,7 +26,7 @@ TEST_F(Portfolio, SumsOverTheOwnersHouses) {
     bv::owners[1].cash = -5000;
     // Each house's value less its principal, this month's payment and the arrears, and the cash:
     // 100,000 - (60,000 + 1,334 + 2 x 1,334) and 100,000 - (10 + 10).
-    EXPECT_EQ(bv::netWorth(1), 35998 + 99980 - 5000);
+    EXPECT_EQ(std::pair(bv::houseEquity(0), bv::netWorth(1)), std::pair(35998, 35998 + 99980 - 5000));
 }
 
 TEST_F(Portfolio, LargeHoldingsSaturate) {
