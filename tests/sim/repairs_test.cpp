@@ -63,34 +63,22 @@ TEST_F(RepairsTest, DayWearFollowsTheRenterHistoryAndIsHeldToItsRange) {
     }
 }
 
-// A full meter on the player's house: a repair is drawn and queued and the meter cleared; a
-// rival's stays full with no dialog and no quiet days.
-TEST_F(RepairsTest, AFullMeterQueuesThePlayersRepairOnly) {
-    for (int32_t owner : {2, int32_t(kOwnerPlayer)}) {
-        HouseState& h = rented(1, 0, owner);
-        h.wear = 0.999f;
-        h.repairCost = 0;
-        daysSinceDamage = 10;
-        dailyWear();
-        // The repair cost's range is worked in houses_test.
-        const bool player = owner == kOwnerPlayer;
-        EXPECT_EQ(std::tuple(h.wear > 1.0f, h.wear == 0.0f, daysSinceDamage, queuedCount(), h.repairCost > 0),
-                  std::tuple(!player, player, player ? 0 : 11, player ? 1 : 0, player))
-            << owner;
-    }
-    drainStateQueue();
-    EXPECT_EQ(std::pair(currentStateId(), updateArgument()), std::pair(kStateRepairs, 1));
-}
-
-// After the player's damage no house wears for the quiet days; then wear goes on, except on a
-// house under work, whose pending damage and meter are cleared.
-TEST_F(RepairsTest, QuietDaysHoldEveryHouseAfterAPlayersDamageAndWorkClearsTheMeter) {
+// A full meter on a rival's house stays full, with no dialog and no quiet days; on the player's a
+// repair is drawn and queued and the meter cleared (the cost's range is worked in houses_test). Then
+// no house wears for the quiet days; after them wear goes on, except on a house under work, whose
+// pending damage and meter are cleared.
+TEST_F(RepairsTest, AFullMeterQueuesThePlayersRepairThenQuietDaysHoldEveryHouse) {
     HouseState& a = rented(0, 0);
     HouseState& b = rented(1, 0);
     HouseState& rival = rented(2, 0, 1);
     daysSinceDamage = 10;
+    rival.wear = 0.999f;
+    dailyWear();
+    EXPECT_EQ(std::tuple(rival.wear > 1.0f, daysSinceDamage, queuedCount()), std::tuple(true, 11, 0));
     a.wear = 0.999f;
     dailyWear();
+    EXPECT_EQ(std::tuple(a.wear, daysSinceDamage, queuedCount(), a.repairCost > 0),
+              std::tuple(0.0f, 0, 1, true));
     const float bWear = b.wear, rivalWear = rival.wear;
     for (int32_t d = 1; d <= kQuietDays; ++d) {
         dailyWear();
@@ -99,9 +87,10 @@ TEST_F(RepairsTest, QuietDaysHoldEveryHouseAfterAPlayersDamageAndWorkClearsTheMe
     rival.damagePending = 1;
     rival.renoKind = kWorkUpgrade;
     dailyWear();
-    EXPECT_GT(a.wear, 0.0f);
-    EXPECT_GT(b.wear, bWear);
+    EXPECT_TRUE(a.wear > 0.0f && b.wear > bWear);
     EXPECT_EQ(std::pair(rival.damagePending, rival.wear), std::pair(0u, 0.0f));
+    drainStateQueue();
+    EXPECT_EQ(std::pair(currentStateId(), updateArgument()), std::pair(kStateRepairs, 0));
 }
 
 // The countdown's end on a level-2 house with a repair of 1,000: a player who has the cost gets a
