@@ -246,7 +246,6 @@ TEST_F(RivalWork, WorkNeedsTheCashAndTheRightHouse) {
         {"downturn, neutral, the player's arrears", 3, true, true, false, false, true, 1, 1, 100000, kUp, 94000},
         {"downturn, bold, arrears, the cost", 3, true, true, false, false, true, 2, 2, 6000, kUp, 0},
         {"downturn, bold, top level", 4, true, true, false, false, true, -1, 2, 100000, kNone, 100000},
-        {"steady, bold", 3, true, true, false, false, false, -1, 2, 100000, kNone, 100000},
         // clang-format on
     };
     for (const auto& c : cases) {
