@@ -10,7 +10,6 @@ namespace {
 
 using bv::playEffect;
 using bv::slotSound;
-namespace headless = bv::platform::headless;
 
 class Effects : public AudioTest {
   protected:
