@@ -14,14 +14,11 @@ namespace headless = bv::platform::headless;
 namespace {
 
 // The game's music selections on states without operations: 0 and 4 the title music, 60 the win
-// music, the rest the playlist.
+// music, the board the playlist.
 const bv::StateDef kRows[] = {
     {0, 0, nullptr, nullptr, nullptr, "attract", nullptr, {}},
     {2, 50, nullptr, nullptr, nullptr, "game", nullptr, {}},
     {4, 0, nullptr, nullptr, nullptr, "setup", nullptr, {}},
-    {9, 50, nullptr, nullptr, nullptr, "portfolio", nullptr, {}},
-    {16, 50, nullptr, nullptr, nullptr, "options", nullptr, {}},
-    {23, 0, nullptr, nullptr, nullptr, "enter name", nullptr, {}},
     {60, 16, nullptr, nullptr, nullptr, "you win", nullptr, {}},
 };
 

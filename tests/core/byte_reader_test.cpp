@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "platform/byte_reader.h"
@@ -31,9 +31,9 @@ TEST(ByteReader, FixedOffsetsReadLittleEndianAndGiveZeroPastTheEnd) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "size " << c.size << " at " << c.at);
-        EXPECT_EQ(bv::u16At(kImage, c.size, c.at), c.u16);
-        EXPECT_EQ(bv::u32At(kImage, c.size, c.at), c.u32);
-        EXPECT_EQ(bv::i32At(kImage, c.size, c.at), c.i32);
+        EXPECT_EQ(std::tuple(bv::u16At(kImage, c.size, c.at), bv::u32At(kImage, c.size, c.at),
+                             bv::i32At(kImage, c.size, c.at)),
+                  std::tuple(c.u16, c.u32, c.i32));
     }
 }
 

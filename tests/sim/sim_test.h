@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -27,7 +26,6 @@
 #include "sim/effect_list.h"
 #include "sim/game_update.h"
 #include "sim/houses.h"
-#include "sim/later_steps.h"
 #include "sim/market.h"
 #include "sim/owner.h"
 #include "sim/owners.h"
