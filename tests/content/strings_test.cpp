@@ -154,14 +154,14 @@ TEST_F(Fonts, EveryFontIndexesLatin1DrawsWhatTextsNeedOnOneBaseline) {
             EXPECT_EQ(f.glyphs[i].yAdvance, 0) << "glyph " << i;
         }
         EXPECT_FALSE(hasInk(f.glyphs[0]));
-        EXPECT_GT(f.glyphs[' '].advance, 0);
+        EXPECT_GT(f.glyphs[size_t(' ')].advance, 0);
         for (char16_t ch : needed)
             EXPECT_TRUE(f.glyphs[ch].advance > 0 && hasInk(f.glyphs[ch])) << "character " << int(ch);
         for (char16_t ch : used) {
             ASSERT_LT(int(ch), 256);
             EXPECT_GT(f.glyphs[ch].advance, 0) << "character " << int(ch) << " of a text";
         }
-        const bv::Glyph& a = f.glyphs['A'];
+        const bv::Glyph& a = f.glyphs[size_t('A')];
         EXPECT_GE(a.yOffset, 0);
         for (char c : std::string("BEHKMNRTXZ014579")) {
             const bv::Glyph& g = f.glyphs[size_t(c)];
